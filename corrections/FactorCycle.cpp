@@ -1,0 +1,71 @@
+#include "FactorCycle.h"
+
+namespace ampacity {
+namespace {
+
+// Canadian Electrical Code, Part I, 2024, Table 5A: correction factors for
+// ambient temperatures above 30 °C, one column per insulation rating. A column
+// ends where the conductor's rating leaves no ampacity to correct.
+constexpr FactorStep Ambient60C[] = {
+    {"Ambient 30\u00B0C", 1.0f},  {"Ambient 35\u00B0C", 0.91f}, {"Ambient 40\u00B0C", 0.82f},
+    {"Ambient 45\u00B0C", 0.71f}, {"Ambient 50\u00B0C", 0.58f}, {"Ambient 55\u00B0C", 0.41f},
+};
+constexpr FactorStep Ambient75C[] = {
+    {"Ambient 30\u00B0C", 1.0f},  {"Ambient 35\u00B0C", 0.94f}, {"Ambient 40\u00B0C", 0.88f},
+    {"Ambient 45\u00B0C", 0.82f}, {"Ambient 50\u00B0C", 0.75f}, {"Ambient 55\u00B0C", 0.67f},
+    {"Ambient 60\u00B0C", 0.58f}, {"Ambient 65\u00B0C", 0.47f}, {"Ambient 70\u00B0C", 0.33f},
+};
+constexpr FactorStep Ambient90C[] = {
+    {"Ambient 30\u00B0C", 1.0f},  {"Ambient 35\u00B0C", 0.96f}, {"Ambient 40\u00B0C", 0.91f},
+    {"Ambient 45\u00B0C", 0.87f}, {"Ambient 50\u00B0C", 0.82f}, {"Ambient 55\u00B0C", 0.76f},
+    {"Ambient 60\u00B0C", 0.71f}, {"Ambient 65\u00B0C", 0.65f}, {"Ambient 70\u00B0C", 0.58f},
+    {"Ambient 75\u00B0C", 0.50f}, {"Ambient 80\u00B0C", 0.41f},
+};
+
+// Table 5C: more than three current-carrying conductors in a raceway or cable.
+// The blank after "Wires" is a no-break space so that the narrow button
+// breaks its caption only after "#".
+constexpr FactorStep RacewayCounts[] = {
+    {"Wires\u00A0# 1-3", 1.0f},   {"Wires\u00A0# 4-6", 0.8f},     {"Wires\u00A0# 7-24", 0.7f},
+    {"Wires\u00A0# 25-42", 0.6f}, {"Wires\u00A0# over 43", 0.5f},
+};
+
+// Table 5B: two to four single conductors in free air, spaced less than the
+// cable diameter apart. "3 Wires " keeps the trailing blank it has always had.
+constexpr FactorStep FreeAirCounts[] = {
+    {"1 Wire", 1.0f},
+    {"2 Wires", 0.9f},
+    {"3 Wires ", 0.85f},
+    {"4 Wires", 0.8f},
+};
+
+} // namespace
+
+FactorStep nextFactorStep(std::span<const FactorStep> cycle, float factorInForce)
+{
+    if (factorInForce == 1.0f)
+        return cycle[1];
+    for (std::size_t step = 1; step < cycle.size(); ++step) {
+        if (cycle[step].factor == factorInForce)
+            return cycle[(step + 1) % cycle.size()];
+    }
+    return cycle[0];
+}
+
+std::span<const FactorStep> ambientCycle(std::int16_t insulationCode)
+{
+    if (insulationCode == 2)
+        return Ambient60C;
+    if (insulationCode == 0)
+        return Ambient75C;
+    return Ambient90C;
+}
+
+std::span<const FactorStep> conductorCountCycle(std::int16_t installationCode)
+{
+    if (installationCode == 0)
+        return RacewayCounts;
+    return FreeAirCounts;
+}
+
+} // namespace ampacity

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+// The ambient and conductor-count buttons each step through one column of a
+// correction table. A step is the button's caption and the factor it puts in
+// force; step 0 of every cycle is "no correction", factor 1.
+namespace ampacity {
+
+struct FactorStep
+{
+    std::string_view caption;
+    float factor = 1.0f;
+};
+
+// The step after the one whose factor is in force. The factor alone tells the
+// step: within one cycle no factor occurs twice and only step 0 is 1. After
+// the last step, or for a factor the cycle does not hold, comes step 0 again.
+// Equality is exact: the stored factor is always one of the cycle's own
+// single-precision constants.
+FactorStep nextFactorStep(std::span<const FactorStep> cycle, float factorInForce);
+
+// Table 5A, the column of the insulation rating (insulation code 2 = 60 °C,
+// 0 = 75 °C, any other = 90 °C), from 30 °C up to the column's last row.
+std::span<const FactorStep> ambientCycle(std::int16_t insulationCode);
+
+// Table 5C for raceway or cable (installation code 0), Table 5B for free air
+// (any other code), from the first conductor group to the last.
+std::span<const FactorStep> conductorCountCycle(std::int16_t installationCode);
+
+// The ambient button's caption when the window opens. It has a trailing blank
+// that the caption of the 30 °C step does not have; both are shown alike.
+inline constexpr std::string_view InitialAmbientCaption = "Ambient 30\u00B0C ";
+
+} // namespace ampacity
