@@ -70,8 +70,8 @@ Correction correctAmpacity(std::string_view ampacityText, float ambientFactor, f
     Correction correction;
     correction.baseAmp = toSingle(leadingNumber(ampacityText));
     const double tableAmpacity = roundToInt16(correction.baseAmp); // I
-    const float corrected =
-        toSingle(tableAmpacity * static_cast<double>(ambientFactor) * static_cast<double>(countFactor));
+    const float corrected = toSingle(tableAmpacity * static_cast<double>(ambientFactor) *
+                                     static_cast<double>(countFactor));
     correction.correctedAmp = roundForDisplay(corrected);
     return correction;
 }

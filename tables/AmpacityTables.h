@@ -24,7 +24,7 @@ inline constexpr int AluminumRowCount = 24;
 // the same without the first text. The leading blanks follow the nine-unit
 // rule: leading blanks + 2 x characters of the size = 9.
 inline constexpr std::array<std::string_view, CopperRowCount> WireSizeTexts = {
-    "     14 AWG", "     12 AWG", "     10 AWG", "       8 AWG", "       6 AWG",
+    "     14 AWG",  "     12 AWG",  "     10 AWG",  "       8 AWG", "       6 AWG",
     "       4 AWG", "       3 AWG", "       2 AWG", "       1 AWG", "   1/0 AWG",
     "   2/0 AWG",   "   3/0 AWG",   "   4/0 AWG",   "   250 MCM",   "   300 MCM",
     "   350 MCM",   "   400 MCM",   "   500 MCM",   "   600 MCM",   "   750 MCM",
@@ -41,10 +41,10 @@ int wireSizeRowCount(std::int16_t materialCode);
 // One column of one table, as the ampacity list shows it.
 struct AmpacityColumn
 {
-    int tableNumber = 0;                     // 1 to 4, as numbered in the code
-    std::string_view title;                  // main window title, e.g. "2024 CEC Ampacity Table 2"
-    std::span<const std::int16_t> amperes;   // cell values in row order
-    std::span<const std::string> texts;      // list texts in row order, e.g. "   215 A"
+    int tableNumber = 0;                   // 1 to 4, as numbered in the code
+    std::string_view title;                // main window title, e.g. "2024 CEC Ampacity Table 2"
+    std::span<const std::int16_t> amperes; // cell values in row order
+    std::span<const std::string> texts;    // list texts in row order, e.g. "   215 A"
 };
 
 // Picks the table by material and installation and the column by insulation

@@ -81,8 +81,8 @@ void TestAmpacityTables::selectsTableAndColumn()
 void TestAmpacityTables::fourBlankRunOfTable1At75C()
 {
     const auto column = selectAmpacityColumn(0, 1, 0);
-    const QByteArray expected[] = {"    30 A", "    35 A", "    50 A", "    70 A",
-                                   "    95 A", "   125 A"};
+    const QByteArray expected[] = {"    30 A", "    35 A", "    50 A",
+                                   "    70 A", "    95 A", "   125 A"};
     for (int row = 0; row < 6; ++row)
         QCOMPARE(bytes(column->texts[row]), expected[row]);
 
@@ -144,20 +144,20 @@ void TestAmpacityTables::knownCells_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QByteArray>("text");
 
-    QTest::newRow("Table 1, 1000 MCM, 90 C") << std::int16_t(0) << std::int16_t(1)
-                                             << std::int16_t(1) << 20 << QByteArray(" 1055 A");
-    QTest::newRow("Table 2, 250 MCM, 60 C") << std::int16_t(0) << std::int16_t(0)
-                                            << std::int16_t(2) << 13 << QByteArray("   215 A");
-    QTest::newRow("Table 2, 4/0 AWG, 75 C") << std::int16_t(0) << std::int16_t(0)
-                                            << std::int16_t(0) << 12 << QByteArray("   230 A");
-    QTest::newRow("Table 3, 750 MCM, 75 C") << std::int16_t(1) << std::int16_t(1)
-                                            << std::int16_t(0) << 18 << QByteArray("   620 A");
-    QTest::newRow("Table 3, 1000 MCM, 60 C") << std::int16_t(1) << std::int16_t(1)
-                                             << std::int16_t(2) << 19 << QByteArray("   630 A");
-    QTest::newRow("Table 4, 12 AWG, 75 C") << std::int16_t(1) << std::int16_t(0)
-                                           << std::int16_t(0) << 0 << QByteArray("     20 A");
-    QTest::newRow("Table 4, 2/0 AWG, 90 C") << std::int16_t(1) << std::int16_t(0)
-                                            << std::int16_t(1) << 9 << QByteArray("   150 A");
+    QTest::newRow("Table 1, 1000 MCM, 90 C")
+        << std::int16_t(0) << std::int16_t(1) << std::int16_t(1) << 20 << QByteArray(" 1055 A");
+    QTest::newRow("Table 2, 250 MCM, 60 C")
+        << std::int16_t(0) << std::int16_t(0) << std::int16_t(2) << 13 << QByteArray("   215 A");
+    QTest::newRow("Table 2, 4/0 AWG, 75 C")
+        << std::int16_t(0) << std::int16_t(0) << std::int16_t(0) << 12 << QByteArray("   230 A");
+    QTest::newRow("Table 3, 750 MCM, 75 C")
+        << std::int16_t(1) << std::int16_t(1) << std::int16_t(0) << 18 << QByteArray("   620 A");
+    QTest::newRow("Table 3, 1000 MCM, 60 C")
+        << std::int16_t(1) << std::int16_t(1) << std::int16_t(2) << 19 << QByteArray("   630 A");
+    QTest::newRow("Table 4, 12 AWG, 75 C")
+        << std::int16_t(1) << std::int16_t(0) << std::int16_t(0) << 0 << QByteArray("     20 A");
+    QTest::newRow("Table 4, 2/0 AWG, 90 C")
+        << std::int16_t(1) << std::int16_t(0) << std::int16_t(1) << 9 << QByteArray("   150 A");
 }
 
 void TestAmpacityTables::knownCells()

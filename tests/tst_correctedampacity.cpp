@@ -47,30 +47,30 @@ void TestCorrectedAmpacity::workedExamples_data()
     QTest::addColumn<float>("base");
     QTest::addColumn<QByteArray>("shown");
 
-    QTest::newRow("20 A, no correction") << QByteArray("     20 A") << 1.0f << 1.0f << 20.0f
-                                         << boxText("20", "1", "1");
+    QTest::newRow("20 A, no correction")
+        << QByteArray("     20 A") << 1.0f << 1.0f << 20.0f << boxText("20", "1", "1");
     // 13.125 scaled is 1312.5, which goes to the even 1312.
-    QTest::newRow("13.125 shows 13.12") << QByteArray("     35 A") << 0.75f << 0.5f << 35.0f
-                                        << boxText("13.12", "0.75", "0.5");
+    QTest::newRow("13.125 shows 13.12")
+        << QByteArray("     35 A") << 0.75f << 0.5f << 35.0f << boxText("13.12", "0.75", "0.5");
     // 191.25 is over 100: one decimal, 1912.5 goes to the even 1912.
-    QTest::newRow("191.25 shows 191.2") << QByteArray("   255 A") << 0.75f << 1.0f << 255.0f
-                                        << boxText("191.2", "0.75", "1");
+    QTest::newRow("191.25 shows 191.2")
+        << QByteArray("   255 A") << 0.75f << 1.0f << 255.0f << boxText("191.2", "0.75", "1");
     // 100.05 takes the one-decimal path: 1000.5 goes to the even 1000.
-    QTest::newRow("100.05 shows 100") << QByteArray("   115 A") << 0.87f << 1.0f << 115.0f
-                                      << boxText("100", "0.87", "1");
+    QTest::newRow("100.05 shows 100")
+        << QByteArray("   115 A") << 0.87f << 1.0f << 115.0f << boxText("100", "0.87", "1");
     QTest::newRow("14.56") << QByteArray("     20 A") << 0.91f << 0.8f << 20.0f
                            << boxText("14.56", "0.91", "0.8");
-    QTest::newRow("16.40 drops its zero") << QByteArray("     25 A") << 0.82f << 0.8f << 25.0f
-                                          << boxText("16.4", "0.82", "0.8");
+    QTest::newRow("16.40 drops its zero")
+        << QByteArray("     25 A") << 0.82f << 0.8f << 25.0f << boxText("16.4", "0.82", "0.8");
     // With single-precision factors the product is just above 23.205.
-    QTest::newRow("23.21 from single factors") << QByteArray("     30 A") << 0.91f << 0.85f
-                                               << 30.0f << boxText("23.21", "0.91", "0.85");
+    QTest::newRow("23.21 from single factors")
+        << QByteArray("     30 A") << 0.91f << 0.85f << 30.0f << boxText("23.21", "0.91", "0.85");
     QTest::newRow("largest cell") << QByteArray(" 1560 A") << 0.41f << 0.5f << 1560.0f
                                   << boxText("319.8", "0.41", "0.5");
-    QTest::newRow("four-blank text") << QByteArray("    95 A") << 0.94f << 1.0f << 95.0f
-                                     << boxText("89.3", "0.94", "1");
-    QTest::newRow("no row selected") << QByteArray() << 0.82f << 1.0f << 0.0f
-                                     << boxText("0", "0.82", "1");
+    QTest::newRow("four-blank text")
+        << QByteArray("    95 A") << 0.94f << 1.0f << 95.0f << boxText("89.3", "0.94", "1");
+    QTest::newRow("no row selected")
+        << QByteArray() << 0.82f << 1.0f << 0.0f << boxText("0", "0.82", "1");
 }
 
 void TestCorrectedAmpacity::workedExamples()
@@ -93,7 +93,8 @@ void TestCorrectedAmpacity::roadOfOneSelection()
     const std::string &text = column->texts[13];
     QCOMPARE(bytes(text), QByteArray("   215 A"));
 
-    const FactorStep ambient = nextFactorStep(ambientCycle(2), nextFactorStep(ambientCycle(2), 1.0f).factor);
+    const FactorStep ambient =
+        nextFactorStep(ambientCycle(2), nextFactorStep(ambientCycle(2), 1.0f).factor);
     QCOMPARE(ambient.factor, 0.82f);
 
     const Correction c = correctAmpacity(text, ambient.factor, 1.0f);
@@ -146,7 +147,9 @@ void TestCorrectedAmpacity::numberText_data()
     QTest::newRow("1560, never grouped") << 1560.0f << QByteArray(",") << QByteArray("1560");
     QTest::newRow("seven digits") << 1234.567f << QByteArray(".") << QByteArray("1234.567");
     QTest::newRow("comma") << 0.82f << QByteArray(",") << QByteArray("0,82");
-    QTest::newRow("two-byte separator") << 2.5f << QByteArray("\xC2\xB7") << QByteArray("2\xC2\xB7" "5");
+    QTest::newRow("two-byte separator") << 2.5f << QByteArray("\xC2\xB7")
+                                        << QByteArray("2\xC2\xB7"
+                                                      "5");
 }
 
 void TestCorrectedAmpacity::numberText()
@@ -164,14 +167,22 @@ void TestCorrectedAmpacity::frameCaption_data()
     QTest::addColumn<std::int16_t>("installation");
     QTest::addColumn<QByteArray>("caption");
 
-    QTest::newRow("none, raceway") << 1.0f << 1.0f << std::int16_t(0) << QByteArray("Correction Factors");
-    QTest::newRow("none, free air") << 1.0f << 1.0f << std::int16_t(1) << QByteArray("Correction Factors");
-    QTest::newRow("both, raceway") << 0.75f << 0.5f << std::int16_t(0) << QByteArray("Tables 5A and 5C applied");
-    QTest::newRow("both, free air") << 0.82f << 0.85f << std::int16_t(1) << QByteArray("Tables 5A and 5B applied");
-    QTest::newRow("ambient, raceway") << 0.82f << 1.0f << std::int16_t(0) << QByteArray("Table 5A applied");
-    QTest::newRow("ambient, free air") << 0.41f << 1.0f << std::int16_t(1) << QByteArray("Table 5A applied");
-    QTest::newRow("count, raceway") << 1.0f << 0.8f << std::int16_t(0) << QByteArray("Table 5C applied");
-    QTest::newRow("count, free air") << 1.0f << 0.85f << std::int16_t(1) << QByteArray("Table 5B applied");
+    QTest::newRow("none, raceway")
+        << 1.0f << 1.0f << std::int16_t(0) << QByteArray("Correction Factors");
+    QTest::newRow("none, free air")
+        << 1.0f << 1.0f << std::int16_t(1) << QByteArray("Correction Factors");
+    QTest::newRow("both, raceway")
+        << 0.75f << 0.5f << std::int16_t(0) << QByteArray("Tables 5A and 5C applied");
+    QTest::newRow("both, free air")
+        << 0.82f << 0.85f << std::int16_t(1) << QByteArray("Tables 5A and 5B applied");
+    QTest::newRow("ambient, raceway")
+        << 0.82f << 1.0f << std::int16_t(0) << QByteArray("Table 5A applied");
+    QTest::newRow("ambient, free air")
+        << 0.41f << 1.0f << std::int16_t(1) << QByteArray("Table 5A applied");
+    QTest::newRow("count, raceway")
+        << 1.0f << 0.8f << std::int16_t(0) << QByteArray("Table 5C applied");
+    QTest::newRow("count, free air")
+        << 1.0f << 0.85f << std::int16_t(1) << QByteArray("Table 5B applied");
 }
 
 void TestCorrectedAmpacity::frameCaption()

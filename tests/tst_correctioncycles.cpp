@@ -64,8 +64,7 @@ void TestCorrectionCycles::ambientCycleByInsulation_data()
         << QList<float>{0.94f, 0.88f, 0.82f, 0.75f, 0.67f, 0.58f, 0.47f, 0.33f, 1.0f};
     QTest::newRow("90 C insulation: 11 steps")
         << std::int16_t(1) << captions({35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 30})
-        << QList<float>{0.96f, 0.91f, 0.87f, 0.82f, 0.76f, 0.71f,
-                        0.65f, 0.58f, 0.5f,  0.41f, 1.0f};
+        << QList<float>{0.96f, 0.91f, 0.87f, 0.82f, 0.76f, 0.71f, 0.65f, 0.58f, 0.5f, 0.41f, 1.0f};
 }
 
 void TestCorrectionCycles::ambientCycleByInsulation()
@@ -134,8 +133,8 @@ void TestCorrectionCycles::factorsAreTheNearestSinglePrecisionValues()
 void TestCorrectionCycles::unknownFactorStartsTheCycleAgain()
 {
     QCOMPARE(nextFactorStep(ambientCycle(1), 0.33f).factor, 1.0f);
-    QCOMPARE(bytes(nextFactorStep(ambientCycle(1), 0.33f).caption),
-             QByteArray("Ambient 30\xC2\xB0" "C"));
+    QCOMPARE(bytes(nextFactorStep(ambientCycle(1), 0.33f).caption), QByteArray("Ambient 30\xC2\xB0"
+                                                                               "C"));
     QCOMPARE(nextFactorStep(conductorCountCycle(1), 0.5f).factor, 1.0f);
     // The same value in another column steps within the column in force.
     QCOMPARE(nextFactorStep(ambientCycle(0), 0.82f).factor, 0.75f);
@@ -144,7 +143,8 @@ void TestCorrectionCycles::unknownFactorStartsTheCycleAgain()
     // 0.8 is the last step of Table 5B and the second of Table 5C.
     QCOMPARE(nextFactorStep(conductorCountCycle(1), 0.8f).factor, 1.0f);
     QCOMPARE(nextFactorStep(conductorCountCycle(0), 0.8f).factor, 0.7f);
-    QCOMPARE(bytes(InitialAmbientCaption), QByteArray("Ambient 30\xC2\xB0" "C "));
+    QCOMPARE(bytes(InitialAmbientCaption), QByteArray("Ambient 30\xC2\xB0"
+                                                      "C "));
 }
 
 void TestCorrectionCycles::materialKeepsTheConductor_data()
@@ -156,9 +156,8 @@ void TestCorrectionCycles::materialKeepsTheConductor_data()
     QTest::addColumn<bool>("removesFirst");
     QTest::addColumn<std::int16_t>("materialCode");
 
-    QTest::newRow("10 AWG to aluminum")
-        << QByteArray("CU") << std::int16_t(2) << QByteArray("AL") << std::int16_t(1) << true
-        << std::int16_t(1);
+    QTest::newRow("10 AWG to aluminum") << QByteArray("CU") << std::int16_t(2) << QByteArray("AL")
+                                        << std::int16_t(1) << true << std::int16_t(1);
     QTest::newRow("10 AWG back to copper")
         << QByteArray("AL") << std::int16_t(1) << QByteArray("CU") << std::int16_t(2) << false
         << std::int16_t(0);
@@ -188,7 +187,8 @@ void TestCorrectionCycles::materialKeepsTheConductor()
     QFETCH(bool, removesFirst);
     QFETCH(std::int16_t, materialCode);
 
-    const MaterialChange change = nextMaterial(std::string_view(caption.data(), caption.size()), row);
+    const MaterialChange change =
+        nextMaterial(std::string_view(caption.data(), caption.size()), row);
     QCOMPARE(bytes(change.caption), nextCaption);
     QCOMPARE(change.wireSizeRow, nextRow);
     QCOMPARE(change.removesFirstWireSize, removesFirst);
@@ -198,7 +198,8 @@ void TestCorrectionCycles::materialKeepsTheConductor()
 
 void TestCorrectionCycles::installationResetsTheConductorCount()
 {
-    const QByteArray raceway = "Raceway or\xC2\xA0" "Cable";
+    const QByteArray raceway = "Raceway or\xC2\xA0"
+                               "Cable";
     QCOMPARE(bytes(RacewayOrCableCaption), raceway);
 
     const InstallationChange toFreeAir = nextInstallation(RacewayOrCableCaption);

@@ -1,0 +1,447 @@
+#include "Ampacity.h"
+
+#include "AboutAmp.h"
+#include "AmpacityTables.h"
+#include "CaptionButton.h"
+#include "ConditionCycles.h"
+#include "CorrectedAmpacity.h"
+#include "FactorCycle.h"
+#include "QtText.h"
+#include "StartUpPlacement.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
+
+using namespace ampacity;
+using qtbridge::toQString;
+using qtbridge::toUtf8;
+using qtbridge::twipsRect;
+
+namespace {
+
+constexpr int PollIntervalMs = 50;
+
+// Switching on a timer that already runs must not push its next tick back,
+// which QTimer::start() would do.
+void enableTimer(QTimer *timer)
+{
+    if (!timer->isActive())
+        timer->start();
+}
+
+QFont arial(double points, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+Ampacity::Ampacity(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Ampacity"));
+    setWindowTitle(QStringLiteral("2024 CEC Ampacity Table 2"));
+    // Client area 5655 x 1455 twips; the user can neither resize nor maximize it.
+    setFixedSize(qtbridge::pixels(5655), qtbridge::pixels(1455));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+
+    QPalette background = palette();
+    background.setColor(QPalette::Window, qtbridge::colourOf(LightGreyBackground));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    m_decimalSeparator = toUtf8(QLocale().decimalPoint());
+
+    createControls();
+    Form_Load();
+}
+
+Ampacity::~Ampacity() = default;
+
+AboutAmp *Ampacity::aboutWindow() const
+{
+    return m_about;
+}
+
+// Controls are created bottom of the stack first, so that each one is drawn
+// over those before it: the frames lie under the buttons and lists drawn on
+// them, and the corrected-ampacity box covers the About button.
+void Ampacity::createControls()
+{
+    const QFont font = arial(8.25);
+
+    Frame2 = new QGroupBox(toQString(InitialCorrectionFrameCaption), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(twipsRect(3120, 100, 2448, 1260));
+    Frame2->setFont(font);
+
+    AboutCmd = new QPushButton(QStringLiteral("A b o u t"), Frame2);
+    AboutCmd->setObjectName(QStringLiteral("AboutCmd"));
+    AboutCmd->setGeometry(twipsRect(84, 880, 2280, 264));
+    AboutCmd->setFont(arial(7.5));
+
+    Frame1 = new QGroupBox(QStringLiteral("For 30\u00B0C Ambient Temp."), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(120, 100, 2805, 1260));
+    Frame1->setFont(font);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(PollIntervalMs);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(PollIntervalMs);
+
+    ComWS = new QComboBox(this);
+    ComWS->setObjectName(QStringLiteral("ComWS"));
+    ComWS->setGeometry(twipsRect(210, 975, 1368, 330));
+    ComWS->setFont(font);
+
+    ComAM = new QComboBox(this);
+    ComAM->setObjectName(QStringLiteral("ComAM"));
+    ComAM->setGeometry(twipsRect(1680, 975, 1164, 330));
+    ComAM->setFont(font);
+
+    auto makeButton = [this](const QString &objectName, const QString &caption, QRect geometry,
+                             const QFont &buttonFont) {
+        auto *button = new CaptionButton(caption, this);
+        button->setObjectName(objectName);
+        button->setFont(buttonFont);
+        button->setGeometry(geometry);
+        return button;
+    };
+    MaterCmnd = makeButton(QStringLiteral("MaterCmnd"), toQString(CopperCaption),
+                           twipsRect(210, 390, 525, 516), arial(9, true));
+    CondCmnd = makeButton(QStringLiteral("CondCmnd"), toQString(RacewayOrCableCaption),
+                          twipsRect(795, 390, 975, 510), font);
+    TempCmnd = makeButton(QStringLiteral("TempCmnd"), toQString(insulationCaption(2)),
+                          twipsRect(1800, 390, 1050, 510), font);
+    AmbCmnd = makeButton(QStringLiteral("AmbCmnd"), toQString(InitialAmbientCaption),
+                         twipsRect(3210, 390, 852, 516), font);
+    NoOfWCmd = makeButton(QStringLiteral("NoOfWCmd"), toQString(conductorCountCycle(0)[0].caption),
+                          twipsRect(4125, 390, 768, 516), font);
+
+    // A simple-style combo box only as high as its text line: the user may
+    // type into it, but the next tick writes the result over what was typed.
+    CorectAmpacity = new QComboBox(this);
+    CorectAmpacity->setObjectName(QStringLiteral("CorectAmpacity"));
+    CorectAmpacity->setEditable(true);
+    CorectAmpacity->setInsertPolicy(QComboBox::NoInsert);
+    CorectAmpacity->setGeometry(twipsRect(3210, 975, 2280, 330));
+    CorectAmpacity->setFont(font);
+    CorectAmpacity->setEditText(toQString(InitialCorrectedAmpacityText));
+    // The no-drop pointer says the box is for reading.
+    CorectAmpacity->setCursor(Qt::ForbiddenCursor);
+    CorectAmpacity->lineEdit()->setCursor(Qt::ForbiddenCursor);
+    CorectAmpacity->hide();
+
+    ExitCmd = makeButton(QStringLiteral("ExitCmd"), QStringLiteral("Exit"),
+                         twipsRect(4965, 390, 516, 516), font);
+
+    for (QWidget *list : {static_cast<QWidget *>(ComWS), static_cast<QWidget *>(ComAM),
+                          static_cast<QWidget *>(CorectAmpacity)})
+        setMaterialColour(list, CopperTextColour);
+
+    setTabOrder();
+
+    ComWS->installEventFilter(this);
+    ComAM->installEventFilter(this);
+
+    connect(Timer1, &QTimer::timeout, this, &Ampacity::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Ampacity::Timer2_Timer);
+    connect(MaterCmnd, &QPushButton::clicked, this, &Ampacity::MaterCmnd_Click);
+    connect(CondCmnd, &QPushButton::clicked, this, &Ampacity::CondCmnd_Click);
+    connect(TempCmnd, &QPushButton::clicked, this, &Ampacity::TempCmnd_Click);
+    connect(AmbCmnd, &QPushButton::clicked, this, &Ampacity::AmbCmnd_Click);
+    connect(NoOfWCmd, &QPushButton::clicked, this, &Ampacity::NoOfWCmd_Click);
+    connect(ExitCmd, &QPushButton::clicked, this, &Ampacity::ExitCmd_Click);
+    connect(AboutCmd, &QPushButton::clicked, this, &Ampacity::AboutCmd_Click);
+}
+
+void Ampacity::setTabOrder()
+{
+    const QWidget *order[] = {ComWS,   ComAM,    MaterCmnd,      CondCmnd, TempCmnd,
+                              AmbCmnd, NoOfWCmd, CorectAmpacity, ExitCmd,  AboutCmd};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
+}
+
+// The list colour must reach both the shown text and the rows of the popup,
+// which lives in a window of its own and does not inherit the palette.
+void Ampacity::setMaterialColour(QWidget *control, std::uint32_t colourValue)
+{
+    const QColor colour = qtbridge::colourOf(colourValue);
+    auto recolour = [&colour](QWidget *widget) {
+        QPalette palette = widget->palette();
+        for (QPalette::ColorRole role :
+             {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+            palette.setColor(role, colour);
+        widget->setPalette(palette);
+    };
+    recolour(control);
+    if (auto *combo = qobject_cast<QComboBox *>(control))
+        recolour(combo->view());
+}
+
+void Ampacity::Form_Load()
+{
+    placeOnScreen();
+    setStartUpValues(m_state);
+
+    for (int row = 0; row < CopperRowCount; ++row)
+        ComWS->insertItem(row, toQString(WireSizeTexts[row]));
+    ComWS->setCurrentIndex(m_state.WSIndex);
+    TiCom1_Click();
+    ComWS->setFocus(Qt::OtherFocusReason);
+}
+
+// Near the top right corner: the top edge half the outer height down, the
+// right edge as far from the screen's right edge. Before the window manager
+// has framed the window its outer size is not known yet; placeByKnownFrame()
+// places it again, by the same rule, once it is.
+void Ampacity::placeOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect outer = frameGeometry();
+    const QRect screenArea = screen->geometry();
+    constexpr int twips = qtbridge::TwipsPerPixel;
+    const WindowPlacement placement =
+        startUpPlacement(double(outer.width()) * twips, double(outer.height()) * twips,
+                         double(screenArea.width()) * twips);
+    m_state.WinLeft = float(placement.left);
+    m_state.WinTop = float(placement.top);
+    move(screenArea.left() + qtbridge::pixels(placement.left),
+         screenArea.top() + qtbridge::pixels(placement.top));
+}
+
+void Ampacity::placeByKnownFrame()
+{
+    if (m_placedByKnownFrame || frameGeometry().size() == size())
+        return;
+    m_placedByKnownFrame = true;
+    placeOnScreen();
+}
+
+bool Ampacity::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+        placeByKnownFrame();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+bool Ampacity::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == ComWS)
+            ComWS_GotFocus();
+        else if (watched == ComAM)
+            ComAM_GotFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Ampacity::endProgram()
+{
+    Timer1->stop();
+    Timer2->stop();
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+    // Before the event loop runs, exit() has no effect: quit as soon as it starts.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+void Ampacity::ExitCmd_Click()
+{
+    endProgram();
+}
+
+// Opens the About window without making it modal. A second click while it
+// is open shows the same window where it is.
+void Ampacity::AboutCmd_Click()
+{
+    if (!m_about)
+        m_about = new AboutAmp(this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+// Gives the keyboard focus to the wire-size list so that it leads. The
+// toolkit sends no focus-in event when the list already has the focus or the
+// window is not active; the handler then runs directly, as the move would run it.
+void Ampacity::focusWireSizeList()
+{
+    const bool sendsFocusIn = isActiveWindow() && !ComWS->hasFocus();
+    ComWS->setFocus(Qt::OtherFocusReason);
+    if (!sendsFocusIn)
+        ComWS_GotFocus();
+}
+
+void Ampacity::MaterCmnd_Click()
+{
+    Timer2->stop();
+    Timer1->stop();
+    const MaterialChange change = nextMaterial(toUtf8(MaterCmnd->caption()), m_state.WSIndex);
+    MaterCmnd->setCaption(toQString(change.caption));
+    setMaterialColour(CorectAmpacity, change.textColour);
+    m_state.MaterSel = change.materialCode;
+    if (change.removesFirstWireSize)
+        ComWS->removeItem(0);
+    else
+        ComWS->insertItem(0, toQString(FirstWireSizeText));
+    setMaterialColour(ComWS, change.textColour);
+    setMaterialColour(ComAM, change.textColour);
+    m_state.WSIndex = change.wireSizeRow;
+    ComWS->setCurrentIndex(m_state.WSIndex);
+    TiCom1_Click();
+    focusWireSizeList();
+}
+
+void Ampacity::CondCmnd_Click()
+{
+    Timer2->stop();
+    Timer1->stop();
+    const InstallationChange change = nextInstallation(toUtf8(CondCmnd->caption()));
+    CondCmnd->setCaption(toQString(change.caption));
+    m_state.CondSel = change.installationCode;
+    NoOfWCmd->setCaption(toQString(change.conductorCount.caption));
+    m_state.NoOfWFactor = change.conductorCount.factor;
+    TiCom1_Click();
+    TiCom3_Click();
+    focusWireSizeList();
+}
+
+void Ampacity::TempCmnd_Click()
+{
+    Timer2->stop();
+    Timer1->stop();
+    const InsulationChange change = nextInsulation(m_state.TempSel);
+    m_state.TempSel = change.insulationCode;
+    TempCmnd->setCaption(toQString(change.caption));
+    m_state.AmbFactor = change.ambient.factor;
+    AmbCmnd->setCaption(toQString(change.ambient.caption));
+    TiCom1_Click();
+    TiCom3_Click();
+    focusWireSizeList();
+}
+
+void Ampacity::AmbCmnd_Click()
+{
+    const FactorStep next = nextFactorStep(ambientCycle(m_state.TempSel), m_state.AmbFactor);
+    m_state.AmbFactor = next.factor;
+    AmbCmnd->setCaption(toQString(next.caption));
+    showCorrectionBoxIfApplies();
+    TiCom3_Click();
+    focusWireSizeList();
+}
+
+void Ampacity::NoOfWCmd_Click()
+{
+    const FactorStep next =
+        nextFactorStep(conductorCountCycle(m_state.CondSel), m_state.NoOfWFactor);
+    m_state.NoOfWFactor = next.factor;
+    NoOfWCmd->setCaption(toQString(next.caption));
+    showCorrectionBoxIfApplies();
+    TiCom3_Click();
+    focusWireSizeList();
+}
+
+void Ampacity::showCorrectionBoxIfApplies()
+{
+    CorectAmpacity->setVisible(correctionApplies(m_state.AmbFactor, m_state.NoOfWFactor));
+}
+
+void Ampacity::ComWS_GotFocus()
+{
+    Timer2->stop();
+    enableTimer(Timer1);
+}
+
+void Ampacity::ComAM_GotFocus()
+{
+    Timer1->stop();
+    enableTimer(Timer2);
+}
+
+// Both ticks run twenty times a second. Setting an unchanged row or text is
+// skipped: it would change nothing a user can see, only cost a repaint.
+void Ampacity::Timer1_Timer()
+{
+    m_state.WSIndex = static_cast<std::int16_t>(ComWS->currentIndex());
+    m_state.AMIndex = m_state.WSIndex;
+    if (m_state.AMIndex >= 0 && ComAM->currentIndex() != m_state.AMIndex)
+        ComAM->setCurrentIndex(m_state.AMIndex);
+    TiCom2_Click();
+}
+
+void Ampacity::Timer2_Timer()
+{
+    m_state.AMIndex = static_cast<std::int16_t>(ComAM->currentIndex());
+    m_state.WSIndex = m_state.AMIndex;
+    if (m_state.WSIndex >= 0 && ComWS->currentIndex() != m_state.WSIndex)
+        ComWS->setCurrentIndex(m_state.WSIndex);
+    TiCom2_Click();
+}
+
+// Rebuilds the ampacity list for the conditions in force and names the table
+// in the title. The list is left with no row selected; the next tick of
+// Timer1 selects the wire-size list's row.
+void Ampacity::TiCom1_Click()
+{
+    ComAM->clear();
+    const auto column = selectAmpacityColumn(m_state.MaterSel, m_state.CondSel, m_state.TempSel);
+    if (!column) {
+        // Codes no table answers: the buttons cannot produce them.
+        endProgram();
+        return;
+    }
+    setWindowTitle(toQString(column->title));
+    QStringList rows;
+    rows.reserve(qsizetype(column->texts.size()));
+    for (const std::string &text : column->texts)
+        rows.append(toQString(text));
+    ComAM->addItems(rows);
+    ComAM->setCurrentIndex(-1);
+    enableTimer(Timer1);
+}
+
+void Ampacity::TiCom2_Click()
+{
+    const Correction correction =
+        correctAmpacity(toUtf8(ComAM->currentText()), m_state.AmbFactor, m_state.NoOfWFactor);
+    m_state.BaseAmp = correction.baseAmp;
+    m_state.CorrectedAmp = correction.correctedAmp;
+    const QString text = toQString(correctedAmpacityText(correction.correctedAmp, m_state.AmbFactor,
+                                                         m_state.NoOfWFactor, m_decimalSeparator));
+    if (CorectAmpacity->currentText() != text)
+        CorectAmpacity->setEditText(text);
+}
+
+void Ampacity::TiCom3_Click()
+{
+    const auto caption =
+        correctionFrameCaption(m_state.AmbFactor, m_state.NoOfWFactor, m_state.CondSel);
+    if (caption)
+        Frame2->setTitle(toQString(*caption));
+}

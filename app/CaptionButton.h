@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+
+// A command button whose caption wraps onto a second line within the button,
+// breaking only at ordinary blanks: a no-break space (U+00A0) or a hyphen
+// never ends a line, so "Wires # 1-3" shows "Wires #" over "1-3".
+//
+// caption() is the condition text the handlers compare and set, exactly as
+// given; the text QPushButton draws is the wrapped form of it.
+class CaptionButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit CaptionButton(const QString &caption, QWidget *parent = nullptr);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void updateShownText();
+    int availableTextWidth() const;
+
+    QString m_caption;
+};
