@@ -7,6 +7,7 @@
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
 #include "QtText.h"
+#include "ResultBox.h"
 #include "StartUpPlacement.h"
 
 #include <QAbstractItemView>
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
@@ -27,6 +29,8 @@ using qtbridge::twipsRect;
 namespace {
 
 constexpr int PollIntervalMs = 50;
+// How long the window manager may take to frame the window at start-up.
+constexpr int FramePatienceMs = 500;
 
 // Switching on a timer that already runs must not push its next tick back,
 // which QTimer::start() would do.
@@ -34,6 +38,14 @@ void enableTimer(QTimer *timer)
 {
     if (!timer->isActive())
         timer->start();
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/torvane-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QFont arial(double points, bool bold = false)
@@ -56,6 +68,7 @@ Ampacity::Ampacity(QWidget *parent)
     // Client area 5655 x 1455 twips; the user can neither resize nor maximize it.
     setFixedSize(qtbridge::pixels(5655), qtbridge::pixels(1455));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setWindowIcon(programIcon());
 
     QPalette background = palette();
     background.setColor(QPalette::Window, qtbridge::colourOf(LightGreyBackground));
@@ -135,16 +148,11 @@ void Ampacity::createControls()
 
     // A simple-style combo box only as high as its text line: the user may
     // type into it, but the next tick writes the result over what was typed.
-    CorectAmpacity = new QComboBox(this);
+    CorectAmpacity = new ResultBox(this);
     CorectAmpacity->setObjectName(QStringLiteral("CorectAmpacity"));
-    CorectAmpacity->setEditable(true);
-    CorectAmpacity->setInsertPolicy(QComboBox::NoInsert);
     CorectAmpacity->setGeometry(twipsRect(3210, 975, 2280, 330));
     CorectAmpacity->setFont(font);
     CorectAmpacity->setEditText(toQString(InitialCorrectedAmpacityText));
-    // The no-drop pointer says the box is for reading.
-    CorectAmpacity->setCursor(Qt::ForbiddenCursor);
-    CorectAmpacity->lineEdit()->setCursor(Qt::ForbiddenCursor);
     CorectAmpacity->hide();
 
     ExitCmd = makeButton(QStringLiteral("ExitCmd"), QStringLiteral("Exit"),
@@ -234,13 +242,30 @@ void Ampacity::placeByKnownFrame()
         return;
     m_placedByKnownFrame = true;
     placeOnScreen();
+    setWindowOpacity(1.0);
 }
 
 bool Ampacity::event(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::Move:
     case QEvent::Show:
+        // Shown before it is placed by its real outer size: keep it
+        // transparent (where the desktop composites) until it is, so that the
+        // user never sees it move. Without a window manager no frame comes;
+        // it then stays where Form_Load put it.
+        if (!m_placedByKnownFrame && !m_awaitingFrame) {
+            m_awaitingFrame = true;
+            setWindowOpacity(0.0);
+            QTimer::singleShot(FramePatienceMs, this, [this] {
+                if (!m_placedByKnownFrame) {
+                    m_placedByKnownFrame = true;
+                    setWindowOpacity(1.0);
+                }
+            });
+        }
+        placeByKnownFrame();
+        break;
+    case QEvent::Move:
     case QEvent::WindowActivate:
         placeByKnownFrame();
         break;

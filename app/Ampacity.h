@@ -41,6 +41,7 @@ public:
     ~Ampacity() override;
 
     const AmpacityState &state() const { return m_state; }
+    AmpacityState &state() { return m_state; }
 
     // Controls, named as the handlers refer to them.
     QGroupBox *Frame1 = nullptr;
@@ -98,4 +99,5 @@ private:
     std::string m_decimalSeparator;
     QPointer<AboutAmp> m_about;
     bool m_placedByKnownFrame = false;
+    bool m_awaitingFrame = false;
 };

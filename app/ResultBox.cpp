@@ -1,0 +1,44 @@
+#include "ResultBox.h"
+
+#include <QLineEdit>
+#include <QStyleOptionFrame>
+#include <QStylePainter>
+
+ResultBox::ResultBox(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(true);
+    // Return must not add what was typed as a row.
+    setInsertPolicy(QComboBox::NoInsert);
+    // The no-drop pointer says the box is for reading.
+    setCursor(Qt::ForbiddenCursor);
+    lineEdit()->setCursor(Qt::ForbiddenCursor);
+}
+
+void ResultBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
+    frame.state |= QStyle::State_Sunken;
+    painter.drawPrimitive(QStyle::PE_PanelLineEdit, frame);
+}
+
+void ResultBox::resizeEvent(QResizeEvent *event)
+{
+    QComboBox::resizeEvent(event);
+    fitLineEdit();
+}
+
+void ResultBox::showEvent(QShowEvent *event)
+{
+    QComboBox::showEvent(event);
+    fitLineEdit();
+}
+
+// The text line takes the whole box, where a drop-down box keeps room for its button.
+void ResultBox::fitLineEdit()
+{
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    lineEdit()->setGeometry(rect().adjusted(frame + 1, frame, -frame - 1, -frame));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QComboBox>
+
+// The corrected-ampacity box: a simple-style combo box only as high as its
+// text line. Its list part never shows, so it is drawn as a plain text field
+// with no drop-down button and opens no popup; what remains is an editable
+// line for reading the result.
+class ResultBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit ResultBox(QWidget *parent = nullptr);
+
+    void showPopup() override {}
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void fitLineEdit();
+};

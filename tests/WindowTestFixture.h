@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Ampacity.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// Helpers for driving the real main window as a user would: real focus,
+// real clicks, real timer ticks.
+namespace windowtest {
+
+// One poll interval and a little more, so that at least one tick has run.
+inline void waitForTick()
+{
+    QTest::qWait(80);
+}
+
+inline std::unique_ptr<Ampacity> openMainWindow()
+{
+    auto window = std::make_unique<Ampacity>();
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("main window did not become active");
+    return window;
+}
+
+// Clicks into the list (which gives it the focus), opens it and clicks a row.
+inline void pickRow(QComboBox *list, int row)
+{
+    list->setFocus(Qt::MouseFocusReason);
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex item = view->model()->index(row, 0);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    QTRY_VERIFY(!view->isVisible());
+    // The offscreen platform leaves no window active after a popup closes;
+    // a desktop hands the activation back to the list's window.
+    list->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(list->window()));
+}
+
+inline void click(QWidget *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+inline QStringList rows(const QComboBox *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->itemText(row);
+    return texts;
+}
+
+} // namespace windowtest
