@@ -12,6 +12,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -284,6 +285,17 @@ bool Ampacity::eventFilter(QObject *watched, QEvent *event)
             ComAM_GotFocus();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Closing the main window through its frame ends the program like Exit: the
+// About window does not stay behind on its own.
+void Ampacity::closeEvent(QCloseEvent *event)
+{
+    Timer1->stop();
+    Timer2->stop();
+    if (m_about)
+        m_about->close();
+    QWidget::closeEvent(event);
 }
 
 void Ampacity::endProgram()

@@ -41,6 +41,7 @@ private slots:
     void texts();
     void linksHandTheAddressToTheDesktop();
     void exitEndsBothWindows();
+    void closingTheMainWindowClosesAbout();
 
 private:
     AboutAmp *openAbout();
@@ -224,6 +225,16 @@ void TestAboutWindow::exitEndsBothWindows()
     click(w->ExitCmd);
     QVERIFY(!w->isVisible());
     QTRY_VERIFY(!w->aboutWindow());
+}
+
+void TestAboutWindow::closingTheMainWindowClosesAbout()
+{
+    AboutAmp *about = openAbout();
+    QVERIFY(about->isVisible());
+    w->close(); // the main window's close box
+    QVERIFY(!w->isVisible());
+    QTRY_VERIFY(!w->aboutWindow());
+    QVERIFY(!w->Timer1->isActive());
 }
 
 QTEST_MAIN(TestAboutWindow)

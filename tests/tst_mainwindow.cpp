@@ -479,7 +479,7 @@ void TestMainWindow::randomUserActions()
     QRandomGenerator random(20261207);
     const QList<CaptionButton *> buttons = {w->MaterCmnd, w->CondCmnd, w->TempCmnd, w->AmbCmnd,
                                             w->NoOfWCmd};
-    for (int action = 0; action < 2000; ++action) {
+    for (int action = 0; action < 3000; ++action) {
         switch (random.bounded(6)) {
         case 0:
         case 1:
