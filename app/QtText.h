@@ -33,13 +33,13 @@ inline int pixels(double twips)
 
 inline QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
 }
 
 inline QColor colourOf(std::uint32_t colourValue)
 {
-    return QColor(int(colourValue & 0xFF), int((colourValue >> 8) & 0xFF),
-                  int((colourValue >> 16) & 0xFF));
+    return {int(colourValue & 0xFF), int((colourValue >> 8) & 0xFF),
+            int((colourValue >> 16) & 0xFF)};
 }
 
 } // namespace qtbridge
