@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
@@ -101,7 +102,7 @@ void Ampacity::createControls()
     Frame2->setGeometry(twipsRect(3120, 100, 2448, 1260));
     Frame2->setFont(font);
 
-    AboutCmd = new QPushButton(QStringLiteral("A b o u t"), Frame2);
+    AboutCmd = new CaptionButton(QStringLiteral("A b o u t"), Frame2);
     AboutCmd->setObjectName(QStringLiteral("AboutCmd"));
     AboutCmd->setGeometry(twipsRect(84, 880, 2280, 264));
     AboutCmd->setFont(arial(7.5));
@@ -164,6 +165,7 @@ void Ampacity::createControls()
         setMaterialColour(list, CopperTextColour);
 
     setTabOrder();
+    describeForAssistiveTechnology();
 
     ComWS->installEventFilter(this);
     ComAM->installEventFilter(this);
@@ -177,6 +179,42 @@ void Ampacity::createControls()
     connect(NoOfWCmd, &QPushButton::clicked, this, &Ampacity::NoOfWCmd_Click);
     connect(ExitCmd, &QPushButton::clicked, this, &Ampacity::ExitCmd_Click);
     connect(AboutCmd, &QPushButton::clicked, this, &Ampacity::AboutCmd_Click);
+}
+
+// What a screen reader says. Each condition button's name is its caption
+// (CaptionButton keeps them together), so it is read as shown; the
+// description says what a press does. A list's name says what it lists,
+// while its current row stays its value.
+void Ampacity::describeForAssistiveTechnology()
+{
+    MaterCmnd->setAccessibleDescription(tr("Conductor material: copper or aluminum"));
+    CondCmnd->setAccessibleDescription(tr("Installation: raceway or cable, or free air"));
+    TempCmnd->setAccessibleDescription(tr("Insulation temperature rating: 60, 75 or 90 \u00B0C"));
+    AmbCmnd->setAccessibleDescription(
+        tr("Ambient temperature: steps the Table 5A correction factor"));
+    NoOfWCmd->setAccessibleDescription(
+        tr("Number of conductors: steps the Table 5C or 5B correction factor"));
+    ExitCmd->setAccessibleDescription(tr("Ends the program"));
+    // The caption spaces its letters out for the eye; the ear gets the word.
+    AboutCmd->setAccessibleName(tr("About"));
+    AboutCmd->setAccessibleDescription(tr("Notices, version and the maker's addresses"));
+    nameList(ComWS, tr("Wire size"), tr("Pick a wire size to read its ampacity"));
+    nameList(ComAM, tr("Ampacity"), tr("Pick an ampacity to read the wire size that carries it"));
+    nameList(CorectAmpacity, tr("Corrected ampacity"),
+             tr("The table ampacity I times the ambient and conductor-count factors"));
+}
+
+// On Linux a combo box's accessible name is its current text, and a screen
+// reader finds what the box is for in the label it is labelled by. The
+// window has no room for visible labels, so each list gets a hidden one.
+void Ampacity::nameList(QComboBox *list, const QString &name, const QString &description)
+{
+    list->setAccessibleName(name);
+    list->setAccessibleDescription(description);
+    auto *label = new QLabel(name, this);
+    label->setObjectName(list->objectName() + QStringLiteral("Label"));
+    label->setBuddy(list);
+    label->hide();
 }
 
 void Ampacity::setTabOrder()

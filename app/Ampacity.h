@@ -55,7 +55,7 @@ public:
     CaptionButton *NoOfWCmd = nullptr;
     CaptionButton *ExitCmd = nullptr;
     QComboBox *CorectAmpacity = nullptr;
-    QPushButton *AboutCmd = nullptr;
+    CaptionButton *AboutCmd = nullptr;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
 
@@ -89,6 +89,8 @@ protected:
 private:
     void createControls();
     void setTabOrder();
+    void describeForAssistiveTechnology();
+    void nameList(QComboBox *list, const QString &name, const QString &description);
     void placeOnScreen();
     void placeByKnownFrame();
     void setMaterialColour(QWidget *control, std::uint32_t colourValue);

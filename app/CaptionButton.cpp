@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -18,6 +19,16 @@ void CaptionButton::setCaption(const QString &caption)
     m_caption = caption;
     setAccessibleName(caption);
     updateShownText();
+}
+
+void CaptionButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CaptionButton::resizeEvent(QResizeEvent *event)

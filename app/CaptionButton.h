@@ -7,6 +7,9 @@
 // breaking only at ordinary blanks: a no-break space (U+00A0) or a hyphen
 // never ends a line, so "Wires # 1-3" shows "Wires #" over "1-3".
 //
+// Enter presses it as Space does, since the main window is no dialog with a
+// default button.
+//
 // caption() is the condition text the handlers compare and set, exactly as
 // given; the text QPushButton draws is the wrapped form of it.
 class CaptionButton : public QPushButton
@@ -20,6 +23,7 @@ public:
     void setCaption(const QString &caption);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 

@@ -55,6 +55,7 @@ private slots:
     void idleTicksPaintNothing();
     void exitEndsTheProgram();
     void codesWithoutATableEndTheProgram();
+    void keyboardWalk();
     void randomUserActions();
 
 private:
@@ -469,6 +470,48 @@ void TestMainWindow::codesWithoutATableEndTheProgram()
     QCOMPARE(w->ComAM->count(), 0);
     QVERIFY(!w->isVisible());
     QVERIFY(!w->Timer1->isActive());
+}
+
+// Everything from the keyboard alone: look up 250 MCM, step the ambient
+// temperature to 40 °C, read the corrected ampacity.
+void TestMainWindow::keyboardWalk()
+{
+    w = openMainWindow();
+    auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    auto tabTo = [&](QWidget *target) {
+        for (int i = 0; i < 12 && QApplication::focusWidget() != target; ++i)
+            press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), target);
+    };
+
+    // Action: open the wire-size list with Alt+Down, go down 13 rows, pick with Enter.
+    QCOMPARE(QApplication::focusWidget(), w->ComWS);
+    press(Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(w->ComWS->view()->isVisible());
+    for (int i = 0; i < 13; ++i)
+        press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!w->ComWS->view()->isVisible());
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    waitForTick();
+    QCOMPARE(w->ComAM->currentText(), QStringLiteral("   215 A"));
+
+    // Action: Tab to the ambient button, press Space; again, press Enter.
+    tabTo(w->AmbCmnd);
+    press(Qt::Key_Space);
+    QTRY_COMPARE(w->AmbCmnd->caption(), "Ambient 35" + deg + "C");
+    QCOMPARE(QApplication::focusWidget(), w->ComWS);
+    tabTo(w->AmbCmnd);
+    press(Qt::Key_Return);
+    QTRY_COMPARE(w->AmbCmnd->caption(), "Ambient 40" + deg + "C");
+    waitForTick();
+
+    // Expected: the result, and the box now takes its place in the tab order.
+    QCOMPARE(w->CorectAmpacity->currentText(), boxText("176.3", "0.82", "1"));
+    tabTo(w->CorectAmpacity);
 }
 
 // A few thousand user actions in random order with ticks between them. After

@@ -1,7 +1,9 @@
 #include "AboutAmp.h"
 
+#include "CaptionButton.h"
 #include "StartUpPlacement.h"
 #include "WindowTestFixture.h"
+
 #include <QPushButton>
 
 #include <QGuiApplication>

@@ -1,0 +1,142 @@
+#!/usr/bin/python3
+"""Reads the running calculator through the desktop accessibility bus (AT-SPI),
+as a screen reader does, and operates it through the same bus.
+
+Usage: atspi_walk.py  (the calculator must be running with accessibility on)
+Prints one line per check and '<n> passed, <m> failed' at the end.
+"""
+import sys
+import time
+
+import pyatspi
+
+failures = []
+passes = 0
+
+
+def check(condition, what):
+    global passes
+    if condition:
+        passes += 1
+        print("PASS  " + what)
+    else:
+        failures.append(what)
+        print("FAIL  " + what)
+
+
+def find_application(name, seconds=10):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.2)
+    return None
+
+
+def descendants(node):
+    for child in node:
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def labelled_by(node):
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            return [relation.getTarget(i).name for i in range(relation.getNTargets())]
+    return []
+
+
+def by_name(app, name, role):
+    """The node a screen reader announces as `name`: its own name, or for a
+    combo box (whose name is its value) the label it is labelled by."""
+    for node in descendants(app):
+        if node.getRole() != role:
+            continue
+        if node.name == name:
+            return node
+        if role == pyatspi.ROLE_COMBO_BOX and name in labelled_by(node):
+            return node
+    return None
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def press(button):
+    action = button.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i) in ("Press", "press", "click"):
+            action.doAction(i)
+            return
+    action.doAction(0)
+
+
+def text_of(node):
+    try:
+        text = node.queryText()
+        return text.getText(0, -1)
+    except NotImplementedError:
+        return ""
+
+
+def main():
+    app = find_application("Torvane")
+    check(app is not None, "the calculator is on the accessibility bus")
+    if app is None:
+        return
+
+    deg = "\u00b0"
+    buttons = {
+        "CU": "Conductor material: copper or aluminum",
+        "Raceway or\u00a0Cable": "Installation: raceway or cable, or free air",
+        "Insulation 60" + deg + "C": "Insulation temperature rating: 60, 75 or 90 " + deg + "C",
+        "Ambient 30" + deg + "C ": "Ambient temperature: steps the Table 5A correction factor",
+        "Wires\u00a0# 1-3": "Number of conductors: steps the Table 5C or 5B correction factor",
+        "Exit": "Ends the program",
+        "About": "Notices, version and the maker's addresses",
+    }
+    for name, description in buttons.items():
+        node = by_name(app, name, pyatspi.ROLE_PUSH_BUTTON)
+        check(node is not None, "button named %r" % name)
+        if node is not None:
+            check(node.description == description, "description of %r" % name)
+
+    wire_size = by_name(app, "Wire size", pyatspi.ROLE_COMBO_BOX)
+    ampacity = by_name(app, "Ampacity", pyatspi.ROLE_COMBO_BOX)
+    result = by_name(app, "Corrected ampacity", pyatspi.ROLE_COMBO_BOX)
+    check(wire_size is not None, "list named 'Wire size'")
+    check(ampacity is not None, "list named 'Ampacity'")
+    check(result is not None, "result box named 'Corrected ampacity'")
+    if None in (wire_size, ampacity, result):
+        return
+    check(not showing(result), "the hidden result box is not announced")
+    check(wire_size.name == "     14 AWG", "the wire-size list's value is its row: %r" % wire_size.name)
+    check(wire_size.description == "Pick a wire size to read its ampacity",
+          "description of the wire-size list")
+
+    # Step the ambient temperature twice through the bus, as a screen reader
+    # user would, and read the result.
+    ambient = by_name(app, "Ambient 30" + deg + "C ", pyatspi.ROLE_PUSH_BUTTON)
+    press(ambient)
+    time.sleep(0.3)
+    ambient = by_name(app, "Ambient 35" + deg + "C", pyatspi.ROLE_PUSH_BUTTON)
+    check(ambient is not None, "the ambient button is read as 'Ambient 35" + deg + "C'")
+    if ambient is not None:
+        press(ambient)
+        time.sleep(0.3)
+    check(by_name(app, "Ambient 40" + deg + "C", pyatspi.ROLE_PUSH_BUTTON) is not None,
+          "the ambient button is read as 'Ambient 40" + deg + "C'")
+    result = by_name(app, "Corrected ampacity", pyatspi.ROLE_COMBO_BOX)
+    check(showing(result), "the result box is announced once a correction applies")
+    shown = text_of(result) or "".join(text_of(child) for child in descendants(result))
+    check(shown == "=12.3 A  (I \u00d7 0.82 \u00d7 1)", "the result reads %r" % shown)
+
+
+main()
+print("%d passed, %d failed" % (passes, len(failures)))
+sys.exit(1 if failures else 0)
