@@ -11,18 +11,11 @@
 #include <QPushButton>
 #include <QUrl>
 
+using qtbridge::arial;
 using qtbridge::toQString;
 using qtbridge::twipsRect;
 
 namespace {
-
-QFont arial(double points, bool underline = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setUnderline(underline);
-    return font;
-}
 
 // MS Sans Serif has no metric twin on free desktops; the nearest sans serif stands in.
 QFont msSansSerifBold()
@@ -83,7 +76,7 @@ void AboutAmp::createControls()
         return label;
     };
     auto makeLink = [&](const QString &name, QRect geometry, const char *address) {
-        QLabel *link = makeLabel(name, geometry, arial(9.75, true));
+        QLabel *link = makeLabel(name, geometry, arial(9.75, false, true));
         link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         link->setCursor(Qt::PointingHandCursor);
         QPalette colours = link->palette();

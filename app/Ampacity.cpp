@@ -24,6 +24,7 @@
 #include <QTimer>
 
 using namespace ampacity;
+using qtbridge::arial;
 using qtbridge::toQString;
 using qtbridge::toUtf8;
 using qtbridge::twipsRect;
@@ -45,17 +46,9 @@ void enableTimer(QTimer *timer)
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/torvane-%1.png").arg(size), QSize(size, size));
     return icon;
-}
-
-QFont arial(double points, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 } // namespace
@@ -70,7 +63,6 @@ Ampacity::Ampacity(QWidget *parent)
     // Client area 5655 x 1455 twips; the user can neither resize nor maximize it.
     setFixedSize(qtbridge::pixels(5655), qtbridge::pixels(1455));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setWindowIcon(programIcon());
 
     QPalette background = palette();
     background.setColor(QPalette::Window, qtbridge::colourOf(LightGreyBackground));
@@ -95,12 +87,12 @@ AboutAmp *Ampacity::aboutWindow() const
 // them, and the corrected-ampacity box covers the About button.
 void Ampacity::createControls()
 {
-    const QFont font = arial(8.25);
+    // Arial 8.25 for every control but two; they inherit it from the window.
+    setFont(arial(8.25));
 
     Frame2 = new QGroupBox(toQString(InitialCorrectionFrameCaption), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(twipsRect(3120, 100, 2448, 1260));
-    Frame2->setFont(font);
 
     AboutCmd = new CaptionButton(QStringLiteral("A b o u t"), Frame2);
     AboutCmd->setObjectName(QStringLiteral("AboutCmd"));
@@ -110,7 +102,6 @@ void Ampacity::createControls()
     Frame1 = new QGroupBox(QStringLiteral("For 30\u00B0C Ambient Temp."), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipsRect(120, 100, 2805, 1260));
-    Frame1->setFont(font);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -122,43 +113,39 @@ void Ampacity::createControls()
     ComWS = new QComboBox(this);
     ComWS->setObjectName(QStringLiteral("ComWS"));
     ComWS->setGeometry(twipsRect(210, 975, 1368, 330));
-    ComWS->setFont(font);
 
     ComAM = new QComboBox(this);
     ComAM->setObjectName(QStringLiteral("ComAM"));
     ComAM->setGeometry(twipsRect(1680, 975, 1164, 330));
-    ComAM->setFont(font);
 
-    auto makeButton = [this](const QString &objectName, const QString &caption, QRect geometry,
-                             const QFont &buttonFont) {
+    auto makeButton = [this](const QString &objectName, const QString &caption, QRect geometry) {
         auto *button = new CaptionButton(caption, this);
         button->setObjectName(objectName);
-        button->setFont(buttonFont);
         button->setGeometry(geometry);
         return button;
     };
     MaterCmnd = makeButton(QStringLiteral("MaterCmnd"), toQString(CopperCaption),
-                           twipsRect(210, 390, 525, 516), arial(9, true));
+                           twipsRect(210, 390, 525, 516));
+    MaterCmnd->setFont(arial(9, true));
     CondCmnd = makeButton(QStringLiteral("CondCmnd"), toQString(RacewayOrCableCaption),
-                          twipsRect(795, 390, 975, 510), font);
+                          twipsRect(795, 390, 975, 510));
     TempCmnd = makeButton(QStringLiteral("TempCmnd"), toQString(insulationCaption(2)),
-                          twipsRect(1800, 390, 1050, 510), font);
+                          twipsRect(1800, 390, 1050, 510));
     AmbCmnd = makeButton(QStringLiteral("AmbCmnd"), toQString(InitialAmbientCaption),
-                         twipsRect(3210, 390, 852, 516), font);
+                         twipsRect(3210, 390, 852, 516));
     NoOfWCmd = makeButton(QStringLiteral("NoOfWCmd"), toQString(conductorCountCycle(0)[0].caption),
-                          twipsRect(4125, 390, 768, 516), font);
+                          twipsRect(4125, 390, 768, 516));
 
     // A simple-style combo box only as high as its text line: the user may
     // type into it, but the next tick writes the result over what was typed.
     CorectAmpacity = new ResultBox(this);
     CorectAmpacity->setObjectName(QStringLiteral("CorectAmpacity"));
     CorectAmpacity->setGeometry(twipsRect(3210, 975, 2280, 330));
-    CorectAmpacity->setFont(font);
     CorectAmpacity->setEditText(toQString(InitialCorrectedAmpacityText));
     CorectAmpacity->hide();
 
     ExitCmd = makeButton(QStringLiteral("ExitCmd"), QStringLiteral("Exit"),
-                         twipsRect(4965, 390, 516, 516), font);
+                         twipsRect(4965, 390, 516, 516));
 
     for (QWidget *list : {static_cast<QWidget *>(ComWS), static_cast<QWidget *>(ComAM),
                           static_cast<QWidget *>(CorectAmpacity)})
@@ -308,6 +295,12 @@ bool Ampacity::event(QEvent *event)
     case QEvent::WindowActivate:
         placeByKnownFrame();
         break;
+    case QEvent::Paint:
+        // Decoding the icon's pictures costs a quarter of the start-up; the
+        // first paint does not need them, so the icon follows right after it.
+        if (!m_iconSet)
+            QTimer::singleShot(0, this, &Ampacity::ensureWindowIcon);
+        break;
     default:
         break;
     }
@@ -323,6 +316,14 @@ bool Ampacity::eventFilter(QObject *watched, QEvent *event)
             ComAM_GotFocus();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Ampacity::ensureWindowIcon()
+{
+    if (m_iconSet)
+        return;
+    m_iconSet = true;
+    setWindowIcon(programIcon());
 }
 
 // Closing the main window through its frame ends the program like Exit: the
@@ -355,6 +356,7 @@ void Ampacity::ExitCmd_Click()
 // is open shows the same window where it is.
 void Ampacity::AboutCmd_Click()
 {
+    ensureWindowIcon(); // the About window wears the same icon
     if (!m_about)
         m_about = new AboutAmp(this);
     m_about->show();
@@ -485,6 +487,7 @@ void Ampacity::Timer2_Timer()
 void Ampacity::TiCom1_Click()
 {
     ComAM->clear();
+    ++m_ampacityListBuild;
     const auto column = selectAmpacityColumn(m_state.MaterSel, m_state.CondSel, m_state.TempSel);
     if (!column) {
         // Codes no table answers: the buttons cannot produce them.
@@ -501,8 +504,18 @@ void Ampacity::TiCom1_Click()
     enableTimer(Timer1);
 }
 
+// Runs twenty times a second. The result depends only on the selected
+// ampacity text and the two factors; when none of them changed since the last
+// run and the box still shows what it wrote (nobody typed into it), the state
+// already holds the result, so the work is skipped.
 void Ampacity::TiCom2_Click()
 {
+    const CorrectionInputs inputs{m_ampacityListBuild, ComAM->currentIndex(), m_state.AmbFactor,
+                                  m_state.NoOfWFactor};
+    if (inputs == m_lastCorrectionInputs && CorectAmpacity->currentText() == m_lastCorrectionText)
+        return;
+    m_lastCorrectionInputs = inputs;
+
     const Correction correction =
         correctAmpacity(toUtf8(ComAM->currentText()), m_state.AmbFactor, m_state.NoOfWFactor);
     m_state.BaseAmp = correction.baseAmp;
@@ -511,6 +524,7 @@ void Ampacity::TiCom2_Click()
                                                          m_state.NoOfWFactor, m_decimalSeparator));
     if (CorectAmpacity->currentText() != text)
         CorectAmpacity->setEditText(text);
+    m_lastCorrectionText = text;
 }
 
 void Ampacity::TiCom3_Click()

@@ -96,11 +96,26 @@ private:
     void setMaterialColour(QWidget *control, std::uint32_t colourValue);
     void showCorrectionBoxIfApplies();
     void focusWireSizeList();
+    void ensureWindowIcon();
     void endProgram();
 
+    // What the corrected ampacity was last worked out from.
+    struct CorrectionInputs
+    {
+        unsigned ampacityListBuild = 0; // counts rebuilds of the ampacity list
+        int ampacityRow = -2;           // no row is -1; -2 means never worked out
+        float ambientFactor = 0.0f;
+        float countFactor = 0.0f;
+        friend bool operator==(const CorrectionInputs &, const CorrectionInputs &) = default;
+    };
+
     AmpacityState m_state;
+    unsigned m_ampacityListBuild = 0;
+    CorrectionInputs m_lastCorrectionInputs;
+    QString m_lastCorrectionText;
     std::string m_decimalSeparator;
     QPointer<AboutAmp> m_about;
     bool m_placedByKnownFrame = false;
     bool m_awaitingFrame = false;
+    bool m_iconSet = false;
 };

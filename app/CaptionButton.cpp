@@ -14,11 +14,11 @@ CaptionButton::CaptionButton(const QString &caption, QWidget *parent) : QPushBut
 
 void CaptionButton::setCaption(const QString &caption)
 {
-    if (caption == m_caption && !text().isEmpty())
+    if (caption == m_caption && !m_caption.isEmpty())
         return;
     m_caption = caption;
     setAccessibleName(caption);
-    updateShownText();
+    wrapWhenShown();
 }
 
 void CaptionButton::keyPressEvent(QKeyEvent *event)
@@ -34,14 +34,31 @@ void CaptionButton::keyPressEvent(QKeyEvent *event)
 void CaptionButton::resizeEvent(QResizeEvent *event)
 {
     QPushButton::resizeEvent(event);
-    updateShownText();
+    wrapWhenShown();
 }
 
 void CaptionButton::changeEvent(QEvent *event)
 {
     QPushButton::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        wrapWhenShown();
+}
+
+void CaptionButton::showEvent(QShowEvent *event)
+{
+    if (m_wrapPending)
         updateShownText();
+    QPushButton::showEvent(event);
+}
+
+// Wrapping measures text, which is worth doing once, for the size and font
+// the button is shown with, rather than at every step of building the window.
+void CaptionButton::wrapWhenShown()
+{
+    if (isVisible())
+        updateShownText();
+    else
+        m_wrapPending = true;
 }
 
 int CaptionButton::availableTextWidth() const
@@ -57,6 +74,7 @@ int CaptionButton::availableTextWidth() const
 // stands on a line of its own rather than being cut.
 void CaptionButton::updateShownText()
 {
+    m_wrapPending = false;
     const QFontMetrics metrics(font());
     const int available = availableTextWidth();
     const QStringList words = m_caption.split(QLatin1Char(' '));

@@ -26,10 +26,13 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void wrapWhenShown();
     void updateShownText();
     int availableTextWidth() const;
 
     QString m_caption;
+    bool m_wrapPending = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -40,6 +41,18 @@ inline QColor colourOf(std::uint32_t colourValue)
 {
     return {int(colourValue & 0xFF), int((colourValue >> 8) & 0xFF),
             int((colourValue >> 16) & 0xFF)};
+}
+
+// Arial, or its metric twin Liberation Sans where Arial is not installed.
+// Naming the twin saves the font database a search for a substitute.
+inline QFont arial(double points, bool bold = false, bool underline = false)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
 }
 
 } // namespace qtbridge

@@ -1,0 +1,107 @@
+#!/usr/bin/python3
+"""Measures the calculator against the baseline window in one run and prints
+a table of medians with the budgets. Usage: measure.py <build folder> <repeats>"""
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+build = sys.argv[1]
+repeats = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+calculator = os.path.join(build, "bench", "bench_startup_calculator")
+baseline = os.path.join(build, "bench", "bench_startup_baseline")
+ticks = os.path.join(build, "bench", "bench_tick")
+
+
+def first_paint_ms(program):
+    start = time.perf_counter()
+    child = subprocess.Popen([program, "--first-paint"], stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL, env=env)
+    line = child.stdout.readline()
+    elapsed = (time.perf_counter() - start) * 1000
+    child.wait()
+    if line.strip() != b"painted":
+        raise RuntimeError(program + " did not paint")
+    return elapsed
+
+
+def cpu_seconds(pid):
+    """CPU time of all the process's threads, from the scheduler's nanosecond
+    counters (/proc/<pid>/stat counts in 10 ms steps, too coarse for an idle
+    program)."""
+    total = 0
+    for task in os.listdir("/proc/%d/task" % pid):
+        with open("/proc/%d/task/%s/schedstat" % (pid, task)) as schedstat:
+            total += int(schedstat.read().split()[0])
+    return total / 1e9
+
+
+def peak_rss_mb(pid):
+    with open("/proc/%d/status" % pid) as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024
+    return 0.0
+
+
+def idle(program, seconds=10):
+    """CPU share (percent of one core) over `seconds` of idle ticking, and peak RSS."""
+    child = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                             env=env)
+    time.sleep(1.0)  # start-up is not idle time
+    cpu_before, wall_before = cpu_seconds(child.pid), time.perf_counter()
+    time.sleep(seconds)
+    cpu = cpu_seconds(child.pid) - cpu_before
+    wall = time.perf_counter() - wall_before
+    rss = peak_rss_mb(child.pid)
+    child.kill()
+    child.wait()
+    return 100.0 * cpu / wall, rss
+
+
+def median_of_pairs(measure, repeats):
+    """Alternates calculator and baseline so that drift hits both alike."""
+    ours, theirs = [], []
+    for i in range(repeats):
+        pair = [(calculator, ours), (baseline, theirs)]
+        for program, into in (pair if i % 2 == 0 else reversed(pair)):
+            into.append(measure(program))
+    return ours, theirs
+
+
+rows = []
+
+ours, theirs = median_of_pairs(first_paint_ms, repeats)
+ratio = statistics.median(ours) / statistics.median(theirs)
+rows.append(("start-up to first paint", "%.1f ms" % statistics.median(ours),
+             "%.1f ms" % statistics.median(theirs), "<= 1.15 x baseline (%.2f x)" % ratio,
+             ratio <= 1.15))
+
+out = subprocess.run([ticks, "10"], capture_output=True, text=True, env=env, check=True).stdout
+values = dict(line.split() for line in out.splitlines())
+idle_ns, picked_ns, paints = float(values["idle_tick_ns"]), float(values["picked_tick_ns"]), int(values["idle_paints"])
+rows.append(("idle tick", "%.2f us" % (idle_ns / 1000), "-", "< 2 us", idle_ns < 2000))
+rows.append(("paint events, 10 s idle", "%d" % paints, "-", "0", paints == 0))
+rows.append(("tick after a new row", "%.2f us" % (picked_ns / 1000), "-", "< 50 us", picked_ns < 50000))
+
+idle_repeats = max(1, repeats // 5)
+ours, theirs = median_of_pairs(idle, idle_repeats)
+cpu_ours = statistics.median(c for c, _ in ours)
+cpu_theirs = statistics.median(c for c, _ in theirs)
+rss_ours = statistics.median(r for _, r in ours)
+rss_theirs = statistics.median(r for _, r in theirs)
+rows.append(("idle CPU, 10 s", "%.3f %%" % cpu_ours, "%.3f %%" % cpu_theirs,
+             "<= baseline + 0.05 points", cpu_ours <= cpu_theirs + 0.05))
+rows.append(("peak memory (RSS)", "%.1f MB" % rss_ours, "%.1f MB" % rss_theirs,
+             "<= baseline + 5 MB", rss_ours <= rss_theirs + 5))
+
+header = ("measure", "calculator", "baseline", "budget", "")
+widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(4)]
+print("  ".join(h.ljust(w) for h, w in zip(header, widths)))
+for row in rows:
+    cells = [str(c).ljust(w) for c, w in zip(row[:4], widths)]
+    print("  ".join(cells) + "  " + ("met" if row[4] else "MISSED"))
+print("(medians: start-up of %d runs each, idle of %d runs of 10 s each)" % (repeats, idle_repeats))
+sys.exit(0 if all(row[4] for row in rows) else 1)
