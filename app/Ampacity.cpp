@@ -461,23 +461,27 @@ void Ampacity::ComAM_GotFocus()
     enableTimer(Timer2);
 }
 
-// Both ticks run twenty times a second. Setting an unchanged row or text is
-// skipped: it would change nothing a user can see, only cost a repaint.
 void Ampacity::Timer1_Timer()
 {
-    m_state.WSIndex = static_cast<std::int16_t>(ComWS->currentIndex());
-    m_state.AMIndex = m_state.WSIndex;
-    if (m_state.AMIndex >= 0 && ComAM->currentIndex() != m_state.AMIndex)
-        ComAM->setCurrentIndex(m_state.AMIndex);
-    TiCom2_Click();
+    followLeadingList(ComWS, ComAM, m_state.WSIndex, m_state.AMIndex);
 }
 
 void Ampacity::Timer2_Timer()
 {
-    m_state.AMIndex = static_cast<std::int16_t>(ComAM->currentIndex());
-    m_state.WSIndex = m_state.AMIndex;
-    if (m_state.WSIndex >= 0 && ComWS->currentIndex() != m_state.WSIndex)
-        ComWS->setCurrentIndex(m_state.WSIndex);
+    followLeadingList(ComAM, ComWS, m_state.AMIndex, m_state.WSIndex);
+}
+
+// One tick, twenty times a second: the leading list's row goes to the other
+// list (unless the leading list has none) and the result is worked out
+// again. An unchanged row is not set again: it would change nothing a user
+// can see, only cost a repaint.
+void Ampacity::followLeadingList(const QComboBox *leading, QComboBox *following,
+                                 std::int16_t &leadingRow, std::int16_t &followingRow)
+{
+    leadingRow = static_cast<std::int16_t>(leading->currentIndex());
+    followingRow = leadingRow;
+    if (followingRow >= 0 && following->currentIndex() != followingRow)
+        following->setCurrentIndex(followingRow);
     TiCom2_Click();
 }
 

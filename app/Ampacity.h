@@ -96,6 +96,8 @@ private:
     void setMaterialColour(QWidget *control, std::uint32_t colourValue);
     void showCorrectionBoxIfApplies();
     void focusWireSizeList();
+    void followLeadingList(const QComboBox *leading, QComboBox *following,
+                           std::int16_t &leadingRow, std::int16_t &followingRow);
     void ensureWindowIcon();
     void endProgram();
 
