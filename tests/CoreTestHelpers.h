@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QMetaType>
 
-#include <cstdint>
 #include <string_view>
 
 // Core texts are UTF-8 byte strings; tests compare them as bytes so that a
@@ -12,5 +10,3 @@ inline QByteArray bytes(std::string_view text)
 {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-Q_DECLARE_METATYPE(std::int16_t)

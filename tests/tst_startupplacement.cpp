@@ -1,4 +1,3 @@
-#include "AmpacityState.h"
 #include "StartUpPlacement.h"
 
 #include <QTest>
@@ -12,7 +11,6 @@ class TestStartUpPlacement : public QObject
 private slots:
     void placement_data();
     void placement();
-    void startUpState();
 };
 
 void TestStartUpPlacement::placement_data()
@@ -44,21 +42,6 @@ void TestStartUpPlacement::placement()
     QFETCH(int, left);
     QFETCH(int, top);
     QCOMPARE(startUpPlacement(outerWidth, outerHeight, screenWidth), (WindowPlacement{left, top}));
-}
-
-void TestStartUpPlacement::startUpState()
-{
-    AmpacityState state;
-    QCOMPARE(state.TempSel, std::int16_t(0));
-    QCOMPARE(state.AmbFactor, 0.0f);
-    setStartUpValues(state);
-    QCOMPARE(state.TempSel, std::int16_t(2));
-    QCOMPARE(state.MaterSel, std::int16_t(0));
-    QCOMPARE(state.CondSel, std::int16_t(0));
-    QCOMPARE(state.WSIndex, std::int16_t(0));
-    QCOMPARE(state.AmbFactor, 1.0f);
-    QCOMPARE(state.NoOfWFactor, 1.0f);
-    static_assert(sizeof(state.TempSel) == 2 && sizeof(state.WinTop) == 4);
 }
 
 QTEST_APPLESS_MAIN(TestStartUpPlacement)
