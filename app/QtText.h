@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConditionCycles.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -39,8 +41,8 @@ inline QRect twipsRect(int left, int top, int width, int height)
 
 inline QColor colourOf(std::uint32_t colourValue)
 {
-    return {int(colourValue & 0xFF), int((colourValue >> 8) & 0xFF),
-            int((colourValue >> 16) & 0xFF)};
+    const ampacity::Rgb rgb = ampacity::rgbOf(colourValue);
+    return {rgb.red, rgb.green, rgb.blue};
 }
 
 // Arial, or its metric twin Liberation Sans where Arial is not installed.
