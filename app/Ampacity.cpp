@@ -425,20 +425,23 @@ void Ampacity::TempCmnd_Click()
 
 void Ampacity::AmbCmnd_Click()
 {
-    const FactorStep next = nextFactorStep(ambientCycle(m_state.TempSel), m_state.AmbFactor);
-    m_state.AmbFactor = next.factor;
-    AmbCmnd->setCaption(toQString(next.caption));
-    showCorrectionBoxIfApplies();
-    TiCom3_Click();
-    focusWireSizeList();
+    stepCorrection(ambientCycle(m_state.TempSel), m_state.AmbFactor, AmbCmnd);
 }
 
 void Ampacity::NoOfWCmd_Click()
 {
-    const FactorStep next =
-        nextFactorStep(conductorCountCycle(m_state.CondSel), m_state.NoOfWFactor);
-    m_state.NoOfWFactor = next.factor;
-    NoOfWCmd->setCaption(toQString(next.caption));
+    stepCorrection(conductorCountCycle(m_state.CondSel), m_state.NoOfWFactor, NoOfWCmd);
+}
+
+// The ambient and conductor-count buttons: the next step of the table in
+// force, the box shown while a correction applies, the frame's caption, and
+// the lead back to the wire-size list. The next tick shows the new result.
+void Ampacity::stepCorrection(std::span<const FactorStep> cycle, float &factor,
+                              CaptionButton *button)
+{
+    const FactorStep next = nextFactorStep(cycle, factor);
+    factor = next.factor;
+    button->setCaption(toQString(next.caption));
     showCorrectionBoxIfApplies();
     TiCom3_Click();
     focusWireSizeList();

@@ -18,10 +18,12 @@
 //    the correction frame.
 
 #include "AmpacityState.h"
+#include "FactorCycle.h"
 
 #include <QPointer>
 #include <QWidget>
 
+#include <span>
 #include <string>
 
 class AboutAmp;
@@ -94,10 +96,12 @@ private:
     void placeOnScreen();
     void placeByKnownFrame();
     void setMaterialColour(QWidget *control, std::uint32_t colourValue);
+    void stepCorrection(std::span<const ampacity::FactorStep> cycle, float &factor,
+                        CaptionButton *button);
     void showCorrectionBoxIfApplies();
     void focusWireSizeList();
-    void followLeadingList(const QComboBox *leading, QComboBox *following,
-                           std::int16_t &leadingRow, std::int16_t &followingRow);
+    void followLeadingList(const QComboBox *leading, QComboBox *following, std::int16_t &leadingRow,
+                           std::int16_t &followingRow);
     void ensureWindowIcon();
     void endProgram();
 
