@@ -1,10 +1,9 @@
 #include "AboutAmp.h"
 
-#include "AboutNotices.h"
 #include "AboutTexts.h"
-#include "ConditionCycles.h"
-#include "QtText.h"
+#include "QtBridge.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,10 +11,34 @@
 #include <QUrl>
 
 using qtbridge::arial;
-using qtbridge::toQString;
-using qtbridge::twipsRect;
 
 namespace {
+
+constexpr int FirstCopyrightYear = 2024;
+const QString LineBreak = QStringLiteral("\r\n");
+
+// The window's colours, built once per run rather than at every opening: the
+// light grey of the layout with texts that read on it, and the links in the
+// desktop's highlight colour where that reads on the grey, dark blue where not.
+const QPalette &windowColours()
+{
+    static const QPalette colours = qtbridge::onFixedBackground(
+        QApplication::palette(), qtbridge::colourOf(colours::LightGreyBackground));
+    return colours;
+}
+
+const QPalette &linkColours()
+{
+    static const QPalette colours = [] {
+        QPalette link = windowColours();
+        const QColor grey = link.color(QPalette::Window);
+        link.setColor(QPalette::WindowText,
+                      qtbridge::readableOn(grey, link.color(QPalette::Active, QPalette::Highlight),
+                                           QColor(0, 0, 192)));
+        return link;
+    }();
+    return colours;
+}
 
 // MS Sans Serif has no metric twin on free desktops; the nearest sans serif stands in.
 QFont msSansSerifBold()
@@ -37,24 +60,23 @@ void growDownward(QLabel *label)
 
 } // namespace
 
+// A top-level window with no parent: a window manager keeps a dialog above
+// the window it belongs to, and this one, as large as the main window and on
+// its corner, would hide it for as long as it is open.
 AboutAmp::AboutAmp(QWidget *mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("AboutAmp"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("About Torvane"));
-    setFixedSize(qtbridge::pixels(5655), qtbridge::pixels(4755));
-    setWindowFlag(Qt::WindowMinimizeButtonHint, false);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setWindowTitle(tr("About Torvane"));
+    setFixedSize(qtbridge::Twips::of(this).size(5655, 4755));
     if (mainWindow)
         setWindowIcon(mainWindow->windowIcon());
 
-    QPalette background = palette();
-    background.setColor(QPalette::Window, qtbridge::colourOf(ampacity::LightGreyBackground));
-    setPalette(background);
+    setPalette(windowColours());
     setAutoFillBackground(true);
 
     createControls();
@@ -65,6 +87,7 @@ AboutAmp::AboutAmp(QWidget *mainWindow)
 // button on top.
 void AboutAmp::createControls()
 {
+    const qtbridge::Twips twips = qtbridge::Twips::of(this);
     auto makeLabel = [this](const QString &name, QRect geometry, const QFont &font) {
         auto *label = new QLabel(this);
         label->setObjectName(name);
@@ -79,26 +102,24 @@ void AboutAmp::createControls()
         QLabel *link = makeLabel(name, geometry, arial(9.75, false, true));
         link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         link->setCursor(Qt::PointingHandCursor);
-        QPalette colours = link->palette();
-        colours.setColor(QPalette::WindowText, colours.color(QPalette::Highlight));
-        link->setPalette(colours);
+        link->setPalette(linkColours());
         link->setText(QString::fromUtf8(address));
         return link;
     };
 
-    LabelBrevik = makeLink(QStringLiteral("LabelBrevik"), twipsRect(1200, 2400, 3015, 300),
+    LabelBrevik = makeLink(QStringLiteral("LabelBrevik"), twips.rect(1200, 2400, 3015, 300),
                            about::MakerWebSite);
-    Label1 = makeLabel(QStringLiteral("Label1"), twipsRect(100, 100, 5400, 225), arial(9));
-    Label3 = makeLabel(QStringLiteral("Label3"), twipsRect(120, 2880, 5400, 225), arial(9));
+    Label1 = makeLabel(QStringLiteral("Label1"), twips.rect(100, 100, 5400, 225), arial(9));
+    Label3 = makeLabel(QStringLiteral("Label3"), twips.rect(120, 2880, 5400, 225), arial(9));
     LabelMail =
-        makeLink(QStringLiteral("LabelMail"), twipsRect(1920, 3600, 1605, 240), about::MakerEmail);
-    Label4 = makeLabel(QStringLiteral("Label4"), twipsRect(2760, 4500, 2760, 210), arial(8.25));
+        makeLink(QStringLiteral("LabelMail"), twips.rect(1920, 3600, 1605, 240), about::MakerEmail);
+    Label4 = makeLabel(QStringLiteral("Label4"), twips.rect(2760, 4500, 2760, 210), arial(8.25));
     Label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label2 = makeLabel(QStringLiteral("Label2"), twipsRect(120, 4500, 2760, 210), arial(8.25));
+    Label2 = makeLabel(QStringLiteral("Label2"), twips.rect(120, 4500, 2760, 210), arial(8.25));
 
     Command3 = new QPushButton(QStringLiteral("OK"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setGeometry(twipsRect(2160, 4100, 1095, 345));
+    Command3->setGeometry(twips.rect(2160, 4100, 1095, 345));
     Command3->setFont(msSansSerifBold());
     Command3->setDefault(true);
     Command3->setFocus(Qt::OtherFocusReason);
@@ -110,13 +131,32 @@ void AboutAmp::Form_Load()
     if (m_mainWindow)
         move(m_mainWindow->frameGeometry().topLeft());
 
-    Label1->setText(toQString(about::noticesText()));
+    // One line break after the conformance notice, an empty line before the
+    // invitation, which ends in a blank and leads to the web-site link below.
+    Label1->setText(
+        tr("This software conforms to the 2021 and 2024 Canadian Electrical Code. Information "
+           "provided here shall be used with all applicable code rules and any other "
+           "regulations imposed by authority having jurisdiction.") +
+        LineBreak +
+        tr("This free software is provided \"as is\" and without any warranties as to "
+           "performance or accuracy or any other warranties whether expressed or implied. The "
+           "user must assume the entire risk of using the program.") +
+        LineBreak + LineBreak +
+        tr("To check for updates or other usefull tools please visit our website: "));
     growDownward(Label1);
-    Label2->setText(toQString(
-        about::versionLine(about::VersionMajor, about::VersionMinor, about::VersionRevision)));
-    Label3->setText(toQString(about::BuyingNotice));
+    Label2->setText(tr("Version: %1.%2.%3")
+                        .arg(about::VersionMajor)
+                        .arg(about::VersionMinor)
+                        .arg(about::VersionRevision));
+    Label3->setText(tr("Copies for your whole office can be bought on our website. For special "
+                       "prices, write to us at:"));
     growDownward(Label3);
-    Label4->setText(toQString(about::copyrightNotice(about::VersionMajor, about::CopyrightHolder)));
+    // The closing year is that of the release: 2000 plus the major version.
+    QString copyright =
+        tr("Copyright \u00A9 %1-%2").arg(FirstCopyrightYear).arg(2000 + about::VersionMajor);
+    if (const QString holder = QString::fromUtf8(about::CopyrightHolder); !holder.isEmpty())
+        copyright += QLatin1Char(' ') + holder;
+    Label4->setText(copyright);
 }
 
 void AboutAmp::Command3_Click()
@@ -133,8 +173,7 @@ void AboutAmp::Form_Click()
 // could is not examined: with neither, nothing in the program changes.
 void AboutAmp::LabelMail_Click()
 {
-    QDesktopServices::openUrl(
-        QUrl(toQString(about::mailtoAddress(qtbridge::toUtf8(LabelMail->text())))));
+    QDesktopServices::openUrl(QUrl(QStringLiteral("Mailto:") + LabelMail->text()));
 }
 
 void AboutAmp::LabelBrevik_Click()
@@ -145,10 +184,10 @@ void AboutAmp::LabelBrevik_Click()
 void AboutAmp::closeAndReturnFocus()
 {
     close();
-    if (m_mainWindow) {
+    // Activated again, the main window gives the keyboard focus back to the
+    // control that had it.
+    if (m_mainWindow)
         m_mainWindow->activateWindow();
-        m_mainWindow->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 // A click on a link follows it; a click on a text label does nothing (and

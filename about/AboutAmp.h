@@ -7,16 +7,18 @@ class QPushButton;
 
 // The About window: notices, the version line, the copyright notice and two
 // links, one to the maker's web site and one that starts an e-mail to the
-// maker. It is not modal, keeps nothing between openings, and is deleted when
-// it closes, so that each opening loads it afresh (Form_Load).
+// maker. It is a window of its own beside the main window, not modal, keeps
+// nothing between openings, and is deleted when it closes, so that each
+// opening loads it afresh (Form_Load).
 class AboutAmp : public QDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY(AboutAmp)
 
 public:
-    // mainWindow gives the position and the icon; it also gets the focus back
-    // when the window is closed with OK or a click on its background.
+    // mainWindow gives the position and the icon, and is activated again when
+    // the window is closed with OK or a click on its background. It does not
+    // own this window: the About window must not be kept above it.
     explicit AboutAmp(QWidget *mainWindow);
 
     QPushButton *Command3 = nullptr;

@@ -6,9 +6,8 @@
 #include "ConditionCycles.h"
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
-#include "QtText.h"
 #include "ResultBox.h"
-#include "StartUpPlacement.h"
+#include "StartUpPlacer.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -20,20 +19,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QScreen>
 #include <QTimer>
 
 using namespace ampacity;
 using qtbridge::arial;
+using qtbridge::colourOf;
 using qtbridge::toQString;
 using qtbridge::toUtf8;
-using qtbridge::twipsRect;
 
 namespace {
 
 constexpr int PollIntervalMs = 50;
-// How long the window manager may take to frame the window at start-up.
-constexpr int FramePatienceMs = 500;
 
 // Switching on a timer that already runs must not push its next tick back,
 // which QTimer::start() would do.
@@ -56,26 +52,36 @@ QIcon programIcon()
 Ampacity::Ampacity(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+                          Qt::WindowCloseButtonHint),
+      m_twips(qtbridge::Twips::of(this)),
+      m_copperListPalette(qtbridge::withFixedText(palette(), colourOf(colours::CopperTextColour))),
+      m_aluminumListPalette(
+          qtbridge::withFixedText(palette(), colourOf(colours::AluminumTextColour)))
 {
     setObjectName(QStringLiteral("Ampacity"));
     setWindowTitle(QStringLiteral("2024 CEC Ampacity Table 2"));
     // Client area 5655 x 1455 twips; the user can neither resize nor maximize it.
-    setFixedSize(qtbridge::pixels(5655), qtbridge::pixels(1455));
+    setFixedSize(m_twips.size(5655, 1455));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
-    QPalette background = palette();
-    background.setColor(QPalette::Window, qtbridge::colourOf(LightGreyBackground));
-    setPalette(background);
+    setPalette(qtbridge::onFixedBackground(palette(), colourOf(colours::LightGreyBackground)));
     setAutoFillBackground(true);
 
     m_decimalSeparator = toUtf8(QLocale().decimalPoint());
+    m_placer = new StartUpPlacer(this, [this](const WindowPlacement &placement) {
+        m_state.WinLeft = float(placement.left);
+        m_state.WinTop = float(placement.top);
+    });
 
     createControls();
     Form_Load();
 }
 
-Ampacity::~Ampacity() = default;
+// The About window is a window of its own, not a child: it goes with this one.
+Ampacity::~Ampacity()
+{
+    delete m_about;
+}
 
 AboutAmp *Ampacity::aboutWindow() const
 {
@@ -92,16 +98,16 @@ void Ampacity::createControls()
 
     Frame2 = new QGroupBox(toQString(InitialCorrectionFrameCaption), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twipsRect(3120, 100, 2448, 1260));
+    Frame2->setGeometry(m_twips.rect(3120, 100, 2448, 1260));
 
     AboutCmd = new CaptionButton(QStringLiteral("A b o u t"), Frame2);
     AboutCmd->setObjectName(QStringLiteral("AboutCmd"));
-    AboutCmd->setGeometry(twipsRect(84, 880, 2280, 264));
+    AboutCmd->setGeometry(m_twips.rect(84, 880, 2280, 264));
     AboutCmd->setFont(arial(7.5));
 
     Frame1 = new QGroupBox(QStringLiteral("For 30\u00B0C Ambient Temp."), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(120, 100, 2805, 1260));
+    Frame1->setGeometry(m_twips.rect(120, 100, 2805, 1260));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -112,11 +118,11 @@ void Ampacity::createControls()
 
     ComWS = new QComboBox(this);
     ComWS->setObjectName(QStringLiteral("ComWS"));
-    ComWS->setGeometry(twipsRect(210, 975, 1368, 330));
+    ComWS->setGeometry(m_twips.rect(210, 975, 1368, 330));
 
     ComAM = new QComboBox(this);
     ComAM->setObjectName(QStringLiteral("ComAM"));
-    ComAM->setGeometry(twipsRect(1680, 975, 1164, 330));
+    ComAM->setGeometry(m_twips.rect(1680, 975, 1164, 330));
 
     auto makeButton = [this](const QString &objectName, const QString &caption, QRect geometry) {
         auto *button = new CaptionButton(caption, this);
@@ -125,31 +131,30 @@ void Ampacity::createControls()
         return button;
     };
     MaterCmnd = makeButton(QStringLiteral("MaterCmnd"), toQString(CopperCaption),
-                           twipsRect(210, 390, 525, 516));
+                           m_twips.rect(210, 390, 525, 516));
     MaterCmnd->setFont(arial(9, true));
     CondCmnd = makeButton(QStringLiteral("CondCmnd"), toQString(RacewayOrCableCaption),
-                          twipsRect(795, 390, 975, 510));
-    TempCmnd = makeButton(QStringLiteral("TempCmnd"), toQString(insulationCaption(2)),
-                          twipsRect(1800, 390, 1050, 510));
+                          m_twips.rect(795, 390, 975, 510));
+    TempCmnd = makeButton(QStringLiteral("TempCmnd"), toQString(insulationCaption(insulation::Rated60C)),
+                          m_twips.rect(1800, 390, 1050, 510));
     AmbCmnd = makeButton(QStringLiteral("AmbCmnd"), toQString(InitialAmbientCaption),
-                         twipsRect(3210, 390, 852, 516));
-    NoOfWCmd = makeButton(QStringLiteral("NoOfWCmd"), toQString(conductorCountCycle(0)[0].caption),
-                          twipsRect(4125, 390, 768, 516));
+                         m_twips.rect(3210, 390, 852, 516));
+    NoOfWCmd = makeButton(QStringLiteral("NoOfWCmd"), toQString(conductorCountCycle(installation::RacewayOrCable)[0].caption),
+                          m_twips.rect(4125, 390, 768, 516));
 
     // A simple-style combo box only as high as its text line: the user may
     // type into it, but the next tick writes the result over what was typed.
     CorectAmpacity = new ResultBox(this);
     CorectAmpacity->setObjectName(QStringLiteral("CorectAmpacity"));
-    CorectAmpacity->setGeometry(twipsRect(3210, 975, 2280, 330));
-    CorectAmpacity->setEditText(toQString(InitialCorrectedAmpacityText));
+    CorectAmpacity->setGeometry(m_twips.rect(3210, 975, 2280, 330));
+    CorectAmpacity->showResult(toQString(InitialCorrectedAmpacityText));
     CorectAmpacity->hide();
 
     ExitCmd = makeButton(QStringLiteral("ExitCmd"), QStringLiteral("Exit"),
-                         twipsRect(4965, 390, 516, 516));
+                         m_twips.rect(4965, 390, 516, 516));
 
-    for (QWidget *list : {static_cast<QWidget *>(ComWS), static_cast<QWidget *>(ComAM),
-                          static_cast<QWidget *>(CorectAmpacity)})
-        setMaterialColour(list, CopperTextColour);
+    for (QComboBox *list : {ComWS, ComAM, static_cast<QComboBox *>(CorectAmpacity)})
+        setMaterialColour(list, colours::CopperTextColour);
 
     setTabOrder();
     describeForAssistiveTechnology();
@@ -214,24 +219,17 @@ void Ampacity::setTabOrder()
 
 // The list colour must reach both the shown text and the rows of the popup,
 // which lives in a window of its own and does not inherit the palette.
-void Ampacity::setMaterialColour(QWidget *control, std::uint32_t colourValue)
+void Ampacity::setMaterialColour(QComboBox *list, std::uint32_t colourValue)
 {
-    const QColor colour = qtbridge::colourOf(colourValue);
-    auto recolour = [&colour](QWidget *widget) {
-        QPalette palette = widget->palette();
-        for (QPalette::ColorRole role :
-             {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-            palette.setColor(role, colour);
-        widget->setPalette(palette);
-    };
-    recolour(control);
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        recolour(combo->view());
+    const QPalette &colours =
+        colourValue == colours::AluminumTextColour ? m_aluminumListPalette : m_copperListPalette;
+    list->setPalette(colours);
+    list->view()->setPalette(colours);
 }
 
 void Ampacity::Form_Load()
 {
-    placeOnScreen();
+    m_placer->place();
     setStartUpValues(m_state);
 
     for (int row = 0; row < CopperRowCount; ++row)
@@ -241,69 +239,12 @@ void Ampacity::Form_Load()
     ComWS->setFocus(Qt::OtherFocusReason);
 }
 
-// Near the top right corner: the top edge half the outer height down, the
-// right edge as far from the screen's right edge. Before the window manager
-// has framed the window its outer size is not known yet; placeByKnownFrame()
-// places it again, by the same rule, once it is.
-void Ampacity::placeOnScreen()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect outer = frameGeometry();
-    const QRect screenArea = screen->geometry();
-    constexpr int twips = qtbridge::TwipsPerPixel;
-    const WindowPlacement placement =
-        startUpPlacement(double(outer.width()) * twips, double(outer.height()) * twips,
-                         double(screenArea.width()) * twips);
-    m_state.WinLeft = float(placement.left);
-    m_state.WinTop = float(placement.top);
-    move(screenArea.left() + qtbridge::pixels(placement.left),
-         screenArea.top() + qtbridge::pixels(placement.top));
-}
-
-void Ampacity::placeByKnownFrame()
-{
-    if (m_placedByKnownFrame || frameGeometry().size() == size())
-        return;
-    m_placedByKnownFrame = true;
-    placeOnScreen();
-    setWindowOpacity(1.0);
-}
-
 bool Ampacity::event(QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::Show:
-        // Shown before it is placed by its real outer size: keep it
-        // transparent (where the desktop composites) until it is, so that the
-        // user never sees it move. Without a window manager no frame comes;
-        // it then stays where Form_Load put it.
-        if (!m_placedByKnownFrame && !m_awaitingFrame) {
-            m_awaitingFrame = true;
-            setWindowOpacity(0.0);
-            QTimer::singleShot(FramePatienceMs, this, [this] {
-                if (!m_placedByKnownFrame) {
-                    m_placedByKnownFrame = true;
-                    setWindowOpacity(1.0);
-                }
-            });
-        }
-        placeByKnownFrame();
-        break;
-    case QEvent::Move:
-    case QEvent::WindowActivate:
-        placeByKnownFrame();
-        break;
-    case QEvent::Paint:
-        // Decoding the icon's pictures costs a quarter of the start-up; the
-        // first paint does not need them, so the icon follows right after it.
-        if (!m_iconSet)
-            QTimer::singleShot(0, this, &Ampacity::ensureWindowIcon);
-        break;
-    default:
-        break;
-    }
+    // Decoding the icon's pictures costs a quarter of the start-up; the first
+    // paint does not need them, so the icon follows right after it.
+    if (event->type() == QEvent::Paint && !m_iconSet)
+        QTimer::singleShot(0, this, &Ampacity::ensureWindowIcon);
     return QWidget::event(event);
 }
 
@@ -494,7 +435,6 @@ void Ampacity::followLeadingList(const QComboBox *leading, QComboBox *following,
 void Ampacity::TiCom1_Click()
 {
     ComAM->clear();
-    ++m_ampacityListBuild;
     const auto column = selectAmpacityColumn(m_state.MaterSel, m_state.CondSel, m_state.TempSel);
     if (!column) {
         // Codes no table answers: the buttons cannot produce them.
@@ -511,27 +451,17 @@ void Ampacity::TiCom1_Click()
     enableTimer(Timer1);
 }
 
-// Runs twenty times a second. The result depends only on the selected
-// ampacity text and the two factors; when none of them changed since the last
-// run and the box still shows what it wrote (nobody typed into it), the state
-// already holds the result, so the work is skipped.
+// Runs on every tick: reads the selected ampacity, works out the corrected
+// ampacity and writes its text. The box is written only when its text
+// changes, so an idle tick repaints nothing.
 void Ampacity::TiCom2_Click()
 {
-    const CorrectionInputs inputs{m_ampacityListBuild, ComAM->currentIndex(), m_state.AmbFactor,
-                                  m_state.NoOfWFactor};
-    if (inputs == m_lastCorrectionInputs && CorectAmpacity->currentText() == m_lastCorrectionText)
-        return;
-    m_lastCorrectionInputs = inputs;
-
     const Correction correction =
         correctAmpacity(toUtf8(ComAM->currentText()), m_state.AmbFactor, m_state.NoOfWFactor);
     m_state.BaseAmp = correction.baseAmp;
     m_state.CorrectedAmp = correction.correctedAmp;
-    const QString text = toQString(correctedAmpacityText(correction.correctedAmp, m_state.AmbFactor,
-                                                         m_state.NoOfWFactor, m_decimalSeparator));
-    if (CorectAmpacity->currentText() != text)
-        CorectAmpacity->setEditText(text);
-    m_lastCorrectionText = text;
+    CorectAmpacity->showResult(toQString(correctedAmpacityText(
+        correction.correctedAmp, m_state.AmbFactor, m_state.NoOfWFactor, m_decimalSeparator)));
 }
 
 void Ampacity::TiCom3_Click()

@@ -19,7 +19,9 @@
 
 #include "AmpacityState.h"
 #include "FactorCycle.h"
+#include "QtBridge.h"
 
+#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 
@@ -32,6 +34,8 @@ class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QTimer;
+class ResultBox;
+class StartUpPlacer;
 
 class Ampacity : public QWidget
 {
@@ -56,7 +60,7 @@ public:
     CaptionButton *AmbCmnd = nullptr;
     CaptionButton *NoOfWCmd = nullptr;
     CaptionButton *ExitCmd = nullptr;
-    QComboBox *CorectAmpacity = nullptr;
+    ResultBox *CorectAmpacity = nullptr;
     CaptionButton *AboutCmd = nullptr;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
@@ -93,9 +97,7 @@ private:
     void setTabOrder();
     void describeForAssistiveTechnology();
     void nameList(QComboBox *list, const QString &name, const QString &description);
-    void placeOnScreen();
-    void placeByKnownFrame();
-    void setMaterialColour(QWidget *control, std::uint32_t colourValue);
+    void setMaterialColour(QComboBox *list, std::uint32_t colourValue);
     void stepCorrection(std::span<const ampacity::FactorStep> cycle, float &factor,
                         CaptionButton *button);
     void showCorrectionBoxIfApplies();
@@ -105,23 +107,14 @@ private:
     void ensureWindowIcon();
     void endProgram();
 
-    // What the corrected ampacity was last worked out from.
-    struct CorrectionInputs
-    {
-        unsigned ampacityListBuild = 0; // counts rebuilds of the ampacity list
-        int ampacityRow = -2;           // no row is -1; -2 means never worked out
-        float ambientFactor = 0.0f;
-        float countFactor = 0.0f;
-        friend bool operator==(const CorrectionInputs &, const CorrectionInputs &) = default;
-    };
-
     AmpacityState m_state;
-    unsigned m_ampacityListBuild = 0;
-    CorrectionInputs m_lastCorrectionInputs;
-    QString m_lastCorrectionText;
+    qtbridge::Twips m_twips;
+    // The lists' colours for each material, built once: text in the
+    // material's colour on a background that keeps it readable.
+    QPalette m_copperListPalette;
+    QPalette m_aluminumListPalette;
     std::string m_decimalSeparator;
+    StartUpPlacer *m_placer = nullptr;
     QPointer<AboutAmp> m_about;
-    bool m_placedByKnownFrame = false;
-    bool m_awaitingFrame = false;
     bool m_iconSet = false;
 };

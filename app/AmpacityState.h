@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConditionCodes.h"
+
 #include <cstdint>
 
 // Everything the calculator knows between two events of the main window. The
@@ -27,9 +29,9 @@ struct AmpacityState
 inline void setStartUpValues(AmpacityState &state)
 {
     state.WSIndex = 0;
-    state.TempSel = 2;
+    state.TempSel = ampacity::insulation::Rated60C;
     state.AmbFactor = 1.0f;
-    state.MaterSel = 0;
-    state.CondSel = 0;
+    state.MaterSel = ampacity::material::Copper;
+    state.CondSel = ampacity::installation::RacewayOrCable;
     state.NoOfWFactor = 1.0f;
 }

@@ -71,13 +71,17 @@ int CaptionButton::availableTextWidth() const
 }
 
 // Greedy word wrap at ordinary blanks only. A word wider than the button
-// stands on a line of its own rather than being cut.
+// stands on a line of its own rather than being cut. Blanks at the end of a
+// caption ("3 Wires ") are not shown: they would wrap into an empty line.
 void CaptionButton::updateShownText()
 {
     m_wrapPending = false;
     const QFontMetrics metrics(font());
     const int available = availableTextWidth();
-    const QStringList words = m_caption.split(QLatin1Char(' '));
+    QString caption = m_caption;
+    while (caption.endsWith(QLatin1Char(' ')))
+        caption.chop(1);
+    const QStringList words = caption.split(QLatin1Char(' '));
 
     QStringList lines;
     QString line;

@@ -14,6 +14,16 @@ ResultBox::ResultBox(QWidget *parent) : QComboBox(parent)
     lineEdit()->setCursor(Qt::ForbiddenCursor);
 }
 
+void ResultBox::showResult(const QString &text)
+{
+    if (currentText() == text)
+        return;
+    setEditText(text);
+    // A line edit keeps its cursor in view, and setting a text puts the
+    // cursor at the end; at the start, the view shows the beginning.
+    lineEdit()->setCursorPosition(0);
+}
+
 void ResultBox::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);

@@ -15,6 +15,11 @@ public:
 
     void showPopup() override {}
 
+    // Shows a result. Where it is wider than the box, the box shows its
+    // beginning (the amperes) and cuts its end (the factors), never the
+    // other way round. A text the box already shows is not set again.
+    void showResult(const QString &text);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

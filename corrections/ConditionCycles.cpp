@@ -6,29 +6,38 @@ MaterialChange nextMaterial(std::string_view materialCaption, std::int16_t wireS
 {
     if (materialCaption == CopperCaption) {
         const auto row = static_cast<std::int16_t>(wireSizeRow > 0 ? wireSizeRow - 1 : wireSizeRow);
-        return {AluminumCaption, 1, AluminumTextColour, true, row};
+        return {AluminumCaption, material::Aluminum, colours::AluminumTextColour, true, row};
     }
-    return {CopperCaption, 0, CopperTextColour, false, static_cast<std::int16_t>(wireSizeRow + 1)};
+    return {CopperCaption, material::Copper, colours::CopperTextColour, false,
+            static_cast<std::int16_t>(wireSizeRow + 1)};
 }
 
 InstallationChange nextInstallation(std::string_view installationCaption)
 {
-    const std::int16_t next = installationCaption == RacewayOrCableCaption ? 1 : 0;
-    return {next == 1 ? FreeAirCaption : RacewayOrCableCaption, next, conductorCountCycle(next)[0]};
+    const std::int16_t next = installationCaption == RacewayOrCableCaption
+                                  ? installation::FreeAir
+                                  : installation::RacewayOrCable;
+    const std::string_view caption =
+        next == installation::FreeAir ? FreeAirCaption : RacewayOrCableCaption;
+    return {caption, next, conductorCountCycle(next)[0]};
 }
 
 InsulationChange nextInsulation(std::int16_t insulationCode)
 {
-    const auto next = static_cast<std::int16_t>(insulationCode == 2 ? 0 : insulationCode + 1);
+    std::int16_t next = insulation::Rated75C;
+    if (insulationCode == insulation::Rated75C)
+        next = insulation::Rated90C;
+    else if (insulationCode == insulation::Rated90C)
+        next = insulation::Rated60C;
     return {next, insulationCaption(next), ambientCycle(next)[0]};
 }
 
 std::string_view insulationCaption(std::int16_t insulationCode)
 {
     switch (insulationCode) {
-    case 0:
+    case insulation::Rated75C:
         return "Insulation 75\u00B0C";
-    case 1:
+    case insulation::Rated90C:
         return "Insulation 90\u00B0C";
     default:
         return "Insulation 60\u00B0C";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Colours.h"
+#include "ConditionCodes.h"
 #include "FactorCycle.h"
 
 #include <cstdint>
@@ -9,26 +11,6 @@
 // force as their caption and step it on by one at each click. These functions
 // give the next condition; the window applies it to its controls.
 namespace ampacity {
-
-// Colours in the layout's encoding: one 32-bit value, bytes zero, blue, green,
-// red from high to low.
-struct Rgb
-{
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(const Rgb &, const Rgb &) = default;
-};
-
-constexpr Rgb rgbOf(std::uint32_t colourValue)
-{
-    return Rgb{static_cast<int>(colourValue & 0xFF), static_cast<int>((colourValue >> 8) & 0xFF),
-               static_cast<int>((colourValue >> 16) & 0xFF)};
-}
-
-inline constexpr std::uint32_t LightGreyBackground = 0x00E0E0E0;
-inline constexpr std::uint32_t CopperTextColour = 0x00000080;   // maroon
-inline constexpr std::uint32_t AluminumTextColour = 0x00C00000; // dark blue
 
 inline constexpr std::string_view CopperCaption = "CU";
 inline constexpr std::string_view AluminumCaption = "AL";
@@ -40,8 +22,8 @@ inline constexpr std::string_view FreeAirCaption = "Free Air";
 struct MaterialChange
 {
     std::string_view caption;
-    std::int16_t materialCode = 0;
-    std::uint32_t textColour = CopperTextColour;
+    std::int16_t materialCode = material::Copper;
+    std::uint32_t textColour = colours::CopperTextColour;
     bool removesFirstWireSize = false; // true: take 14 AWG out; false: put it back as row 0
     std::int16_t wireSizeRow = 0;      // the same conductor's row in the new list
 };
@@ -54,7 +36,7 @@ MaterialChange nextMaterial(std::string_view materialCaption, std::int16_t wireS
 struct InstallationChange
 {
     std::string_view caption;
-    std::int16_t installationCode = 0;
+    std::int16_t installationCode = installation::RacewayOrCable;
     FactorStep conductorCount; // first group of the new table: factor 1
 };
 
@@ -65,12 +47,12 @@ InstallationChange nextInstallation(std::string_view installationCaption);
 
 struct InsulationChange
 {
-    std::int16_t insulationCode = 0;
+    std::int16_t insulationCode = insulation::Rated60C;
     std::string_view caption;
     FactorStep ambient; // 30 °C: factor 1
 };
 
-// The insulation rating steps 60 -> 75 -> 90 -> 60 °C (codes 2 -> 0 -> 1 -> 2).
+// The insulation rating steps 60 -> 75 -> 90 -> 60 °C.
 // The ambient temperature goes back to 30 °C with every change of rating.
 InsulationChange nextInsulation(std::int16_t insulationCode);
 

@@ -1,5 +1,6 @@
 #include "CorrectedAmpacity.h"
 
+#include "ConditionCodes.h"
 #include "Rounding.h"
 
 #include <charconv>
@@ -114,15 +115,15 @@ std::optional<std::string_view> correctionFrameCaption(float ambientFactor, floa
     const bool count = countFactor < 1.0f;
     if (!correctionApplies(ambientFactor, countFactor))
         return "Correction Factors";
-    if (ambient && count && installationCode == 0)
+    if (ambient && count && installationCode == installation::RacewayOrCable)
         return "Tables 5A and 5C applied";
-    if (ambient && count && installationCode == 1)
+    if (ambient && count && installationCode == installation::FreeAir)
         return "Tables 5A and 5B applied";
     if (ambient)
         return "Table 5A applied";
-    if (count && installationCode == 0)
+    if (count && installationCode == installation::RacewayOrCable)
         return "Table 5C applied";
-    if (count && installationCode == 1)
+    if (count && installationCode == installation::FreeAir)
         return "Table 5B applied";
     return std::nullopt;
 }

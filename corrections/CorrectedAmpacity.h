@@ -10,8 +10,8 @@
 // and the caption that names the correction tables in force.
 namespace ampacity {
 
-// The leading number of a text, read the way the ampacity list's texts have
-// always been read back: leading blanks skipped, an optional sign, digits with
+// The leading number of a text, the way the ampacity list's texts are read
+// back: leading blanks skipped, an optional sign, digits with
 // an optional decimal point, blanks between digits skipped, up to the first
 // other character. A text without a leading number gives 0. The decimal point
 // is always '.', whatever the user's locale: the list texts hold whole numbers.
@@ -42,7 +42,7 @@ std::string correctedAmpacityText(float correctedAmp, float ambientFactor, float
 bool correctionApplies(float ambientFactor, float countFactor);
 
 // The caption of the correction frame for the factors in force and the
-// installation (0 raceway or cable: Table 5C; 1 free air: Table 5B). Nothing
+// installation (raceway or cable: Table 5C; free air: Table 5B). Nothing
 // for a combination no rule covers, which the buttons cannot produce.
 std::optional<std::string_view> correctionFrameCaption(float ambientFactor, float countFactor,
                                                        std::int16_t installationCode);

@@ -1,5 +1,7 @@
 #include "FactorCycle.h"
 
+#include "ConditionCodes.h"
+
 namespace ampacity {
 namespace {
 
@@ -31,7 +33,8 @@ constexpr FactorStep RacewayCounts[] = {
 };
 
 // Table 5B: two to four single conductors in free air, spaced less than the
-// cable diameter apart. "3 Wires " keeps the trailing blank it has always had.
+// cable diameter apart. "3 Wires " ends in a blank the other captions do not
+// have; the wrapped caption ignores it.
 constexpr FactorStep FreeAirCounts[] = {
     {"1 Wire", 1.0f},
     {"2 Wires", 0.9f},
@@ -54,16 +57,16 @@ FactorStep nextFactorStep(std::span<const FactorStep> cycle, float factorInForce
 
 std::span<const FactorStep> ambientCycle(std::int16_t insulationCode)
 {
-    if (insulationCode == 2)
+    if (insulationCode == insulation::Rated60C)
         return Ambient60C;
-    if (insulationCode == 0)
+    if (insulationCode == insulation::Rated75C)
         return Ambient75C;
     return Ambient90C;
 }
 
 std::span<const FactorStep> conductorCountCycle(std::int16_t installationCode)
 {
-    if (installationCode == 0)
+    if (installationCode == installation::RacewayOrCable)
         return RacewayCounts;
     return FreeAirCounts;
 }

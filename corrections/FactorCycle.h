@@ -22,12 +22,12 @@ struct FactorStep
 // single-precision constants.
 FactorStep nextFactorStep(std::span<const FactorStep> cycle, float factorInForce);
 
-// Table 5A, the column of the insulation rating (insulation code 2 = 60 °C,
-// 0 = 75 °C, any other = 90 °C), from 30 °C up to the column's last row.
+// Table 5A, the column of the insulation rating (60 or 75 °C; any other code
+// takes the 90 °C column), from 30 °C up to the column's last row.
 std::span<const FactorStep> ambientCycle(std::int16_t insulationCode);
 
-// Table 5C for raceway or cable (installation code 0), Table 5B for free air
-// (any other code), from the first conductor group to the last.
+// Table 5C for raceway or cable, Table 5B for free air (any other code), from
+// the first conductor group to the last.
 std::span<const FactorStep> conductorCountCycle(std::int16_t installationCode);
 
 // The ambient button's caption when the window opens. It has a trailing blank

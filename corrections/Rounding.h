@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <limits>
 
-// The calculator rounds the way the code tables' original arithmetic did:
-// whole numbers go to the even neighbour on a tie (banker's rounding, 12.5 -> 12,
-// 13.5 -> 14), and every stored quantity is a single-precision value even
-// though products are formed in double precision.
+// How the calculator rounds: whole numbers go to the even neighbour on a tie
+// (banker's rounding, 12.5 -> 12, 13.5 -> 14), which does not drift upward
+// over many halves, and every stored quantity is a single-precision value
+// even though products are formed in double precision.
 namespace ampacity {
 
 // Rounds to a whole number, ties to the even neighbour. Written out rather

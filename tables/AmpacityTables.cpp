@@ -103,9 +103,8 @@ StoredColumn buildColumn(int tableNumber, std::span<const TableRow> rows,
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const std::int16_t amperes = cell(rows[row], insulationCode);
         int blanks = nineUnitBlanks(amperes);
-        // The 75 °C column of Table 1 has always shown its two-digit cells
-        // from 14 AWG to 6 AWG with four leading blanks instead of five; the
-        // program keeps that run exactly as users know it.
+        // The 75 °C column of Table 1 shows its two-digit cells from 14 AWG
+        // to 6 AWG with four leading blanks instead of five.
         if (tableNumber == 1 && insulationCode == insulation::Rated75C && row <= 4)
             blanks = 4;
         column.amperes.push_back(amperes);
@@ -131,13 +130,14 @@ std::span<const TableRow> tableRows(int tableNumber)
 // Table number for material and installation; 0 when the codes select none.
 int tableNumberFor(std::int16_t materialCode, std::int16_t installationCode)
 {
-    constexpr int numbers[2][2] = {
-        {2, 1}, // copper: raceway or cable, free air
-        {4, 3}, // aluminum: raceway or cable, free air
-    };
-    if (materialCode < 0 || materialCode > 1 || installationCode < 0 || installationCode > 1)
+    const bool copper = materialCode == material::Copper;
+    if (!copper && materialCode != material::Aluminum)
         return 0;
-    return numbers[materialCode][installationCode];
+    if (installationCode == installation::RacewayOrCable)
+        return copper ? 2 : 4;
+    if (installationCode == installation::FreeAir)
+        return copper ? 1 : 3;
+    return 0;
 }
 
 // All twelve columns with their texts, built once on first use.
@@ -146,7 +146,8 @@ const StoredColumn &storedColumn(int tableNumber, std::int16_t insulationCode)
     static const auto columns = [] {
         std::array<std::array<StoredColumn, 3>, 4> built;
         for (int table = 1; table <= 4; ++table)
-            for (std::int16_t code = 0; code < 3; ++code)
+            for (std::int16_t code :
+                 {insulation::Rated75C, insulation::Rated90C, insulation::Rated60C})
                 built[table - 1][code] = buildColumn(table, tableRows(table), code);
         return built;
     }();
@@ -165,7 +166,10 @@ std::optional<AmpacityColumn> selectAmpacityColumn(std::int16_t materialCode,
                                                    std::int16_t insulationCode)
 {
     const int tableNumber = tableNumberFor(materialCode, installationCode);
-    if (tableNumber == 0 || insulationCode < 0 || insulationCode > 2)
+    const bool rated = insulationCode == insulation::Rated60C ||
+                       insulationCode == insulation::Rated75C ||
+                       insulationCode == insulation::Rated90C;
+    if (tableNumber == 0 || !rated)
         return std::nullopt;
     const StoredColumn &column = storedColumn(tableNumber, insulationCode);
     return AmpacityColumn{tableNumber, Titles[tableNumber - 1], column.amperes, column.texts};

@@ -13,12 +13,6 @@
 // real clicks, real timer ticks.
 namespace windowtest {
 
-// One poll interval and a little more, so that at least one tick has run.
-inline void waitForTick()
-{
-    QTest::qWait(80);
-}
-
 inline std::unique_ptr<Ampacity> openMainWindow()
 {
     auto window = std::make_unique<Ampacity>();

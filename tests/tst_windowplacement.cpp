@@ -1,7 +1,6 @@
 #include "AboutAmp.h"
 
 #include "CaptionButton.h"
-#include "StartUpPlacement.h"
 #include "WindowTestFixture.h"
 
 #include <QPushButton>
@@ -32,13 +31,10 @@ void TestWindowPlacement::placedNearTheTopRightCornerByTheOuterSize()
 
     const QRect outer = w->frameGeometry();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const auto expected = ampacity::startUpPlacement(outer.width() * 15.0, outer.height() * 15.0,
-                                                     screen.width() * 15.0);
-    QCOMPARE(int(w->state().WinLeft), expected.left);
-    QCOMPARE(int(w->state().WinTop), expected.top);
-    QCOMPARE(outer.topLeft(),
-             screen.topLeft() + QPoint(qRound(expected.left / 15.0), qRound(expected.top / 15.0)));
-    // The same gap above the window and to its right, to the pixel.
+    // The top edge half the outer height down, and the same gap to the right,
+    // to the pixel.
+    QVERIFY2(qAbs(outer.top() - screen.top() - outer.height() / 2.0) <= 1,
+             qPrintable(QStringLiteral("top %1, height %2").arg(outer.top()).arg(outer.height())));
     const int gapRight = screen.right() - outer.right();
     QVERIFY2(qAbs(gapRight - outer.top()) <= 1,
              qPrintable(QStringLiteral("top %1, right gap %2").arg(outer.top()).arg(gapRight)));
@@ -54,7 +50,6 @@ void TestWindowPlacement::aboutOpensOnTheMainWindowsCorner()
     QVERIFY(about);
     QVERIFY(QTest::qWaitForWindowExposed(about));
     QTRY_COMPARE(about->frameGeometry().topLeft(), w->frameGeometry().topLeft());
-    QCOMPARE(about->size(), QSize(377, 317));
 }
 
 QTEST_MAIN(TestWindowPlacement)
