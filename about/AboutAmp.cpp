@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
+
 using qtbridge::arial;
 
 namespace {
@@ -52,10 +54,40 @@ QFont msSansSerifBold()
 }
 
 // The label keeps its width, wraps at word boundaries and grows downward from
-// its top to the height the wrapped text needs.
-void growDownward(QLabel *label)
+// its top to the height the wrapped text needs. Where a wider font than
+// Arial (or a translation) needs more lines than there is room for above the
+// link below, the text is set a little smaller until it fits, down to a size
+// that still reads; the links never move.
+void growDownward(QLabel *label, const QWidget *below)
 {
-    label->setFixedHeight(label->heightForWidth(label->width()));
+    constexpr double SmallestPoints = 7.0;
+    const int room = below->geometry().top() - label->geometry().top() - 2;
+    // A label's height for a width is never below its minimum height.
+    auto neededHeight = [label] {
+        label->setMinimumHeight(0);
+        return label->heightForWidth(label->width());
+    };
+    QFont font = label->font();
+    while (neededHeight() > room && font.pointSizeF() > SmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        label->setFont(font);
+    }
+    label->setFixedHeight(neededHeight());
+}
+
+// A link shows its address on one line. An address wider than its label
+// (a long one set in the build, a larger font DPI) widens the label to
+// either side, so that the address stays whole and centred where it was.
+void widenToText(QLabel *link)
+{
+    const int needed = link->fontMetrics().horizontalAdvance(link->text()) + 2;
+    if (needed <= link->width())
+        return;
+    QRect geometry = link->geometry();
+    const int centre = geometry.center().x();
+    geometry.setWidth(needed);
+    geometry.moveLeft(std::max(0, centre - needed / 2));
+    link->setGeometry(geometry);
 }
 
 } // namespace
@@ -104,6 +136,7 @@ void AboutAmp::createControls()
         link->setCursor(Qt::PointingHandCursor);
         link->setPalette(linkColours());
         link->setText(QString::fromUtf8(address));
+        widenToText(link);
         return link;
     };
 
@@ -143,14 +176,14 @@ void AboutAmp::Form_Load()
            "user must assume the entire risk of using the program.") +
         LineBreak + LineBreak +
         tr("To check for updates or other usefull tools please visit our website: "));
-    growDownward(Label1);
+    growDownward(Label1, LabelBrevik);
     Label2->setText(tr("Version: %1.%2.%3")
                         .arg(about::VersionMajor)
                         .arg(about::VersionMinor)
                         .arg(about::VersionRevision));
     Label3->setText(tr("Copies for your whole office can be bought on our website. For special "
                        "prices, write to us at:"));
-    growDownward(Label3);
+    growDownward(Label3, LabelMail);
     // The closing year is that of the release: 2000 plus the major version.
     QString copyright =
         tr("Copyright \u00A9 %1-%2").arg(FirstCopyrightYear).arg(2000 + about::VersionMajor);
