@@ -59,7 +59,8 @@ Ampacity::Ampacity(QWidget *parent)
           qtbridge::withFixedText(palette(), colourOf(colours::AluminumTextColour)))
 {
     setObjectName(QStringLiteral("Ampacity"));
-    setWindowTitle(QStringLiteral("2024 CEC Ampacity Table 2"));
+    setWindowTitle(
+        qtbridge::translatedCaption(QT_TRANSLATE_NOOP("Captions", "2024 CEC Ampacity Table 2")));
     // Client area 5655 x 1455 twips; the user can neither resize nor maximize it.
     setFixedSize(m_twips.size(5655, 1455));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -96,16 +97,16 @@ void Ampacity::createControls()
     // Arial 8.25 for every control but two; they inherit it from the window.
     setFont(arial(8.25));
 
-    Frame2 = new QGroupBox(toQString(InitialCorrectionFrameCaption), this);
+    Frame2 = new QGroupBox(qtbridge::translatedCaption(InitialCorrectionFrameCaption), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(m_twips.rect(3120, 100, 2448, 1260));
 
-    AboutCmd = new CaptionButton(QStringLiteral("A b o u t"), Frame2);
+    AboutCmd = new CaptionButton(QT_TRANSLATE_NOOP("Captions", "A b o u t"), Frame2);
     AboutCmd->setObjectName(QStringLiteral("AboutCmd"));
     AboutCmd->setGeometry(m_twips.rect(84, 880, 2280, 264));
     AboutCmd->setFont(arial(7.5));
 
-    Frame1 = new QGroupBox(QStringLiteral("For 30\u00B0C Ambient Temp."), this);
+    Frame1 = new QGroupBox(tr("For 30°C Ambient Temp."), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(m_twips.rect(120, 100, 2805, 1260));
 
@@ -135,11 +136,13 @@ void Ampacity::createControls()
     MaterCmnd->setFont(arial(9, true));
     CondCmnd = makeButton(QStringLiteral("CondCmnd"), toQString(RacewayOrCableCaption),
                           m_twips.rect(795, 390, 975, 510));
-    TempCmnd = makeButton(QStringLiteral("TempCmnd"), toQString(insulationCaption(insulation::Rated60C)),
-                          m_twips.rect(1800, 390, 1050, 510));
+    TempCmnd =
+        makeButton(QStringLiteral("TempCmnd"), toQString(insulationCaption(insulation::Rated60C)),
+                   m_twips.rect(1800, 390, 1050, 510));
     AmbCmnd = makeButton(QStringLiteral("AmbCmnd"), toQString(InitialAmbientCaption),
                          m_twips.rect(3210, 390, 852, 516));
-    NoOfWCmd = makeButton(QStringLiteral("NoOfWCmd"), toQString(conductorCountCycle(installation::RacewayOrCable)[0].caption),
+    NoOfWCmd = makeButton(QStringLiteral("NoOfWCmd"),
+                          toQString(conductorCountCycle(installation::RacewayOrCable)[0].caption),
                           m_twips.rect(4125, 390, 768, 516));
 
     // A simple-style combo box only as high as its text line: the user may
@@ -150,7 +153,7 @@ void Ampacity::createControls()
     CorectAmpacity->showResult(toQString(InitialCorrectedAmpacityText));
     CorectAmpacity->hide();
 
-    ExitCmd = makeButton(QStringLiteral("ExitCmd"), QStringLiteral("Exit"),
+    ExitCmd = makeButton(QStringLiteral("ExitCmd"), QT_TRANSLATE_NOOP("Captions", "Exit"),
                          m_twips.rect(4965, 390, 516, 516));
 
     for (QComboBox *list : {ComWS, ComAM, static_cast<QComboBox *>(CorectAmpacity)})
@@ -173,27 +176,38 @@ void Ampacity::createControls()
     connect(AboutCmd, &QPushButton::clicked, this, &Ampacity::AboutCmd_Click);
 }
 
-// What a screen reader says. Each condition button's name is its caption
-// (CaptionButton keeps them together), so it is read as shown; the
-// description says what a press does. A list's name says what it lists,
-// while its current row stays its value.
+// What a press does and which table applies: one text, shown as the
+// tooltip and read by a screen reader as the description. Each button's
+// name for a screen reader is its caption (CaptionButton keeps them
+// together); a list's name says what it lists, its current row is its value.
 void Ampacity::describeForAssistiveTechnology()
 {
-    MaterCmnd->setAccessibleDescription(tr("Conductor material: copper or aluminum"));
-    CondCmnd->setAccessibleDescription(tr("Installation: raceway or cable, or free air"));
-    TempCmnd->setAccessibleDescription(tr("Insulation temperature rating: 60, 75 or 90 \u00B0C"));
-    AmbCmnd->setAccessibleDescription(
-        tr("Ambient temperature: steps the Table 5A correction factor"));
-    NoOfWCmd->setAccessibleDescription(
-        tr("Number of conductors: steps the Table 5C or 5B correction factor"));
-    ExitCmd->setAccessibleDescription(tr("Ends the program"));
+    describe(MaterCmnd, tr("Conductor material: copper (CU) or aluminum (AL). Press to change "
+                           "it; copper uses Tables 1 and 2, aluminum Tables 3 and 4."));
+    describe(CondCmnd, tr("Installation: raceway or cable (Tables 2 and 4, conductor count from "
+                          "Table 5C) or free air (Tables 1 and 3, Table 5B). Press to change it."));
+    describe(TempCmnd, tr("Insulation temperature rating: press to step 60, 75 and 90 °C. It "
+                          "picks the column of the table and of Table 5A."));
+    describe(AmbCmnd, tr("Ambient temperature: press to raise it by 5 °C and apply the "
+                         "correction factor of Table 5A."));
+    describe(NoOfWCmd, tr("Number of current-carrying conductors run together: press for the "
+                          "next group and its factor, Table 5C in raceway or cable, Table 5B "
+                          "in free air."));
+    describe(ExitCmd, tr("Ends the program."));
     // The caption spaces its letters out for the eye; the ear gets the word.
     AboutCmd->setAccessibleName(tr("About"));
-    AboutCmd->setAccessibleDescription(tr("Notices, version and the maker's addresses"));
-    nameList(ComWS, tr("Wire size"), tr("Pick a wire size to read its ampacity"));
-    nameList(ComAM, tr("Ampacity"), tr("Pick an ampacity to read the wire size that carries it"));
+    describe(AboutCmd, tr("Notices, version and the maker's addresses."));
+    nameList(ComWS, tr("Wire size"), tr("Pick a wire size to read its ampacity."));
+    nameList(ComAM, tr("Ampacity"), tr("Pick an ampacity to read the wire size that carries it."));
     nameList(CorectAmpacity, tr("Corrected ampacity"),
-             tr("The table ampacity I times the ambient and conductor-count factors"));
+             tr("The table ampacity I times the ambient temperature and conductor count "
+                "factors."));
+}
+
+void Ampacity::describe(QWidget *control, const QString &description)
+{
+    control->setToolTip(description);
+    control->setAccessibleDescription(description);
 }
 
 // On Linux a combo box's accessible name is its current text, and a screen
@@ -202,7 +216,7 @@ void Ampacity::describeForAssistiveTechnology()
 void Ampacity::nameList(QComboBox *list, const QString &name, const QString &description)
 {
     list->setAccessibleName(name);
-    list->setAccessibleDescription(description);
+    describe(list, description);
     auto *label = new QLabel(name, this);
     label->setObjectName(list->objectName() + QStringLiteral("Label"));
     label->setBuddy(list);
@@ -441,7 +455,7 @@ void Ampacity::TiCom1_Click()
         endProgram();
         return;
     }
-    setWindowTitle(toQString(column->title));
+    setWindowTitle(qtbridge::translatedCaption(column->title));
     QStringList rows;
     rows.reserve(qsizetype(column->texts.size()));
     for (const std::string &text : column->texts)
@@ -469,5 +483,5 @@ void Ampacity::TiCom3_Click()
     const auto caption =
         correctionFrameCaption(m_state.AmbFactor, m_state.NoOfWFactor, m_state.CondSel);
     if (caption)
-        Frame2->setTitle(toQString(*caption));
+        Frame2->setTitle(qtbridge::translatedCaption(*caption));
 }

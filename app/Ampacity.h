@@ -96,6 +96,7 @@ private:
     void createControls();
     void setTabOrder();
     void describeForAssistiveTechnology();
+    static void describe(QWidget *control, const QString &description);
     void nameList(QComboBox *list, const QString &name, const QString &description);
     void setMaterialColour(QComboBox *list, std::uint32_t colourValue);
     void stepCorrection(std::span<const ampacity::FactorStep> cycle, float &factor,

@@ -1,11 +1,15 @@
 #include "CaptionButton.h"
 
+#include "QtBridge.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+
+#include <algorithm>
 
 CaptionButton::CaptionButton(const QString &caption, QWidget *parent) : QPushButton(parent)
 {
@@ -17,7 +21,8 @@ void CaptionButton::setCaption(const QString &caption)
     if (caption == m_caption && !m_caption.isEmpty())
         return;
     m_caption = caption;
-    setAccessibleName(caption);
+    m_shownCaption = qtbridge::translatedCaption(qtbridge::toUtf8(caption));
+    setAccessibleName(m_shownCaption);
     wrapWhenShown();
 }
 
@@ -40,6 +45,10 @@ void CaptionButton::resizeEvent(QResizeEvent *event)
 void CaptionButton::changeEvent(QEvent *event)
 {
     QPushButton::changeEvent(event);
+    if (m_fitting)
+        return;
+    if (event->type() == QEvent::FontChange)
+        m_designFont.reset();
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         wrapWhenShown();
 }
@@ -70,22 +79,14 @@ int CaptionButton::availableTextWidth() const
     return width() - margin - 2 * frame;
 }
 
-// Greedy word wrap at ordinary blanks only. A word wider than the button
-// stands on a line of its own rather than being cut. Blanks at the end of a
-// caption ("3 Wires ") are not shown: they would wrap into an empty line.
-void CaptionButton::updateShownText()
+// Greedy word wrap at ordinary blanks only. Blanks at the end of a caption
+// ("3 Wires ") are not shown: they would wrap into an empty line.
+QStringList CaptionButton::wrapped(const QString &caption, const QFontMetrics &metrics,
+                                   int available)
 {
-    m_wrapPending = false;
-    const QFontMetrics metrics(font());
-    const int available = availableTextWidth();
-    QString caption = m_caption;
-    while (caption.endsWith(QLatin1Char(' ')))
-        caption.chop(1);
-    const QStringList words = caption.split(QLatin1Char(' '));
-
     QStringList lines;
     QString line;
-    for (const QString &word : words) {
+    for (const QString &word : caption.trimmed().split(QLatin1Char(' '))) {
         const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
         if (line.isEmpty() || metrics.horizontalAdvance(candidate) <= available) {
             line = candidate;
@@ -95,6 +96,35 @@ void CaptionButton::updateShownText()
         }
     }
     lines.append(line);
+    return lines;
+}
+
+// A word wider than the button (a wide font, a long translation) sets the
+// caption a little smaller, just enough for the word to show whole.
+void CaptionButton::updateShownText()
+{
+    constexpr double SmallestPoints = 6.5;
+    m_wrapPending = false;
+    if (!m_designFont)
+        m_designFont = font();
+    QFont fitted = *m_designFont;
+    const int available = availableTextWidth();
+    QStringList lines = wrapped(m_shownCaption, QFontMetrics(fitted), available);
+    auto widest = [&lines](const QFontMetrics &metrics) {
+        int width = 0;
+        for (const QString &line : lines)
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    while (widest(QFontMetrics(fitted)) > available && fitted.pointSizeF() > SmallestPoints) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+        lines = wrapped(m_shownCaption, QFontMetrics(fitted), available);
+    }
+    if (fitted != font()) {
+        m_fitting = true;
+        setFont(fitted);
+        m_fitting = false;
+    }
 
     const QString shown = lines.join(QLatin1Char('\n'));
     if (shown != text())

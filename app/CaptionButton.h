@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // A command button whose caption wraps onto a second line within the button,
 // breaking only at ordinary blanks: a no-break space (U+00A0) or a hyphen
@@ -11,7 +15,9 @@
 // default button.
 //
 // caption() is the condition text the handlers compare and set, exactly as
-// given; the text QPushButton draws is the wrapped form of it.
+// given, in English whatever the user's language: the buttons step by it. The
+// button shows it in the user's language (a translation in the "Captions"
+// context), wrapped; that is also its name for a screen reader.
 class CaptionButton : public QPushButton
 {
     Q_OBJECT
@@ -29,10 +35,14 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    static QStringList wrapped(const QString &caption, const QFontMetrics &metrics, int available);
     void wrapWhenShown();
     void updateShownText();
     int availableTextWidth() const;
 
     QString m_caption;
+    QString m_shownCaption;
+    std::optional<QFont> m_designFont; // the font given; the shown one may be smaller
+    bool m_fitting = false;
     bool m_wrapPending = false;
 };

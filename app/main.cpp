@@ -1,5 +1,6 @@
 #include "Ampacity.h"
 #include "DisplayCheck.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
+    installTranslations(app);
 
     Ampacity window;
     window.show();

@@ -1,8 +1,14 @@
 #include "QtBridge.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace qtbridge {
+
+QString translatedCaption(std::string_view coreText)
+{
+    return QCoreApplication::translate("Captions", std::string(coreText).c_str());
+}
 
 Twips Twips::of(const QWidget *widget)
 {
@@ -13,7 +19,8 @@ QPalette onFixedBackground(QPalette desktop, const QColor &background)
 {
     desktop.setColor(QPalette::Window, background);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
-        const QColor text = readableOn(background, desktop.color(QPalette::Active, role), Qt::black);
+        const QColor text =
+            readableOn(background, desktop.color(QPalette::Active, role), Qt::black);
         desktop.setColor(role, text);
     }
     return desktop;

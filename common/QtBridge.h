@@ -29,6 +29,10 @@ inline std::string toUtf8(const QString &text)
     return text.toUtf8().toStdString();
 }
 
+// A caption, title or frame caption of the core (marked TORVANE_TEXT with
+// the context "Captions") in the user's language.
+QString translatedCaption(std::string_view coreText);
+
 // Positions and sizes are laid out in twips, 1440 to the logical inch: 15 to
 // a pixel at 96 dots per inch, fewer where the desktop sets a larger font
 // DPI, so that the layout grows with the fonts it holds. High-density screens

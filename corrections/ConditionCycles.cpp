@@ -36,11 +36,11 @@ std::string_view insulationCaption(std::int16_t insulationCode)
 {
     switch (insulationCode) {
     case insulation::Rated75C:
-        return "Insulation 75\u00B0C";
+        return TORVANE_TEXT("Captions", "Insulation 75°C");
     case insulation::Rated90C:
-        return "Insulation 90\u00B0C";
+        return TORVANE_TEXT("Captions", "Insulation 90°C");
     default:
-        return "Insulation 60\u00B0C";
+        return TORVANE_TEXT("Captions", "Insulation 60°C");
     }
 }
 

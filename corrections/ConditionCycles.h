@@ -3,6 +3,7 @@
 #include "Colours.h"
 #include "ConditionCodes.h"
 #include "FactorCycle.h"
+#include "Texts.h"
 
 #include <cstdint>
 #include <string_view>
@@ -12,12 +13,14 @@
 // give the next condition; the window applies it to its controls.
 namespace ampacity {
 
-inline constexpr std::string_view CopperCaption = "CU";
-inline constexpr std::string_view AluminumCaption = "AL";
+inline constexpr std::string_view CopperCaption = TORVANE_TEXT("Captions", "CU");
+inline constexpr std::string_view AluminumCaption = TORVANE_TEXT("Captions", "AL");
 // The blank after "or" is a no-break space: the button shows "Raceway" over
 // "or Cable". The installation button compares its caption with this text.
-inline constexpr std::string_view RacewayOrCableCaption = "Raceway or\u00A0Cable";
-inline constexpr std::string_view FreeAirCaption = "Free Air";
+inline constexpr std::string_view RacewayOrCableCaption =
+    TORVANE_TEXT("Captions", "Raceway or\u00A0"
+                             "Cable");
+inline constexpr std::string_view FreeAirCaption = TORVANE_TEXT("Captions", "Free Air");
 
 struct MaterialChange
 {

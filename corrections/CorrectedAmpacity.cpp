@@ -2,6 +2,7 @@
 
 #include "ConditionCodes.h"
 #include "Rounding.h"
+#include "Texts.h"
 
 #include <charconv>
 #include <cmath>
@@ -114,17 +115,17 @@ std::optional<std::string_view> correctionFrameCaption(float ambientFactor, floa
     const bool ambient = ambientFactor < 1.0f;
     const bool count = countFactor < 1.0f;
     if (!correctionApplies(ambientFactor, countFactor))
-        return "Correction Factors";
+        return TORVANE_TEXT("Captions", "Correction Factors");
     if (ambient && count && installationCode == installation::RacewayOrCable)
-        return "Tables 5A and 5C applied";
+        return TORVANE_TEXT("Captions", "Tables 5A and 5C applied");
     if (ambient && count && installationCode == installation::FreeAir)
-        return "Tables 5A and 5B applied";
+        return TORVANE_TEXT("Captions", "Tables 5A and 5B applied");
     if (ambient)
-        return "Table 5A applied";
+        return TORVANE_TEXT("Captions", "Table 5A applied");
     if (count && installationCode == installation::RacewayOrCable)
-        return "Table 5C applied";
+        return TORVANE_TEXT("Captions", "Table 5C applied");
     if (count && installationCode == installation::FreeAir)
-        return "Table 5B applied";
+        return TORVANE_TEXT("Captions", "Table 5B applied");
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Texts.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -49,7 +51,8 @@ std::optional<std::string_view> correctionFrameCaption(float ambientFactor, floa
 
 // The frame's caption when the window opens, before the first correction
 // caption is set. Note the small "f"; the caption for no correction has a capital.
-inline constexpr std::string_view InitialCorrectionFrameCaption = "Correction factors";
+inline constexpr std::string_view InitialCorrectionFrameCaption =
+    TORVANE_TEXT("Captions", "Correction factors");
 
 // The text the corrected-ampacity box holds before the first calculation.
 inline constexpr std::string_view InitialCorrectedAmpacityText = "=15A (I \u00D7 1 \u00D7 1)";

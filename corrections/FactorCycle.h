@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Texts.h"
+
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -32,6 +34,6 @@ std::span<const FactorStep> conductorCountCycle(std::int16_t installationCode);
 
 // The ambient button's caption when the window opens. It has a trailing blank
 // that the caption of the 30 °C step does not have; both are shown alike.
-inline constexpr std::string_view InitialAmbientCaption = "Ambient 30\u00B0C ";
+inline constexpr std::string_view InitialAmbientCaption = TORVANE_TEXT("Captions", "Ambient 30°C ");
 
 } // namespace ampacity

@@ -1,6 +1,7 @@
 #include "AmpacityTables.h"
 
 #include "ConditionCodes.h"
+#include "Texts.h"
 
 #include <charconv>
 #include <vector>
@@ -53,10 +54,10 @@ constexpr TableRow Table4[AluminumRowCount] = {
 };
 
 constexpr std::string_view Titles[] = {
-    "2024 CEC Ampacity Table 1",
-    "2024 CEC Ampacity Table 2",
-    "2024 CEC Ampacity Table 3",
-    "2024 CEC Ampacity Table 4",
+    TORVANE_TEXT("Captions", "2024 CEC Ampacity Table 1"),
+    TORVANE_TEXT("Captions", "2024 CEC Ampacity Table 2"),
+    TORVANE_TEXT("Captions", "2024 CEC Ampacity Table 3"),
+    TORVANE_TEXT("Captions", "2024 CEC Ampacity Table 4"),
 };
 
 // The list text of a cell: leading blanks, the digits, " A". The blanks follow

@@ -161,9 +161,15 @@ void TestMainWindow::materialKeepsTheConductor_data()
     QTest::addColumn<QString>("aluminum");
     QTest::addColumn<QString>("aluminumAmpacity");
     QTest::addColumn<QString>("copper");
-    QTest::newRow("10 AWG both ways") << 2 << "     10 AWG" << "     25 A" << "     10 AWG";
-    QTest::newRow("14 AWG becomes 12 AWG") << 0 << "     12 AWG" << "     15 A" << "     12 AWG";
-    QTest::newRow("2000 MCM both ways") << 24 << " 2000 MCM" << "   470 A" << " 2000 MCM";
+    QTest::newRow("10 AWG both ways") << 2 << "     10 AWG"
+                                      << "     25 A"
+                                      << "     10 AWG";
+    QTest::newRow("14 AWG becomes 12 AWG") << 0 << "     12 AWG"
+                                           << "     15 A"
+                                           << "     12 AWG";
+    QTest::newRow("2000 MCM both ways") << 24 << " 2000 MCM"
+                                        << "   470 A"
+                                        << " 2000 MCM";
 }
 
 void TestMainWindow::materialKeepsTheConductor()

@@ -3,6 +3,7 @@
 #include "CaptionButton.h"
 #include "CorrectedAmpacity.h"
 #include "ResultBox.h"
+#include "Translations.h"
 #include "WindowTestFixture.h"
 
 #include <QApplication>
@@ -73,6 +74,17 @@ void checkCaptionFits(CaptionButton *button)
         QVERIFY2(metrics.horizontalAdvance(line) <= contents.width(), qPrintable(what));
 }
 
+void checkTitleFits(QGroupBox *frame)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    const QRect label = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                       QStyle::SC_GroupBoxLabel, frame);
+    QVERIFY2(label.left() >= 0 && label.right() < frame->width(), qPrintable(frame->title()));
+}
+
 void checkRowsFit(QComboBox *list)
 {
     QStyleOptionComboBox option;
@@ -85,8 +97,7 @@ void checkRowsFit(QComboBox *list)
                  qPrintable(list->objectName() + ": '" + row + "'"));
 }
 
-void checkContrast(const QString &what, const QColor &text, const QColor &background,
-                   double least)
+void checkContrast(const QString &what, const QColor &text, const QColor &background, double least)
 {
     const double ratio = qtbridge::contrastRatio(text, background);
     QVERIFY2(ratio >= least, qPrintable(QStringLiteral("%1: %2 on %3 is %4:1")
@@ -100,25 +111,30 @@ void TestReadability::initTestCase()
 {
     if (qEnvironmentVariable("TORVANE_TEST_PALETTE") == QStringLiteral("dark"))
         QApplication::setPalette(darkPalette());
+    installTranslations(*qApp);
     w = openMainWindow();
 }
 
-// Every caption a button can show: each condition and factor button is
-// clicked through its whole cycle, under both installations and all three
-// insulation ratings.
+// Every caption a button or frame can show: each condition and factor
+// button is clicked through its whole cycle, under both installations and
+// all three insulation ratings.
 void TestReadability::captionsFitOnTwoLines()
 {
     for (CaptionButton *button : {w->MaterCmnd, w->ExitCmd, w->AboutCmd})
         checkCaptionFits(button);
+    checkTitleFits(w->Frame1);
+    checkTitleFits(w->Frame2);
     for (int installation = 0; installation < 2; ++installation) {
         for (int step = 0; step < 5; ++step) {
             checkCaptionFits(w->NoOfWCmd);
             click(w->NoOfWCmd);
+            checkTitleFits(w->Frame2);
         }
         for (int rating = 0; rating < 3; ++rating) {
             for (int step = 0; step < 11; ++step) {
                 checkCaptionFits(w->AmbCmnd);
                 click(w->AmbCmnd);
+                checkTitleFits(w->Frame2);
             }
             checkCaptionFits(w->TempCmnd);
             click(w->TempCmnd);
@@ -193,14 +209,13 @@ void TestReadability::textsReadOnTheirBackground()
     for (QGroupBox *frame : {w->Frame1, w->Frame2}) {
         QStyleOptionGroupBox option;
         option.initFrom(frame);
-        const QColor title(frame->style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &option,
-                                                     frame));
+        const QColor title(
+            frame->style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &option, frame));
         checkContrast(frame->objectName(), title, w->palette().color(QPalette::Window),
                       ReadableCaptionContrast);
     }
     for (int material = 0; material < 2; ++material) {
-        for (QComboBox *list :
-             {w->ComWS, w->ComAM, static_cast<QComboBox *>(w->CorectAmpacity)}) {
+        for (QComboBox *list : {w->ComWS, w->ComAM, static_cast<QComboBox *>(w->CorectAmpacity)}) {
             const QPalette face = list->palette();
             const QPalette popup = list->view()->palette();
             checkContrast(list->objectName(), face.color(QPalette::ButtonText),

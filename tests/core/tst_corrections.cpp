@@ -46,13 +46,13 @@ void cyclesStepAndWrap()
          {0.91f, 0.82f, 0.71f, 0.58f, 0.41f, 1.0f}},
         {"Table 5A, 75 C",
          ambientCycle(insulation::Rated75C),
-         {ambient(35), ambient(40), ambient(45), ambient(50), ambient(55), ambient(60),
-          ambient(65), ambient(70), ambient(30)},
+         {ambient(35), ambient(40), ambient(45), ambient(50), ambient(55), ambient(60), ambient(65),
+          ambient(70), ambient(30)},
          {0.94f, 0.88f, 0.82f, 0.75f, 0.67f, 0.58f, 0.47f, 0.33f, 1.0f}},
         {"Table 5A, 90 C",
          ambientCycle(insulation::Rated90C),
-         {ambient(35), ambient(40), ambient(45), ambient(50), ambient(55), ambient(60),
-          ambient(65), ambient(70), ambient(75), ambient(80), ambient(30)},
+         {ambient(35), ambient(40), ambient(45), ambient(50), ambient(55), ambient(60), ambient(65),
+          ambient(70), ambient(75), ambient(80), ambient(30)},
          {0.96f, 0.91f, 0.87f, 0.82f, 0.76f, 0.71f, 0.65f, 0.58f, 0.5f, 0.41f, 1.0f}},
         {"Table 5C, raceway or cable",
          conductorCountCycle(installation::RacewayOrCable),
@@ -98,11 +98,11 @@ void materialKeepsTheConductor()
         std::uint32_t colour;
     };
     const Click clicks[] = {
-        {"CU", 2, "AL", 1, colours::AluminumTextColour},  // 10 AWG
-        {"AL", 1, "CU", 2, colours::CopperTextColour},    // and back
-        {"CU", 0, "AL", 0, colours::AluminumTextColour},  // 14 AWG becomes 12 AWG
-        {"AL", 0, "CU", 1, colours::CopperTextColour},    // 12 AWG stays 12 AWG
-        {"AL", 23, "CU", 24, colours::CopperTextColour},  // 2000 MCM
+        {"CU", 2, "AL", 1, colours::AluminumTextColour}, // 10 AWG
+        {"AL", 1, "CU", 2, colours::CopperTextColour},   // and back
+        {"CU", 0, "AL", 0, colours::AluminumTextColour}, // 14 AWG becomes 12 AWG
+        {"AL", 0, "CU", 1, colours::CopperTextColour},   // 12 AWG stays 12 AWG
+        {"AL", 23, "CU", 24, colours::CopperTextColour}, // 2000 MCM
         {"CU", 24, "AL", 23, colours::AluminumTextColour},
     };
     for (const Click &click : clicks) {
@@ -115,7 +115,7 @@ void materialKeepsTheConductor()
                      at + ": 14 AWG row");
         check::equal(change.materialCode,
                      click.nextCaption == std::string_view("AL") ? material::Aluminum
-                                                                  : material::Copper,
+                                                                 : material::Copper,
                      at + ": code");
     }
 }
@@ -189,8 +189,8 @@ void workedExamples()
         check::equal(leadingNumber(text), number, std::string("leading number of '") + text + "'");
 
     const std::tuple<float, const char *, const char *> texts[] = {
-        {1.0f, ".", "1"},          {0.0f, ".", "0"},         {0.85f, ".", "0.85"},
-        {100.0f, ".", "100"},      {1560.0f, ",", "1560"},   {1234.567f, ".", "1234.567"},
+        {1.0f, ".", "1"},     {0.0f, ".", "0"},       {0.85f, ".", "0.85"},
+        {100.0f, ".", "100"}, {1560.0f, ",", "1560"}, {1234.567f, ".", "1234.567"},
         {0.82f, ",", "0,82"},
     };
     for (const auto &[value, separator, text] : texts)
@@ -236,10 +236,9 @@ void everyReachableStateRoundsToTheShownPrecision()
                 for (const FactorStep &a : ambientCycle(t))
                     for (const FactorStep &n : conductorCountCycle(i))
                         for (std::size_t row = 0; row < column->texts.size(); ++row) {
-                            const Correction c = correctAmpacity(column->texts[row], a.factor,
-                                                                 n.factor);
-                            const double exact =
-                                double(column->amperes[row]) * a.factor * n.factor;
+                            const Correction c =
+                                correctAmpacity(column->texts[row], a.factor, n.factor);
+                            const double exact = double(column->amperes[row]) * a.factor * n.factor;
                             const double step = exact < 100.0 ? 0.01 : 0.1;
                             const double scaled = double(c.correctedAmp) / step;
                             const std::string text = numberText(c.correctedAmp);

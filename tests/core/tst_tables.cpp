@@ -30,7 +30,7 @@ constexpr std::int16_t At60 = insulation::Rated60C, At75 = insulation::Rated75C,
                        At90 = insulation::Rated90C;
 
 constexpr ColumnFacts Columns[] = {
-    {Cu, FreeAir, At60, 1, 25, 9975}, {Cu, FreeAir, At75, 1, 25, 11915},
+    {Cu, FreeAir, At60, 1, 25, 9975},  {Cu, FreeAir, At75, 1, 25, 11915},
     {Cu, FreeAir, At90, 1, 25, 13435}, {Cu, Raceway, At60, 2, 25, 5790},
     {Cu, Raceway, At75, 2, 25, 6915},  {Cu, Raceway, At90, 2, 25, 7810},
     {Al, FreeAir, At60, 3, 24, 7965},  {Al, FreeAir, At75, 3, 24, 9505},
@@ -48,10 +48,10 @@ std::string nineUnitBlanks(std::size_t characters)
 void everyColumnMatchesThePublishedTable()
 {
     for (const ColumnFacts &facts : Columns) {
-        const std::string name = "Table " + std::to_string(facts.table) + ", code " +
-                                 std::to_string(facts.insulation);
-        const auto column = selectAmpacityColumn(facts.material, facts.installation,
-                                                 facts.insulation);
+        const std::string name =
+            "Table " + std::to_string(facts.table) + ", code " + std::to_string(facts.insulation);
+        const auto column =
+            selectAmpacityColumn(facts.material, facts.installation, facts.insulation);
         if (!check::that(column.has_value(), name + " is selected"))
             continue;
         check::equal(column->tableNumber, facts.table, name + ": table");
@@ -89,8 +89,8 @@ void everyColumnMatchesThePublishedTable()
 
 void wireSizeTexts()
 {
-    const char *sizes[] = {"14",  "12",  "10",  "8",   "6",   "4",    "3",    "2",    "1",
-                           "1/0", "2/0", "3/0", "4/0", "250", "300",  "350",  "400",  "500",
+    const char *sizes[] = {"14",  "12",  "10",   "8",    "6",    "4",    "3",   "2",   "1",
+                           "1/0", "2/0", "3/0",  "4/0",  "250",  "300",  "350", "400", "500",
                            "600", "750", "1000", "1250", "1500", "1750", "2000"};
     for (std::size_t row = 0; row < std::size(sizes); ++row) {
         const std::string size = sizes[row];
@@ -103,8 +103,11 @@ void wireSizeTexts()
 
 void codesOutsideTheTablesSelectNothing()
 {
-    const std::int16_t outside[][3] = {{Cu, 2, At60}, {2, Raceway, At60}, {Cu, Raceway, 3},
-                                       {-1, Raceway, At60}, {Al, FreeAir, -1}};
+    const std::int16_t outside[][3] = {{Cu, 2, At60},
+                                       {2, Raceway, At60},
+                                       {Cu, Raceway, 3},
+                                       {-1, Raceway, At60},
+                                       {Al, FreeAir, -1}};
     for (const auto &codes : outside)
         check::that(!selectAmpacityColumn(codes[0], codes[1], codes[2]),
                     "codes " + std::to_string(codes[0]) + ", " + std::to_string(codes[1]) + ", " +

@@ -1,0 +1,265 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_CA">
+<context>
+    <name>AboutAmp</name>
+    <message>
+        <source>About Torvane</source>
+        <translation>À propos de Torvane</translation>
+    </message>
+    <message>
+        <source>This software conforms to the 2021 and 2024 Canadian Electrical Code. Information provided here shall be used with all applicable code rules and any other regulations imposed by authority having jurisdiction.</source>
+        <translation>Ce logiciel est conforme aux éditions 2021 et 2024 du Code canadien de l&apos;électricité. Les renseignements fournis ici doivent être utilisés avec toutes les règles applicables du code et tout autre règlement imposé par l&apos;autorité compétente.</translation>
+    </message>
+    <message>
+        <source>This free software is provided &quot;as is&quot; and without any warranties as to performance or accuracy or any other warranties whether expressed or implied. The user must assume the entire risk of using the program.</source>
+        <translation>Ce logiciel gratuit est fourni «&#xa0;tel quel&#xa0;», sans aucune garantie de rendement, d&apos;exactitude ou autre, expresse ou implicite. L&apos;utilisateur assume l&apos;entière responsabilité des risques liés à son utilisation.</translation>
+    </message>
+    <message>
+        <source>To check for updates or other usefull tools please visit our website: </source>
+        <translation>Pour les mises à jour et d&apos;autres outils utiles, visitez notre site Web&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3</source>
+        <translation>Version&#xa0;: %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Copies for your whole office can be bought on our website. For special prices, write to us at:</source>
+        <translation>Des copies pour tout votre bureau s&apos;achètent sur notre site Web. Pour des prix spéciaux, écrivez-nous à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Copyright © %1-%2</source>
+        <translation>© %1-%2</translation>
+    </message>
+</context>
+<context>
+    <name>Ampacity</name>
+    <message>
+        <source>For 30°C Ambient Temp.</source>
+        <translation>Température ambiante de 30&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>Conductor material: copper (CU) or aluminum (AL). Press to change it; copper uses Tables 1 and 2, aluminum Tables 3 and 4.</source>
+        <translation>Matériau du conducteur&#xa0;: cuivre (CU) ou aluminium (AL). Appuyez pour le changer&#xa0;; le cuivre suit les tableaux 1 et 2, l&apos;aluminium les tableaux 3 et 4.</translation>
+    </message>
+    <message>
+        <source>Installation: raceway or cable (Tables 2 and 4, conductor count from Table 5C) or free air (Tables 1 and 3, Table 5B). Press to change it.</source>
+        <translation>Installation&#xa0;: canalisation ou câble (tableaux 2 et 4, nombre de conducteurs selon le tableau 5C) ou air libre (tableaux 1 et 3, tableau 5B). Appuyez pour la changer.</translation>
+    </message>
+    <message>
+        <source>Insulation temperature rating: press to step 60, 75 and 90 °C. It picks the column of the table and of Table 5A.</source>
+        <translation>Température nominale de l&apos;isolant&#xa0;: appuyez pour passer à 60, 75 et 90&#xa0;°C. Elle choisit la colonne du tableau et celle du tableau 5A.</translation>
+    </message>
+    <message>
+        <source>Ambient temperature: press to raise it by 5 °C and apply the correction factor of Table 5A.</source>
+        <translation>Température ambiante&#xa0;: appuyez pour l&apos;augmenter de 5&#xa0;°C et appliquer le facteur de correction du tableau 5A.</translation>
+    </message>
+    <message>
+        <source>Number of current-carrying conductors run together: press for the next group and its factor, Table 5C in raceway or cable, Table 5B in free air.</source>
+        <translation>Nombre de conducteurs porteurs de courant regroupés&#xa0;: appuyez pour le groupe suivant et son facteur, tableau 5C en canalisation ou câble, tableau 5B à l&apos;air libre.</translation>
+    </message>
+    <message>
+        <source>Ends the program.</source>
+        <translation>Ferme le programme.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Notices, version and the maker&apos;s addresses.</source>
+        <translation>Avis, version et coordonnées de l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>Wire size</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Pick a wire size to read its ampacity.</source>
+        <translation>Choisissez un calibre pour lire son courant admissible.</translation>
+    </message>
+    <message>
+        <source>Ampacity</source>
+        <translation>Courant admissible</translation>
+    </message>
+    <message>
+        <source>Pick an ampacity to read the wire size that carries it.</source>
+        <translation>Choisissez un courant admissible pour lire le calibre qui le porte.</translation>
+    </message>
+    <message>
+        <source>Corrected ampacity</source>
+        <translation>Courant admissible corrigé</translation>
+    </message>
+    <message>
+        <source>The table ampacity I times the ambient temperature and conductor count factors.</source>
+        <translation>Le courant admissible I du tableau multiplié par les facteurs de température ambiante et de nombre de conducteurs.</translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>2024 CEC Ampacity Table 2</source>
+        <translation>CCÉ 2024, courant admissible, tableau 2</translation>
+    </message>
+    <message>
+        <source>A b o u t</source>
+        <translation>À p r o p o s</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Insulation 75°C</source>
+        <translation>Isolant 75°C</translation>
+    </message>
+    <message>
+        <source>Insulation 90°C</source>
+        <translation>Isolant 90°C</translation>
+    </message>
+    <message>
+        <source>Insulation 60°C</source>
+        <translation>Isolant 60°C</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>CU</translation>
+    </message>
+    <message>
+        <source>AL</source>
+        <translation>AL</translation>
+    </message>
+    <message>
+        <source>Raceway or&#xa0;Cable</source>
+        <translation>Canalisation ou&#xa0;câble</translation>
+    </message>
+    <message>
+        <source>Free Air</source>
+        <translation>Air libre</translation>
+    </message>
+    <message>
+        <source>Correction Factors</source>
+        <translation>Facteurs de correction</translation>
+    </message>
+    <message>
+        <source>Tables 5A and 5C applied</source>
+        <translation>Tableaux 5A et 5C appliqués</translation>
+    </message>
+    <message>
+        <source>Tables 5A and 5B applied</source>
+        <translation>Tableaux 5A et 5B appliqués</translation>
+    </message>
+    <message>
+        <source>Table 5A applied</source>
+        <translation>Tableau 5A appliqué</translation>
+    </message>
+    <message>
+        <source>Table 5C applied</source>
+        <translation>Tableau 5C appliqué</translation>
+    </message>
+    <message>
+        <source>Table 5B applied</source>
+        <translation>Tableau 5B appliqué</translation>
+    </message>
+    <message>
+        <source>Correction factors</source>
+        <translation>Facteurs de correction</translation>
+    </message>
+    <message>
+        <source>Ambient 30°C</source>
+        <translation>Ambiante 30°C</translation>
+    </message>
+    <message>
+        <source>Ambient 35°C</source>
+        <translation>Ambiante 35°C</translation>
+    </message>
+    <message>
+        <source>Ambient 40°C</source>
+        <translation>Ambiante 40°C</translation>
+    </message>
+    <message>
+        <source>Ambient 45°C</source>
+        <translation>Ambiante 45°C</translation>
+    </message>
+    <message>
+        <source>Ambient 50°C</source>
+        <translation>Ambiante 50°C</translation>
+    </message>
+    <message>
+        <source>Ambient 55°C</source>
+        <translation>Ambiante 55°C</translation>
+    </message>
+    <message>
+        <source>Ambient 60°C</source>
+        <translation>Ambiante 60°C</translation>
+    </message>
+    <message>
+        <source>Ambient 65°C</source>
+        <translation>Ambiante 65°C</translation>
+    </message>
+    <message>
+        <source>Ambient 70°C</source>
+        <translation>Ambiante 70°C</translation>
+    </message>
+    <message>
+        <source>Ambient 75°C</source>
+        <translation>Ambiante 75°C</translation>
+    </message>
+    <message>
+        <source>Ambient 80°C</source>
+        <translation>Ambiante 80°C</translation>
+    </message>
+    <message>
+        <source>Wires&#xa0;# 1-3</source>
+        <translation>Fils&#xa0;# 1-3</translation>
+    </message>
+    <message>
+        <source>Wires&#xa0;# 4-6</source>
+        <translation>Fils&#xa0;# 4-6</translation>
+    </message>
+    <message>
+        <source>Wires&#xa0;# 7-24</source>
+        <translation>Fils&#xa0;# 7-24</translation>
+    </message>
+    <message>
+        <source>Wires&#xa0;# 25-42</source>
+        <translation>Fils&#xa0;# 25-42</translation>
+    </message>
+    <message>
+        <source>Wires&#xa0;# over 43</source>
+        <translation>Fils&#xa0;# 43&#xa0;et&#xa0;+</translation>
+    </message>
+    <message>
+        <source>1 Wire</source>
+        <translation>1 fil</translation>
+    </message>
+    <message>
+        <source>2 Wires</source>
+        <translation>2 fils</translation>
+    </message>
+    <message>
+        <source>3 Wires </source>
+        <translation>3 fils </translation>
+    </message>
+    <message>
+        <source>4 Wires</source>
+        <translation>4 fils</translation>
+    </message>
+    <message>
+        <source>Ambient 30°C </source>
+        <translation>Ambiante 30°C </translation>
+    </message>
+    <message>
+        <source>2024 CEC Ampacity Table 1</source>
+        <translation>CCÉ 2024, courant admissible, tableau 1</translation>
+    </message>
+    <message>
+        <source>2024 CEC Ampacity Table 3</source>
+        <translation>CCÉ 2024, courant admissible, tableau 3</translation>
+    </message>
+    <message>
+        <source>2024 CEC Ampacity Table 4</source>
+        <translation>CCÉ 2024, courant admissible, tableau 4</translation>
+    </message>
+</context>
+</TS>
