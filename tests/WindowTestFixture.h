@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ampacity.h"
+#include "ResultBox.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

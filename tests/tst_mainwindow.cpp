@@ -1,6 +1,5 @@
 #include "AboutAmp.h"
 #include "CaptionButton.h"
-#include "ResultBox.h"
 #include "WindowTestFixture.h"
 
 #include <QApplication>

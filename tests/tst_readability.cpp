@@ -2,7 +2,6 @@
 #include "AmpacityTables.h"
 #include "CaptionButton.h"
 #include "CorrectedAmpacity.h"
-#include "ResultBox.h"
 #include "Translations.h"
 #include "WindowTestFixture.h"
 
