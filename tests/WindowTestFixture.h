@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ampacity.h"
+#include "CaptionButton.h"
 #include "ResultBox.h"
 
 #include <QAbstractItemView>
@@ -44,14 +45,6 @@ inline void pickRow(QComboBox *list, int row)
 inline void click(QWidget *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
-}
-
-inline QStringList rows(const QComboBox *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->itemText(row);
-    return texts;
 }
 
 } // namespace windowtest

@@ -1,5 +1,4 @@
 #include "AboutAmp.h"
-#include "CaptionButton.h"
 #include "Translations.h"
 #include "WindowTestFixture.h"
 
@@ -35,25 +34,24 @@ void TestFrench::cyclesStepInFrench_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("captions"); // after each press, as the user reads them
-    QTest::addColumn<QStringList>("titles");   // the window's, when the press changes it
+    QTest::addColumn<QStringList>("titles");   // the window's, where the press changes it
     QTest::addColumn<QString>("frame");        // the correction frame's, after the first press
 
     const QString table = QStringLiteral("CCÉ 2024, courant admissible, tableau %1");
+    const QString fils = "Fils" + nbsp + "# ";
+    const QString none = QStringLiteral("Facteurs de correction");
     QTest::newRow("material") << "MaterCmnd" << QStringList{"AL", "CU"}
-                              << QStringList{table.arg(4), table.arg(2)}
-                              << "Facteurs de correction";
+                              << QStringList{table.arg(4), table.arg(2)} << none;
     QTest::newRow("installation") << "CondCmnd"
                                   << QStringList{"Air libre", "Canalisation ou" + nbsp + "câble"}
-                                  << QStringList{table.arg(1), table.arg(2)}
-                                  << "Facteurs de correction";
+                                  << QStringList{table.arg(1), table.arg(2)} << none;
     QTest::newRow("insulation") << "TempCmnd"
                                 << QStringList{"Isolant 75°C", "Isolant 90°C", "Isolant 60°C"}
-                                << QStringList{} << "Facteurs de correction";
+                                << QStringList{} << none;
     QTest::newRow("ambient") << "AmbCmnd"
                              << QStringList{"Ambiante 35°C", "Ambiante 40°C", "Ambiante 45°C",
                                             "Ambiante 50°C", "Ambiante 55°C", "Ambiante 30°C"}
                              << QStringList{} << "Tableau 5A appliqué";
-    const QString fils = "Fils" + nbsp + "# ";
     QTest::newRow("conductor count")
         << "NoOfWCmd"
         << QStringList{fils + "4-6", fils + "7-24", fils + "25-42",

@@ -1,5 +1,4 @@
 #include "AboutAmp.h"
-#include "CaptionButton.h"
 #include "WindowTestFixture.h"
 
 #include <QApplication>
@@ -11,7 +10,6 @@ using namespace windowtest;
 
 namespace {
 
-const QString deg = QStringLiteral("\u00B0");
 const QString nbsp = QStringLiteral("\u00A0");
 
 QString boxText(const QString &value, const QString &ambient, const QString &count)
@@ -32,13 +30,9 @@ private slots:
     void cleanup();
 
     void startUp();
-    void tabOrder();
     void theListWithTheFocusLeads();
-    void ampacityListBeforeTheFirstTick();
-    void materialKeepsTheConductor_data();
     void materialKeepsTheConductor();
-    void installationAndInsulationResetTheirFactor();
-    void correctionBoxFollowsTheFactorButtons();
+    void factorsResetAndTheResultBoxFollows();
     void everyButtonGivesTheLeadToTheWireSizeList();
     void typedTextIsOverwrittenAtTheNextTick();
     void keyboardWalkInACommaLocale();
@@ -59,11 +53,7 @@ void TestMainWindow::startUp()
     // Action: create the window; no tick has run yet.
     w = std::make_unique<Ampacity>();
     QCOMPARE(w->windowTitle(), QStringLiteral("2024 CEC Ampacity Table 2"));
-    QCOMPARE(w->ComWS->count(), 25);
     QCOMPARE(w->ComWS->currentText(), QStringLiteral("     14 AWG"));
-    QCOMPARE(w->ComAM->count(), 25);
-    QCOMPARE(w->ComAM->currentIndex(), -1);
-    QVERIFY(w->Timer1->isActive() && !w->Timer2->isActive());
 
     // Action: show it. Expected: the wire-size list has the focus and the
     // first tick selects the first ampacity.
@@ -73,44 +63,32 @@ void TestMainWindow::startUp()
     QCOMPARE(QApplication::focusWidget(), w->ComWS);
     QTRY_COMPARE(w->ComAM->currentText(), QStringLiteral("     15 A"));
     QTRY_COMPARE(w->CorectAmpacity->currentText(), boxText("15", "1", "1"));
-    QVERIFY(w->CorectAmpacity->isHidden());
-    QVERIFY(w->AboutCmd->isVisible());
+    QVERIFY(w->CorectAmpacity->isHidden() && w->AboutCmd->isVisible());
 
     // Each caption as the user reads it: two-line captions break at ordinary
-    // blanks only, and the condition text itself stays whole.
+    // blanks only; the condition text itself stays whole.
     const std::pair<CaptionButton *, QString> shown[] = {
         {w->MaterCmnd, "CU"},
         {w->CondCmnd, "Raceway\nor" + nbsp + "Cable"},
-        {w->TempCmnd, "Insulation\n60" + deg + "C"},
-        {w->AmbCmnd, "Ambient\n30" + deg + "C"},
+        {w->TempCmnd, "Insulation\n60°C"},
+        {w->AmbCmnd, "Ambient\n30°C"},
         {w->NoOfWCmd, "Wires" + nbsp + "#\n1-3"},
         {w->ExitCmd, "Exit"},
         {w->AboutCmd, "A b o u t"},
     };
     for (const auto &[button, text] : shown)
         QCOMPARE(button->text(), text);
-    QCOMPARE(w->CondCmnd->caption(), "Raceway or" + nbsp + "Cable");
-    QCOMPARE(w->AmbCmnd->caption(), "Ambient 30" + deg + "C "); // the blank the 30 °C step lacks
-    QCOMPARE(w->Frame1->title(), "For 30" + deg + "C Ambient Temp.");
+    QCOMPARE(w->AmbCmnd->caption(), QStringLiteral("Ambient 30°C ")); // the blank 30 °C lacks later
+    QCOMPARE(w->Frame1->title(), QStringLiteral("For 30°C Ambient Temp."));
     QCOMPARE(w->Frame2->title(), QStringLiteral("Correction factors"));
-    for (QComboBox *list : {w->ComWS, w->ComAM, static_cast<QComboBox *>(w->CorectAmpacity)}) {
-        QCOMPARE(list->palette().color(QPalette::ButtonText), QColor(128, 0, 0));
+    for (QComboBox *list : {w->ComWS, w->ComAM, static_cast<QComboBox *>(w->CorectAmpacity)})
         QCOMPARE(list->view()->palette().color(QPalette::Text), QColor(128, 0, 0));
-    }
-
-    // The window cannot be resized, and the result box, when shown, covers
-    // the About button.
-    QCOMPARE(w->minimumSize(), w->maximumSize());
-    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(w->minimumSize() == w->maximumSize() &&
+            !(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+    // The result box, when shown, covers the About button.
     QVERIFY(w->CorectAmpacity->geometry().contains(
         w->AboutCmd->mapTo(w.get(), w->AboutCmd->rect().center())));
-    QVERIFY(w->children().indexOf(w->CorectAmpacity) > w->children().indexOf(w->Frame2));
-    QCOMPARE(w->CorectAmpacity->lineEdit()->cursor().shape(), Qt::ForbiddenCursor);
-}
 
-void TestMainWindow::tabOrder()
-{
-    w = openMainWindow();
     // Action: Tab through the window. Expected: the layout's order, without
     // the hidden result box.
     for (QWidget *next : {(QWidget *)w->ComAM, (QWidget *)w->MaterCmnd, (QWidget *)w->CondCmnd,
@@ -123,85 +101,57 @@ void TestMainWindow::tabOrder()
 
 void TestMainWindow::theListWithTheFocusLeads()
 {
-    w = openMainWindow();
-    // Action: pick "   4/0 AWG". Expected: its ampacity follows within a tick.
-    pickRow(w->ComWS, 12);
-    QTRY_COMPARE(w->ComAM->currentText(), QStringLiteral("   195 A"));
-
-    // Action: pick an ampacity. Expected: the wire-size list follows.
-    pickRow(w->ComAM, 3);
-    QVERIFY(w->Timer2->isActive() && !w->Timer1->isActive());
-    QTRY_COMPARE(w->ComWS->currentText(), QStringLiteral("       8 AWG"));
-
-    // Action: the focus moves to a button. Expected: the ampacity list still leads.
-    w->ExitCmd->setFocus(Qt::TabFocusReason);
-    w->ComAM->setCurrentIndex(5);
-    QTRY_COMPARE(w->ComWS->currentIndex(), 5);
-    QVERIFY(w->Timer2->isActive());
-}
-
-// Before any tick selected an ampacity there is nothing to copy: the
-// wire-size list keeps its row and the result reads 0.
-void TestMainWindow::ampacityListBeforeTheFirstTick()
-{
+    // Before the first tick there is no ampacity to copy: the wire-size
+    // list keeps its row and the result reads 0.
     w = std::make_unique<Ampacity>();
     w->show();
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     w->ComAM->setFocus(Qt::MouseFocusReason);
     QTRY_COMPARE(w->CorectAmpacity->currentText(), boxText("0", "1", "1"));
-    QCOMPARE(w->ComAM->currentIndex(), -1);
     QCOMPARE(w->ComWS->currentIndex(), 0);
+
+    // Action: pick "   4/0 AWG". Expected: its ampacity follows within a tick.
+    pickRow(w->ComWS, 12);
+    QTRY_COMPARE(w->ComAM->currentText(), QStringLiteral("   195 A"));
+    // Action: pick an ampacity. Expected: the wire-size list follows, and
+    // goes on following while the focus is on a button.
+    pickRow(w->ComAM, 3);
+    QTRY_COMPARE(w->ComWS->currentText(), QStringLiteral("       8 AWG"));
+    w->ExitCmd->setFocus(Qt::TabFocusReason);
+    w->ComAM->setCurrentIndex(5);
+    QTRY_COMPARE(w->ComWS->currentIndex(), 5);
 }
 
-void TestMainWindow::materialKeepsTheConductor_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("aluminum");
-    QTest::addColumn<QString>("aluminumAmpacity");
-    QTest::addColumn<QString>("copper");
-    QTest::newRow("10 AWG both ways") << 2 << "     10 AWG"
-                                      << "     25 A"
-                                      << "     10 AWG";
-    QTest::newRow("14 AWG becomes 12 AWG") << 0 << "     12 AWG"
-                                           << "     15 A"
-                                           << "     12 AWG";
-    QTest::newRow("2000 MCM both ways") << 24 << " 2000 MCM"
-                                        << "   470 A"
-                                        << " 2000 MCM";
-}
-
+// 14 AWG, the one size aluminum lacks: 12 AWG on the way there, 12 AWG
+// again on the way back.
 void TestMainWindow::materialKeepsTheConductor()
 {
-    QFETCH(int, row);
-    QFETCH(QString, aluminum);
-    QFETCH(QString, aluminumAmpacity);
-    QFETCH(QString, copper);
     w = openMainWindow();
-    pickRow(w->ComWS, row);
-    QTRY_COMPARE(w->ComAM->currentIndex(), row);
-
     click(w->MaterCmnd);
     QCOMPARE(w->MaterCmnd->caption(), QStringLiteral("AL"));
     QCOMPARE(w->windowTitle(), QStringLiteral("2024 CEC Ampacity Table 4"));
-    QCOMPARE(w->ComWS->count(), 24);
-    QCOMPARE(w->ComAM->count(), 24);
-    QCOMPARE(w->ComWS->currentText(), aluminum);
-    QTRY_COMPARE(w->ComAM->currentText(), aluminumAmpacity);
+    QCOMPARE(w->ComWS->currentText(), QStringLiteral("     12 AWG"));
+    QTRY_COMPARE(w->ComAM->currentText(), QStringLiteral("     15 A"));
     for (QComboBox *list : {w->ComWS, w->ComAM, static_cast<QComboBox *>(w->CorectAmpacity)})
         QCOMPARE(list->view()->palette().color(QPalette::Text), QColor(0, 0, 192));
 
     click(w->MaterCmnd);
-    QCOMPARE(w->ComWS->count(), 25);
     QCOMPARE(w->ComWS->itemText(0), QStringLiteral("     14 AWG"));
-    QCOMPARE(w->ComWS->currentText(), copper);
+    QCOMPARE(w->ComWS->currentText(), QStringLiteral("     12 AWG"));
+    QTRY_COMPARE(w->ComAM->currentText(), QStringLiteral("     20 A"));
     QCOMPARE(w->ComAM->palette().color(QPalette::ButtonText), QColor(128, 0, 0));
-    QTRY_COMPARE(w->ComAM->currentIndex(), w->ComWS->currentIndex());
 }
 
-void TestMainWindow::installationAndInsulationResetTheirFactor()
+void TestMainWindow::factorsResetAndTheResultBoxFollows()
 {
     w = openMainWindow();
+    // Six ambient clicks under 60 °C: the box shows from the first, hides on the sixth.
+    for (int i = 1; i <= 6; ++i) {
+        click(w->AmbCmnd);
+        QCOMPARE(w->CorectAmpacity->isVisible(), i < 6);
+    }
+    QCOMPARE(w->Frame2->title(), QStringLiteral("Correction Factors"));
     click(w->AmbCmnd); // 35 °C, 0.91
     click(w->NoOfWCmd);
     click(w->NoOfWCmd); // 7-24, 0.7
@@ -209,49 +159,29 @@ void TestMainWindow::installationAndInsulationResetTheirFactor()
 
     // Action: to free air. Expected: Table 1, "1 Wire" at factor 1, ambient kept.
     click(w->CondCmnd);
-    QCOMPARE(w->CondCmnd->caption(), QStringLiteral("Free Air"));
     QCOMPARE(w->NoOfWCmd->caption(), QStringLiteral("1 Wire"));
-    QCOMPARE(w->AmbCmnd->caption(), "Ambient 35" + deg + "C");
     QCOMPARE(w->windowTitle(), QStringLiteral("2024 CEC Ampacity Table 1"));
     QCOMPARE(w->Frame2->title(), QStringLiteral("Table 5A applied"));
     QTRY_COMPARE(w->CorectAmpacity->currentText(), boxText("22.75", "0.91", "1"));
     click(w->NoOfWCmd);
     QCOMPARE(w->Frame2->title(), QStringLiteral("Tables 5A and 5B applied"));
 
-    // Action: insulation to 75 °C. Expected: ambient back to 30 °C, count kept,
-    // and the next ambient step comes from the 75 °C column.
+    // Action: insulation to 75 °C. Expected: ambient back to 30 °C, count
+    // kept, the box still shown, and the next ambient step from the 75 °C column.
     click(w->TempCmnd);
-    QCOMPARE(w->TempCmnd->caption(), "Insulation 75" + deg + "C");
-    QCOMPARE(w->AmbCmnd->caption(), "Ambient 30" + deg + "C");
-    QCOMPARE(w->ComAM->itemText(24), QStringLiteral(" 1385 A"));
+    QCOMPARE(w->AmbCmnd->caption(), QStringLiteral("Ambient 30°C"));
     QCOMPARE(w->Frame2->title(), QStringLiteral("Table 5B applied"));
     QTRY_COMPARE(w->CorectAmpacity->currentText(), boxText("27", "1", "0.9"));
     click(w->AmbCmnd);
-    QCOMPARE(w->AmbCmnd->caption(), "Ambient 35" + deg + "C");
     QTRY_COMPARE(w->CorectAmpacity->currentText(), boxText("25.38", "0.94", "0.9"));
-}
 
-void TestMainWindow::correctionBoxFollowsTheFactorButtons()
-{
-    w = openMainWindow();
-    // Six ambient clicks under 60 °C: shown from the first, hidden on the sixth.
-    for (int i = 1; i <= 6; ++i) {
+    // The installation button resets the count but leaves the box shown,
+    // now with factors 1 and 1 once the ambient is back at 30 °C.
+    for (int i = 0; i < 8; ++i)
         click(w->AmbCmnd);
-        QCOMPARE(w->CorectAmpacity->isVisible(), i < 6);
-    }
-    QCOMPARE(w->Frame2->title(), QStringLiteral("Correction Factors"));
-
-    // With a count factor in force, the ambient back at 30 °C keeps the box.
-    click(w->NoOfWCmd);
-    for (int i = 0; i < 6; ++i)
-        click(w->AmbCmnd);
-    QVERIFY(w->CorectAmpacity->isVisible());
-
-    // The installation button resets the count factor but leaves the box,
-    // which goes on showing the value with factors 1 and 1.
     click(w->CondCmnd);
     QVERIFY(w->CorectAmpacity->isVisible());
-    QTRY_COMPARE(w->CorectAmpacity->currentText(), boxText("25", "1", "1"));
+    QTRY_COMPARE(w->CorectAmpacity->currentText(), boxText("20", "1", "1"));
 }
 
 void TestMainWindow::everyButtonGivesTheLeadToTheWireSizeList()
@@ -265,7 +195,6 @@ void TestMainWindow::everyButtonGivesTheLeadToTheWireSizeList()
         QCOMPARE(QApplication::focusWidget(), w->ComWS);
         QVERIFY(w->Timer1->isActive() && !w->Timer2->isActive());
     }
-
     // A screen reader presses a button without moving the focus, and the
     // About window may be the active one: the wire-size list leads all the same.
     pickRow(w->ComAM, 5);
@@ -316,24 +245,19 @@ void TestMainWindow::keyboardWalkInACommaLocale()
     // Action: Tab to the ambient button, Space; again, Enter.
     tabTo(w->AmbCmnd);
     press(Qt::Key_Space);
-    QTRY_COMPARE(w->AmbCmnd->caption(), "Ambient 35" + deg + "C");
+    QTRY_COMPARE(w->AmbCmnd->caption(), QStringLiteral("Ambient 35°C"));
     QCOMPARE(QApplication::focusWidget(), w->ComWS);
     tabTo(w->AmbCmnd);
     press(Qt::Key_Return);
-    QTRY_COMPARE(w->AmbCmnd->caption(), "Ambient 40" + deg + "C");
     QTRY_COMPARE(w->CorectAmpacity->currentText(), boxText("176,3", "0,82", "1"));
-    QCOMPARE(w->Frame2->title(), QStringLiteral("Table 5A applied"));
     tabTo(w->CorectAmpacity); // shown, it takes its place in the tab order
 }
 
 void TestMainWindow::exitAndCodesWithoutATableEndTheProgram()
 {
     w = openMainWindow();
-    click(w->AboutCmd);
-    QVERIFY(w->aboutWindow()->isVisible());
     click(w->ExitCmd);
     QVERIFY(!w->isVisible());
-    QTRY_VERIFY(!w->aboutWindow());
     QVERIFY(!w->Timer1->isActive() && !w->Timer2->isActive());
 
     // Codes the buttons cannot produce: the list is emptied and the program ends.
@@ -342,7 +266,6 @@ void TestMainWindow::exitAndCodesWithoutATableEndTheProgram()
     w->TiCom1_Click();
     QCOMPARE(w->ComAM->count(), 0);
     QVERIFY(!w->isVisible());
-    QVERIFY(!w->Timer1->isActive());
 }
 
 QTEST_MAIN(TestMainWindow)

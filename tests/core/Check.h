@@ -11,46 +11,31 @@
 // "N passed, M failed" and gives the exit status.
 namespace check {
 
-struct Tally
-{
-    int passed = 0;
-    int failed = 0;
-};
-
-inline Tally &tally()
-{
-    static Tally counts;
-    return counts;
-}
+inline int counts[2] = {0, 0}; // failed, passed
 
 inline bool that(bool condition, const std::string &what,
                  std::source_location where = std::source_location::current())
 {
-    if (condition) {
-        ++tally().passed;
-        return true;
-    }
-    ++tally().failed;
-    std::printf("FAIL %s:%u: %s\n", where.file_name(), unsigned(where.line()), what.c_str());
-    return false;
+    ++counts[condition];
+    if (!condition)
+        std::printf("FAIL %s:%u: %s\n", where.file_name(), unsigned(where.line()), what.c_str());
+    return condition;
 }
 
 template <typename Actual, typename Expected>
 bool equal(const Actual &actual, const Expected &expected, const std::string &what,
            std::source_location where = std::source_location::current())
 {
-    const bool same = actual == expected;
     std::ostringstream message;
-    if (!same)
-        message << what << ": got [" << std::setprecision(9) << actual << "], expected ["
-                << expected << "]";
-    return that(same, same ? what : message.str(), where);
+    message << what << ": got [" << std::setprecision(9) << actual << "], expected [" << expected
+            << "]";
+    return that(actual == expected, message.str(), where);
 }
 
 inline int summary()
 {
-    std::printf("%d passed, %d failed\n", tally().passed, tally().failed);
-    return tally().failed == 0 ? 0 : 1;
+    std::printf("%d passed, %d failed\n", counts[1], counts[0]);
+    return counts[0] == 0 ? 0 : 1;
 }
 
 } // namespace check
