@@ -7,7 +7,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
