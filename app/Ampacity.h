@@ -4,7 +4,8 @@
 //
 // How the program is split: the numbers, texts and table choices come from
 // the toolkit-free core (tables_core, corrections_core, app_core); this class
-// only puts them on the screen. It owns the calculator state and its
+// only puts them on the screen, through the Qt bridge of common/ (twips,
+// colours, fonts, translated captions). It owns the calculator state and its
 // controls, and its handlers are named by control and event:
 //
 //  - Form_Load places the window and fills the wire-size list (start-up).
