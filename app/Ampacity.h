@@ -115,6 +115,7 @@ private:
     // material's colour on a background that keeps it readable.
     QPalette m_copperListPalette;
     QPalette m_aluminumListPalette;
+    std::span<const std::string> m_ampacityTexts; // the ampacity list's rows, from the core
     std::string m_decimalSeparator;
     StartUpPlacer *m_placer = nullptr;
     QPointer<AboutAmp> m_about;

@@ -12,13 +12,16 @@ ResultBox::ResultBox(QWidget *parent) : QComboBox(parent)
     // The no-drop pointer says the box is for reading.
     setCursor(Qt::ForbiddenCursor);
     lineEdit()->setCursor(Qt::ForbiddenCursor);
+    // Typing, pasting or cutting (never the program) makes the text another.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_shown.clear(); });
 }
 
-void ResultBox::showResult(const QString &text)
+void ResultBox::showResult(std::string_view text)
 {
-    if (currentText() == text)
+    if (text == m_shown)
         return;
-    setEditText(text);
+    m_shown = text;
+    setEditText(QString::fromUtf8(text.data(), qsizetype(text.size())));
     // A line edit keeps its cursor in view, and setting a text puts the
     // cursor at the end; at the start, the view shows the beginning.
     lineEdit()->setCursorPosition(0);

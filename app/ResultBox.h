@@ -2,6 +2,9 @@
 
 #include <QComboBox>
 
+#include <string>
+#include <string_view>
+
 // The corrected-ampacity box: a simple-style combo box only as high as its
 // text line. Its list part never shows, so it is drawn as a plain text field
 // with no drop-down button and opens no popup; what remains is an editable
@@ -15,10 +18,11 @@ public:
 
     void showPopup() override {}
 
-    // Shows a result. Where it is wider than the box, the box shows its
-    // beginning (the amperes) and cuts its end (the factors), never the
-    // other way round. A text the box already shows is not set again.
-    void showResult(const QString &text);
+    // Shows a result, given in UTF-8 as the core writes it. Where it is wider
+    // than the box, the box shows its beginning (the amperes) and cuts its
+    // end (the factors), never the other way round. A text the box already
+    // shows is not set again: that would only repaint it.
+    void showResult(std::string_view text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -27,4 +31,8 @@ protected:
 
 private:
     void fitLineEdit();
+
+    // What the box shows, as last set; empty once the user has typed into it.
+    // Twenty ticks a second compare with it, not with the line edit's text.
+    std::string m_shown;
 };

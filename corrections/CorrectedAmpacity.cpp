@@ -94,7 +94,9 @@ std::string numberText(float value, std::string_view decimalSeparator)
 std::string correctedAmpacityText(float correctedAmp, float ambientFactor, float countFactor,
                                   std::string_view decimalSeparator)
 {
-    std::string text = "=";
+    std::string text;
+    text.reserve(40); // one allocation for the longest text
+    text += "=";
     text += numberText(correctedAmp, decimalSeparator);
     text += " A  (I \u00D7 ";
     text += numberText(ambientFactor, decimalSeparator);

@@ -177,7 +177,7 @@ void TestReadability::widestResultsShowTheirAmperes()
     });
     const int room = line->contentsRect().width() - 4; // the line edit's own margins
     for (const QString &result : results.mid(0, 5)) {
-        w->CorectAmpacity->showResult(result);
+        w->CorectAmpacity->showResult(qtbridge::toUtf8(result));
         const QString amperes = result.left(result.indexOf(QStringLiteral(" A")) + 2);
         QVERIFY2(metrics.horizontalAdvance(amperes) <= room, qPrintable(result));
         // The line edit scrolls to keep its cursor in view: at 0, it shows the start.
