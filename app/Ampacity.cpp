@@ -6,6 +6,7 @@
 #include "ConditionCycles.h"
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
+#include "ListBox.h"
 #include "ResultBox.h"
 #include "StartUpPlacer.h"
 
@@ -53,10 +54,7 @@ Ampacity::Ampacity(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_twips(qtbridge::Twips::of(this)),
-      m_copperListPalette(qtbridge::withFixedText(palette(), colourOf(colours::CopperTextColour))),
-      m_aluminumListPalette(
-          qtbridge::withFixedText(palette(), colourOf(colours::AluminumTextColour)))
+      m_twips(qtbridge::Twips::of(this))
 {
     setObjectName(QStringLiteral("Ampacity"));
     setWindowTitle(
@@ -117,11 +115,11 @@ void Ampacity::createControls()
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(PollIntervalMs);
 
-    ComWS = new QComboBox(this);
+    ComWS = new ListBox(this);
     ComWS->setObjectName(QStringLiteral("ComWS"));
     ComWS->setGeometry(m_twips.rect(210, 975, 1368, 330));
 
-    ComAM = new QComboBox(this);
+    ComAM = new ListBox(this);
     ComAM->setObjectName(QStringLiteral("ComAM"));
     ComAM->setGeometry(m_twips.rect(1680, 975, 1164, 330));
 
@@ -156,8 +154,16 @@ void Ampacity::createControls()
     ExitCmd = makeButton(QStringLiteral("ExitCmd"), QT_TRANSLATE_NOOP("Captions", "Exit"),
                          m_twips.rect(4965, 390, 516, 516));
 
-    for (QComboBox *list : {ComWS, ComAM, static_cast<QComboBox *>(CorectAmpacity)})
-        setMaterialColour(list, colours::CopperTextColour);
+    // The three lists' backgrounds keep both material colours readable; set
+    // once, they never change. Only the text colour follows the material.
+    const QPalette lists = qtbridge::withFixedText(
+        palette(), {colourOf(colours::CopperTextColour), colourOf(colours::AluminumTextColour)});
+    for (QComboBox *list : {static_cast<QComboBox *>(ComWS), static_cast<QComboBox *>(ComAM),
+                            static_cast<QComboBox *>(CorectAmpacity)}) {
+        list->setPalette(lists);
+        list->view()->setPalette(lists);
+    }
+    setMaterialColour(colours::CopperTextColour);
 
     setTabOrder();
     describeForAssistiveTechnology();
@@ -231,14 +237,13 @@ void Ampacity::setTabOrder()
         QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
 }
 
-// The list colour must reach both the shown text and the rows of the popup,
-// which lives in a window of its own and does not inherit the palette.
-void Ampacity::setMaterialColour(QComboBox *list, std::uint32_t colourValue)
+// The material's colour for the text of the three lists (the popups' rows too).
+void Ampacity::setMaterialColour(std::uint32_t colourValue)
 {
-    const QPalette &colours =
-        colourValue == colours::AluminumTextColour ? m_aluminumListPalette : m_copperListPalette;
-    list->setPalette(colours);
-    list->view()->setPalette(colours);
+    const QColor colour = colourOf(colourValue);
+    CorectAmpacity->setTextColour(colour);
+    ComWS->setTextColour(colour);
+    ComAM->setTextColour(colour);
 }
 
 void Ampacity::Form_Load()
@@ -336,14 +341,12 @@ void Ampacity::MaterCmnd_Click()
     Timer1->stop();
     const MaterialChange change = nextMaterial(toUtf8(MaterCmnd->caption()), m_state.WSIndex);
     MaterCmnd->setCaption(toQString(change.caption));
-    setMaterialColour(CorectAmpacity, change.textColour);
     m_state.MaterSel = change.materialCode;
     if (change.removesFirstWireSize)
         ComWS->removeItem(0);
     else
         ComWS->insertItem(0, toQString(FirstWireSizeText));
-    setMaterialColour(ComWS, change.textColour);
-    setMaterialColour(ComAM, change.textColour);
+    setMaterialColour(change.textColour);
     m_state.WSIndex = change.wireSizeRow;
     ComWS->setCurrentIndex(m_state.WSIndex);
     TiCom1_Click();

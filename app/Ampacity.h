@@ -34,6 +34,7 @@ class CaptionButton;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
+class ListBox;
 class QTimer;
 class ResultBox;
 class StartUpPlacer;
@@ -53,8 +54,8 @@ public:
     // Controls, named as the handlers refer to them.
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;
-    QComboBox *ComWS = nullptr;
-    QComboBox *ComAM = nullptr;
+    ListBox *ComWS = nullptr;
+    ListBox *ComAM = nullptr;
     CaptionButton *MaterCmnd = nullptr;
     CaptionButton *CondCmnd = nullptr;
     CaptionButton *TempCmnd = nullptr;
@@ -99,7 +100,7 @@ private:
     void describeForAssistiveTechnology();
     static void describe(QWidget *control, const QString &description);
     void nameList(QComboBox *list, const QString &name, const QString &description);
-    void setMaterialColour(QComboBox *list, std::uint32_t colourValue);
+    void setMaterialColour(std::uint32_t colourValue);
     void stepCorrection(std::span<const ampacity::FactorStep> cycle, float &factor,
                         CaptionButton *button);
     void showCorrectionBoxIfApplies();
@@ -111,10 +112,6 @@ private:
 
     AmpacityState m_state;
     qtbridge::Twips m_twips;
-    // The lists' colours for each material, built once: text in the
-    // material's colour on a background that keeps it readable.
-    QPalette m_copperListPalette;
-    QPalette m_aluminumListPalette;
     std::span<const std::string> m_ampacityTexts; // the ampacity list's rows, from the core
     std::string m_decimalSeparator;
     StartUpPlacer *m_placer = nullptr;

@@ -27,6 +27,22 @@ void ResultBox::showResult(std::string_view text)
     lineEdit()->setCursorPosition(0);
 }
 
+QColor ResultBox::textColour() const
+{
+    return lineEdit()->palette().color(QPalette::Text);
+}
+
+void ResultBox::setTextColour(const QColor &colour)
+{
+    auto palette = m_textPalettes.find(colour.rgb());
+    if (palette == m_textPalettes.end()) {
+        QPalette coloured = this->palette();
+        coloured.setColor(QPalette::Text, colour);
+        palette = m_textPalettes.insert(colour.rgb(), coloured);
+    }
+    lineEdit()->setPalette(*palette);
+}
+
 void ResultBox::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QComboBox>
+#include <QHash>
+#include <QPalette>
 
 #include <string>
 #include <string_view>
@@ -24,6 +27,12 @@ public:
     // shows is not set again: that would only repaint it.
     void showResult(std::string_view text);
 
+    // The colour of the result (the conductor material's). The text field's
+    // palette for each colour is built once and kept: a new palette at every
+    // change would grow the style's cache of drawings.
+    QColor textColour() const;
+    void setTextColour(const QColor &colour);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -35,4 +44,5 @@ private:
     // What the box shows, as last set; empty once the user has typed into it.
     // Twenty ticks a second compare with it, not with the line edit's text.
     std::string m_shown;
+    QHash<QRgb, QPalette> m_textPalettes;
 };

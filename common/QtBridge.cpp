@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace qtbridge {
 
 QString translatedCaption(std::string_view coreText)
@@ -26,10 +28,10 @@ QPalette onFixedBackground(QPalette desktop, const QColor &background)
     return desktop;
 }
 
-QPalette withFixedText(QPalette desktop, const QColor &text)
+QPalette withFixedText(QPalette desktop, std::initializer_list<QColor> texts)
 {
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        desktop.setColor(role, text);
+        desktop.setColor(role, *texts.begin());
     const QColor white(255, 255, 255);
     const QColor lightFace(0xEF, 0xEF, 0xEF);
     const std::pair<QPalette::ColorRole, QColor> backgrounds[] = {
@@ -40,9 +42,10 @@ QPalette withFixedText(QPalette desktop, const QColor &text)
     };
     for (const auto &[role, light] : backgrounds) {
         const QColor desktopColour = desktop.color(QPalette::Active, role);
-        desktop.setColor(role, contrastRatio(text, desktopColour) >= colours::ReadableTextContrast
-                                   ? desktopColour
-                                   : light);
+        const bool readable = std::all_of(texts.begin(), texts.end(), [&](const QColor &text) {
+            return contrastRatio(text, desktopColour) >= colours::ReadableTextContrast;
+        });
+        desktop.setColor(role, readable ? desktopColour : light);
     }
     return desktop;
 }

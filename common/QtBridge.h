@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -85,10 +86,11 @@ inline QColor readableOn(const QColor &background, const QColor &preferred, cons
 // (frame captions, labels) keep the desktop's colour where it reads on that
 // background, and turn black where it does not;
 QPalette onFixedBackground(QPalette desktop, const QColor &background);
-// the palette of a control whose text colour the program fixes: its
-// backgrounds (the list's face, its popup, the text field) keep the desktop's
-// colour where the text reads on it, and turn light where it does not.
-QPalette withFixedText(QPalette desktop, const QColor &text);
+// the palette of a control whose text colours the program fixes (one at a
+// time, the first to begin with): its backgrounds (the list's face, its
+// popup, the text field) keep the desktop's colour where every one of the
+// texts reads on it, and turn light where one does not.
+QPalette withFixedText(QPalette desktop, std::initializer_list<QColor> texts);
 
 // Arial, or its metric twin Liberation Sans where Arial is not installed;
 // on a desktop with neither, the desktop's sans serif.

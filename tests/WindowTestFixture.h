@@ -2,6 +2,7 @@
 
 #include "Ampacity.h"
 #include "CaptionButton.h"
+#include "ListBox.h"
 #include "ResultBox.h"
 
 #include <QAbstractItemView>
@@ -39,6 +40,22 @@ inline void pickRow(QComboBox *list, int row)
     // a desktop hands the activation back to the list's window.
     list->window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(list->window()));
+}
+
+// Whether the widget, as drawn, shows text of that colour (a few pixels of
+// the glyphs' stems, at most slightly blended).
+inline bool drawsIn(QWidget *widget, const QColor &colour)
+{
+    const QImage image = widget->grab().toImage();
+    int pixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            pixels += qAbs(pixel.red() - colour.red()) + qAbs(pixel.green() - colour.green()) +
+                          qAbs(pixel.blue() - colour.blue()) <
+                      40;
+        }
+    return pixels >= 5;
 }
 
 inline void click(QWidget *button)

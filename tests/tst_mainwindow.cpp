@@ -79,8 +79,8 @@ void TestMainWindow::startUp()
     QCOMPARE(w->AmbCmnd->caption(), QStringLiteral("Ambient 30°C ")); // the blank 30 °C lacks later
     QCOMPARE(w->Frame1->title(), QStringLiteral("For 30°C Ambient Temp."));
     QCOMPARE(w->Frame2->title(), QStringLiteral("Correction factors"));
-    for (QComboBox *list : {w->ComWS, w->ComAM, static_cast<QComboBox *>(w->CorectAmpacity)})
-        QCOMPARE(list->view()->palette().color(QPalette::Text), QColor(128, 0, 0));
+    QVERIFY(drawsIn(w->ComWS, QColor(128, 0, 0)) && drawsIn(w->ComAM, QColor(128, 0, 0)));
+    QCOMPARE(w->CorectAmpacity->textColour(), QColor(128, 0, 0)); // hidden: not drawn
     QVERIFY(w->minimumSize() == w->maximumSize() &&
             !(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     // The result box, when shown, covers the About button.
@@ -131,14 +131,17 @@ void TestMainWindow::materialKeepsTheConductor()
     QCOMPARE(w->windowTitle(), QStringLiteral("2024 CEC Ampacity Table 4"));
     QCOMPARE(w->ComWS->currentText(), QStringLiteral("     12 AWG"));
     QTRY_COMPARE(w->ComAM->currentText(), QStringLiteral("     15 A"));
-    for (QComboBox *list : {w->ComWS, w->ComAM, static_cast<QComboBox *>(w->CorectAmpacity)})
-        QCOMPARE(list->view()->palette().color(QPalette::Text), QColor(0, 0, 192));
+    // All three lists in dark blue, the popup's rows too.
+    const QColor blue(0, 0, 192);
+    QVERIFY(drawsIn(w->ComWS, blue) && drawsIn(w->ComAM, blue) && !drawsIn(w->ComAM, Qt::darkRed));
+    QCOMPARE(w->ComAM->itemData(5, Qt::ForegroundRole).value<QColor>(), blue);
+    QCOMPARE(w->CorectAmpacity->textColour(), blue);
 
     click(w->MaterCmnd);
     QCOMPARE(w->ComWS->itemText(0), QStringLiteral("     14 AWG"));
     QCOMPARE(w->ComWS->currentText(), QStringLiteral("     12 AWG"));
     QTRY_COMPARE(w->ComAM->currentText(), QStringLiteral("     20 A"));
-    QCOMPARE(w->ComAM->palette().color(QPalette::ButtonText), QColor(128, 0, 0));
+    QVERIFY(drawsIn(w->ComAM, QColor(128, 0, 0)) && !drawsIn(w->ComAM, QColor(0, 0, 192)));
 }
 
 void TestMainWindow::factorsResetAndTheResultBoxFollows()

@@ -146,14 +146,15 @@ void TestReadability::listRowsFitAndRead()
             if (column % 3 == 2)
                 click(w->CondCmnd);
         }
-        // The closed list's face, the result box's field and the popup's rows.
-        for (QComboBox *list : {w->ComWS, w->ComAM, static_cast<QComboBox *>(w->CorectAmpacity)}) {
-            const QPalette face = list->palette(), popup = list->view()->palette();
-            checkContrast(list->objectName(), face.color(QPalette::ButtonText),
-                          face.color(QPalette::Button));
-            checkContrast(list->objectName(), popup.color(QPalette::Text),
-                          popup.color(QPalette::Base));
+        // The closed lists' faces, the popups' rows and the result box's field.
+        for (ListBox *list : {w->ComWS, w->ComAM}) {
+            checkContrast(list->objectName(), list->textColour(),
+                          list->palette().color(QPalette::Button));
+            checkContrast(list->objectName() + " popup", list->textColour(),
+                          list->view()->palette().color(QPalette::Base));
         }
+        checkContrast(w->CorectAmpacity->objectName(), w->CorectAmpacity->textColour(),
+                      w->CorectAmpacity->lineEdit()->palette().color(QPalette::Base));
         click(w->MaterCmnd);
     }
 }
