@@ -6,6 +6,7 @@
 // be none: a tick writes no text or row the controls already show.
 
 #include "Ampacity.h"
+#include "ListBox.h"
 
 #include <QApplication>
 #include <QComboBox>
