@@ -80,6 +80,25 @@ Correction correctAmpacity(std::string_view ampacityText, float ambientFactor, f
 
 std::string numberText(float value, std::string_view decimalSeparator)
 {
+    // Every number the box shows is a whole number of hundredths below
+    // 100000 (7 significant digits at most): written from that whole number
+    // directly, it reads exactly as %.7g writes it. This runs twenty times a
+    // second, and the general conversion's large tables would be fetched
+    // into a cold cache at every tick.
+    const double hundredths = std::round(double(value) * 100.0);
+    if (std::abs(double(value) * 100.0 - hundredths) < 1e-3 && std::abs(hundredths) < 1e7) {
+        const auto whole = static_cast<long>(hundredths);
+        const long magnitude = whole < 0 ? -whole : whole;
+        std::string text = whole < 0 ? "-" : "";
+        text += std::to_string(magnitude / 100);
+        if (const long cents = magnitude % 100; cents != 0) {
+            text += decimalSeparator;
+            text += char('0' + cents / 10);
+            if (cents % 10 != 0)
+                text += char('0' + cents % 10);
+        }
+        return text;
+    }
     // %.7g without the C locale: at most 7 significant digits, trailing zeros
     // and a trailing point dropped. Ampacities and factors never need an exponent.
     char buffer[32];

@@ -13,6 +13,7 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -130,6 +131,15 @@ void correctedAmpacity()
     }
     check::equal(leadingNumber(" -12.5.3 A"), -12.5, "sign, point, a second point ends it");
     check::equal(numberText(1234.567f), std::string("1234.567"), "seven digits");
+    // Numbers as the C library's %.7g writes them in the comma locale set in main.
+    int unlike = 0;
+    for (int hundredths = -1000; hundredths < 12000000; hundredths += 37) {
+        const float value = float(hundredths / 100.0);
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%.7g", double(value));
+        unlike += numberText(value, ",") != expected;
+    }
+    check::equal(unlike, 0, "numbers unlike %.7g");
 
     const std::tuple<float, float, std::int16_t, const char *> captions[] = {
         {1.0f, 1.0f, installation::FreeAir, "Correction Factors"},
