@@ -18,7 +18,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPalette>
 #include <QLocale>
 #include <QTimer>
 

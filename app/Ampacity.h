@@ -22,7 +22,6 @@
 #include "FactorCycle.h"
 #include "QtBridge.h"
 
-#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 
