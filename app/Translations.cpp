@@ -5,22 +5,26 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+// Installs the catalogue name_<language>.qm from the folder for the first of
+// the desktop's UI languages it exists for; with none, nothing changes.
+void installCatalogue(QCoreApplication &application, const QString &name, const QString &folder)
+{
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QLocale::system(), name, QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
 void installTranslations(QCoreApplication &application)
 {
-    const QLocale desktop = QLocale::system();
-    auto *own = new QTranslator(&application);
-    if (own->load(desktop, QStringLiteral("torvane"), QStringLiteral("_"),
-                  QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(own);
-    else
-        delete own;
-
+    installCatalogue(application, QStringLiteral("torvane"), QStringLiteral(":/i18n"));
     // Qt's catalogue is there where the desktop installed it (Debian's
     // qt6-translations-l10n); without it Qt's few texts stay English.
-    auto *qt = new QTranslator(&application);
-    if (qt->load(desktop, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    installCatalogue(application, QStringLiteral("qtbase"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
