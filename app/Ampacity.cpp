@@ -199,6 +199,9 @@ void Ampacity::describeForAssistiveTechnology()
     describe(NoOfWCmd, tr("Number of current-carrying conductors run together: press for the "
                           "next group and its factor, Table 5C in raceway or cable, Table 5B "
                           "in free air."));
+    // The caption is short to fit its narrow button (French shows "Fin");
+    // the ear gets the full word.
+    ExitCmd->setAccessibleName(tr("Exit", "spoken name of the Exit button"));
     describe(ExitCmd, tr("Ends the program."));
     // The caption spaces its letters out for the eye; the ear gets the word.
     AboutCmd->setAccessibleName(tr("About"));
@@ -252,7 +255,7 @@ void Ampacity::Form_Load()
     setStartUpValues(m_state);
 
     for (int row = 0; row < CopperRowCount; ++row)
-        ComWS->insertItem(row, toQString(WireSizeTexts[row]));
+        ComWS->insertItem(row, qtbridge::translatedWireSize(WireSizeTexts[row]));
     ComWS->setCurrentIndex(m_state.WSIndex);
     TiCom1_Click();
     ComWS->setFocus(Qt::OtherFocusReason);
@@ -345,7 +348,7 @@ void Ampacity::MaterCmnd_Click()
     if (change.removesFirstWireSize)
         ComWS->removeItem(0);
     else
-        ComWS->insertItem(0, toQString(FirstWireSizeText));
+        ComWS->insertItem(0, qtbridge::translatedWireSize(FirstWireSizeText));
     setMaterialColour(change.textColour);
     m_state.WSIndex = change.wireSizeRow;
     ComWS->setCurrentIndex(m_state.WSIndex);

@@ -12,6 +12,11 @@ QString translatedCaption(std::string_view coreText)
     return QCoreApplication::translate("Captions", std::string(coreText).c_str());
 }
 
+QString translatedWireSize(std::string_view coreText)
+{
+    return QCoreApplication::translate("Wire sizes", std::string(coreText).c_str());
+}
+
 Twips Twips::of(const QWidget *widget)
 {
     return Twips(widget->logicalDpiY());

@@ -34,6 +34,10 @@ inline std::string toUtf8(const QString &text)
 // the context "Captions") in the user's language.
 QString translatedCaption(std::string_view coreText);
 
+// A row of the wire-size list (marked TORVANE_TEXT with the context
+// "Wire sizes") in the user's language: "   250 kcmil" in French.
+QString translatedWireSize(std::string_view coreText);
+
 // Positions and sizes are laid out in twips, 1440 to the logical inch: 15 to
 // a pixel at 96 dots per inch, fewer where the desktop sets a larger font
 // DPI, so that the layout grows with the fonts it holds. High-density screens

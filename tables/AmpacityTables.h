@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Texts.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -22,13 +24,23 @@ inline constexpr int AluminumRowCount = 24;
 
 // The wire-size texts of the copper list, in row order. The aluminum list is
 // the same without the first text. The leading blanks follow the nine-unit
-// rule: leading blanks + 2 x characters of the size = 9.
+// rule: leading blanks + 2 x characters of the size = 9. The windows show them
+// in the user's language (French writes kcmil for MCM), so each is marked as
+// a translatable text of the context "Wire sizes".
 inline constexpr std::array<std::string_view, CopperRowCount> WireSizeTexts = {
-    "     14 AWG",  "     12 AWG",  "     10 AWG",  "       8 AWG", "       6 AWG",
-    "       4 AWG", "       3 AWG", "       2 AWG", "       1 AWG", "   1/0 AWG",
-    "   2/0 AWG",   "   3/0 AWG",   "   4/0 AWG",   "   250 MCM",   "   300 MCM",
-    "   350 MCM",   "   400 MCM",   "   500 MCM",   "   600 MCM",   "   750 MCM",
-    " 1000 MCM",    " 1250 MCM",    " 1500 MCM",    " 1750 MCM",    " 2000 MCM",
+    TORVANE_TEXT("Wire sizes", "     14 AWG"),  TORVANE_TEXT("Wire sizes", "     12 AWG"),
+    TORVANE_TEXT("Wire sizes", "     10 AWG"),  TORVANE_TEXT("Wire sizes", "       8 AWG"),
+    TORVANE_TEXT("Wire sizes", "       6 AWG"), TORVANE_TEXT("Wire sizes", "       4 AWG"),
+    TORVANE_TEXT("Wire sizes", "       3 AWG"), TORVANE_TEXT("Wire sizes", "       2 AWG"),
+    TORVANE_TEXT("Wire sizes", "       1 AWG"), TORVANE_TEXT("Wire sizes", "   1/0 AWG"),
+    TORVANE_TEXT("Wire sizes", "   2/0 AWG"),   TORVANE_TEXT("Wire sizes", "   3/0 AWG"),
+    TORVANE_TEXT("Wire sizes", "   4/0 AWG"),   TORVANE_TEXT("Wire sizes", "   250 MCM"),
+    TORVANE_TEXT("Wire sizes", "   300 MCM"),   TORVANE_TEXT("Wire sizes", "   350 MCM"),
+    TORVANE_TEXT("Wire sizes", "   400 MCM"),   TORVANE_TEXT("Wire sizes", "   500 MCM"),
+    TORVANE_TEXT("Wire sizes", "   600 MCM"),   TORVANE_TEXT("Wire sizes", "   750 MCM"),
+    TORVANE_TEXT("Wire sizes", " 1000 MCM"),    TORVANE_TEXT("Wire sizes", " 1250 MCM"),
+    TORVANE_TEXT("Wire sizes", " 1500 MCM"),    TORVANE_TEXT("Wire sizes", " 1750 MCM"),
+    TORVANE_TEXT("Wire sizes", " 2000 MCM"),
 };
 
 // The text that the material button takes out of the wire-size list for

@@ -2,8 +2,11 @@
 #include "Translations.h"
 #include "WindowTestFixture.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 
 using namespace windowtest;
 
@@ -23,6 +26,8 @@ private slots:
     void cyclesStepInFrench_data();
     void cyclesStepInFrench();
     void resultAndAboutInFrench();
+    void wireSizesAndExitInFrench();
+    void everyTranslationKeepsFrenchTypography();
 };
 
 void TestFrench::initTestCase()
@@ -38,7 +43,7 @@ void TestFrench::cyclesStepInFrench_data()
     QTest::addColumn<QString>("frame");        // the correction frame's, after the first press
 
     const QString table = QStringLiteral("CCÉ 2024, courant admissible, tableau %1");
-    const QString fils = "Fils" + nbsp + "# ";
+    const QString cond = QStringLiteral("Cond. ");
     const QString none = QStringLiteral("Facteurs de correction");
     QTest::newRow("material") << "MaterCmnd" << QStringList{"AL", "CU"}
                               << QStringList{table.arg(4), table.arg(2)} << none;
@@ -46,17 +51,24 @@ void TestFrench::cyclesStepInFrench_data()
                                   << QStringList{"Air libre", "Canalisation ou" + nbsp + "câble"}
                                   << QStringList{table.arg(1), table.arg(2)} << none;
     QTest::newRow("insulation") << "TempCmnd"
-                                << QStringList{"Isolant 75°C", "Isolant 90°C", "Isolant 60°C"}
+                                << QStringList{"Isolant 75" + nbsp + "°C", "Isolant 90" + nbsp + "°C",
+                                               "Isolant 60" + nbsp + "°C"}
                                 << QStringList{} << none;
     QTest::newRow("ambient") << "AmbCmnd"
-                             << QStringList{"Ambiante 35°C", "Ambiante 40°C", "Ambiante 45°C",
-                                            "Ambiante 50°C", "Ambiante 55°C", "Ambiante 30°C"}
+                             << QStringList{"Ambiante 35" + nbsp + "°C", "Ambiante 40" + nbsp + "°C",
+                                            "Ambiante 45" + nbsp + "°C", "Ambiante 50" + nbsp + "°C",
+                                            "Ambiante 55" + nbsp + "°C", "Ambiante 30" + nbsp + "°C"}
                              << QStringList{} << "Tableau 5A appliqué";
     QTest::newRow("conductor count")
         << "NoOfWCmd"
-        << QStringList{fils + "4-6", fils + "7-24", fils + "25-42",
-                       fils + "43" + nbsp + "et" + nbsp + "+", fils + "1-3"}
+        << QStringList{cond + "4-6", cond + "7-24", cond + "25-42",
+                       cond + "43" + nbsp + "et" + nbsp + "+", cond + "1-3"}
         << QStringList{} << "Tableau 5C appliqué";
+    // In free air, after the installation button has put the count back.
+    QTest::newRow("conductor count, free air")
+        << "CondCmnd+NoOfWCmd"
+        << QStringList{"2 cond.", "3 cond.", "4 cond.", "1 cond."} << QStringList{}
+        << "Tableau 5B appliqué";
 }
 
 void TestFrench::cyclesStepInFrench()
@@ -66,11 +78,15 @@ void TestFrench::cyclesStepInFrench()
     QFETCH(QStringList, titles);
     QFETCH(QString, frame);
     auto w = openMainWindow();
-    auto *pressed = w->findChild<CaptionButton *>(button);
+    const QStringList buttons = button.split(QLatin1Char('+'));
+    for (const QString &first : buttons.first(buttons.size() - 1))
+        click(w->findChild<CaptionButton *>(first));
+    auto *pressed = w->findChild<CaptionButton *>(buttons.last());
     QVERIFY(pressed);
     for (qsizetype press = 0; press < captions.size(); ++press) {
         click(pressed);
-        // The wrapped caption read back as one line: it breaks at ordinary blanks only.
+        // The wrapped caption read back as one line: it breaks at ordinary
+        // blanks only, and shows no trailing blank.
         QCOMPARE(pressed->text().replace(QLatin1Char('\n'), QLatin1Char(' ')), captions[press]);
         if (press < titles.size())
             QCOMPARE(w->windowTitle(), titles[press]);
@@ -100,6 +116,53 @@ void TestFrench::resultAndAboutInFrench()
     QCOMPARE(about->windowTitle(), QStringLiteral("À propos de Torvane"));
     QCOMPARE(about->Label2->text(), "Version" + nbsp + ": 25.1.7");
     QVERIFY(about->Label1->text().startsWith(QStringLiteral("Ce logiciel est conforme")));
+}
+
+// French and Québec usage write kcmil where English writes MCM; the spoken
+// name of the narrow Exit button is the full word.
+void TestFrench::wireSizesAndExitInFrench()
+{
+    auto w = openMainWindow();
+    QCOMPARE(w->ComWS->itemText(0), QStringLiteral("     14 AWG"));
+    QCOMPARE(w->ComWS->itemText(12), QStringLiteral("   4/0 AWG"));
+    QCOMPARE(w->ComWS->itemText(13), QStringLiteral("   250 kcmil"));
+    QCOMPARE(w->ComWS->itemText(24), QStringLiteral(" 2000 kcmil"));
+    // Aluminum and back: the 14 AWG row comes back in French too.
+    click(w->MaterCmnd);
+    QCOMPARE(w->ComWS->itemText(12), QStringLiteral("   250 kcmil"));
+    click(w->MaterCmnd);
+    QCOMPARE(w->ComWS->count(), 25);
+    QCOMPARE(w->ComWS->itemText(0), QStringLiteral("     14 AWG"));
+    for (int row = 0; row < w->ComWS->count(); ++row)
+        QVERIFY2(!w->ComWS->itemText(row).contains(QStringLiteral("MCM")),
+                 qPrintable(w->ComWS->itemText(row)));
+
+    QCOMPARE(w->ExitCmd->text(), QStringLiteral("Fin"));
+    QCOMPARE(w->ExitCmd->accessibleName(), QStringLiteral("Quitter"));
+    QCOMPARE(w->ExitCmd->toolTip(), QStringLiteral("Quitter"));
+}
+
+// Every French text, the ones no window shows at a given moment too: no
+// "#" (in the trade "#1" names a wire size), a no-break space before every
+// "°C", and kcmil, never MCM.
+void TestFrench::everyTranslationKeepsFrenchTypography()
+{
+    QFile file(QStringLiteral(TORVANE_FRENCH_TS));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader ts(&file);
+    const QRegularExpression degreesWithoutNbsp(QStringLiteral("(^|[^\\x{00A0}])°C"));
+    int translations = 0;
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement || ts.name() != QLatin1String("translation"))
+            continue;
+        const QString text = ts.readElementText();
+        ++translations;
+        QVERIFY2(!text.contains(QLatin1Char('#')), qPrintable(text));
+        QVERIFY2(!text.contains(degreesWithoutNbsp), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("MCM")), qPrintable(text));
+    }
+    QVERIFY(!ts.hasError());
+    QVERIFY(translations > 80);
 }
 
 QTEST_MAIN(TestFrench)

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>This software conforms to the 2021 and 2024 Canadian Electrical Code. Information provided here shall be used with all applicable code rules and any other regulations imposed by authority having jurisdiction.</source>
-        <translation>Ce logiciel est conforme aux éditions 2021 et 2024 du Code canadien de l&apos;électricité. Les renseignements fournis ici doivent être utilisés avec toutes les règles applicables du code et tout autre règlement imposé par l&apos;autorité compétente.</translation>
+        <translation>Ce logiciel est conforme aux éditions 2021 et 2024 du Code canadien de l&apos;électricité. Les renseignements fournis ici doivent être utilisés avec toutes les règles applicables du Code et tout autre règlement imposé par l&apos;autorité compétente.</translation>
     </message>
     <message>
         <source>This free software is provided &quot;as is&quot; and without any warranties as to performance or accuracy or any other warranties whether expressed or implied. The user must assume the entire risk of using the program.</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Insulation temperature rating: press to step 60, 75 and 90 °C. It picks the column of the table and of Table 5A.</source>
-        <translation>Température nominale de l&apos;isolant&#xa0;: appuyez pour passer à 60, 75 et 90&#xa0;°C. Elle choisit la colonne du tableau et celle du tableau 5A.</translation>
+        <translation>Température nominale de l&apos;isolant&#xa0;: appuyez pour passer de 60 à 75, puis à 90&#xa0;°C. Elle choisit la colonne utilisée dans le tableau et dans le tableau 5A.</translation>
     </message>
     <message>
         <source>Ambient temperature: press to raise it by 5 °C and apply the correction factor of Table 5A.</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Ends the program.</source>
-        <translation>Ferme le programme.</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>About</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Pick a wire size to read its ampacity.</source>
-        <translation>Choisissez un calibre pour lire son courant admissible.</translation>
+        <translation>Choisissez un calibre pour afficher son courant admissible.</translation>
     </message>
     <message>
         <source>Ampacity</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Pick an ampacity to read the wire size that carries it.</source>
-        <translation>Choisissez un courant admissible pour lire le calibre qui le porte.</translation>
+        <translation>Choisissez un courant admissible pour afficher le calibre correspondant.</translation>
     </message>
     <message>
         <source>Corrected ampacity</source>
@@ -93,6 +93,11 @@
     <message>
         <source>The table ampacity I times the ambient temperature and conductor count factors.</source>
         <translation>Le courant admissible I du tableau multiplié par les facteurs de température ambiante et de nombre de conducteurs.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>spoken name of the Exit button</comment>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -111,15 +116,15 @@
     </message>
     <message>
         <source>Insulation 75°C</source>
-        <translation>Isolant 75°C</translation>
+        <translation>Isolant 75&#xa0;°C</translation>
     </message>
     <message>
         <source>Insulation 90°C</source>
-        <translation>Isolant 90°C</translation>
+        <translation>Isolant 90&#xa0;°C</translation>
     </message>
     <message>
         <source>Insulation 60°C</source>
-        <translation>Isolant 60°C</translation>
+        <translation>Isolant 60&#xa0;°C</translation>
     </message>
     <message>
         <source>CU</source>
@@ -167,87 +172,87 @@
     </message>
     <message>
         <source>Ambient 30°C</source>
-        <translation>Ambiante 30°C</translation>
+        <translation>Ambiante 30&#xa0;°C</translation>
     </message>
     <message>
         <source>Ambient 35°C</source>
-        <translation>Ambiante 35°C</translation>
+        <translation>Ambiante 35&#xa0;°C</translation>
     </message>
     <message>
         <source>Ambient 40°C</source>
-        <translation>Ambiante 40°C</translation>
+        <translation>Ambiante 40&#xa0;°C</translation>
     </message>
     <message>
         <source>Ambient 45°C</source>
-        <translation>Ambiante 45°C</translation>
+        <translation>Ambiante 45&#xa0;°C</translation>
     </message>
     <message>
         <source>Ambient 50°C</source>
-        <translation>Ambiante 50°C</translation>
+        <translation>Ambiante 50&#xa0;°C</translation>
     </message>
     <message>
         <source>Ambient 55°C</source>
-        <translation>Ambiante 55°C</translation>
+        <translation>Ambiante 55&#xa0;°C</translation>
     </message>
     <message>
         <source>Ambient 60°C</source>
-        <translation>Ambiante 60°C</translation>
+        <translation>Ambiante 60&#xa0;°C</translation>
     </message>
     <message>
         <source>Ambient 65°C</source>
-        <translation>Ambiante 65°C</translation>
+        <translation>Ambiante 65&#xa0;°C</translation>
     </message>
     <message>
         <source>Ambient 70°C</source>
-        <translation>Ambiante 70°C</translation>
+        <translation>Ambiante 70&#xa0;°C</translation>
     </message>
     <message>
         <source>Ambient 75°C</source>
-        <translation>Ambiante 75°C</translation>
+        <translation>Ambiante 75&#xa0;°C</translation>
     </message>
     <message>
         <source>Ambient 80°C</source>
-        <translation>Ambiante 80°C</translation>
+        <translation>Ambiante 80&#xa0;°C</translation>
     </message>
     <message>
         <source>Wires&#xa0;# 1-3</source>
-        <translation>Fils&#xa0;# 1-3</translation>
+        <translation>Cond. 1-3</translation>
     </message>
     <message>
         <source>Wires&#xa0;# 4-6</source>
-        <translation>Fils&#xa0;# 4-6</translation>
+        <translation>Cond. 4-6</translation>
     </message>
     <message>
         <source>Wires&#xa0;# 7-24</source>
-        <translation>Fils&#xa0;# 7-24</translation>
+        <translation>Cond. 7-24</translation>
     </message>
     <message>
         <source>Wires&#xa0;# 25-42</source>
-        <translation>Fils&#xa0;# 25-42</translation>
+        <translation>Cond. 25-42</translation>
     </message>
     <message>
         <source>Wires&#xa0;# over 43</source>
-        <translation>Fils&#xa0;# 43&#xa0;et&#xa0;+</translation>
+        <translation>Cond. 43&#xa0;et&#xa0;+</translation>
     </message>
     <message>
         <source>1 Wire</source>
-        <translation>1 fil</translation>
+        <translation>1 cond.</translation>
     </message>
     <message>
         <source>2 Wires</source>
-        <translation>2 fils</translation>
+        <translation>2 cond.</translation>
     </message>
     <message>
         <source>3 Wires </source>
-        <translation>3 fils </translation>
+        <translation>3 cond. </translation>
     </message>
     <message>
         <source>4 Wires</source>
-        <translation>4 fils</translation>
+        <translation>4 cond.</translation>
     </message>
     <message>
         <source>Ambient 30°C </source>
-        <translation>Ambiante 30°C </translation>
+        <translation>Ambiante 30&#xa0;°C </translation>
     </message>
     <message>
         <source>2024 CEC Ampacity Table 1</source>
@@ -260,6 +265,109 @@
     <message>
         <source>2024 CEC Ampacity Table 4</source>
         <translation>CCÉ 2024, courant admissible, tableau 4</translation>
+    </message>
+</context>
+<context>
+    <name>Wire sizes</name>
+    <message>
+        <source>     14 AWG</source>
+        <translation>     14 AWG</translation>
+    </message>
+    <message>
+        <source>     12 AWG</source>
+        <translation>     12 AWG</translation>
+    </message>
+    <message>
+        <source>     10 AWG</source>
+        <translation>     10 AWG</translation>
+    </message>
+    <message>
+        <source>       8 AWG</source>
+        <translation>       8 AWG</translation>
+    </message>
+    <message>
+        <source>       6 AWG</source>
+        <translation>       6 AWG</translation>
+    </message>
+    <message>
+        <source>       4 AWG</source>
+        <translation>       4 AWG</translation>
+    </message>
+    <message>
+        <source>       3 AWG</source>
+        <translation>       3 AWG</translation>
+    </message>
+    <message>
+        <source>       2 AWG</source>
+        <translation>       2 AWG</translation>
+    </message>
+    <message>
+        <source>       1 AWG</source>
+        <translation>       1 AWG</translation>
+    </message>
+    <message>
+        <source>   1/0 AWG</source>
+        <translation>   1/0 AWG</translation>
+    </message>
+    <message>
+        <source>   2/0 AWG</source>
+        <translation>   2/0 AWG</translation>
+    </message>
+    <message>
+        <source>   3/0 AWG</source>
+        <translation>   3/0 AWG</translation>
+    </message>
+    <message>
+        <source>   4/0 AWG</source>
+        <translation>   4/0 AWG</translation>
+    </message>
+    <message>
+        <source>   250 MCM</source>
+        <translation>   250 kcmil</translation>
+    </message>
+    <message>
+        <source>   300 MCM</source>
+        <translation>   300 kcmil</translation>
+    </message>
+    <message>
+        <source>   350 MCM</source>
+        <translation>   350 kcmil</translation>
+    </message>
+    <message>
+        <source>   400 MCM</source>
+        <translation>   400 kcmil</translation>
+    </message>
+    <message>
+        <source>   500 MCM</source>
+        <translation>   500 kcmil</translation>
+    </message>
+    <message>
+        <source>   600 MCM</source>
+        <translation>   600 kcmil</translation>
+    </message>
+    <message>
+        <source>   750 MCM</source>
+        <translation>   750 kcmil</translation>
+    </message>
+    <message>
+        <source> 1000 MCM</source>
+        <translation> 1000 kcmil</translation>
+    </message>
+    <message>
+        <source> 1250 MCM</source>
+        <translation> 1250 kcmil</translation>
+    </message>
+    <message>
+        <source> 1500 MCM</source>
+        <translation> 1500 kcmil</translation>
+    </message>
+    <message>
+        <source> 1750 MCM</source>
+        <translation> 1750 kcmil</translation>
+    </message>
+    <message>
+        <source> 2000 MCM</source>
+        <translation> 2000 kcmil</translation>
     </message>
 </context>
 </TS>
