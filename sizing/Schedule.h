@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ConductorSizing.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A cable schedule: a CSV file with a header row that names at least a
+// "load" column, and optionally "material", "installation", "insulation",
+// "ambient" and "conductors"; every other column (circuit name, notes) is
+// carried through as it is. Each row is sized as `torvane size` sizes one
+// circuit, and the answer is added in columns of its own.
+namespace ampacity::sizing {
+
+// The columns the answer adds, in this order.
+inline constexpr std::string_view AddedColumns[] = {
+    "size", "table", "table_ampacity", "corrected_ampacity", "ambient_factor",
+    "count_factor", "tables", "problem"};
+
+struct ScheduleRow
+{
+    int line = 0;                   // where the row starts in the file, the header being line 1
+    std::vector<std::string> cells; // the input's cells, one per carried column
+    std::optional<Sizing> sizing;   // the answer, or
+    std::optional<Problem> problem; // why there is none
+};
+
+struct Schedule
+{
+    std::vector<std::string> columns; // carried through, in the input's order
+    std::vector<ScheduleRow> rows;
+    bool byteOrderMark = false;       // the input began with one (spreadsheets write it)
+    std::string lineEnd = "\n";       // the input's own line ending
+    std::string error;                // set when the file itself cannot be read as a schedule
+};
+
+// Reads the CSV text and sizes every row; the values of `defaults` stand for
+// missing columns and empty cells. A row with a problem gets no sizing; the
+// others are sized all the same.
+Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults = DefaultConditionTexts);
+
+// The schedule with its added columns, as CSV with a decimal point and
+// English names, fields quoted where they must be.
+std::string scheduleCsv(const Schedule &schedule);
+
+// The same as a JSON array of objects, keyed by the CSV's column names.
+std::string scheduleJson(const Schedule &schedule);
+
+// The added cells of one answer, in the order of AddedColumns (English,
+// decimal point); all empty but the problem for a row that has one.
+std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
+                                     const std::optional<Problem> &problem);
+
+// One CSV field, quoted when it holds a comma, a quote, a line break or
+// blanks at either end.
+std::string csvField(std::string_view text);
+
+// One JSON string, quotes included.
+std::string jsonString(std::string_view text);
+
+} // namespace ampacity::sizing

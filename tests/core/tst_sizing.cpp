@@ -1,0 +1,308 @@
+// Sizing for a load: the conductor named must be the one a user reaches by
+// stepping the wire-size list until the window's corrected ampacity first
+// reaches the load, under every condition the buttons can set; and a cable
+// schedule goes through whole, its own columns untouched.
+
+#include "AmpacityTables.h"
+#include "Check.h"
+#include "CorrectedAmpacity.h"
+#include "FactorCycle.h"
+#include "Schedule.h"
+
+#include <string>
+#include <vector>
+
+using namespace ampacity;
+using namespace ampacity::sizing;
+
+namespace {
+
+// The amperes the window's result box shows, in hundredths, read from its text
+// ("=159.9 A  (I × 0.82 × 1)"), the way a user reads them.
+long shownInBox(std::string_view boxText)
+{
+    const std::string_view number = boxText.substr(1, boxText.find(' ') - 1);
+    long whole = 0, cents = 0;
+    std::size_t pos = 0;
+    for (; pos < number.size() && number[pos] != '.'; ++pos)
+        whole = whole * 10 + (number[pos] - '0');
+    if (pos < number.size()) {
+        cents = (number[pos + 1] - '0') * 10;
+        if (pos + 2 < number.size())
+            cents += number[pos + 2] - '0';
+    }
+    return whole * 100 + cents;
+}
+
+std::string loadText(long hundredths)
+{
+    std::string text = std::to_string(hundredths / 100);
+    if (hundredths % 100 != 0) {
+        text += '.';
+        text += char('0' + hundredths % 100 / 10);
+        text += char('0' + hundredths % 10);
+    }
+    return text;
+}
+
+// Conductor counts that fall in each group of Table 5C and 5B, first and last.
+const std::vector<std::vector<std::string>> RacewayCounts = {
+    {"1", "3"}, {"4", "6"}, {"7", "24"}, {"25", "42"}, {"43", "200"}};
+const std::vector<std::vector<std::string>> FreeAirCounts = {{"1"}, {"2"}, {"3"}, {"4"}};
+
+// Every condition, every load at and around each conductor's shown value
+// and halfway between neighbours: the size named is the first row, in list
+// order, whose box shows at least the load.
+void agreesWithTheWindowEverywhere()
+{
+    int disagreements = 0, cases = 0;
+    for (const char *materialText : {"cu", "al"})
+        for (const char *installationText : {"raceway", "free-air"})
+            for (const char *ratingText : {"60", "75", "90"}) {
+                const auto m = std::get<std::int16_t>(readMaterial(materialText));
+                const auto i = std::get<std::int16_t>(readInstallation(installationText));
+                const auto t = std::get<std::int16_t>(readInsulation(ratingText));
+                const auto column = selectAmpacityColumn(m, i, t);
+                const auto ambient = ambientCycle(t);
+                const auto counts = conductorCountCycle(i);
+                const auto &countTexts = i == installation::FreeAir ? FreeAirCounts : RacewayCounts;
+                for (std::size_t a = 0; a < ambient.size(); ++a)
+                    for (std::size_t n = 0; n < counts.size(); ++n)
+                        for (const std::string &count : countTexts[n]) {
+                            const std::string ambientText = std::to_string(30 + 5 * a);
+                            const auto conditions = std::get<Conditions>(readConditions(
+                                {materialText, installationText, ratingText, ambientText, count}));
+                            std::vector<long> shown;
+                            for (const std::string &text : column->texts) {
+                                const Correction c =
+                                    correctAmpacity(text, ambient[a].factor, counts[n].factor);
+                                shown.push_back(shownInBox(correctedAmpacityText(
+                                    c.correctedAmp, ambient[a].factor, counts[n].factor)));
+                            }
+                            std::vector<long> loads;
+                            for (std::size_t r = 0; r < shown.size(); ++r) {
+                                loads.insert(loads.end(), {shown[r], shown[r] - 1, shown[r] + 1});
+                                if (r > 0)
+                                    loads.push_back((shown[r - 1] + shown[r]) / 2);
+                            }
+                            for (long load : loads) {
+                                if (load <= 0)
+                                    continue;
+                                ++cases;
+                                std::size_t stepped = 0;
+                                while (stepped < shown.size() && shown[stepped] < load)
+                                    ++stepped;
+                                const auto answer = sizeFor(
+                                    std::get<LoadHundredths>(readLoad(loadText(load))), conditions);
+                                const auto *sizing = std::get_if<Sizing>(&answer);
+                                const bool agrees =
+                                    stepped == shown.size()
+                                        ? std::holds_alternative<Problem>(answer)
+                                        : sizing && sizing->wireSizeRow == int(stepped) &&
+                                              sizing->ambientFactor == ambient[a].factor &&
+                                              sizing->countFactor == counts[n].factor &&
+                                              shownHundredths(sizing->correctedAmp) == shown[stepped];
+                                if (!agrees && ++disagreements <= 5)
+                                    check::that(false, std::string(materialText) + " " +
+                                                           installationText + " " + ratingText +
+                                                           " ambient " + ambientText + " count " +
+                                                           count + " load " + loadText(load));
+                            }
+                        }
+            }
+    check::equal(disagreements, 0, "loads sized unlike the window");
+    check::that(cases > 50000, "every condition was tried: " + std::to_string(cases));
+}
+
+// One circuit, as the examples in the README read.
+void namesTheSizeTheTableAndTheCorrection()
+{
+    struct Case
+    {
+        std::string load;
+        ConditionTexts conditions{};
+        std::string size;
+        int table;
+        int tableAmpacity;
+        std::string box;
+        std::string caption;
+    };
+    const Case cases[] = {
+        {"150", {"", "", "", "40", ""}, "4/0 AWG", 2, 195, "=159.9 A  (I \u00D7 0.82 \u00D7 1)",
+         "Table 5A applied"},
+        {"15", {}, "14 AWG", 2, 15, "=15 A  (I \u00D7 1 \u00D7 1)", "Correction Factors"},
+        // 14 AWG is not made in aluminum: its list begins at 12 AWG.
+        {"1", {"al"}, "12 AWG", 4, 15, "=15 A  (I \u00D7 1 \u00D7 1)", "Correction Factors"},
+        {"150", {"cu", "raceway", "75", "40", "6"}, "4/0 AWG", 2, 230,
+         "=161.9 A  (I \u00D7 0.88 \u00D7 0.8)", "Tables 5A and 5C applied"},
+        // 4 AWG, 115 A x 0.85 = 97.75, is not enough.
+        {"100", {"AL", "Free-Air", "90C", "", "3"}, "3 AWG", 3, 130,
+         "=110.5 A  (I \u00D7 1 \u00D7 0.85)", "Table 5B applied"},
+        // Ties: 10 AWG at 75 °C, 35 A x 0.75 x 0.5 = 13.125, shown 13.12.
+        {"13.12", {"cu", "raceway", "75", "50", "43"}, "10 AWG", 2, 35,
+         "=13.12 A  (I \u00D7 0.75 \u00D7 0.5)", "Tables 5A and 5C applied"},
+        {"13.121", {"cu", "raceway", "75", "50", "43"}, "8 AWG", 2, 50,
+         "=18.75 A  (I \u00D7 0.75 \u00D7 0.5)", "Tables 5A and 5C applied"},
+        // Between rows of Table 5A: 41 °C takes the 45 °C row, 0.71 at 60 °C.
+        {"150", {"", "", "", "41", ""}, "250 MCM", 2, 215, "=152.6 A  (I \u00D7 0.71 \u00D7 1)",
+         "Table 5A applied"},
+        // At or below 30 °C the table ampacity holds as it is.
+        {"150", {"", "", "", "-20", ""}, "3/0 AWG", 2, 165, "=165 A  (I \u00D7 1 \u00D7 1)",
+         "Correction Factors"},
+    };
+    for (const Case &c : cases) {
+        const auto conditions = std::get<Conditions>(readConditions(c.conditions));
+        const auto answer = sizeFor(std::get<LoadHundredths>(readLoad(c.load)), conditions);
+        const auto *sizing = std::get_if<Sizing>(&answer);
+        if (!check::that(sizing != nullptr, "load " + c.load + " is sized"))
+            continue;
+        check::equal(trimmed(sizing->sizeText), c.size, "size for " + c.load);
+        check::equal(sizing->tableNumber, c.table, "table for " + c.load);
+        check::equal(sizing->tableAmpacity, c.tableAmpacity, "table ampacity for " + c.load);
+        check::equal(correctedAmpacityText(sizing->correctedAmp, sizing->ambientFactor,
+                                           sizing->countFactor),
+                     c.box, "result for " + c.load);
+        check::equal(sizing->correctionCaption, c.caption, "caption for " + c.load);
+    }
+}
+
+// Bad values are named, never guessed; the one line says what is allowed.
+void badValuesAreNamed()
+{
+    struct Case
+    {
+        std::string load;
+        ConditionTexts conditions{};
+        std::string problem;
+    };
+    const Case cases[] = {
+        {"0", {}, "the load \"0\" is not a positive number of amperes"},
+        {"-5", {}, "the load \"-5\" is not a positive number of amperes"},
+        {"abc", {}, "the load \"abc\" is not a positive number of amperes"},
+        {"1,500", {}, "the load \"1,500\" is not a positive number of amperes (write decimals after a point)"},
+        {"1e3", {}, "the load \"1e3\" is not a positive number of amperes"},
+        {"", {}, "the load is missing"},
+        {"10", {"steel"}, "the material \"steel\" is not cu or al"},
+        {"10", {"cu", "buried"}, "the installation \"buried\" is not raceway or free-air"},
+        {"10", {"cu", "raceway", "105"}, "the insulation \"105\" is not 60, 75 or 90 (°C)"},
+        {"10", {"cu", "raceway", "60", "hot"}, "the ambient \"hot\" is not a temperature in °C"},
+        {"10", {"cu", "raceway", "60", "56"},
+         "the ambient \"56\" °C is above 55 °C, the highest Table 5A allows for 60 °C insulation"},
+        {"10", {"cu", "raceway", "75", "70.5"},
+         "the ambient \"70.5\" °C is above 70 °C, the highest Table 5A allows for 75 °C insulation"},
+        {"10", {"cu", "raceway", "90", "81"},
+         "the ambient \"81\" °C is above 80 °C, the highest Table 5A allows for 90 °C insulation"},
+        {"10", {"cu", "raceway", "60", "30", "0"},
+         "the conductors \"0\" is not a whole number of conductors, 1 or more"},
+        {"10", {"cu", "raceway", "60", "30", "2.5"},
+         "the conductors \"2.5\" is not a whole number of conductors, 1 or more"},
+        {"10", {"cu", "free-air", "60", "30", "5"},
+         "the conductors \"5\" is more than free air allows: Table 5B stops at 4"},
+        {"5000", {}, "no conductor carries \"5000\" A under these conditions: 2000 MCM carries 555 A"},
+        {"99999999999999999999", {}, "no conductor carries \"99999999999999999999\" A under these "
+                                     "conditions: 2000 MCM carries 555 A"},
+    };
+    for (const Case &c : cases) {
+        // Sized as a schedule's row: the problem column is the line.
+        const Schedule schedule = sizeSchedule(
+            "load,material,installation,insulation,ambient,conductors\n" + csvField(c.load) + "," +
+            std::string(c.conditions.material) + "," + std::string(c.conditions.installation) +
+            "," + std::string(c.conditions.insulation) + "," + std::string(c.conditions.ambient) +
+            "," + std::string(c.conditions.conductors) + "\n");
+        if (!check::equal(schedule.rows.size(), 1u, "one row for " + c.load))
+            continue;
+        const ScheduleRow &row = schedule.rows[0];
+        check::that(!row.sizing, "no size for " + c.problem);
+        check::equal(row.problem ? describe(*row.problem) : "", c.problem, "problem");
+    }
+}
+
+// A schedule from a spreadsheet: extra columns, quoted fields with commas,
+// quotes and line breaks, blank cells taking the defaults, bad rows among
+// good ones, the byte-order mark and CRLF line ends it came with.
+void scheduleRoundTrips()
+{
+    const std::string input =
+        "\xEF\xBB\xBF"
+        "circuit,Load,ambient,notes,conductors\r\n"
+        "P-1,150,40,\"feeds \"\"MCC-1\"\", east\",\r\n"
+        "P-2,30,,,4\r\n"
+        "\r\n"
+        "P-3,abc,30,\"two\r\nlines\",1\r\n"
+        "P-4,20,60,3/4\" conduit,1\r\n"
+        "P-5,20\r\n"
+        "P-6,5000,,,\r\n";
+    const Schedule schedule = sizeSchedule(input);
+    check::equal(schedule.error, "", "the schedule reads");
+    const std::string expected =
+        "\xEF\xBB\xBF"
+        "circuit,Load,ambient,notes,conductors,size,table,table_ampacity,corrected_ampacity,"
+        "ambient_factor,count_factor,tables,problem\r\n"
+        "P-1,150,40,\"feeds \"\"MCC-1\"\", east\",,4/0 AWG,2,195,159.9,0.82,1,5A,\r\n"
+        "P-2,30,,,4,8 AWG,2,40,32,1,0.8,5C,\r\n"
+        "P-3,abc,30,\"two\r\nlines\",1,,,,,,,,\"the load \"\"abc\"\" is not a positive number "
+        "of amperes\"\r\n"
+        "P-4,20,60,\"3/4\"\" conduit\",1,,,,,,,,\"the ambient \"\"60\"\" °C is above 55 °C, the "
+        "highest Table 5A allows for 60 °C insulation\"\r\n"
+        "P-5,20,,,,,,,,,,,the row has 2 cells and the header 5\r\n"
+        "P-6,5000,,,,,,,,,,,\"no conductor carries \"\"5000\"\" A under these conditions: 2000 "
+        "MCM carries 555 A\"\r\n";
+    check::equal(scheduleCsv(schedule), expected, "the schedule with its answers");
+    // Where each row starts in the file, for the messages.
+    std::string lines;
+    for (const ScheduleRow &row : schedule.rows)
+        lines += std::to_string(row.line) + " ";
+    check::equal(lines, std::string("2 3 5 7 8 9 "), "row lines");
+
+    // A schedule sized before is sized again, not given its columns twice;
+    // the short row now has its cells.
+    std::string again = expected;
+    const std::string shortRow = "P-5,20,,,,,,,,,,,the row has 2 cells and the header 5\r\n";
+    again.replace(again.find(shortRow), shortRow.size(), "P-5,20,,,,12 AWG,2,20,20,1,1,,\r\n");
+    check::equal(scheduleCsv(sizeSchedule(expected)), again, "sizing the answer again");
+
+    // The same as JSON: the CSV's names as keys, numbers as numbers.
+    const Schedule two = sizeSchedule("id,load\nA,150\nB,x\n", {"cu", "raceway", "60", "40", "1"});
+    check::equal(scheduleJson(two),
+                 std::string("[\n"
+                             "  {\"id\": \"A\", \"load\": \"150\", \"size\": \"4/0 AWG\", \"table\": 2, "
+                             "\"table_ampacity\": 195, \"corrected_ampacity\": 159.9, "
+                             "\"ambient_factor\": 0.82, \"count_factor\": 1, \"tables\": \"5A\", "
+                             "\"problem\": null},\n"
+                             "  {\"id\": \"B\", \"load\": \"x\", \"size\": null, \"table\": null, "
+                             "\"table_ampacity\": null, \"corrected_ampacity\": null, "
+                             "\"ambient_factor\": null, \"count_factor\": null, \"tables\": \"\", "
+                             "\"problem\": \"the load \\\"x\\\" is not a positive number of "
+                             "amperes\"}\n"
+                             "]\n"),
+                 "JSON with the options' defaults");
+}
+
+void unreadableSchedulesAreRefused()
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "the schedule is empty: its first row must name the columns, load among them"},
+        {"circuit,amps\nP-1,20\n", "the header row names no load column"},
+        {"load,Load\n1,2\n", "the header names the column load twice"},
+        {"\"load\n1\n", "the header row cannot be read: a quoted field opened on line 1 is never closed"},
+    };
+    for (const auto &[csv, error] : cases)
+        check::equal(sizeSchedule(csv).error, error, "refused: " + error);
+    // An unclosed quote further down spoils that row only, and says where it opened.
+    const Schedule open = sizeSchedule("load,note\n20,ok\n30,\"never closed\n40,x\n");
+    check::equal(open.rows.size(), 2u, "rows before and of the unclosed quote");
+    check::equal(open.rows[1].problem ? describe(*open.rows[1].problem) : "",
+                 std::string("a quoted field opened on line 3 is never closed"), "unclosed quote");
+}
+
+} // namespace
+
+int main()
+{
+    agreesWithTheWindowEverywhere();
+    namesTheSizeTheTableAndTheCorrection();
+    badValuesAreNamed();
+    scheduleRoundTrips();
+    unreadableSchedulesAreRefused();
+    return check::summary();
+}
