@@ -3,6 +3,7 @@
 #include "AmpacityTables.h"
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
+#include "Texts.h"
 
 #include <array>
 #include <cmath>
@@ -91,9 +92,9 @@ std::optional<std::int64_t> wholeValue(std::string_view digits)
     return value;
 }
 
-Problem problem(Problem::Kind kind, std::string_view value, int limit = 0, int rating = 0)
+Problem problem(Problem::Kind kind, std::string_view value, int limit = 0, int other = 0)
 {
-    return Problem{kind, std::string(value), limit, rating};
+    return Problem{kind, std::string(value), limit, other};
 }
 
 int ratingOf(std::int16_t insulationCode)
@@ -114,9 +115,9 @@ constexpr std::array<int, 5> RacewayGroupStarts = {1, 4, 7, 25, 43};
 // Table 5B in free air: one group per conductor, 1 to 4.
 constexpr int FreeAirMostConductors = 4;
 
-std::string hundredthsText(std::int64_t hundredths)
+std::string hundredthsText(std::int64_t hundredths, std::string_view decimalSeparator = ".")
 {
-    return numberText(static_cast<float>(static_cast<double>(hundredths) / 100.0));
+    return numberText(static_cast<float>(static_cast<double>(hundredths) / 100.0), decimalSeparator);
 }
 
 // The short form of the correction caption's tables, for machine-read output.
@@ -173,41 +174,89 @@ ConditionResults &resultsFor(const Conditions &c, const AmpacityColumn &column, 
 
 } // namespace
 
-std::string describe(const Problem &p)
+ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
 {
-    const std::string quoted = "\"" + p.value + "\"";
+    using Kind = Problem::Kind;
     switch (p.kind) {
-    case Problem::Kind::LoadNotPositive:
+    case Kind::LoadNotPositive:
         if (stripBlanks(p.value).empty())
-            return "the load is missing";
+            return {TORVANE_TEXT("Sizing", "the load is missing"), {}};
         if (p.value.find(',') != std::string::npos)
-            return "the load " + quoted +
-                   " is not a positive number of amperes (write decimals after a point)";
-        return "the load " + quoted + " is not a positive number of amperes";
-    case Problem::Kind::UnknownMaterial:
-        return "the material " + quoted + " is not cu or al";
-    case Problem::Kind::UnknownInstallation:
-        return "the installation " + quoted + " is not raceway or free-air";
-    case Problem::Kind::UnknownInsulation:
-        return "the insulation " + quoted + " is not 60, 75 or 90 (°C)";
-    case Problem::Kind::AmbientNotNumber:
-        return "the ambient " + quoted + " is not a temperature in °C";
-    case Problem::Kind::AmbientAboveTable:
-        return "the ambient " + quoted + " °C is above " + std::to_string(p.limit) +
-               " °C, the highest Table 5A allows for " + std::to_string(p.insulationRating) +
-               " °C insulation";
-    case Problem::Kind::ConductorsNotCount:
-        return "the conductors " + quoted + " is not a whole number of conductors, 1 or more";
-    case Problem::Kind::FreeAirAboveFour:
-        return "the conductors " + quoted + " is more than free air allows: Table 5B stops at " +
-               std::to_string(p.limit);
-    case Problem::Kind::NoConductorCarries:
-        return "no conductor carries " + quoted + " A under these conditions: 2000 MCM carries " +
-               hundredthsText(p.limit) + " A";
-    case Problem::Kind::MalformedRow:
-        return p.value;
+            return {TORVANE_TEXT("Sizing", "the load \"%1\" is not a positive number of amperes "
+                                           "(write decimals after a point)"),
+                    {p.value}};
+        return {TORVANE_TEXT("Sizing", "the load \"%1\" is not a positive number of amperes"),
+                {p.value}};
+    case Kind::UnknownMaterial:
+        return {TORVANE_TEXT("Sizing", "the material \"%1\" is not cu or al"), {p.value}};
+    case Kind::UnknownInstallation:
+        return {TORVANE_TEXT("Sizing", "the installation \"%1\" is not raceway or free-air"),
+                {p.value}};
+    case Kind::UnknownInsulation:
+        return {TORVANE_TEXT("Sizing", "the insulation \"%1\" is not 60, 75 or 90 (°C)"),
+                {p.value}};
+    case Kind::AmbientNotNumber:
+        return {TORVANE_TEXT("Sizing", "the ambient \"%1\" is not a temperature in °C"),
+                {p.value}};
+    case Kind::AmbientAboveTable:
+        return {TORVANE_TEXT("Sizing", "the ambient \"%1\" °C is above %2 °C, the highest "
+                                       "Table 5A allows for %3 °C insulation"),
+                {p.value, std::to_string(p.limit), std::to_string(p.other)}};
+    case Kind::ConductorsNotCount:
+        return {TORVANE_TEXT("Sizing",
+                             "the conductors \"%1\" is not a whole number of conductors, 1 or more"),
+                {p.value}};
+    case Kind::FreeAirAboveFour:
+        return {TORVANE_TEXT("Sizing", "the conductors \"%1\" is more than free air allows: "
+                                       "Table 5B stops at %2"),
+                {p.value, std::to_string(p.limit)}};
+    case Kind::NoConductorCarries:
+        return {TORVANE_TEXT("Sizing", "no conductor carries \"%1\" A under these conditions: "
+                                       "2000 MCM carries %2 A"),
+                {p.value, hundredthsText(p.limit, decimalSeparator)}};
+    case Kind::UnclosedQuote:
+        return {TORVANE_TEXT("Sizing", "a quoted field opened on line %1 is never closed"),
+                {std::to_string(p.limit)}};
+    case Kind::TextAfterQuote:
+        return {TORVANE_TEXT("Sizing", "text follows a closing quote"), {}};
+    case Kind::CellCount:
+        return {TORVANE_TEXT("Sizing", "the row has %1 cells and the header %2"),
+                {std::to_string(p.limit), std::to_string(p.other)}};
+    case Kind::EmptySchedule:
+        return {TORVANE_TEXT("Sizing", "the schedule is empty: its first row must name the "
+                                       "columns, load among them"),
+                {}};
+    case Kind::NoLoadColumn:
+        return {TORVANE_TEXT("Sizing", "the header row names no load column"), {}};
+    case Kind::DuplicateColumn:
+        return {TORVANE_TEXT("Sizing", "the header names the column %1 twice"), {p.value}};
     }
-    return p.value;
+    return {p.value, {}};
+}
+
+std::string fillIn(std::string_view format, const std::vector<std::string> &arguments)
+{
+    std::string text;
+    text.reserve(format.size() + 32);
+    for (std::size_t pos = 0; pos < format.size(); ++pos) {
+        if (format[pos] == '%' && pos + 1 < format.size() && format[pos + 1] >= '1' &&
+            format[pos + 1] <= '9') {
+            const auto index = static_cast<std::size_t>(format[pos + 1] - '1');
+            if (index < arguments.size()) {
+                text += arguments[index];
+                ++pos;
+                continue;
+            }
+        }
+        text += format[pos];
+    }
+    return text;
+}
+
+std::string describe(const Problem &problem)
+{
+    const ProblemText text = problemText(problem);
+    return fillIn(text.format, text.arguments);
 }
 
 std::variant<LoadHundredths, Problem> readLoad(std::string_view text)
@@ -316,28 +365,36 @@ std::variant<int, Problem> readConductors(std::string_view text, std::int16_t in
 std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
                                                  const ConditionTexts &defaults)
 {
-    const auto orDefault = [](std::string_view text, std::string_view fallback) {
-        return stripBlanks(text).empty() ? fallback : text;
+    // An empty text takes the caller's default, an empty default the window's.
+    const auto pick = [](std::string_view text, std::string_view fallback,
+                         std::string_view startUp) {
+        if (!stripBlanks(text).empty())
+            return text;
+        return stripBlanks(fallback).empty() ? startUp : fallback;
+    };
+    const ConditionTexts &startUp = DefaultConditionTexts;
+    const auto orDefault = [&](std::string_view ConditionTexts::*field) {
+        return pick(texts.*field, defaults.*field, startUp.*field);
     };
     Conditions conditions;
-    const auto material = readMaterial(orDefault(texts.material, defaults.material));
+    const auto material = readMaterial(orDefault(&ConditionTexts::material));
     if (const auto *p = std::get_if<Problem>(&material))
         return *p;
     conditions.materialCode = std::get<std::int16_t>(material);
-    const auto installation = readInstallation(orDefault(texts.installation, defaults.installation));
+    const auto installation = readInstallation(orDefault(&ConditionTexts::installation));
     if (const auto *p = std::get_if<Problem>(&installation))
         return *p;
     conditions.installationCode = std::get<std::int16_t>(installation);
-    const auto insulation = readInsulation(orDefault(texts.insulation, defaults.insulation));
+    const auto insulation = readInsulation(orDefault(&ConditionTexts::insulation));
     if (const auto *p = std::get_if<Problem>(&insulation))
         return *p;
     conditions.insulationCode = std::get<std::int16_t>(insulation);
-    const auto ambient = readAmbient(orDefault(texts.ambient, defaults.ambient), conditions.insulationCode);
+    const auto ambient = readAmbient(orDefault(&ConditionTexts::ambient), conditions.insulationCode);
     if (const auto *p = std::get_if<Problem>(&ambient))
         return *p;
     conditions.ambientStep = std::get<int>(ambient);
     const auto conductors =
-        readConductors(orDefault(texts.conductors, defaults.conductors), conditions.installationCode);
+        readConductors(orDefault(&ConditionTexts::conductors), conditions.installationCode);
     if (const auto *p = std::get_if<Problem>(&conductors))
         return *p;
     conditions.countStep = std::get<int>(conductors);
@@ -363,7 +420,7 @@ std::variant<Sizing, Problem> sizeFor(LoadHundredths load, const Conditions &c)
     const auto counts = conductorCountCycle(c.installationCode);
     if (!column || c.ambientStep < 0 || c.ambientStep >= static_cast<int>(ambient.size()) ||
         c.countStep < 0 || c.countStep >= static_cast<int>(counts.size()))
-        return problem(Problem::Kind::MalformedRow, "conditions outside the tables");
+        return problem(Problem::Kind::NoConductorCarries, "", 0);
 
     const float ambientFactor = ambient[static_cast<std::size_t>(c.ambientStep)].factor;
     const float countFactor = counts[static_cast<std::size_t>(c.countStep)].factor;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 // Sizing for a load: the smallest conductor, in the order of the wire-size
 // list, whose corrected ampacity, worked out and rounded exactly as the main
@@ -14,29 +15,49 @@
 // conductor carry?"; this answers "which conductor carries this?".
 namespace ampacity::sizing {
 
-// What can be wrong with one circuit. The value is the user's text as given.
+// What can be wrong with one circuit, or with a whole schedule.
 struct Problem
 {
     enum class Kind {
-        LoadNotPositive,        // not a positive number of amperes (or missing)
-        UnknownMaterial,        // not cu or al
-        UnknownInstallation,    // not raceway or free-air
-        UnknownInsulation,      // not 60, 75 or 90
-        AmbientNotNumber,       // not a temperature in °C
-        AmbientAboveTable,      // above the last row of the rating's Table 5A column
-        ConductorsNotCount,     // not a whole number of conductors, 1 or more
-        FreeAirAboveFour,       // Table 5B stops at 4 conductors
-        NoConductorCarries,     // even 2000 MCM under these conditions carries less
-        MalformedRow,           // the schedule's row itself could not be read
+        LoadNotPositive,     // not a positive number of amperes, or missing
+        UnknownMaterial,     // not cu or al
+        UnknownInstallation, // not raceway or free-air
+        UnknownInsulation,   // not 60, 75 or 90
+        AmbientNotNumber,    // not a temperature in °C
+        AmbientAboveTable,   // above the last row of the rating's Table 5A column
+        ConductorsNotCount,  // not a whole number of conductors, 1 or more
+        FreeAirAboveFour,    // Table 5B stops at 4 conductors
+        NoConductorCarries,  // even 2000 MCM under these conditions carries less
+        UnclosedQuote,       // a CSV row: a quoted field never closed
+        TextAfterQuote,      // a CSV row: more text after a closing quote
+        CellCount,           // a CSV row with more or fewer cells than the header
+        EmptySchedule,       // a schedule without even a header row
+        NoLoadColumn,        // a header without a load column
+        DuplicateColumn,     // a header naming a column it reads twice
     };
     Kind kind = Kind::LoadNotPositive;
-    std::string value;
-    int limit = 0; // AmbientAboveTable: the highest °C; FreeAirAboveFour: 4;
-                   // NoConductorCarries: the largest size's corrected hundredths
-    int insulationRating = 0; // AmbientAboveTable: 60, 75 or 90
+    std::string value; // the user's text as given (the load, the material...)
+    int limit = 0;     // AmbientAboveTable: the highest °C; FreeAirAboveFour: 4;
+                       // NoConductorCarries: what 2000 MCM carries, in hundredths;
+                       // UnclosedQuote: the line it opened on; CellCount: the row's cells
+    int other = 0;     // AmbientAboveTable: the rating, 60, 75 or 90; CellCount: the header's
 };
 
-// The problem in one English line, for the problem column and standard error.
+// A problem as a sentence to fill in: the English text (marked for
+// translation, context "Sizing") with %1, %2 and %3 standing for the
+// arguments, numbers written with the decimal separator given.
+struct ProblemText
+{
+    std::string_view format;
+    std::vector<std::string> arguments;
+};
+ProblemText problemText(const Problem &problem, std::string_view decimalSeparator = ".");
+
+// Puts the arguments in place of %1, %2... in one pass, so that an argument
+// holding "%2" stays as it is.
+std::string fillIn(std::string_view format, const std::vector<std::string> &arguments);
+
+// The problem in one English line with a decimal point: the problem column's.
 std::string describe(const Problem &problem);
 
 // A load in hundredths of an ampere, rounded up: a conductor carries the load
@@ -81,8 +102,9 @@ struct ConditionTexts
 // The window's start-up values: copper, raceway or cable, 60 °C, 30 °C, 1-3.
 inline constexpr ConditionTexts DefaultConditionTexts{"cu", "raceway", "60", "30", "1"};
 
-// Reads each text, taking the default's where the text is empty; the first
-// problem met, in the order of the fields, is the answer then.
+// Reads each text, taking the default's where the text is empty (and the
+// window's start-up value where that is empty too); the first problem met,
+// in the order of the fields, is the answer then.
 std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
                                                  const ConditionTexts &defaults = DefaultConditionTexts);
 

@@ -14,7 +14,7 @@ struct Record
 {
     int line = 0;
     std::vector<std::string> cells;
-    std::string malformed; // why the record could not be read, if it could not
+    std::optional<Problem> malformed; // why the record could not be read, if it could not
 };
 
 // RFC 4180 records: fields separated by commas, quoted with double quotes
@@ -38,17 +38,17 @@ public:
             const char c = m_text[m_pos];
             if (c == '"' && !fieldStarted) {
                 ++m_pos;
+                const int openedOn = m_line;
                 if (!readQuoted(field)) {
-                    record.malformed = "a quoted field opened on line " +
-                                       std::to_string(record.line) + " is never closed";
+                    record.malformed = Problem{Problem::Kind::UnclosedQuote, {}, openedOn, 0};
                     record.cells.push_back(std::move(field));
                     return record;
                 }
                 fieldStarted = true;
                 // After the closing quote only a separator or the end of the row.
                 if (m_pos < m_text.size() && m_text[m_pos] != ',' && m_text[m_pos] != '\n' &&
-                    m_text[m_pos] != '\r' && record.malformed.empty())
-                    record.malformed = "text follows a closing quote";
+                    m_text[m_pos] != '\r' && !record.malformed)
+                    record.malformed = Problem{Problem::Kind::TextAfterQuote, {}, 0, 0};
                 continue;
             }
             if (c == ',') {
@@ -173,12 +173,12 @@ Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults)
 
     CsvReader reader(csv);
     if (reader.atEnd()) {
-        schedule.error = "the schedule is empty: its first row must name the columns, load among them";
+        schedule.error = Problem{Problem::Kind::EmptySchedule, {}, 0, 0};
         return schedule;
     }
     const Record header = reader.next();
-    if (!header.malformed.empty()) {
-        schedule.error = "the header row cannot be read: " + header.malformed;
+    if (header.malformed) {
+        schedule.error = header.malformed;
         return schedule;
     }
 
@@ -193,7 +193,7 @@ Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults)
             if (name != InputColumnNames[column])
                 continue;
             if (inputs[column] >= 0) {
-                schedule.error = "the header names the column " + name + " twice";
+                schedule.error = Problem{Problem::Kind::DuplicateColumn, name, 0, 0};
                 return schedule;
             }
             inputs[column] = index;
@@ -204,14 +204,14 @@ Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults)
         }
     }
     if (inputs[Load] < 0) {
-        schedule.error = "the header row names no load column";
+        schedule.error = Problem{Problem::Kind::NoLoadColumn, {}, 0, 0};
         return schedule;
     }
 
     while (!reader.atEnd()) {
         Record record = reader.next();
         if (record.cells.size() == 1 && record.cells[0].empty() && reader.atEnd() &&
-            record.malformed.empty())
+            !record.malformed)
             break; // the file's last line end
         ScheduleRow row;
         row.line = record.line;
@@ -219,14 +219,11 @@ Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults)
         for (int index : carried)
             row.cells.push_back(index < static_cast<int>(record.cells.size()) ? record.cells[index]
                                                                               : std::string());
-        if (!record.malformed.empty()) {
-            row.problem = Problem{Problem::Kind::MalformedRow, record.malformed, 0, 0};
+        if (record.malformed) {
+            row.problem = record.malformed;
         } else if (record.cells.size() != header.cells.size()) {
-            row.problem = Problem{Problem::Kind::MalformedRow,
-                                  "the row has " + std::to_string(record.cells.size()) +
-                                      " cells and the header " +
-                                      std::to_string(header.cells.size()),
-                                  0, 0};
+            row.problem = Problem{Problem::Kind::CellCount, {}, static_cast<int>(record.cells.size()),
+                                  static_cast<int>(header.cells.size())};
         } else {
             sizeRow(row, record.cells, inputs, defaults);
         }
@@ -330,29 +327,36 @@ std::string scheduleCsv(const Schedule &schedule)
     return csv;
 }
 
+std::string scheduleRowJson(const Schedule &schedule, std::size_t r)
+{
+    // The numbers are JSON numbers; an answer that has none gives null.
+    constexpr std::array<bool, std::size(AddedColumns)> numeric = {false, true, true, true,
+                                                                   true,  true, false, false};
+    const ScheduleRow &row = schedule.rows[r];
+    std::string json = "{";
+    for (std::size_t c = 0; c < schedule.columns.size(); ++c) {
+        json += c == 0 ? "" : ", ";
+        json += jsonString(schedule.columns[c]) + ": " + jsonString(row.cells[c]);
+    }
+    const std::vector<std::string> added = answerCells(row.sizing, row.problem);
+    for (std::size_t c = 0; c < added.size(); ++c) {
+        json += c == 0 && schedule.columns.empty() ? "" : ", ";
+        json += jsonString(AddedColumns[c]);
+        json += ": ";
+        const bool absent = added[c].empty() && (numeric[c] || c == 0 || c == 7);
+        json += absent ? "null" : numeric[c] ? added[c] : jsonString(added[c]);
+    }
+    json += "}";
+    return json;
+}
+
 std::string scheduleJson(const Schedule &schedule)
 {
     std::string json = "[";
     json.reserve(160 * (schedule.rows.size() + 1));
-    // The numbers are JSON numbers; an answer that has none gives null.
-    constexpr std::array<bool, std::size(AddedColumns)> numeric = {false, true, true, true,
-                                                                   true,  true, false, false};
     for (std::size_t r = 0; r < schedule.rows.size(); ++r) {
-        const ScheduleRow &row = schedule.rows[r];
-        json += r == 0 ? "\n  {" : ",\n  {";
-        for (std::size_t c = 0; c < schedule.columns.size(); ++c) {
-            json += c == 0 ? "" : ", ";
-            json += jsonString(schedule.columns[c]) + ": " + jsonString(row.cells[c]);
-        }
-        const std::vector<std::string> added = answerCells(row.sizing, row.problem);
-        for (std::size_t c = 0; c < added.size(); ++c) {
-            json += c == 0 && schedule.columns.empty() ? "" : ", ";
-            json += jsonString(AddedColumns[c]);
-            json += ": ";
-            const bool absent = added[c].empty() && (numeric[c] || c == 0 || c == 7);
-            json += absent ? "null" : numeric[c] ? added[c] : jsonString(added[c]);
-        }
-        json += "}";
+        json += r == 0 ? "\n  " : ",\n  ";
+        json += scheduleRowJson(schedule, r);
     }
     json += schedule.rows.empty() ? "]\n" : "\n]\n";
     return json;

@@ -33,7 +33,7 @@ struct Schedule
     std::vector<ScheduleRow> rows;
     bool byteOrderMark = false;       // the input began with one (spreadsheets write it)
     std::string lineEnd = "\n";       // the input's own line ending
-    std::string error;                // set when the file itself cannot be read as a schedule
+    std::optional<Problem> error;     // set when the file cannot be read as a schedule at all
 };
 
 // Reads the CSV text and sizes every row; the values of `defaults` stand for
@@ -47,6 +47,9 @@ std::string scheduleCsv(const Schedule &schedule);
 
 // The same as a JSON array of objects, keyed by the CSV's column names.
 std::string scheduleJson(const Schedule &schedule);
+
+// One row of it as a JSON object.
+std::string scheduleRowJson(const Schedule &schedule, std::size_t row);
 
 // The added cells of one answer, in the order of AddedColumns (English,
 // decimal point); all empty but the problem for a row that has one.

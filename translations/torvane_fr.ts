@@ -268,6 +268,202 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Conductor material: cu or al (cu).</source>
+        <translation>Matériau du conducteur&#xa0;: cu (cuivre) ou al (aluminium) (cu).</translation>
+    </message>
+    <message>
+        <source>raceway (in a raceway or cable, Tables 2 and 4) or free-air (Tables 1 and 3) (raceway).</source>
+        <translation>raceway (canalisation ou câble, tableaux 2 et 4) ou free-air (air libre, tableaux 1 et 3) (raceway).</translation>
+    </message>
+    <message>
+        <source>Insulation temperature rating, °C: 60, 75 or 90 (60).</source>
+        <translation>Température nominale de l&apos;isolant, en&#xa0;°C&#xa0;: 60, 75 ou 90 (60).</translation>
+    </message>
+    <message>
+        <source>Ambient temperature, °C (30). Between two rows of Table 5A the hotter row applies; at or below 30 °C, none.</source>
+        <translation>Température ambiante, en&#xa0;°C (30). Entre deux lignes du tableau 5A, la plus chaude s&apos;applique&#xa0;; à 30&#xa0;°C ou moins, aucune.</translation>
+    </message>
+    <message>
+        <source>Current-carrying conductors run together (1): the groups of Table 5C in a raceway or cable, 1 to 4 of Table 5B in free air.</source>
+        <translation>Conducteurs porteurs de courant regroupés (1)&#xa0;: les groupes du tableau 5C en canalisation ou câble, de 1 à 4 selon le tableau 5B à l&apos;air libre.</translation>
+    </message>
+    <message>
+        <source>Size every row of a cable schedule: a CSV file whose header names a load column, and optionally material, installation, insulation, ambient and conductors; - reads standard input.</source>
+        <translation>Choisit le conducteur de chaque ligne d&apos;un tableau de câblage&#xa0;: un fichier CSV dont l&apos;en-tête nomme une colonne load et, au besoin, material, installation, insulation, ambient et conductors&#xa0;; - lit l&apos;entrée standard.</translation>
+    </message>
+    <message>
+        <source>Output: text (in your language), csv or json (decimal point, English names). Text for one load, csv for a schedule.</source>
+        <translation>Sortie&#xa0;: text (dans votre langue), csv ou json (point décimal, noms anglais). text pour une charge, csv pour un tableau de câblage.</translation>
+    </message>
+    <message>
+        <source>the format &quot;%1&quot; is not text, csv or json</source>
+        <translation>le format «&#xa0;%1&#xa0;» n&apos;est ni text, ni csv, ni json</translation>
+    </message>
+    <message>
+        <source>no correction applied</source>
+        <translation>aucune correction appliquée</translation>
+    </message>
+    <message>
+        <source>%1, %2 A from Table %3, %4, %5</source>
+        <translation>%1, %2 A selon le tableau %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>size takes one load, or --schedule FILE: &quot;%1&quot; is one too many</source>
+        <translation>size prend une seule charge, ou --schedule FICHIER&#xa0;: «&#xa0;%1&#xa0;» est de trop</translation>
+    </message>
+    <message>
+        <source>size needs a load in amperes, or --schedule FILE</source>
+        <translation>size demande une charge en ampères, ou --schedule FICHIER</translation>
+    </message>
+    <message>
+        <source>--%1 needs a value</source>
+        <translation>--%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>standard input cannot be read</source>
+        <translation>l&apos;entrée standard ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>--%1 is for size, not for table</source>
+        <translation>--%1 s&apos;emploie avec size, pas avec table</translation>
+    </message>
+    <message>
+        <source>table needs one table number, 1 to 4</source>
+        <translation>table demande un numéro de tableau, de 1 à 4</translation>
+    </message>
+    <message>
+        <source>the table &quot;%1&quot; is not 1, 2, 3 or 4</source>
+        <translation>le tableau «&#xa0;%1&#xa0;» n&apos;est pas le 1, le 2, le 3 ni le 4</translation>
+    </message>
+    <message>
+        <source>Wire size</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;°C</source>
+        <translation>%1&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>Allowable ampacity of insulated conductors from the Canadian Electrical Code.
+Without a command, opens the calculator&apos;s window.
+
+Commands:
+  size LOAD              the smallest conductor whose corrected ampacity, as the
+                         window shows it, is at least LOAD amperes
+  size --schedule FILE   the same for every row of a cable schedule
+  table N                Table N (1 to 4) with its 60, 75 and 90 °C columns
+
+Exit status: 0 answered; 1 a load no conductor carries, or schedule rows with
+a problem (the other rows are sized); 2 bad input.</source>
+        <translation>Courant admissible des conducteurs isolés selon le Code canadien de l&apos;électricité.
+Sans commande, ouvre la fenêtre de la calculatrice.
+
+Commandes&#xa0;:
+  size CHARGE            le plus petit conducteur dont le courant admissible corrigé,
+                         tel que l&apos;affiche la fenêtre, atteint CHARGE ampères
+  size --schedule FICHIER
+                         la même chose pour chaque ligne d&apos;un tableau de câblage
+  table N                le tableau N (1 à 4) avec ses colonnes de 60, 75 et 90&#xa0;°C
+
+Code de sortie&#xa0;: 0 réponse donnée&#xa0;; 1 une charge qu&apos;aucun conducteur ne porte,
+ou des lignes en défaut dans le tableau de câblage (les autres sont traitées)&#xa0;;
+2 entrée invalide.</translation>
+    </message>
+    <message>
+        <source>size or table</source>
+        <translation>size ou table</translation>
+    </message>
+    <message>
+        <source>the load in amperes, or the table number</source>
+        <translation>la charge en ampères, ou le numéro du tableau</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: try size, table or --help</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»&#xa0;: essayez size, table ou --help</translation>
+    </message>
+</context>
+<context>
+    <name>Sizing</name>
+    <message>
+        <source>the load is missing</source>
+        <translation>la charge manque</translation>
+    </message>
+    <message>
+        <source>the load &quot;%1&quot; is not a positive number of amperes (write decimals after a point)</source>
+        <translation>la charge «&#xa0;%1&#xa0;» n&apos;est pas un nombre positif d&apos;ampères (séparez les décimales par un point)</translation>
+    </message>
+    <message>
+        <source>the load &quot;%1&quot; is not a positive number of amperes</source>
+        <translation>la charge «&#xa0;%1&#xa0;» n&apos;est pas un nombre positif d&apos;ampères</translation>
+    </message>
+    <message>
+        <source>the material &quot;%1&quot; is not cu or al</source>
+        <translation>le matériau «&#xa0;%1&#xa0;» n&apos;est ni cu ni al</translation>
+    </message>
+    <message>
+        <source>the installation &quot;%1&quot; is not raceway or free-air</source>
+        <translation>l&apos;installation «&#xa0;%1&#xa0;» n&apos;est ni raceway ni free-air</translation>
+    </message>
+    <message>
+        <source>the insulation &quot;%1&quot; is not 60, 75 or 90 (°C)</source>
+        <translation>l&apos;isolant «&#xa0;%1&#xa0;» n&apos;est pas de 60, 75 ou 90&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>the ambient &quot;%1&quot; is not a temperature in °C</source>
+        <translation>la température ambiante «&#xa0;%1&#xa0;» n&apos;est pas une température en&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>the ambient &quot;%1&quot; °C is above %2 °C, the highest Table 5A allows for %3 °C insulation</source>
+        <translation>la température ambiante de %1&#xa0;°C dépasse %2&#xa0;°C, le maximum du tableau 5A pour un isolant de %3&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>the conductors &quot;%1&quot; is not a whole number of conductors, 1 or more</source>
+        <translation>le nombre de conducteurs «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier de 1 ou plus</translation>
+    </message>
+    <message>
+        <source>the conductors &quot;%1&quot; is more than free air allows: Table 5B stops at %2</source>
+        <translation>le nombre de conducteurs «&#xa0;%1&#xa0;» dépasse ce que permet l&apos;air libre&#xa0;: le tableau 5B s&apos;arrête à %2</translation>
+    </message>
+    <message>
+        <source>no conductor carries &quot;%1&quot; A under these conditions: 2000 MCM carries %2 A</source>
+        <translation>aucun conducteur ne porte %1&#xa0;A dans ces conditions&#xa0;: le 2000 kcmil porte %2&#xa0;A</translation>
+    </message>
+    <message>
+        <source>a quoted field opened on line %1 is never closed</source>
+        <translation>un champ entre guillemets ouvert à la ligne %1 n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>du texte suit un guillemet fermant</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells and the header %2</source>
+        <translation>la ligne a %1 cellules et l&apos;en-tête %2</translation>
+    </message>
+    <message>
+        <source>the schedule is empty: its first row must name the columns, load among them</source>
+        <translation>le tableau de câblage est vide&#xa0;: sa première ligne doit nommer les colonnes, dont load</translation>
+    </message>
+    <message>
+        <source>the header row names no load column</source>
+        <translation>l&apos;en-tête ne nomme aucune colonne load</translation>
+    </message>
+    <message>
+        <source>the header names the column %1 twice</source>
+        <translation>l&apos;en-tête nomme deux fois la colonne %1</translation>
+    </message>
+</context>
+<context>
     <name>Wire sizes</name>
     <message>
         <source>     14 AWG</source>

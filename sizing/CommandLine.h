@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+
+// The command line of the same program: `torvane size LOAD`, `torvane size
+// --schedule FILE`, `torvane table N`, `--help`, `--version`. It prints and
+// exits; it never opens a window and never needs a display. The numbers all
+// come from the core, worked out as the window works them out.
+namespace commandline {
+
+// Exit statuses: 0 answered; 1 answered in part (a schedule row, or a load,
+// that no conductor carries or that has a bad value); 2 bad input (an unknown
+// command or option, a bad value, a file that cannot be read).
+inline constexpr int Answered = 0;
+inline constexpr int Unanswered = 1;
+inline constexpr int BadInput = 2;
+
+// Whether the program's arguments ask for the command line rather than the
+// window: a command word, or --help or --version. Qt's own window options
+// (-platform, -style...) still open the window.
+bool asksForCommandLine(int argc, char **argv);
+
+// Runs the command; the arguments are the program's, its name first.
+// Writes to standard output and standard error; returns the exit status.
+int run(const QStringList &arguments);
+
+} // namespace commandline

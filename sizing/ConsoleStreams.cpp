@@ -1,0 +1,109 @@
+#include "ConsoleStreams.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#ifdef _WIN32
+#include <QString>
+
+#include <windows.h>
+#endif
+
+namespace console {
+
+#ifdef _WIN32
+
+namespace {
+
+HANDLE handleOf(Stream stream)
+{
+    return GetStdHandle(stream == Stream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+}
+
+bool isUsable(HANDLE handle)
+{
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+} // namespace
+
+void attachToParentConsole()
+{
+    // A redirected stream keeps its file or pipe; only the missing ones are
+    // given the console of cmd or PowerShell.
+    if (isUsable(handleOf(Stream::Output)) && isUsable(handleOf(Stream::Error)))
+        return;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    const HANDLE consoleOutput = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                             OPEN_EXISTING, 0, nullptr);
+    if (!isUsable(consoleOutput))
+        return;
+    if (!isUsable(handleOf(Stream::Output)))
+        SetStdHandle(STD_OUTPUT_HANDLE, consoleOutput);
+    if (!isUsable(handleOf(Stream::Error)))
+        SetStdHandle(STD_ERROR_HANDLE, consoleOutput);
+}
+
+void write(Stream stream, std::string_view utf8)
+{
+    const HANDLE handle = handleOf(stream);
+    if (!isUsable(handle))
+        return;
+    DWORD mode = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+        DWORD written = 0;
+        WriteConsoleW(handle, text.utf16(), static_cast<DWORD>(text.size()), &written, nullptr);
+        return;
+    }
+    // A file or a pipe: the bytes as they are, in pieces WriteFile takes.
+    while (!utf8.empty()) {
+        const auto piece = static_cast<DWORD>(std::min<std::size_t>(utf8.size(), 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(handle, utf8.data(), piece, &written, nullptr) || written == 0)
+            return;
+        utf8.remove_prefix(written);
+    }
+}
+
+bool readStandardInput(std::string &bytes)
+{
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    if (!isUsable(input))
+        return false;
+    char buffer[1 << 16];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(input, buffer, sizeof buffer, &read, nullptr))
+            return GetLastError() == ERROR_BROKEN_PIPE; // the writer has finished
+        if (read == 0)
+            return true;
+        bytes.append(buffer, read);
+    }
+}
+
+#else
+
+void attachToParentConsole() {}
+
+bool readStandardInput(std::string &bytes)
+{
+    char buffer[1 << 16];
+    std::size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
+        bytes.append(buffer, read);
+    return std::ferror(stdin) == 0;
+}
+
+void write(Stream stream, std::string_view utf8)
+{
+    std::FILE *file = stream == Stream::Output ? stdout : stderr;
+    std::fwrite(utf8.data(), 1, utf8.size(), file);
+    std::fflush(file);
+}
+
+#endif
+
+} // namespace console

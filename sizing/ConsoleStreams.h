@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Standard output and standard error for the command line, in UTF-8.
+//
+// On Windows the program is a windowed program with no console of its own:
+// started with a command from cmd or PowerShell, it writes to the console it
+// was started from, in UTF-16 so that "×" and "°C" survive every code page;
+// redirected to a file or a pipe, it writes UTF-8 bytes. Elsewhere the
+// streams are the ordinary ones.
+namespace console {
+
+enum class Stream { Output, Error };
+
+// Connects the standard streams to the console of the process that started
+// this one, where they are not already connected (Windows); nothing elsewhere.
+void attachToParentConsole();
+
+void write(Stream stream, std::string_view utf8);
+
+// Everything on standard input, as bytes; false when it cannot be read.
+bool readStandardInput(std::string &bytes);
+
+} // namespace console

@@ -1,0 +1,198 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+// The program itself, started as a user starts it, with no display at all:
+// what it prints, on which stream, and the status it exits with.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answersAndExitStatuses_data();
+    void answersAndExitStatuses();
+    void scheduleFromStandardInput();
+    void scheduleAsJson();
+    void frenchTextFollowsTheDesktop();
+    void windowWithoutDisplaySaysSoAndFails();
+
+private:
+    struct Result
+    {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+    static Result runProgram(const QStringList &arguments, const QByteArray &input = {},
+                             const QStringList &environment = {});
+};
+
+TestCommandLine::Result TestCommandLine::runProgram(const QStringList &arguments,
+                                                    const QByteArray &input,
+                                                    const QStringList &environment)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // No display of any kind: the command line must not need one.
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    for (const QString &setting : environment)
+        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(TORVANE_PROGRAM), arguments);
+    if (!program.waitForStarted())
+        return {};
+    program.write(input);
+    program.closeWriteChannel();
+    program.waitForFinished(20000);
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+void TestCommandLine::answersAndExitStatuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // the whole of standard output, or its first line for a table
+    QTest::addColumn<QString>("err");
+
+    QTest::newRow("a load") << QStringList{"size", "150", "--ambient", "40"} << 0
+                            << "4/0 AWG, 195 A from Table 2, =159.9 A  (I \u00D7 0.82 \u00D7 1), "
+                               "Table 5A applied\n"
+                            << "";
+    QTest::newRow("no correction")
+        << QStringList{"size", "20", "--material", "al", "--installation", "free-air"} << 0
+        << "12 AWG, 25 A from Table 3, =25 A  (I \u00D7 1 \u00D7 1), no correction applied\n" << "";
+    QTest::newRow("as CSV")
+        << QStringList{"size", "30", "--conductors=5", "--format", "csv"} << 0
+        << "load,material,installation,insulation,ambient,conductors,size,table,table_ampacity,"
+           "corrected_ampacity,ambient_factor,count_factor,tables,problem\n"
+           "30,cu,raceway,60,30,5,8 AWG,2,40,32,1,0.8,5C,\n"
+        << "";
+    QTest::newRow("too large a load") << QStringList{"size", "5000"} << 1 << ""
+                                      << "torvane: no conductor carries \"5000\" A under these "
+                                         "conditions: 2000 MCM carries 555 A\n";
+    QTest::newRow("not a load") << QStringList{"size", "abc"} << 2 << ""
+                                << "torvane: the load \"abc\" is not a positive number of amperes\n";
+    QTest::newRow("no load") << QStringList{"size"} << 2 << ""
+                             << "torvane: size needs a load in amperes, or --schedule FILE\n";
+    QTest::newRow("ambient above the column")
+        << QStringList{"size", "10", "--insulation", "75", "--ambient", "71"} << 2 << ""
+        << "torvane: the ambient \"71\" °C is above 70 °C, the highest Table 5A allows for 75 °C "
+           "insulation\n";
+    QTest::newRow("five in free air")
+        << QStringList{"size", "10", "--installation", "free-air", "--conductors", "5"} << 2 << ""
+        << "torvane: the conductors \"5\" is more than free air allows: Table 5B stops at 4\n";
+    QTest::newRow("unknown material") << QStringList{"size", "10", "--material", "fe"} << 2 << ""
+                                      << "torvane: the material \"fe\" is not cu or al\n";
+    QTest::newRow("unknown format") << QStringList{"size", "10", "--format", "xml"} << 2 << ""
+                                    << "torvane: the format \"xml\" is not text, csv or json\n";
+    QTest::newRow("unknown option") << QStringList{"size", "10", "--colour", "red"} << 2 << ""
+                                    << "torvane: Unknown option 'colour'.\n";
+    QTest::newRow("unknown command") << QStringList{"sise", "10"} << 2 << ""
+                                     << "torvane: unknown command \"sise\": try size, table or "
+                                        "--help\n";
+    QTest::newRow("missing schedule")
+        << QStringList{"size", "--schedule", "/nonexistent/schedule.csv"} << 2 << ""
+        << "torvane: /nonexistent/schedule.csv: No such file or directory\n";
+    QTest::newRow("table 2") << QStringList{"table", "2"} << 0
+                             << "2024 CEC Ampacity Table 2\n"
+                                "Wire size    60\u00A0°C    75\u00A0°C    90\u00A0°C\n"
+                                "   14 AWG     15 A     20 A     25 A\n"
+                             << "";
+    QTest::newRow("table 5") << QStringList{"table", "5"} << 2 << ""
+                             << "torvane: the table \"5\" is not 1, 2, 3 or 4\n";
+    QTest::newRow("table with a size option") << QStringList{"table", "1", "--ambient", "40"} << 2
+                                              << ""
+                                              << "torvane: --ambient is for size, not for table\n";
+}
+
+void TestCommandLine::answersAndExitStatuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Result result = runProgram(arguments);
+    QCOMPARE(result.err, err);
+    if (arguments.first() == QLatin1String("table") && status == 0)
+        QVERIFY2(result.out.startsWith(out), qPrintable(result.out));
+    else
+        QCOMPARE(result.out, out);
+    QCOMPARE(result.status, status);
+}
+
+// A schedule piped in: every row answered in order, a line on standard error
+// for each row with a problem, and status 1 for them.
+void TestCommandLine::scheduleFromStandardInput()
+{
+    const QByteArray schedule = "circuit,load,insulation\n"
+                                "P-1,150,\n"
+                                "P-2,\"1,5\",75\n"
+                                "P-3,150,75\n";
+    const Result result = runProgram({"size", "--schedule", "-", "--ambient", "40"}, schedule);
+    QCOMPARE(result.out,
+             QStringLiteral("circuit,load,insulation,size,table,table_ampacity,corrected_ampacity,"
+                            "ambient_factor,count_factor,tables,problem\n"
+                            "P-1,150,,4/0 AWG,2,195,159.9,0.82,1,5A,\n"
+                            "P-2,\"1,5\",75,,,,,,,,\"the load \"\"1,5\"\" is not a positive number "
+                            "of amperes (write decimals after a point)\"\n"
+                            "P-3,150,75,2/0 AWG,2,175,154,0.88,1,5A,\n"));
+    QCOMPARE(result.err, QStringLiteral("torvane: line 3: the load \"1,5\" is not a positive "
+                                        "number of amperes (write decimals after a point)\n"));
+    QCOMPARE(result.status, 1);
+
+    const Result headerless = runProgram({"size", "--schedule", "-"}, "circuit,amps\nP-1,20\n");
+    QCOMPARE(headerless.err, QStringLiteral("torvane: -: the header row names no load column\n"));
+    QCOMPARE(headerless.status, 2);
+}
+
+void TestCommandLine::scheduleAsJson()
+{
+    const Result result = runProgram({"size", "--schedule", "-", "--format", "json"},
+                                     "load,note\n100,\"a \"\"quoted\"\" note\"\n");
+    QCOMPARE(result.status, 0);
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(result.out.toUtf8(), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject row = json.array().at(0).toObject();
+    QCOMPARE(row.value("note").toString(), QStringLiteral("a \"quoted\" note"));
+    QCOMPARE(row.value("size").toString(), QStringLiteral("1 AWG"));
+    QCOMPARE(row.value("corrected_ampacity").toDouble(), 110.0);
+    QVERIFY(row.value("problem").isNull());
+}
+
+// The text form speaks the user's language, with the decimal comma and
+// kcmil; the schedule's CSV keeps a point and English.
+void TestCommandLine::frenchTextFollowsTheDesktop()
+{
+    const QStringList french = {"LANGUAGE=fr", "LC_ALL=fr_CA.UTF-8"};
+    const Result text = runProgram({"size", "300", "--ambient", "40"}, {}, french);
+    QCOMPARE(text.out, QStringLiteral("750 kcmil, 400 A selon le tableau 2, =328 A  "
+                                      "(I \u00D7 0,82 \u00D7 1), Tableau 5A appliqué\n"));
+    const Result bad = runProgram({"size", "10", "--ambient", "56"}, {}, french);
+    QCOMPARE(bad.err, QStringLiteral("torvane: la température ambiante de 56\u00A0°C dépasse "
+                                     "55\u00A0°C, le maximum du tableau 5A pour un isolant de "
+                                     "60\u00A0°C\n"));
+    const Result csv = runProgram({"size", "300", "--ambient", "40", "--format", "csv"}, {}, french);
+    QVERIFY2(csv.out.endsWith(QStringLiteral(",750 MCM,2,400,328,0.82,1,5A,\n")), qPrintable(csv.out));
+}
+
+// Started for its window where there is no display, the program says so in
+// one line and ends with status 1 rather than letting Qt abort.
+void TestCommandLine::windowWithoutDisplaySaysSoAndFails()
+{
+    const Result result = runProgram({});
+    QCOMPARE(result.err,
+             QStringLiteral("torvane: no display to open the window on (DISPLAY is not set)\n"));
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.status, 1);
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
