@@ -16,7 +16,6 @@ using qtbridge::arial;
 
 namespace {
 
-constexpr int FirstCopyrightYear = 2024;
 const QString LineBreak = QStringLiteral("\r\n");
 
 // The window's colours, built once per run rather than at every opening: the
@@ -187,7 +186,7 @@ void AboutAmp::Form_Load()
     growDownward(Label3, LabelMail);
     // The closing year is that of the release: 2000 plus the major version.
     QString copyright =
-        tr("Copyright \u00A9 %1-%2").arg(FirstCopyrightYear).arg(2000 + about::VersionMajor);
+        tr("Copyright \u00A9 %1-%2").arg(about::FirstCopyrightYear).arg(2000 + about::VersionMajor);
     if (const QString holder = QString::fromUtf8(about::CopyrightHolder); !holder.isEmpty())
         copyright += QLatin1Char(' ') + holder;
     Label4->setText(copyright);

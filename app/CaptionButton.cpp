@@ -70,6 +70,13 @@ void CaptionButton::wrapWhenShown()
         m_wrapPending = true;
 }
 
+int CaptionButton::availableTextHeight() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).height();
+}
+
 int CaptionButton::availableTextWidth() const
 {
     QStyleOptionButton option;
@@ -99,8 +106,9 @@ QStringList CaptionButton::wrapped(const QString &caption, const QFontMetrics &m
     return lines;
 }
 
-// A word wider than the button (a wide font, a long translation) sets the
-// caption a little smaller, just enough for the word to show whole.
+// A word wider than the button (a wide font, a long translation), or lines
+// taller than it (a style with wide margins, as Windows' own), set the
+// caption a little smaller, just enough for it to show whole.
 void CaptionButton::updateShownText()
 {
     constexpr double SmallestPoints = 6.5;
@@ -116,7 +124,13 @@ void CaptionButton::updateShownText()
             width = std::max(width, metrics.horizontalAdvance(line));
         return width;
     };
-    while (widest(QFontMetrics(fitted)) > available && fitted.pointSizeF() > SmallestPoints) {
+    const int availableHeight = availableTextHeight();
+    auto tooLarge = [&] {
+        const QFontMetrics metrics(fitted);
+        return widest(metrics) > available ||
+               int(lines.size()) * metrics.height() > availableHeight;
+    };
+    while (tooLarge() && fitted.pointSizeF() > SmallestPoints) {
         fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
         lines = wrapped(m_shownCaption, QFontMetrics(fitted), available);
     }

@@ -39,6 +39,7 @@ private:
     void wrapWhenShown();
     void updateShownText();
     int availableTextWidth() const;
+    int availableTextHeight() const;
 
     QString m_caption;
     QString m_shownCaption;

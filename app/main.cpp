@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "ConsoleStreams.h"
 #include "DisplayCheck.h"
+#include "QtBridge.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
     }
 #endif
 
+    qtbridge::chooseFontEngine();
     QApplication app(argc, argv);
     nameTheProgram();
     installTranslations(app);

@@ -96,6 +96,18 @@ QPalette onFixedBackground(QPalette desktop, const QColor &background);
 // texts reads on it, and turn light where one does not.
 QPalette withFixedText(QPalette desktop, std::initializer_list<QColor> texts);
 
+// Chooses how glyphs are drawn, before the application object exists. On
+// Windows the program draws its text with Qt's own FreeType, as on Linux:
+// the Windows font engines take a glyph's box from the system's metrics and
+// its pixels from the system's rasterizer, and where the two disagree a
+// letter is lost. Under Wine, Liberation Sans (Arial's stand-in) at 8.25 pt
+// is measured 2 pixels wide for a capital I whose stem is drawn outside
+// them, so every I vanished. FreeType gives box and pixels from one source,
+// and the same glyphs the layout was measured with on Linux. A platform the
+// user names (QT_QPA_PLATFORM, -platform) is left as it is. Nothing to do
+// elsewhere.
+void chooseFontEngine();
+
 // Arial, or its metric twin Liberation Sans where Arial is not installed;
 // on a desktop with neither, the desktop's sans serif.
 QFont arial(double points, bool bold = false, bool underline = false);

@@ -97,9 +97,10 @@ void TestCommandLine::answersAndExitStatuses_data()
     QTest::newRow("unknown command") << QStringList{"sise", "10"} << 2 << ""
                                      << "torvane: unknown command \"sise\": try size, table or "
                                         "--help\n";
+    // The reason after the name is the system's own.
     QTest::newRow("missing schedule")
         << QStringList{"size", "--schedule", "/nonexistent/schedule.csv"} << 2 << ""
-        << "torvane: /nonexistent/schedule.csv: No such file or directory\n";
+        << "torvane: /nonexistent/schedule.csv: ";
     QTest::newRow("table 2") << QStringList{"table", "2"} << 0
                              << "2024 CEC Ampacity Table 2\n"
                                 "Wire size    60\u00A0°C    75\u00A0°C    90\u00A0°C\n"
@@ -119,7 +120,11 @@ void TestCommandLine::answersAndExitStatuses()
     QFETCH(QString, out);
     QFETCH(QString, err);
     const Result result = runProgram(arguments);
-    QCOMPARE(result.err, err);
+    if (err.endsWith(QLatin1String(": ")))
+        QVERIFY2(result.err.startsWith(err) && result.err.count(QLatin1Char('\n')) == 1,
+                 qPrintable(result.err));
+    else
+        QCOMPARE(result.err, err);
     if (arguments.first() == QLatin1String("table") && status == 0)
         QVERIFY2(result.out.startsWith(out), qPrintable(result.out));
     else
@@ -171,6 +176,9 @@ void TestCommandLine::scheduleAsJson()
 // kcmil; the schedule's CSV keeps a point and English.
 void TestCommandLine::frenchTextFollowsTheDesktop()
 {
+#ifdef Q_OS_WIN
+    QSKIP("A Windows program speaks Windows' language, not the environment's");
+#endif
     const QStringList french = {"LANGUAGE=fr", "LC_ALL=fr_CA.UTF-8"};
     const Result text = runProgram({"size", "300", "--ambient", "40"}, {}, french);
     QCOMPARE(text.out, QStringLiteral("750 kcmil, 400 A selon le tableau 2, =328 A  "
@@ -187,6 +195,9 @@ void TestCommandLine::frenchTextFollowsTheDesktop()
 // one line and ends with status 1 rather than letting Qt abort.
 void TestCommandLine::windowWithoutDisplaySaysSoAndFails()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows always has its desktop");
+#endif
     const Result result = runProgram({});
     QCOMPARE(result.err,
              QStringLiteral("torvane: no display to open the window on (DISPLAY is not set)\n"));
