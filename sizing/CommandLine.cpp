@@ -117,9 +117,8 @@ private:
     }
 
     int size();
-    int sizeOneLoad(const std::string &load, const std::vector<std::string> &conditionTexts,
-                    Format chosen);
-    int sizeSchedule(const std::vector<std::string> &conditionTexts, Format chosen);
+    int sizeOneLoad(const std::string &load, const ConditionTexts &given, Format chosen);
+    int sizeSchedule(const ConditionTexts &given, Format chosen);
     int table();
 };
 
@@ -138,12 +137,10 @@ int CommandLine::size()
     }
 
     // The options' values stand for every circuit; they must be good in any case.
-    const std::vector<std::string> conditionTexts = {
-        toUtf8(value(material)), toUtf8(value(installation)),
-        toUtf8(value(insulation)), toUtf8(value(ambient)),
-        toUtf8(value(conductors))};
-    const ConditionTexts given{conditionTexts[0], conditionTexts[1], conditionTexts[2],
-                               conditionTexts[3], conditionTexts[4]};
+    const std::string texts[] = {toUtf8(value(material)), toUtf8(value(installation)),
+                                 toUtf8(value(insulation)), toUtf8(value(ambient)),
+                                 toUtf8(value(conductors))};
+    const ConditionTexts given{texts[0], texts[1], texts[2], texts[3], texts[4]};
     for (const auto &[option, text] :
          {std::pair{&material, given.material}, {&installation, given.installation},
           {&insulation, given.insulation}, {&ambient, given.ambient},
@@ -163,12 +160,11 @@ int CommandLine::size()
     if (!chosen)
         return BadInput;
     if (fromSchedule)
-        return sizeSchedule(conditionTexts, *chosen);
-    return sizeOneLoad(toUtf8(positional[1]), conditionTexts, *chosen);
+        return sizeSchedule(given, *chosen);
+    return sizeOneLoad(toUtf8(positional[1]), given, *chosen);
 }
 
-int CommandLine::sizeOneLoad(const std::string &load, const std::vector<std::string> &conditionTexts,
-                     Format chosen)
+int CommandLine::sizeOneLoad(const std::string &load, const ConditionTexts &given, Format chosen)
 {
     const auto hundredths = readLoad(load);
     if (const auto *problem = std::get_if<Problem>(&hundredths)) {
@@ -183,14 +179,11 @@ int CommandLine::sizeOneLoad(const std::string &load, const std::vector<std::str
     ScheduleRow row;
     row.line = 1;
     row.cells.push_back(load);
-    const std::string_view defaults[] = {
-        DefaultConditionTexts.material, DefaultConditionTexts.installation,
-        DefaultConditionTexts.insulation, DefaultConditionTexts.ambient,
-        DefaultConditionTexts.conductors};
-    for (std::size_t i = 0; i < conditionTexts.size(); ++i)
-        row.cells.emplace_back(conditionTexts[i].empty() ? defaults[i] : conditionTexts[i]);
-    const auto conditions = std::get<Conditions>(readConditions(
-        {row.cells[1], row.cells[2], row.cells[3], row.cells[4], row.cells[5]}));
+    for (const auto field : {&ConditionTexts::material, &ConditionTexts::installation,
+                             &ConditionTexts::insulation, &ConditionTexts::ambient,
+                             &ConditionTexts::conductors})
+        row.cells.emplace_back((given.*field).empty() ? DefaultConditionTexts.*field : given.*field);
+    const auto conditions = std::get<Conditions>(readConditions(given));
     auto answer = sizeFor(std::get<LoadHundredths>(hundredths), conditions);
     if (auto *problem = std::get_if<Problem>(&answer)) {
         problem->value = trimmed(load);
@@ -217,7 +210,7 @@ int CommandLine::sizeOneLoad(const std::string &load, const std::vector<std::str
     return row.problem ? Unanswered : Answered;
 }
 
-int CommandLine::sizeSchedule(const std::vector<std::string> &conditionTexts, Format chosen)
+int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
 {
     const QString path = value(schedule);
     std::string csv;
@@ -235,9 +228,7 @@ int CommandLine::sizeSchedule(const std::vector<std::string> &conditionTexts, Fo
         csv = file.readAll().toStdString();
     }
 
-    const Schedule schedule = sizing::sizeSchedule(
-        csv, {conditionTexts[0], conditionTexts[1], conditionTexts[2], conditionTexts[3],
-              conditionTexts[4]});
+    const Schedule schedule = sizing::sizeSchedule(csv, given);
     if (schedule.error) {
         complain(tr("%1: %2").arg(path, problemLine(*schedule.error, decimalSeparator)));
         return BadInput;
