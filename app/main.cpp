@@ -22,8 +22,10 @@ namespace {
 void nameTheProgram()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Torvane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(
-        about::VersionMajor).arg(about::VersionMinor).arg(about::VersionRevision));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(about::VersionMajor)
+                                                .arg(about::VersionMinor)
+                                                .arg(about::VersionRevision));
 }
 
 } // namespace

@@ -40,7 +40,12 @@ QString problemLine(const Problem &problem, const std::string &decimalSeparator)
     return toQString(fillIn(toUtf8(format), text.arguments));
 }
 
-enum class Format { Text, Csv, Json };
+enum class Format
+{
+    Text,
+    Csv,
+    Json
+};
 
 // The command line's options and commands. Its texts are translated in the
 // context "CommandLine".
@@ -55,12 +60,12 @@ private:
     QCommandLineParser parser;
     std::string decimalSeparator = toUtf8(QLocale().decimalPoint());
 
-    QCommandLineOption material{QStringLiteral("material"), tr("Conductor material: cu or al (cu)."),
-                                QStringLiteral("cu|al")};
-    QCommandLineOption installation{
-        QStringLiteral("installation"),
-        tr("raceway (in a raceway or cable, Tables 2 and 4) or free-air (Tables 1 and 3) (raceway)."),
-        QStringLiteral("raceway|free-air")};
+    QCommandLineOption material{QStringLiteral("material"),
+                                tr("Conductor material: cu or al (cu)."), QStringLiteral("cu|al")};
+    QCommandLineOption installation{QStringLiteral("installation"),
+                                    tr("raceway (in a raceway or cable, Tables 2 and 4) or "
+                                       "free-air (Tables 1 and 3) (raceway)."),
+                                    QStringLiteral("raceway|free-air")};
     QCommandLineOption insulation{QStringLiteral("insulation"),
                                   tr("Insulation temperature rating, °C: 60, 75 or 90 (60)."),
                                   QStringLiteral("60|75|90")};
@@ -141,10 +146,11 @@ int CommandLine::size()
                                  toUtf8(value(insulation)), toUtf8(value(ambient)),
                                  toUtf8(value(conductors))};
     const ConditionTexts given{texts[0], texts[1], texts[2], texts[3], texts[4]};
-    for (const auto &[option, text] :
-         {std::pair{&material, given.material}, {&installation, given.installation},
-          {&insulation, given.insulation}, {&ambient, given.ambient},
-          {&conductors, given.conductors}}) {
+    for (const auto &[option, text] : {std::pair{&material, given.material},
+                                       {&installation, given.installation},
+                                       {&insulation, given.insulation},
+                                       {&ambient, given.ambient},
+                                       {&conductors, given.conductors}}) {
         if (parser.isSet(*option) && text.find_first_not_of(" \t") == std::string_view::npos) {
             complain(tr("--%1 needs a value").arg(option->names().first()));
             return BadInput;
@@ -179,10 +185,11 @@ int CommandLine::sizeOneLoad(const std::string &load, const ConditionTexts &give
     ScheduleRow row;
     row.line = 1;
     row.cells.push_back(load);
-    for (const auto field : {&ConditionTexts::material, &ConditionTexts::installation,
-                             &ConditionTexts::insulation, &ConditionTexts::ambient,
-                             &ConditionTexts::conductors})
-        row.cells.emplace_back((given.*field).empty() ? DefaultConditionTexts.*field : given.*field);
+    for (const auto field :
+         {&ConditionTexts::material, &ConditionTexts::installation, &ConditionTexts::insulation,
+          &ConditionTexts::ambient, &ConditionTexts::conductors})
+        row.cells.emplace_back((given.*field).empty() ? DefaultConditionTexts.*field
+                                                      : given.*field);
     const auto conditions = std::get<Conditions>(readConditions(given));
     auto answer = sizeFor(std::get<LoadHundredths>(hundredths), conditions);
     if (auto *problem = std::get_if<Problem>(&answer)) {
@@ -254,8 +261,8 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
     case Format::Text: {
         QString text;
         for (const ScheduleRow &row : schedule.rows) {
-            const QString answer = row.sizing ? sizingLine(*row.sizing)
-                                              : problemLine(*row.problem, decimalSeparator);
+            const QString answer =
+                row.sizing ? sizingLine(*row.sizing) : problemLine(*row.problem, decimalSeparator);
             text += tr("line %1: %2").arg(QString::number(row.line), answer) + QLatin1Char('\n');
         }
         print(text);
@@ -269,8 +276,7 @@ int CommandLine::table()
 {
     const QStringList positional = parser.positionalArguments();
     for (const QCommandLineOption *sizingOnly :
-         {&material, &installation, &insulation, &ambient,
-          &conductors, &schedule}) {
+         {&material, &installation, &insulation, &ambient, &conductors, &schedule}) {
         if (parser.isSet(*sizingOnly)) {
             complain(tr("--%1 is for size, not for table").arg(sizingOnly->names().first()));
             return BadInput;
@@ -295,7 +301,8 @@ int CommandLine::table()
     const std::int16_t materialCode = table <= 2 ? material::Copper : material::Aluminum;
     const std::int16_t installationCode =
         table % 2 == 0 ? installation::RacewayOrCable : installation::FreeAir;
-    const std::int16_t ratings[] = {insulation::Rated60C, insulation::Rated75C, insulation::Rated90C};
+    const std::int16_t ratings[] = {insulation::Rated60C, insulation::Rated75C,
+                                    insulation::Rated90C};
     const char *ratingNames[] = {"60C", "75C", "90C"};
     std::optional<AmpacityColumn> columns[3];
     for (int c = 0; c < 3; ++c)

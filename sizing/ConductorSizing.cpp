@@ -117,11 +117,13 @@ constexpr int FreeAirMostConductors = 4;
 
 std::string hundredthsText(std::int64_t hundredths, std::string_view decimalSeparator = ".")
 {
-    return numberText(static_cast<float>(static_cast<double>(hundredths) / 100.0), decimalSeparator);
+    return numberText(static_cast<float>(static_cast<double>(hundredths) / 100.0),
+                      decimalSeparator);
 }
 
 // The short form of the correction caption's tables, for machine-read output.
-std::string_view correctionTables(float ambientFactor, float countFactor, std::int16_t installationCode)
+std::string_view correctionTables(float ambientFactor, float countFactor,
+                                  std::int16_t installationCode)
 {
     const bool ambient = ambientFactor < 1.0f;
     const bool count = countFactor < 1.0f;
@@ -152,7 +154,8 @@ ConditionResults &resultsFor(const Conditions &c, const AmpacityColumn &column, 
     // 2 materials x 2 installations x 3 ratings x 11 ambient rows x 5 groups.
     static std::vector<ConditionResults> cache(2 * 2 * 3 * AmbientStepsAtMost * CountStepsAtMost);
     const std::size_t index =
-        ((((static_cast<std::size_t>(c.materialCode) * 2 + c.installationCode) * 3 + c.insulationCode) *
+        ((((static_cast<std::size_t>(c.materialCode) * 2 + c.installationCode) * 3 +
+           c.insulationCode) *
               AmbientStepsAtMost +
           c.ambientStep) *
          CountStepsAtMost) +
@@ -196,16 +199,16 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
         return {TORVANE_TEXT("Sizing", "the insulation \"%1\" is not 60, 75 or 90 (°C)"),
                 {p.value}};
     case Kind::AmbientNotNumber:
-        return {TORVANE_TEXT("Sizing", "the ambient \"%1\" is not a temperature in °C"),
-                {p.value}};
+        return {TORVANE_TEXT("Sizing", "the ambient \"%1\" is not a temperature in °C"), {p.value}};
     case Kind::AmbientAboveTable:
         return {TORVANE_TEXT("Sizing", "the ambient \"%1\" °C is above %2 °C, the highest "
                                        "Table 5A allows for %3 °C insulation"),
                 {p.value, std::to_string(p.limit), std::to_string(p.other)}};
     case Kind::ConductorsNotCount:
-        return {TORVANE_TEXT("Sizing",
-                             "the conductors \"%1\" is not a whole number of conductors, 1 or more"),
-                {p.value}};
+        return {
+            TORVANE_TEXT("Sizing",
+                         "the conductors \"%1\" is not a whole number of conductors, 1 or more"),
+            {p.value}};
     case Kind::FreeAirAboveFour:
         return {TORVANE_TEXT("Sizing", "the conductors \"%1\" is more than free air allows: "
                                        "Table 5B stops at %2"),
@@ -262,8 +265,7 @@ std::string describe(const Problem &problem)
 std::variant<LoadHundredths, Problem> readLoad(std::string_view text)
 {
     const auto number = readDecimal(text);
-    if (!number || number->negative ||
-        (isZero(number->whole) && isZero(number->fraction)))
+    if (!number || number->negative || (isZero(number->whole) && isZero(number->fraction)))
         return problem(Problem::Kind::LoadNotPositive, stripBlanks(text));
     // Whole amperes far beyond the largest conductor stay far beyond it.
     constexpr std::int64_t beyondEveryTable = std::int64_t{1} << 40;
@@ -389,7 +391,8 @@ std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
     if (const auto *p = std::get_if<Problem>(&insulation))
         return *p;
     conditions.insulationCode = std::get<std::int16_t>(insulation);
-    const auto ambient = readAmbient(orDefault(&ConditionTexts::ambient), conditions.insulationCode);
+    const auto ambient =
+        readAmbient(orDefault(&ConditionTexts::ambient), conditions.insulationCode);
     if (const auto *p = std::get_if<Problem>(&ambient))
         return *p;
     conditions.ambientStep = std::get<int>(ambient);

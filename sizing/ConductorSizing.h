@@ -18,7 +18,8 @@ namespace ampacity::sizing {
 // What can be wrong with one circuit, or with a whole schedule.
 struct Problem
 {
-    enum class Kind {
+    enum class Kind
+    {
         LoadNotPositive,     // not a positive number of amperes, or missing
         UnknownMaterial,     // not cu or al
         UnknownInstallation, // not raceway or free-air
@@ -78,9 +79,9 @@ struct Conditions
 // Each reader takes the user's text (case and surrounding blanks do not
 // matter) and gives the value or the problem.
 std::variant<LoadHundredths, Problem> readLoad(std::string_view text);
-std::variant<std::int16_t, Problem> readMaterial(std::string_view text);         // cu, al
-std::variant<std::int16_t, Problem> readInstallation(std::string_view text);     // raceway, free-air
-std::variant<std::int16_t, Problem> readInsulation(std::string_view text);       // 60, 75, 90
+std::variant<std::int16_t, Problem> readMaterial(std::string_view text);     // cu, al
+std::variant<std::int16_t, Problem> readInstallation(std::string_view text); // raceway, free-air
+std::variant<std::int16_t, Problem> readInsulation(std::string_view text);   // 60, 75, 90
 // Table 5A has rows every 5 °C from 30 °C: a temperature between two rows
 // takes the hotter one (the safe side), one at or below 30 °C the 30 °C row,
 // where the table ampacities hold as they are.
@@ -105,20 +106,20 @@ inline constexpr ConditionTexts DefaultConditionTexts{"cu", "raceway", "60", "30
 // Reads each text, taking the default's where the text is empty (and the
 // window's start-up value where that is empty too); the first problem met,
 // in the order of the fields, is the answer then.
-std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
-                                                 const ConditionTexts &defaults = DefaultConditionTexts);
+std::variant<Conditions, Problem>
+readConditions(const ConditionTexts &texts, const ConditionTexts &defaults = DefaultConditionTexts);
 
 // The conductor named for a load, with everything the window would show for it.
 struct Sizing
 {
-    int wireSizeRow = 0;        // row in the material's wire-size list
-    std::string_view sizeText;  // the list's text, e.g. "   4/0 AWG"
-    int tableNumber = 0;        // 1 to 4
+    int wireSizeRow = 0;         // row in the material's wire-size list
+    std::string_view sizeText;   // the list's text, e.g. "   4/0 AWG"
+    int tableNumber = 0;         // 1 to 4
     std::string_view tableTitle; // "2024 CEC Ampacity Table 2"
     std::int16_t tableAmpacity = 0;
     float ambientFactor = 1.0f;
     float countFactor = 1.0f;
-    float correctedAmp = 0.0f;  // as the window rounds it
+    float correctedAmp = 0.0f;          // as the window rounds it
     std::string_view correctionCaption; // the correction frame's, e.g. "Table 5A applied"
     std::string_view correctionTables;  // the same in short: "", "5A", "5C", "5A+5C"...
 };

@@ -35,9 +35,9 @@ void attachToParentConsole()
         return;
     if (!AttachConsole(ATTACH_PARENT_PROCESS))
         return;
-    const HANDLE consoleOutput = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                             OPEN_EXISTING, 0, nullptr);
+    const HANDLE consoleOutput =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
     if (!isUsable(consoleOutput))
         return;
     if (!isUsable(handleOf(Stream::Output)))

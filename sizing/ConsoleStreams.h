@@ -12,7 +12,11 @@
 // streams are the ordinary ones.
 namespace console {
 
-enum class Stream { Output, Error };
+enum class Stream
+{
+    Output,
+    Error
+};
 
 // Connects the standard streams to the console of the process that started
 // this one, where they are not already connected (Windows); nothing elsewhere.

@@ -115,19 +115,30 @@ std::string lowerStripped(std::string_view text)
         return {};
     text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return lower;
 }
 
 // The columns the schedule reads, besides carrying them through.
-enum InputColumn { Load, Material, Installation, Insulation, Ambient, Conductors, InputColumnCount };
+enum InputColumn
+{
+    Load,
+    Material,
+    Installation,
+    Insulation,
+    Ambient,
+    Conductors,
+    InputColumnCount
+};
 constexpr std::array<std::string_view, InputColumnCount> InputColumnNames = {
     "load", "material", "installation", "insulation", "ambient", "conductors"};
 
 bool isAddedColumn(std::string_view name)
 {
-    return std::find(std::begin(AddedColumns), std::end(AddedColumns), name) != std::end(AddedColumns);
+    return std::find(std::begin(AddedColumns), std::end(AddedColumns), name) !=
+           std::end(AddedColumns);
 }
 
 void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
@@ -136,16 +147,16 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
     const auto cell = [&](InputColumn column) -> std::string_view {
         const int index = inputs[column];
         return index < 0 || index >= static_cast<int>(cells.size()) ? std::string_view{}
-                                                                     : cells[index];
+                                                                    : cells[index];
     };
     const auto load = readLoad(cell(Load));
     if (const auto *p = std::get_if<Problem>(&load)) {
         row.problem = *p;
         return;
     }
-    const auto conditions = readConditions({cell(Material), cell(Installation), cell(Insulation),
-                                            cell(Ambient), cell(Conductors)},
-                                           defaults);
+    const auto conditions = readConditions(
+        {cell(Material), cell(Installation), cell(Insulation), cell(Ambient), cell(Conductors)},
+        defaults);
     if (const auto *p = std::get_if<Problem>(&conditions)) {
         row.problem = *p;
         return;
@@ -168,7 +179,8 @@ Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults)
         schedule.byteOrderMark = true;
         csv.remove_prefix(ByteOrderMark.size());
     }
-    if (const auto end = csv.find('\n'); end != std::string_view::npos && end > 0 && csv[end - 1] == '\r')
+    if (const auto end = csv.find('\n');
+        end != std::string_view::npos && end > 0 && csv[end - 1] == '\r')
         schedule.lineEnd = "\r\n";
 
     CsvReader reader(csv);
@@ -222,7 +234,9 @@ Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults)
         if (record.malformed) {
             row.problem = record.malformed;
         } else if (record.cells.size() != header.cells.size()) {
-            row.problem = Problem{Problem::Kind::CellCount, {}, static_cast<int>(record.cells.size()),
+            row.problem = Problem{Problem::Kind::CellCount,
+                                  {},
+                                  static_cast<int>(record.cells.size()),
                                   static_cast<int>(header.cells.size())};
         } else {
             sizeRow(row, record.cells, inputs, defaults);
@@ -330,7 +344,7 @@ std::string scheduleCsv(const Schedule &schedule)
 std::string scheduleRowJson(const Schedule &schedule, std::size_t r)
 {
     // The numbers are JSON numbers; an answer that has none gives null.
-    constexpr std::array<bool, std::size(AddedColumns)> numeric = {false, true, true, true,
+    constexpr std::array<bool, std::size(AddedColumns)> numeric = {false, true, true,  true,
                                                                    true,  true, false, false};
     const ScheduleRow &row = schedule.rows[r];
     std::string json = "{";

@@ -16,8 +16,8 @@ namespace ampacity::sizing {
 
 // The columns the answer adds, in this order.
 inline constexpr std::string_view AddedColumns[] = {
-    "size", "table", "table_ampacity", "corrected_ampacity", "ambient_factor",
-    "count_factor", "tables", "problem"};
+    "size",           "table",        "table_ampacity", "corrected_ampacity",
+    "ambient_factor", "count_factor", "tables",         "problem"};
 
 struct ScheduleRow
 {
@@ -31,9 +31,9 @@ struct Schedule
 {
     std::vector<std::string> columns; // carried through, in the input's order
     std::vector<ScheduleRow> rows;
-    bool byteOrderMark = false;       // the input began with one (spreadsheets write it)
-    std::string lineEnd = "\n";       // the input's own line ending
-    std::optional<Problem> error;     // set when the file cannot be read as a schedule at all
+    bool byteOrderMark = false;   // the input began with one (spreadsheets write it)
+    std::string lineEnd = "\n";   // the input's own line ending
+    std::optional<Problem> error; // set when the file cannot be read as a schedule at all
 };
 
 // Reads the CSV text and sizes every row; the values of `defaults` stand for

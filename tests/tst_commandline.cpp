@@ -67,7 +67,8 @@ void TestCommandLine::answersAndExitStatuses_data()
                             << "";
     QTest::newRow("no correction")
         << QStringList{"size", "20", "--material", "al", "--installation", "free-air"} << 0
-        << "12 AWG, 25 A from Table 3, =25 A  (I \u00D7 1 \u00D7 1), no correction applied\n" << "";
+        << "12 AWG, 25 A from Table 3, =25 A  (I \u00D7 1 \u00D7 1), no correction applied\n"
+        << "";
     QTest::newRow("as CSV")
         << QStringList{"size", "30", "--conductors=5", "--format", "csv"} << 0
         << "load,material,installation,insulation,ambient,conductors,size,table,table_ampacity,"
@@ -77,8 +78,9 @@ void TestCommandLine::answersAndExitStatuses_data()
     QTest::newRow("too large a load") << QStringList{"size", "5000"} << 1 << ""
                                       << "torvane: no conductor carries \"5000\" A under these "
                                          "conditions: 2000 MCM carries 555 A\n";
-    QTest::newRow("not a load") << QStringList{"size", "abc"} << 2 << ""
-                                << "torvane: the load \"abc\" is not a positive number of amperes\n";
+    QTest::newRow("not a load")
+        << QStringList{"size", "abc"} << 2 << ""
+        << "torvane: the load \"abc\" is not a positive number of amperes\n";
     QTest::newRow("no load") << QStringList{"size"} << 2 << ""
                              << "torvane: size needs a load in amperes, or --schedule FILE\n";
     QTest::newRow("ambient above the column")
@@ -108,9 +110,9 @@ void TestCommandLine::answersAndExitStatuses_data()
                              << "";
     QTest::newRow("table 5") << QStringList{"table", "5"} << 2 << ""
                              << "torvane: the table \"5\" is not 1, 2, 3 or 4\n";
-    QTest::newRow("table with a size option") << QStringList{"table", "1", "--ambient", "40"} << 2
-                                              << ""
-                                              << "torvane: --ambient is for size, not for table\n";
+    QTest::newRow("table with a size option")
+        << QStringList{"table", "1", "--ambient", "40"} << 2 << ""
+        << "torvane: --ambient is for size, not for table\n";
 }
 
 void TestCommandLine::answersAndExitStatuses()
@@ -187,8 +189,10 @@ void TestCommandLine::frenchTextFollowsTheDesktop()
     QCOMPARE(bad.err, QStringLiteral("torvane: la température ambiante de 56\u00A0°C dépasse "
                                      "55\u00A0°C, le maximum du tableau 5A pour un isolant de "
                                      "60\u00A0°C\n"));
-    const Result csv = runProgram({"size", "300", "--ambient", "40", "--format", "csv"}, {}, french);
-    QVERIFY2(csv.out.endsWith(QStringLiteral(",750 MCM,2,400,328,0.82,1,5A,\n")), qPrintable(csv.out));
+    const Result csv =
+        runProgram({"size", "300", "--ambient", "40", "--format", "csv"}, {}, french);
+    QVERIFY2(csv.out.endsWith(QStringLiteral(",750 MCM,2,400,328,0.82,1,5A,\n")),
+             qPrintable(csv.out));
 }
 
 // Started for its window where there is no display, the program says so in

@@ -51,13 +51,16 @@ void TestFrench::cyclesStepInFrench_data()
                                   << QStringList{"Air libre", "Canalisation ou" + nbsp + "câble"}
                                   << QStringList{table.arg(1), table.arg(2)} << none;
     QTest::newRow("insulation") << "TempCmnd"
-                                << QStringList{"Isolant 75" + nbsp + "°C", "Isolant 90" + nbsp + "°C",
+                                << QStringList{"Isolant 75" + nbsp + "°C",
+                                               "Isolant 90" + nbsp + "°C",
                                                "Isolant 60" + nbsp + "°C"}
                                 << QStringList{} << none;
-    QTest::newRow("ambient") << "AmbCmnd"
-                             << QStringList{"Ambiante 35" + nbsp + "°C", "Ambiante 40" + nbsp + "°C",
-                                            "Ambiante 45" + nbsp + "°C", "Ambiante 50" + nbsp + "°C",
-                                            "Ambiante 55" + nbsp + "°C", "Ambiante 30" + nbsp + "°C"}
+    QTest::newRow("ambient") << "AmbCmnd" << QStringList{"Ambiante 35" + nbsp + "°C",
+                                                         "Ambiante 40" + nbsp + "°C",
+                                                         "Ambiante 45" + nbsp + "°C",
+                                                         "Ambiante 50" + nbsp + "°C",
+                                                         "Ambiante 55" + nbsp + "°C",
+                                                         "Ambiante 30" + nbsp + "°C"}
                              << QStringList{} << "Tableau 5A appliqué";
     QTest::newRow("conductor count")
         << "NoOfWCmd"
@@ -66,9 +69,8 @@ void TestFrench::cyclesStepInFrench_data()
         << QStringList{} << "Tableau 5C appliqué";
     // In free air, after the installation button has put the count back.
     QTest::newRow("conductor count, free air")
-        << "CondCmnd+NoOfWCmd"
-        << QStringList{"2 cond.", "3 cond.", "4 cond.", "1 cond."} << QStringList{}
-        << "Tableau 5B appliqué";
+        << "CondCmnd+NoOfWCmd" << QStringList{"2 cond.", "3 cond.", "4 cond.", "1 cond."}
+        << QStringList{} << "Tableau 5B appliqué";
 }
 
 void TestFrench::cyclesStepInFrench()
@@ -153,7 +155,8 @@ void TestFrench::everyTranslationKeepsFrenchTypography()
     const QRegularExpression degreesWithoutNbsp(QStringLiteral("(^|[^\\x{00A0}])°C"));
     int translations = 0;
     while (!ts.atEnd()) {
-        if (ts.readNext() != QXmlStreamReader::StartElement || ts.name() != QLatin1String("translation"))
+        if (ts.readNext() != QXmlStreamReader::StartElement ||
+            ts.name() != QLatin1String("translation"))
             continue;
         const QString text = ts.readElementText();
         ++translations;

@@ -101,7 +101,8 @@ void agreesWithTheWindowEverywhere()
                                         : sizing && sizing->wireSizeRow == int(stepped) &&
                                               sizing->ambientFactor == ambient[a].factor &&
                                               sizing->countFactor == counts[n].factor &&
-                                              shownHundredths(sizing->correctedAmp) == shown[stepped];
+                                              shownHundredths(sizing->correctedAmp) ==
+                                                  shown[stepped];
                                 if (!agrees && ++disagreements <= 5)
                                     check::that(false, std::string(materialText) + " " +
                                                            installationText + " " + ratingText +
@@ -128,26 +129,61 @@ void namesTheSizeTheTableAndTheCorrection()
         std::string caption;
     };
     const Case cases[] = {
-        {"150", {"", "", "", "40", ""}, "4/0 AWG", 2, 195, "=159.9 A  (I \u00D7 0.82 \u00D7 1)",
+        {"150",
+         {"", "", "", "40", ""},
+         "4/0 AWG",
+         2,
+         195,
+         "=159.9 A  (I \u00D7 0.82 \u00D7 1)",
          "Table 5A applied"},
         {"15", {}, "14 AWG", 2, 15, "=15 A  (I \u00D7 1 \u00D7 1)", "Correction Factors"},
         // 14 AWG is not made in aluminum: its list begins at 12 AWG.
         {"1", {"al"}, "12 AWG", 4, 15, "=15 A  (I \u00D7 1 \u00D7 1)", "Correction Factors"},
-        {"150", {"cu", "raceway", "75", "40", "6"}, "4/0 AWG", 2, 230,
-         "=161.9 A  (I \u00D7 0.88 \u00D7 0.8)", "Tables 5A and 5C applied"},
+        {"150",
+         {"cu", "raceway", "75", "40", "6"},
+         "4/0 AWG",
+         2,
+         230,
+         "=161.9 A  (I \u00D7 0.88 \u00D7 0.8)",
+         "Tables 5A and 5C applied"},
         // 4 AWG, 115 A x 0.85 = 97.75, is not enough.
-        {"100", {"AL", "Free-Air", "90C", "", "3"}, "3 AWG", 3, 130,
-         "=110.5 A  (I \u00D7 1 \u00D7 0.85)", "Table 5B applied"},
+        {"100",
+         {"AL", "Free-Air", "90C", "", "3"},
+         "3 AWG",
+         3,
+         130,
+         "=110.5 A  (I \u00D7 1 \u00D7 0.85)",
+         "Table 5B applied"},
         // Ties: 10 AWG at 75 °C, 35 A x 0.75 x 0.5 = 13.125, shown 13.12.
-        {"13.12", {"cu", "raceway", "75", "50", "43"}, "10 AWG", 2, 35,
-         "=13.12 A  (I \u00D7 0.75 \u00D7 0.5)", "Tables 5A and 5C applied"},
-        {"13.121", {"cu", "raceway", "75", "50", "43"}, "8 AWG", 2, 50,
-         "=18.75 A  (I \u00D7 0.75 \u00D7 0.5)", "Tables 5A and 5C applied"},
+        {"13.12",
+         {"cu", "raceway", "75", "50", "43"},
+         "10 AWG",
+         2,
+         35,
+         "=13.12 A  (I \u00D7 0.75 \u00D7 0.5)",
+         "Tables 5A and 5C applied"},
+        {"13.121",
+         {"cu", "raceway", "75", "50", "43"},
+         "8 AWG",
+         2,
+         50,
+         "=18.75 A  (I \u00D7 0.75 \u00D7 0.5)",
+         "Tables 5A and 5C applied"},
         // Between rows of Table 5A: 41 °C takes the 45 °C row, 0.71 at 60 °C.
-        {"150", {"", "", "", "41", ""}, "250 MCM", 2, 215, "=152.6 A  (I \u00D7 0.71 \u00D7 1)",
+        {"150",
+         {"", "", "", "41", ""},
+         "250 MCM",
+         2,
+         215,
+         "=152.6 A  (I \u00D7 0.71 \u00D7 1)",
          "Table 5A applied"},
         // At or below 30 °C the table ampacity holds as it is.
-        {"150", {"", "", "", "-20", ""}, "3/0 AWG", 2, 165, "=165 A  (I \u00D7 1 \u00D7 1)",
+        {"150",
+         {"", "", "", "-20", ""},
+         "3/0 AWG",
+         2,
+         165,
+         "=165 A  (I \u00D7 1 \u00D7 1)",
          "Correction Factors"},
     };
     for (const Case &c : cases) {
@@ -159,9 +195,9 @@ void namesTheSizeTheTableAndTheCorrection()
         check::equal(trimmed(sizing->sizeText), c.size, "size for " + c.load);
         check::equal(sizing->tableNumber, c.table, "table for " + c.load);
         check::equal(sizing->tableAmpacity, c.tableAmpacity, "table ampacity for " + c.load);
-        check::equal(correctedAmpacityText(sizing->correctedAmp, sizing->ambientFactor,
-                                           sizing->countFactor),
-                     c.box, "result for " + c.load);
+        check::equal(
+            correctedAmpacityText(sizing->correctedAmp, sizing->ambientFactor, sizing->countFactor),
+            c.box, "result for " + c.load);
         check::equal(sizing->correctionCaption, c.caption, "caption for " + c.load);
     }
 }
@@ -179,28 +215,41 @@ void badValuesAreNamed()
         {"0", {}, "the load \"0\" is not a positive number of amperes"},
         {"-5", {}, "the load \"-5\" is not a positive number of amperes"},
         {"abc", {}, "the load \"abc\" is not a positive number of amperes"},
-        {"1,500", {}, "the load \"1,500\" is not a positive number of amperes (write decimals after a point)"},
+        {"1,500",
+         {},
+         "the load \"1,500\" is not a positive number of amperes (write decimals after a point)"},
         {"1e3", {}, "the load \"1e3\" is not a positive number of amperes"},
         {"", {}, "the load is missing"},
         {"10", {"steel"}, "the material \"steel\" is not cu or al"},
         {"10", {"cu", "buried"}, "the installation \"buried\" is not raceway or free-air"},
         {"10", {"cu", "raceway", "105"}, "the insulation \"105\" is not 60, 75 or 90 (°C)"},
         {"10", {"cu", "raceway", "60", "hot"}, "the ambient \"hot\" is not a temperature in °C"},
-        {"10", {"cu", "raceway", "60", "56"},
+        {"10",
+         {"cu", "raceway", "60", "56"},
          "the ambient \"56\" °C is above 55 °C, the highest Table 5A allows for 60 °C insulation"},
-        {"10", {"cu", "raceway", "75", "70.5"},
-         "the ambient \"70.5\" °C is above 70 °C, the highest Table 5A allows for 75 °C insulation"},
-        {"10", {"cu", "raceway", "90", "81"},
+        {"10",
+         {"cu", "raceway", "75", "70.5"},
+         "the ambient \"70.5\" °C is above 70 °C, the highest Table 5A allows for 75 °C "
+         "insulation"},
+        {"10",
+         {"cu", "raceway", "90", "81"},
          "the ambient \"81\" °C is above 80 °C, the highest Table 5A allows for 90 °C insulation"},
-        {"10", {"cu", "raceway", "60", "30", "0"},
+        {"10",
+         {"cu", "raceway", "60", "30", "0"},
          "the conductors \"0\" is not a whole number of conductors, 1 or more"},
-        {"10", {"cu", "raceway", "60", "30", "2.5"},
+        {"10",
+         {"cu", "raceway", "60", "30", "2.5"},
          "the conductors \"2.5\" is not a whole number of conductors, 1 or more"},
-        {"10", {"cu", "free-air", "60", "30", "5"},
+        {"10",
+         {"cu", "free-air", "60", "30", "5"},
          "the conductors \"5\" is more than free air allows: Table 5B stops at 4"},
-        {"5000", {}, "no conductor carries \"5000\" A under these conditions: 2000 MCM carries 555 A"},
-        {"99999999999999999999", {}, "no conductor carries \"99999999999999999999\" A under these "
-                                     "conditions: 2000 MCM carries 555 A"},
+        {"5000",
+         {},
+         "no conductor carries \"5000\" A under these conditions: 2000 MCM carries 555 A"},
+        {"99999999999999999999",
+         {},
+         "no conductor carries \"99999999999999999999\" A under these "
+         "conditions: 2000 MCM carries 555 A"},
     };
     for (const Case &c : cases) {
         // Sized as a schedule's row: the problem column is the line.
@@ -222,16 +271,15 @@ void badValuesAreNamed()
 // good ones, the byte-order mark and CRLF line ends it came with.
 void scheduleRoundTrips()
 {
-    const std::string input =
-        "\xEF\xBB\xBF"
-        "circuit,Load,ambient,notes,conductors\r\n"
-        "P-1,150,40,\"feeds \"\"MCC-1\"\", east\",\r\n"
-        "P-2,30,,,4\r\n"
-        "\r\n"
-        "P-3,abc,30,\"two\r\nlines\",1\r\n"
-        "P-4,20,60,3/4\" conduit,1\r\n"
-        "P-5,20\r\n"
-        "P-6,5000,,,\r\n";
+    const std::string input = "\xEF\xBB\xBF"
+                              "circuit,Load,ambient,notes,conductors\r\n"
+                              "P-1,150,40,\"feeds \"\"MCC-1\"\", east\",\r\n"
+                              "P-2,30,,,4\r\n"
+                              "\r\n"
+                              "P-3,abc,30,\"two\r\nlines\",1\r\n"
+                              "P-4,20,60,3/4\" conduit,1\r\n"
+                              "P-5,20\r\n"
+                              "P-6,5000,,,\r\n";
     const Schedule schedule = sizeSchedule(input);
     check::that(!schedule.error, "the schedule reads");
     const std::string expected =
@@ -263,19 +311,20 @@ void scheduleRoundTrips()
 
     // The same as JSON: the CSV's names as keys, numbers as numbers.
     const Schedule two = sizeSchedule("id,load\nA,150\nB,x\n", {"cu", "raceway", "60", "40", "1"});
-    check::equal(scheduleJson(two),
-                 std::string("[\n"
-                             "  {\"id\": \"A\", \"load\": \"150\", \"size\": \"4/0 AWG\", \"table\": 2, "
-                             "\"table_ampacity\": 195, \"corrected_ampacity\": 159.9, "
-                             "\"ambient_factor\": 0.82, \"count_factor\": 1, \"tables\": \"5A\", "
-                             "\"problem\": null},\n"
-                             "  {\"id\": \"B\", \"load\": \"x\", \"size\": null, \"table\": null, "
-                             "\"table_ampacity\": null, \"corrected_ampacity\": null, "
-                             "\"ambient_factor\": null, \"count_factor\": null, \"tables\": \"\", "
-                             "\"problem\": \"the load \\\"x\\\" is not a positive number of "
-                             "amperes\"}\n"
-                             "]\n"),
-                 "JSON with the options' defaults");
+    check::equal(
+        scheduleJson(two),
+        std::string("[\n"
+                    "  {\"id\": \"A\", \"load\": \"150\", \"size\": \"4/0 AWG\", \"table\": 2, "
+                    "\"table_ampacity\": 195, \"corrected_ampacity\": 159.9, "
+                    "\"ambient_factor\": 0.82, \"count_factor\": 1, \"tables\": \"5A\", "
+                    "\"problem\": null},\n"
+                    "  {\"id\": \"B\", \"load\": \"x\", \"size\": null, \"table\": null, "
+                    "\"table_ampacity\": null, \"corrected_ampacity\": null, "
+                    "\"ambient_factor\": null, \"count_factor\": null, \"tables\": \"\", "
+                    "\"problem\": \"the load \\\"x\\\" is not a positive number of "
+                    "amperes\"}\n"
+                    "]\n"),
+        "JSON with the options' defaults");
 }
 
 // Options not given leave the window's start-up values for blank cells.
