@@ -127,65 +127,29 @@ void namesTheSizeTheTableAndTheCorrection()
         int tableAmpacity;
         std::string box;
         std::string caption;
+        std::string tables; // the caption's tables in short, for the schedule
     };
+    const std::string x = " \u00D7 ";
+    // clang-format off
     const Case cases[] = {
-        {"150",
-         {"", "", "", "40", ""},
-         "4/0 AWG",
-         2,
-         195,
-         "=159.9 A  (I \u00D7 0.82 \u00D7 1)",
-         "Table 5A applied"},
-        {"15", {}, "14 AWG", 2, 15, "=15 A  (I \u00D7 1 \u00D7 1)", "Correction Factors"},
+        {"150", {"", "", "", "40", ""}, "4/0 AWG", 2, 195, "=159.9 A  (I" + x + "0.82" + x + "1)", "Table 5A applied", "5A"},
+        {"15", {}, "14 AWG", 2, 15, "=15 A  (I" + x + "1" + x + "1)", "Correction Factors", ""},
         // 14 AWG is not made in aluminum: its list begins at 12 AWG.
-        {"1", {"al"}, "12 AWG", 4, 15, "=15 A  (I \u00D7 1 \u00D7 1)", "Correction Factors"},
-        {"150",
-         {"cu", "raceway", "75", "40", "6"},
-         "4/0 AWG",
-         2,
-         230,
-         "=161.9 A  (I \u00D7 0.88 \u00D7 0.8)",
-         "Tables 5A and 5C applied"},
+        {"1", {"al"}, "12 AWG", 4, 15, "=15 A  (I" + x + "1" + x + "1)", "Correction Factors", ""},
+        {"150", {"cu", "raceway", "75", "40", "6"}, "4/0 AWG", 2, 230, "=161.9 A  (I" + x + "0.88" + x + "0.8)", "Tables 5A and 5C applied", "5A+5C"},
         // 4 AWG, 115 A x 0.85 = 97.75, is not enough.
-        {"100",
-         {"AL", "Free-Air", "90C", "", "3"},
-         "3 AWG",
-         3,
-         130,
-         "=110.5 A  (I \u00D7 1 \u00D7 0.85)",
-         "Table 5B applied"},
+        {"100", {"AL", "Free-Air", "90C", "", "3"}, "3 AWG", 3, 130, "=110.5 A  (I" + x + "1" + x + "0.85)", "Table 5B applied", "5B"},
+        {"100", {"cu", "free-air", "90", "35", "2"}, "4 AWG", 1, 140, "=121 A  (I" + x + "0.96" + x + "0.9)", "Tables 5A and 5B applied", "5A+5B"},
+        {"100", {"cu", "raceway", "60", "", "4"}, "1/0 AWG", 2, 125, "=100 A  (I" + x + "1" + x + "0.8)", "Table 5C applied", "5C"},
         // Ties: 10 AWG at 75 °C, 35 A x 0.75 x 0.5 = 13.125, shown 13.12.
-        {"13.12",
-         {"cu", "raceway", "75", "50", "43"},
-         "10 AWG",
-         2,
-         35,
-         "=13.12 A  (I \u00D7 0.75 \u00D7 0.5)",
-         "Tables 5A and 5C applied"},
-        {"13.121",
-         {"cu", "raceway", "75", "50", "43"},
-         "8 AWG",
-         2,
-         50,
-         "=18.75 A  (I \u00D7 0.75 \u00D7 0.5)",
-         "Tables 5A and 5C applied"},
+        {"13.12", {"cu", "raceway", "75", "50", "43"}, "10 AWG", 2, 35, "=13.12 A  (I" + x + "0.75" + x + "0.5)", "Tables 5A and 5C applied", "5A+5C"},
+        {"13.121", {"cu", "raceway", "75", "50", "43"}, "8 AWG", 2, 50, "=18.75 A  (I" + x + "0.75" + x + "0.5)", "Tables 5A and 5C applied", "5A+5C"},
         // Between rows of Table 5A: 41 °C takes the 45 °C row, 0.71 at 60 °C.
-        {"150",
-         {"", "", "", "41", ""},
-         "250 MCM",
-         2,
-         215,
-         "=152.6 A  (I \u00D7 0.71 \u00D7 1)",
-         "Table 5A applied"},
+        {"150", {"", "", "", "41", ""}, "250 MCM", 2, 215, "=152.6 A  (I" + x + "0.71" + x + "1)", "Table 5A applied", "5A"},
         // At or below 30 °C the table ampacity holds as it is.
-        {"150",
-         {"", "", "", "-20", ""},
-         "3/0 AWG",
-         2,
-         165,
-         "=165 A  (I \u00D7 1 \u00D7 1)",
-         "Correction Factors"},
+        {"150", {"", "", "", "-20", ""}, "3/0 AWG", 2, 165, "=165 A  (I" + x + "1" + x + "1)", "Correction Factors", ""},
     };
+    // clang-format on
     for (const Case &c : cases) {
         const auto conditions = std::get<Conditions>(readConditions(c.conditions));
         const auto answer = sizeFor(std::get<LoadHundredths>(readLoad(c.load)), conditions);
@@ -199,6 +163,7 @@ void namesTheSizeTheTableAndTheCorrection()
             correctedAmpacityText(sizing->correctedAmp, sizing->ambientFactor, sizing->countFactor),
             c.box, "result for " + c.load);
         check::equal(sizing->correctionCaption, c.caption, "caption for " + c.load);
+        check::equal(sizing->correctionTables, c.tables, "tables for " + c.load);
     }
 }
 
