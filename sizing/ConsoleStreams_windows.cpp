@@ -1,17 +1,13 @@
 #include "ConsoleStreams.h"
 
-#include <algorithm>
-#include <cstdio>
-
-#ifdef _WIN32
 #include <QString>
 
+#include <algorithm>
+
 #include <windows.h>
-#endif
 
+// Windows: the program is a windowed program with no console of its own.
 namespace console {
-
-#ifdef _WIN32
 
 namespace {
 
@@ -83,27 +79,5 @@ bool readStandardInput(std::string &bytes)
         bytes.append(buffer, read);
     }
 }
-
-#else
-
-void attachToParentConsole() {}
-
-bool readStandardInput(std::string &bytes)
-{
-    char buffer[1 << 16];
-    std::size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
-        bytes.append(buffer, read);
-    return std::ferror(stdin) == 0;
-}
-
-void write(Stream stream, std::string_view utf8)
-{
-    std::FILE *file = stream == Stream::Output ? stdout : stderr;
-    std::fwrite(utf8.data(), 1, utf8.size(), file);
-    std::fflush(file);
-}
-
-#endif
 
 } // namespace console
