@@ -79,7 +79,8 @@ void TestAboutWindow::opensBesideAWorkingMainWindow()
     QVERIFY(about->isWindow() && !about->parentWidget());
     QCOMPARE(about->windowTitle(), QStringLiteral("About Torvane"));
     QCOMPARE(about->windowIcon().cacheKey(), w->windowIcon().cacheKey());
-    QCOMPARE(QApplication::focusWidget(), about->Command3);
+    // The focus comes with the activation, which a desktop may give late.
+    QTRY_COMPARE(QApplication::focusWidget(), about->Command3);
     QCOMPARE(about->Label2->text(), QStringLiteral("Version: 25.1.7"));
     // A line break after the first notice, an empty line before the last.
     QCOMPARE(about->Label1->text().count(QStringLiteral("\r\n")), 3);
