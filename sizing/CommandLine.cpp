@@ -122,7 +122,8 @@ private:
     }
 
     int size();
-    int sizeOneLoad(const std::string &load, const ConditionTexts &given, Format chosen);
+    int sizeOneLoad(const std::string &load, const ConditionTexts &given,
+                    const Conditions &conditions, Format chosen);
     int sizeSchedule(const ConditionTexts &given, Format chosen);
     int table();
 };
@@ -167,10 +168,11 @@ int CommandLine::size()
         return BadInput;
     if (fromSchedule)
         return sizeSchedule(given, *chosen);
-    return sizeOneLoad(toUtf8(positional[1]), given, *chosen);
+    return sizeOneLoad(toUtf8(positional[1]), given, std::get<Conditions>(conditions), *chosen);
 }
 
-int CommandLine::sizeOneLoad(const std::string &load, const ConditionTexts &given, Format chosen)
+int CommandLine::sizeOneLoad(const std::string &load, const ConditionTexts &given,
+                             const Conditions &conditions, Format chosen)
 {
     const auto hundredths = readLoad(load);
     if (const auto *problem = std::get_if<Problem>(&hundredths)) {
@@ -190,7 +192,6 @@ int CommandLine::sizeOneLoad(const std::string &load, const ConditionTexts &give
           &ConditionTexts::ambient, &ConditionTexts::conductors})
         row.cells.emplace_back((given.*field).empty() ? DefaultConditionTexts.*field
                                                       : given.*field);
-    const auto conditions = std::get<Conditions>(readConditions(given));
     auto answer = sizeFor(std::get<LoadHundredths>(hundredths), conditions);
     if (auto *problem = std::get_if<Problem>(&answer)) {
         problem->value = trimmed(load);

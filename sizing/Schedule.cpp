@@ -110,11 +110,7 @@ private:
 
 std::string lowerStripped(std::string_view text)
 {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    std::string lower(text);
+    std::string lower(trimmed(text));
     std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     });
