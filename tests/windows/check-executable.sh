@@ -8,22 +8,8 @@ set -uo pipefail
 program=$1
 version=$2
 copyright=$3
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-passed=0
-failed=0
-check() { # description, command...
-    local what=$1
-    shift
-    if "$@" > "$scratch/out" 2>&1; then
-        passed=$((passed + 1))
-        echo "PASS  $what"
-    else
-        failed=$((failed + 1))
-        echo "FAIL  $what"
-        sed 's/^/      /' "$scratch/out"
-    fi
-}
+# shellcheck source=scripts/checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/checks.sh"
 
 headers=$(x86_64-w64-mingw32-objdump -p "$program")
 check "a windowed program, no console window" grep -q 'Subsystem.*Windows GUI' <<< "$headers"
@@ -42,5 +28,4 @@ check "version resource names the product" grep -aqx 'Torvane' "$scratch/version
 check "version resource carries $version" grep -aqx "$version" "$scratch/version"
 check "version resource carries \"$copyright\"" grep -aqxF "$copyright" "$scratch/version"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done
