@@ -12,6 +12,7 @@
 #include <QLocale>
 
 #include <cstring>
+#include <tuple>
 
 using namespace ampacity;
 using namespace ampacity::sizing;
@@ -35,7 +36,11 @@ void complain(const QString &text)
 // A problem in the user's language, numbers with the user's decimal separator.
 QString problemLine(const Problem &problem, const std::string &decimalSeparator)
 {
-    const ProblemText text = problemText(problem, decimalSeparator);
+    ProblemText text = problemText(problem, decimalSeparator);
+    if (text.wireSizeArgument >= 0) {
+        std::string &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
+        size = toUtf8(qtbridge::translatedWireSize(size).trimmed());
+    }
     const QString format = QCoreApplication::translate("Sizing", std::string(text.format).c_str());
     return toQString(fillIn(toUtf8(format), text.arguments));
 }
@@ -60,35 +65,68 @@ private:
     QCommandLineParser parser;
     std::string decimalSeparator = toUtf8(QLocale().decimalPoint());
 
-    QCommandLineOption material{QStringLiteral("material"),
-                                tr("Conductor material: cu or al (cu)."), QStringLiteral("cu|al")};
-    QCommandLineOption installation{QStringLiteral("installation"),
-                                    tr("raceway (in a raceway or cable, Tables 2 and 4) or "
-                                       "free-air (Tables 1 and 3) (raceway)."),
-                                    QStringLiteral("raceway|free-air")};
-    QCommandLineOption insulation{QStringLiteral("insulation"),
-                                  tr("Insulation temperature rating, °C: 60, 75 or 90 (60)."),
-                                  QStringLiteral("60|75|90")};
-    QCommandLineOption ambient{
-        QStringLiteral("ambient"),
-        tr("Ambient temperature, °C (30). Between two rows of Table 5A the hotter row applies; "
-           "at or below 30 °C, none."),
-        QStringLiteral("C")};
-    QCommandLineOption conductors{
-        QStringLiteral("conductors"),
-        tr("Current-carrying conductors run together (1): the groups of Table 5C in a raceway or "
-           "cable, 1 to 4 of Table 5B in free air."),
-        QStringLiteral("N")};
+    // One option for each of a circuit's conditions, in the order of
+    // ConditionFields; a schedule's columns have the same names with "_".
+    QCommandLineOption conditionOptions[std::size(ConditionFields)] = {
+        {QStringLiteral("material"), tr("Conductor material: cu or al (cu)."),
+         QStringLiteral("cu|al")},
+        {QStringLiteral("installation"),
+         tr("raceway (in a raceway, Tables 2 and 4), cable (as raceway; Table D3's cable "
+            "column) or free-air (Tables 1 and 3) (raceway)."),
+         QStringLiteral("raceway|cable|free-air")},
+        {QStringLiteral("insulation"), tr("Insulation temperature rating, °C: 60, 75 or 90 (60)."),
+         QStringLiteral("60|75|90")},
+        {QStringLiteral("ambient"),
+         tr("Ambient temperature, °C (30). Between two rows of Table 5A the hotter row applies; "
+            "at or below 30 °C, none."),
+         QStringLiteral("C")},
+        {QStringLiteral("conductors"),
+         tr("Current-carrying conductors run together (1): the groups of Table 5C in a raceway "
+            "or cable, 1 to 4 of Table 5B in free air."),
+         QStringLiteral("N")},
+        {QStringLiteral("terminations"),
+         tr("Temperature rating of the terminations, Rule 4-006: auto (60 °C up to a 100 A "
+            "breaker or, without one, up to No. 1 AWG; 75 °C above), 60, 75, 90 or none (the "
+            "table alone) (auto)."),
+         QStringLiteral("auto|60|75|90|none")},
+        {QStringLiteral("breaker"),
+         tr("Rating of the overcurrent device, amperes; it decides auto terminations."),
+         QStringLiteral("A")},
+        {QStringLiteral("length"),
+         tr("One-way length of the run, metres (or feet: 150ft), to check the voltage drop "
+            "(Rule 8-102, Table D3)."),
+         QStringLiteral("L")},
+        {QStringLiteral("voltage"),
+         tr("Nominal voltage, line to line in three-phase; needed with --length."),
+         QStringLiteral("V")},
+        {QStringLiteral("system"), tr("1ph, 3ph or dc (1ph)."), QStringLiteral("1ph|3ph|dc")},
+        {QStringLiteral("power-factor"),
+         tr("1, 0.9 or 0.8, the columns of Table D3 (1)."), QStringLiteral("1|0.9|0.8")},
+        {QStringLiteral("max-drop"),
+         tr("Voltage drop allowed, per cent (3; 5 from the supply to the point of use)."),
+         QStringLiteral("PCT")},
+    };
     QCommandLineOption schedule{
         QStringLiteral("schedule"),
-        tr("Size every row of a cable schedule: a CSV file whose header names a load column, and "
-           "optionally material, installation, insulation, ambient and conductors; - reads "
+        tr("Size every row of a cable schedule: a CSV file whose header names a load column and, "
+           "optionally, columns named like these options (power_factor, max_drop); - reads "
            "standard input."),
         QStringLiteral("FILE")};
+    QCommandLineOption current{QStringLiteral("current"),
+                               tr("The current the drop command works the drop out for, amperes."),
+                               QStringLiteral("I")};
     QCommandLineOption format{QStringLiteral("format"),
                               tr("Output: text (in your language), csv or json (decimal point, "
                                  "English names). Text for one load, csv for a schedule."),
                               QStringLiteral("text|csv|json")};
+
+    const QCommandLineOption &option(std::string_view ConditionTexts::*field) const
+    {
+        for (std::size_t f = 0; f < std::size(ConditionFields); ++f)
+            if (ConditionFields[f].text == field)
+                return conditionOptions[f];
+        return conditionOptions[0];
+    }
 
     QString value(const QCommandLineOption &option) const { return parser.value(option); }
 
@@ -107,29 +145,126 @@ private:
         return std::nullopt;
     }
 
-    // One conductor in a line of text, as the window would show it.
+    // Options that belong to other commands are refused, not ignored.
+    bool onlyOptionsOf(const QString &command,
+                       std::initializer_list<const QCommandLineOption *> foreign) const
+    {
+        for (const QCommandLineOption *other : foreign) {
+            if (parser.isSet(*other)) {
+                complain(tr("--%1 is not an option of %2").arg(other->names().first(), command));
+                return false;
+            }
+        }
+        return true;
+    }
+
+    QString number(std::int64_t value, int decimals) const
+    {
+        return toQString(scaledText(value, decimals, decimalSeparator));
+    }
+
+    QString systemName(SupplySystem system) const
+    {
+        switch (system) {
+        case SupplySystem::ThreePhase:
+            return tr("three-phase");
+        case SupplySystem::DirectCurrent:
+            return tr("dc");
+        case SupplySystem::SinglePhase:
+            break;
+        }
+        return tr("single-phase");
+    }
+
+    QString lengthText(const Run &run) const
+    {
+        if (!run.lengthInFeet)
+            return tr("%1 m").arg(number(run.length, 4));
+        // Feet as given, and the metres they make to the centimetre.
+        return tr("%1 ft (%2)").arg(number(run.feet, 4),
+                                    tr("%1 m").arg(number((run.length + 50) / 100, 2)));
+    }
+
+    QString sizeName(std::string_view listText) const
+    {
+        return qtbridge::translatedWireSize(listText).trimmed();
+    }
+
+    // One conductor in a line of text: the window's figures, then what
+    // limited it and the drop.
     QString sizingLine(const Sizing &sizing) const
     {
         const QString tables = sizing.correctionTables.empty()
                                    ? tr("no correction applied")
                                    : qtbridge::translatedCaption(sizing.correctionCaption);
-        return tr("%1, %2 A from Table %3, %4, %5")
-            .arg(qtbridge::translatedWireSize(sizing.sizeText).trimmed(),
-                 QString::number(sizing.tableAmpacity), QString::number(sizing.tableNumber),
-                 toQString(correctedAmpacityText(sizing.correctedAmp, sizing.ambientFactor,
-                                                 sizing.countFactor, decimalSeparator)),
-                 tables);
+        QString line = tr("%1, %2 A from Table %3, %4, %5")
+                           .arg(sizeName(sizing.sizeText), QString::number(sizing.tableAmpacity),
+                                QString::number(sizing.tableNumber),
+                                toQString(correctedAmpacityText(
+                                    sizing.correctedAmp, sizing.ambientFactor, sizing.countFactor,
+                                    decimalSeparator)),
+                                tables);
+        if (sizing.usable < sizing.corrected)
+            line += tr("; limited to %1 A by %2 °C terminations")
+                        .arg(number(sizing.usable, 4), QString::number(sizing.terminationRating));
+        if (sizing.drop)
+            line += tr("; voltage drop %1 % (%2 V) over %3 at %4 V %5")
+                        .arg(number(sizing.drop->percent, 2), number(sizing.drop->volts, 2),
+                             lengthText(sizing.run), number(sizing.run.voltage, 2),
+                             systemName(sizing.run.system));
+        switch (sizing.governedBy) {
+        case Governing::Termination:
+            line += tr("; governed by the terminations");
+            break;
+        case Governing::VoltageDrop:
+            line += tr("; governed by voltage drop (ampacity alone: %1)")
+                        .arg(sizeName(sizing.ampacitySizeText));
+            break;
+        case Governing::Ampacity:
+            if (sizing.drop)
+                line += tr("; governed by ampacity");
+            break;
+        }
+        return line;
+    }
+
+    // The conditions' texts as given on the command line; an option given
+    // with nothing after it is refused.
+    std::optional<ConditionTexts> givenConditions(std::vector<std::string> &storage) const
+    {
+        storage.clear();
+        for (const QCommandLineOption &o : conditionOptions) {
+            storage.push_back(toUtf8(value(o)));
+            if (parser.isSet(o) && trimmed(storage.back()).empty()) {
+                complain(tr("--%1 needs a value").arg(o.names().first()));
+                return std::nullopt;
+            }
+        }
+        ConditionTexts given;
+        for (std::size_t f = 0; f < std::size(ConditionFields); ++f)
+            given.*ConditionFields[f].text = storage[f];
+        return given;
     }
 
     int size();
-    int sizeOneLoad(const std::string &load, const ConditionTexts &given,
-                    const Conditions &conditions, Format chosen);
+    int sizeOneLoad(const std::string &load, const ConditionTexts &given, Format chosen);
     int sizeSchedule(const ConditionTexts &given, Format chosen);
+    int drop();
     int table();
+
+    std::vector<const QCommandLineOption *> sizingOptions() const
+    {
+        std::vector<const QCommandLineOption *> options{&schedule, &current};
+        for (const QCommandLineOption &o : conditionOptions)
+            options.push_back(&o);
+        return options;
+    }
 };
 
 int CommandLine::size()
 {
+    if (!onlyOptionsOf(QStringLiteral("size"), {&current}))
+        return BadInput;
     const QStringList positional = parser.positionalArguments();
     const bool fromSchedule = parser.isSet(schedule);
     if (positional.size() > 2 || (fromSchedule && positional.size() > 1)) {
@@ -143,21 +278,11 @@ int CommandLine::size()
     }
 
     // The options' values stand for every circuit; they must be good in any case.
-    const std::string texts[] = {toUtf8(value(material)), toUtf8(value(installation)),
-                                 toUtf8(value(insulation)), toUtf8(value(ambient)),
-                                 toUtf8(value(conductors))};
-    const ConditionTexts given{texts[0], texts[1], texts[2], texts[3], texts[4]};
-    for (const auto &[option, text] : {std::pair{&material, given.material},
-                                       {&installation, given.installation},
-                                       {&insulation, given.insulation},
-                                       {&ambient, given.ambient},
-                                       {&conductors, given.conductors}}) {
-        if (parser.isSet(*option) && text.find_first_not_of(" \t") == std::string_view::npos) {
-            complain(tr("--%1 needs a value").arg(option->names().first()));
-            return BadInput;
-        }
-    }
-    const auto conditions = readConditions(given);
+    std::vector<std::string> texts;
+    const auto given = givenConditions(texts);
+    if (!given)
+        return BadInput;
+    const auto conditions = readConditions(*given);
     if (const auto *problem = std::get_if<Problem>(&conditions)) {
         complain(problemLine(*problem, decimalSeparator));
         return BadInput;
@@ -167,40 +292,22 @@ int CommandLine::size()
     if (!chosen)
         return BadInput;
     if (fromSchedule)
-        return sizeSchedule(given, *chosen);
-    return sizeOneLoad(toUtf8(positional[1]), given, std::get<Conditions>(conditions), *chosen);
+        return sizeSchedule(*given, *chosen);
+    return sizeOneLoad(toUtf8(positional[1]), *given, *chosen);
 }
 
-int CommandLine::sizeOneLoad(const std::string &load, const ConditionTexts &given,
-                             const Conditions &conditions, Format chosen)
+int CommandLine::sizeOneLoad(const std::string &load, const ConditionTexts &given, Format chosen)
 {
-    const auto hundredths = readLoad(load);
-    if (const auto *problem = std::get_if<Problem>(&hundredths)) {
+    const auto amperes = readLoad(load);
+    if (const auto *problem = std::get_if<Problem>(&amperes)) {
         complain(problemLine(*problem, decimalSeparator));
         return BadInput;
     }
 
     // One circuit is a schedule of one row: the same columns and the same
     // numbers in CSV and JSON.
-    Schedule schedule;
-    schedule.columns = {"load", "material", "installation", "insulation", "ambient", "conductors"};
-    ScheduleRow row;
-    row.line = 1;
-    row.cells.push_back(load);
-    for (const auto field :
-         {&ConditionTexts::material, &ConditionTexts::installation, &ConditionTexts::insulation,
-          &ConditionTexts::ambient, &ConditionTexts::conductors})
-        row.cells.emplace_back((given.*field).empty() ? DefaultConditionTexts.*field
-                                                      : given.*field);
-    auto answer = sizeFor(std::get<LoadHundredths>(hundredths), conditions);
-    if (auto *problem = std::get_if<Problem>(&answer)) {
-        problem->value = trimmed(load);
-        row.problem = *problem;
-    } else {
-        row.sizing = std::get<Sizing>(answer);
-    }
-    schedule.rows.push_back(row);
-
+    const Schedule schedule = singleCircuit(load, given);
+    const ScheduleRow &row = schedule.rows.front();
     if (row.problem)
         complain(problemLine(*row.problem, decimalSeparator));
     switch (chosen) {
@@ -273,11 +380,138 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
     return problems.empty() ? Answered : Unanswered;
 }
 
+int CommandLine::drop()
+{
+    const QString command = QStringLiteral("drop");
+    if (!onlyOptionsOf(command,
+                       {&option(&ConditionTexts::insulation), &option(&ConditionTexts::ambient),
+                        &option(&ConditionTexts::conductors),
+                        &option(&ConditionTexts::terminations), &option(&ConditionTexts::breaker),
+                        &schedule}))
+        return BadInput;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 2) {
+        complain(tr("drop needs one conductor size, as in drop 3 or drop 250kcmil"));
+        return BadInput;
+    }
+    if (!parser.isSet(current) || !parser.isSet(option(&ConditionTexts::voltage))) {
+        complain(tr("drop needs --current and --voltage"));
+        return BadInput;
+    }
+    std::vector<std::string> texts;
+    const auto given = givenConditions(texts);
+    if (!given)
+        return BadInput;
+    const auto read = readConditions(*given);
+    if (const auto *problem = std::get_if<Problem>(&read)) {
+        complain(problemLine(*problem, decimalSeparator));
+        return BadInput;
+    }
+    const Conditions &c = std::get<Conditions>(read);
+    const std::string currentText = toUtf8(value(current));
+    const auto amperes = readLoad(currentText);
+    if (std::holds_alternative<Problem>(amperes)) {
+        Problem problem;
+        problem.kind = Problem::Kind::CurrentNotPositive;
+        problem.value = trimmed(currentText);
+        complain(problemLine(problem, decimalSeparator));
+        return BadInput;
+    }
+    const auto row = readWireSize(toUtf8(positional[1]), c.materialCode);
+    if (const auto *problem = std::get_if<Problem>(&row)) {
+        complain(problemLine(*problem, decimalSeparator));
+        return BadInput;
+    }
+    const int wireSizeRow = std::get<int>(row);
+    const std::size_t firstRow = c.materialCode == material::Copper ? 0 : 1;
+    const std::string_view sizeText = WireSizeTexts[static_cast<std::size_t>(wireSizeRow) + firstRow];
+    const Amperes load = std::get<Amperes>(amperes);
+    const bool withLength = c.run.length > 0;
+    const auto drop =
+        voltageDrop(c.materialCode, c.installationCode, c.cable, wireSizeRow, load, c.run);
+    const auto longest =
+        longestRun(c.materialCode, c.installationCode, c.cable, wireSizeRow, load, c.run);
+    if (!longest) {
+        Problem problem;
+        problem.kind = Problem::Kind::SizeNotInTableD3;
+        problem.sizeText = sizeText;
+        complain(problemLine(problem, decimalSeparator));
+        return BadInput;
+    }
+    const bool within = !withLength || (drop && drop->withinLimit);
+
+    const auto chosen = chosenFormat(Format::Text);
+    if (!chosen)
+        return BadInput;
+    // The answer's columns, and how JSON writes each.
+    enum Kind { Text, Number, Boolean };
+    const char *systems[] = {"1ph", "3ph", "dc"};
+    const char *powerFactors[] = {"1", "0.9", "0.8"};
+    const std::tuple<const char *, std::string, Kind> answer[] = {
+        {"size", std::string(trimmed(sizeText)), Text},
+        {"material", c.materialCode == material::Copper ? "cu" : "al", Text},
+        {"current", scaledText(load, 4), Number},
+        {"voltage", scaledText(c.run.voltage, 2), Number},
+        {"system", systems[static_cast<int>(c.run.system)], Text},
+        {"power_factor",
+         c.run.system == SupplySystem::DirectCurrent
+             ? ""
+             : powerFactors[static_cast<int>(c.run.powerFactor)],
+         Number},
+        {"k", scaledText(longest->k, 4), Number},
+        {"length", withLength ? scaledText(c.run.length, 4) : "", Number},
+        {"max_drop", scaledText(c.run.maxDrop, 2), Number},
+        {"drop_volts", withLength ? scaledText(drop->volts, 2) : "", Number},
+        {"drop_percent", withLength ? scaledText(drop->percent, 2) : "", Number},
+        {"within_limit", withLength ? (within ? "true" : "false") : "", Boolean},
+        {"max_length", withLength ? "" : scaledText(longest->metreTenths, 1), Number},
+    };
+    std::string out;
+    switch (*chosen) {
+    case Format::Text:
+        if (withLength)
+            out = toUtf8(
+                tr("%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7 A; %8 the %9 % allowed")
+                    .arg(sizeName(sizeText), number(drop->percent, 2), number(drop->volts, 2),
+                         lengthText(c.run), number(c.run.voltage, 2), systemName(c.run.system),
+                         number(load, 4), within ? tr("within") : tr("above"),
+                         number(c.run.maxDrop, 2)));
+        else
+            out = toUtf8(tr("%1: longest run %2 m (%3 ft) for a voltage drop of at most %4 % at "
+                            "%5 V %6, %7 A")
+                             .arg(sizeName(sizeText), number(longest->metreTenths, 1),
+                                  number(longest->footTenths, 1), number(c.run.maxDrop, 2),
+                                  number(c.run.voltage, 2), systemName(c.run.system),
+                                  number(load, 4)));
+        out += "\n";
+        break;
+    case Format::Csv: {
+        std::string header, cells;
+        for (const auto &[name, cell, kind] : answer) {
+            const char *separator = header.empty() ? "" : ",";
+            header += separator + std::string(name);
+            cells += separator + csvField(cell);
+        }
+        out = header + "\n" + cells + "\n";
+        break;
+    }
+    case Format::Json:
+        for (const auto &[name, cell, kind] : answer) {
+            out += out.empty() ? "{" : ", ";
+            out += jsonString(name) + ": ";
+            out += cell.empty() ? "null" : kind == Text ? jsonString(cell) : cell;
+        }
+        out += "}\n";
+        break;
+    }
+    console::write(console::Stream::Output, out);
+    return within ? Answered : Unanswered;
+}
+
 int CommandLine::table()
 {
     const QStringList positional = parser.positionalArguments();
-    for (const QCommandLineOption *sizingOnly :
-         {&material, &installation, &insulation, &ambient, &conductors, &schedule}) {
+    for (const QCommandLineOption *sizingOnly : sizingOptions()) {
         if (parser.isSet(*sizingOnly)) {
             complain(tr("--%1 is for size, not for table").arg(sizingOnly->names().first()));
             return BadInput;
@@ -371,21 +605,27 @@ int CommandLine::run(const QStringList &arguments)
            "Without a command, opens the calculator's window.\n"
            "\n"
            "Commands:\n"
-           "  size LOAD              the smallest conductor whose corrected ampacity, as the\n"
-           "                         window shows it, is at least LOAD amperes\n"
+           "  size LOAD              the smallest conductor whose allowable ampacity carries\n"
+           "                         LOAD amperes, within its terminations' rating and, with\n"
+           "                         --length and --voltage, within the voltage drop allowed\n"
            "  size --schedule FILE   the same for every row of a cable schedule\n"
+           "  drop SIZE --current I --voltage V [--length L]\n"
+           "                         the voltage drop of a conductor over a run, or without\n"
+           "                         --length the longest run within --max-drop\n"
            "  table N                Table N (1 to 4) with its 60, 75 and 90 °C columns\n"
            "\n"
-           "Exit status: 0 answered; 1 a load no conductor carries, or schedule rows with\n"
-           "a problem (the other rows are sized); 2 bad input."));
-    parser.addPositionalArgument(QStringLiteral("command"), tr("size or table"),
+           "Exit status: 0 answered; 1 a load no conductor carries, a drop above the limit,\n"
+           "or schedule rows with a problem (the other rows are sized); 2 bad input."));
+    parser.addPositionalArgument(QStringLiteral("command"), tr("size, drop or table"),
                                  QStringLiteral("command"));
     parser.addPositionalArgument(QStringLiteral("value"),
-                                 tr("the load in amperes, or the table number"),
-                                 QStringLiteral("[LOAD|N]"));
+                                 tr("the load in amperes, the conductor size, or the table number"),
+                                 QStringLiteral("[LOAD|SIZE|N]"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({material, installation, insulation, ambient, conductors, schedule, format});
+    for (const QCommandLineOption &o : conditionOptions)
+        parser.addOption(o);
+    parser.addOptions({schedule, current, format});
 
     if (!parser.parse(arguments)) {
         complain(parser.errorText());
@@ -406,7 +646,9 @@ int CommandLine::run(const QStringList &arguments)
         return size();
     if (name == QLatin1String("table"))
         return table();
-    complain(tr("unknown command \"%1\": try size, table or --help").arg(name));
+    if (name == QLatin1String("drop"))
+        return drop();
+    complain(tr("unknown command \"%1\": try size, drop, table or --help").arg(name));
     return BadInput;
 }
 

@@ -3,7 +3,6 @@
 #include "AmpacityTables.h"
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
-#include "Texts.h"
 
 #include <array>
 #include <cmath>
@@ -11,115 +10,6 @@
 
 namespace ampacity::sizing {
 namespace {
-
-std::string_view stripBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
-
-bool sameWord(std::string_view text, std::string_view word)
-{
-    if (text.size() != word.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != word[i])
-            return false;
-    }
-    return true;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// A plain decimal number: digits with at most one point, at least one digit,
-// an optional leading sign. No exponent, no grouping, no comma: "1,500" must
-// not quietly become one and a half amperes.
-struct Decimal
-{
-    bool negative = false;
-    std::string_view whole;    // digits before the point
-    std::string_view fraction; // digits after it
-};
-
-std::optional<Decimal> readDecimal(std::string_view text)
-{
-    text = stripBlanks(text);
-    Decimal number;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        number.negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
-    const auto point = text.find('.');
-    number.whole = text.substr(0, point);
-    if (point != std::string_view::npos)
-        number.fraction = text.substr(point + 1);
-    if (number.whole.empty() && number.fraction.empty())
-        return std::nullopt;
-    for (std::string_view part : {number.whole, number.fraction})
-        for (char c : part)
-            if (!isDigit(c))
-                return std::nullopt;
-    return number;
-}
-
-bool isZero(std::string_view digits)
-{
-    return digits.find_first_not_of('0') == std::string_view::npos;
-}
-
-// The whole digits as a number, or nothing when there are more than fit the
-// tables many times over.
-std::optional<std::int64_t> wholeValue(std::string_view digits)
-{
-    const auto significant = digits.find_first_not_of('0');
-    if (significant == std::string_view::npos)
-        return 0;
-    digits.remove_prefix(significant);
-    if (digits.size() > 12)
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (char c : digits)
-        value = value * 10 + (c - '0');
-    return value;
-}
-
-Problem problem(Problem::Kind kind, std::string_view value, int limit = 0, int other = 0)
-{
-    return Problem{kind, std::string(value), limit, other};
-}
-
-int ratingOf(std::int16_t insulationCode)
-{
-    switch (insulationCode) {
-    case insulation::Rated75C:
-        return 75;
-    case insulation::Rated90C:
-        return 90;
-    default:
-        return 60;
-    }
-}
-
-// Table 5C's groups of current-carrying conductors in a raceway or cable: the
-// first count of each group, in the order of the conductor-count button.
-constexpr std::array<int, 5> RacewayGroupStarts = {1, 4, 7, 25, 43};
-// Table 5B in free air: one group per conductor, 1 to 4.
-constexpr int FreeAirMostConductors = 4;
-
-std::string hundredthsText(std::int64_t hundredths, std::string_view decimalSeparator = ".")
-{
-    return numberText(static_cast<float>(static_cast<double>(hundredths) / 100.0),
-                      decimalSeparator);
-}
 
 // The short form of the correction caption's tables, for machine-read output.
 std::string_view correctionTables(float ambientFactor, float countFactor,
@@ -137,22 +27,30 @@ std::string_view correctionTables(float ambientFactor, float countFactor,
     return "";
 }
 
-// The shown hundredths of every conductor of one set of conditions.
-struct ConditionResults
+// Every factor of Tables 5A, 5B and 5C has two decimals: as a whole number
+// of hundredths it multiplies exactly.
+std::int64_t factorHundredths(float factor)
+{
+    return std::lround(static_cast<double>(factor) * 100.0);
+}
+
+// The corrected ampacity the window shows for every conductor of one set of
+// conditions, worked out once through the window's own road (the list's
+// text, read back, corrected and rounded) and kept for the text line.
+struct ShownResults
 {
     bool computed = false;
-    std::array<std::int64_t, CopperRowCount> hundredths{};
     std::array<float, CopperRowCount> corrected{};
 };
 
 constexpr int AmbientStepsAtMost = 11;
 constexpr int CountStepsAtMost = 5;
 
-ConditionResults &resultsFor(const Conditions &c, const AmpacityColumn &column, float ambientFactor,
-                             float countFactor)
+const ShownResults &shownFor(const Conditions &c, const AmpacityColumn &column,
+                             float ambientFactor, float countFactor)
 {
     // 2 materials x 2 installations x 3 ratings x 11 ambient rows x 5 groups.
-    static std::vector<ConditionResults> cache(2 * 2 * 3 * AmbientStepsAtMost * CountStepsAtMost);
+    static std::vector<ShownResults> cache(2 * 2 * 3 * AmbientStepsAtMost * CountStepsAtMost);
     const std::size_t index =
         ((((static_cast<std::size_t>(c.materialCode) * 2 + c.installationCode) * 3 +
            c.insulationCode) *
@@ -160,248 +58,83 @@ ConditionResults &resultsFor(const Conditions &c, const AmpacityColumn &column, 
           c.ambientStep) *
          CountStepsAtMost) +
         c.countStep;
-    ConditionResults &results = cache[index];
+    ShownResults &results = cache[index];
     if (!results.computed) {
-        for (std::size_t row = 0; row < column.texts.size(); ++row) {
-            // The same road as the window's tick: the list's text, read back,
-            // corrected and rounded.
-            const Correction correction =
-                correctAmpacity(column.texts[row], ambientFactor, countFactor);
-            results.corrected[row] = correction.correctedAmp;
-            results.hundredths[row] = shownHundredths(correction.correctedAmp);
-        }
+        for (std::size_t row = 0; row < column.texts.size(); ++row)
+            results.corrected[row] =
+                correctAmpacity(column.texts[row], ambientFactor, countFactor).correctedAmp;
         results.computed = true;
     }
     return results;
 }
 
+int ratingOf(std::int16_t insulationCode)
+{
+    switch (insulationCode) {
+    case insulation::Rated75C:
+        return 75;
+    case insulation::Rated90C:
+        return 90;
+    default:
+        return 60;
+    }
+}
+
+std::int16_t insulationCodeFor(int rating)
+{
+    return rating == 75 ? insulation::Rated75C
+                        : rating == 90 ? insulation::Rated90C : insulation::Rated60C;
+}
+
+// The largest size that Rule 4-006 puts on 60 °C terminations when nothing
+// else is known: No. 1 AWG, row 8 of the copper list.
+constexpr std::size_t LargestSixtyDegreeRow = 8;
+
+// Rule 4-006: the termination temperature for a conductor of the list (its
+// row in the copper list). Unmarked equipment: 60 °C for an overcurrent
+// device of 100 A or less, 75 °C above; without a device, the conductor's own
+// size decides, 60 °C for No. 1 AWG and smaller. 0: none considered.
+int terminationRating(TerminationRule rule, Amperes breaker, std::size_t copperListRow)
+{
+    switch (rule) {
+    case TerminationRule::At60C:
+        return 60;
+    case TerminationRule::At75C:
+        return 75;
+    case TerminationRule::At90C:
+        return 90;
+    case TerminationRule::None:
+        return 0;
+    case TerminationRule::Auto:
+        break;
+    }
+    if (breaker > 0)
+        return breaker <= 100 * OneAmpere ? 60 : 75;
+    return copperListRow <= LargestSixtyDegreeRow ? 60 : 75;
+}
+
+// One conductor's allowable ampacity under the conditions.
+struct Candidate
+{
+    Amperes corrected = 0;     // the insulation column's cell times the factors
+    int terminationRating = 0; // °C, 0 for none
+    std::int16_t cap = 0;      // the termination column's cell where it is lower
+    Amperes usable = 0;
+};
+
 } // namespace
 
-ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
+std::string_view governingName(Governing governing)
 {
-    using Kind = Problem::Kind;
-    switch (p.kind) {
-    case Kind::LoadNotPositive:
-        if (stripBlanks(p.value).empty())
-            return {TORVANE_TEXT("Sizing", "the load is missing"), {}};
-        if (p.value.find(',') != std::string::npos)
-            return {TORVANE_TEXT("Sizing", "the load \"%1\" is not a positive number of amperes "
-                                           "(write decimals after a point)"),
-                    {p.value}};
-        return {TORVANE_TEXT("Sizing", "the load \"%1\" is not a positive number of amperes"),
-                {p.value}};
-    case Kind::UnknownMaterial:
-        return {TORVANE_TEXT("Sizing", "the material \"%1\" is not cu or al"), {p.value}};
-    case Kind::UnknownInstallation:
-        return {TORVANE_TEXT("Sizing", "the installation \"%1\" is not raceway or free-air"),
-                {p.value}};
-    case Kind::UnknownInsulation:
-        return {TORVANE_TEXT("Sizing", "the insulation \"%1\" is not 60, 75 or 90 (°C)"),
-                {p.value}};
-    case Kind::AmbientNotNumber:
-        return {TORVANE_TEXT("Sizing", "the ambient \"%1\" is not a temperature in °C"), {p.value}};
-    case Kind::AmbientAboveTable:
-        return {TORVANE_TEXT("Sizing", "the ambient \"%1\" °C is above %2 °C, the highest "
-                                       "Table 5A allows for %3 °C insulation"),
-                {p.value, std::to_string(p.limit), std::to_string(p.other)}};
-    case Kind::ConductorsNotCount:
-        return {
-            TORVANE_TEXT("Sizing",
-                         "the conductors \"%1\" is not a whole number of conductors, 1 or more"),
-            {p.value}};
-    case Kind::FreeAirAboveFour:
-        return {TORVANE_TEXT("Sizing", "the conductors \"%1\" is more than free air allows: "
-                                       "Table 5B stops at %2"),
-                {p.value, std::to_string(p.limit)}};
-    case Kind::NoConductorCarries:
-        return {TORVANE_TEXT("Sizing", "no conductor carries \"%1\" A under these conditions: "
-                                       "2000 MCM carries %2 A"),
-                {p.value, hundredthsText(p.limit, decimalSeparator)}};
-    case Kind::UnclosedQuote:
-        return {TORVANE_TEXT("Sizing", "a quoted field opened on line %1 is never closed"),
-                {std::to_string(p.limit)}};
-    case Kind::TextAfterQuote:
-        return {TORVANE_TEXT("Sizing", "text follows a closing quote"), {}};
-    case Kind::CellCount:
-        return {TORVANE_TEXT("Sizing", "the row has %1 cells and the header %2"),
-                {std::to_string(p.limit), std::to_string(p.other)}};
-    case Kind::EmptySchedule:
-        return {TORVANE_TEXT("Sizing", "the schedule is empty: its first row must name the "
-                                       "columns, load among them"),
-                {}};
-    case Kind::NoLoadColumn:
-        return {TORVANE_TEXT("Sizing", "the header row names no load column"), {}};
-    case Kind::DuplicateColumn:
-        return {TORVANE_TEXT("Sizing", "the header names the column %1 twice"), {p.value}};
+    switch (governing) {
+    case Governing::Termination:
+        return "termination";
+    case Governing::VoltageDrop:
+        return "voltage drop";
+    case Governing::Ampacity:
+        break;
     }
-    return {p.value, {}};
-}
-
-std::string fillIn(std::string_view format, const std::vector<std::string> &arguments)
-{
-    std::string text;
-    text.reserve(format.size() + 32);
-    for (std::size_t pos = 0; pos < format.size(); ++pos) {
-        if (format[pos] == '%' && pos + 1 < format.size() && format[pos + 1] >= '1' &&
-            format[pos + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(format[pos + 1] - '1');
-            if (index < arguments.size()) {
-                text += arguments[index];
-                ++pos;
-                continue;
-            }
-        }
-        text += format[pos];
-    }
-    return text;
-}
-
-std::string describe(const Problem &problem)
-{
-    const ProblemText text = problemText(problem);
-    return fillIn(text.format, text.arguments);
-}
-
-std::variant<LoadHundredths, Problem> readLoad(std::string_view text)
-{
-    const auto number = readDecimal(text);
-    if (!number || number->negative || (isZero(number->whole) && isZero(number->fraction)))
-        return problem(Problem::Kind::LoadNotPositive, stripBlanks(text));
-    // Whole amperes far beyond the largest conductor stay far beyond it.
-    constexpr std::int64_t beyondEveryTable = std::int64_t{1} << 40;
-    const auto whole = wholeValue(number->whole);
-    if (!whole || *whole > beyondEveryTable)
-        return beyondEveryTable * 100;
-    // Rounded up to whole hundredths: any digit past the second makes the
-    // load a little more than the hundredths before it.
-    std::int64_t hundredths = *whole * 100;
-    const std::string_view fraction = number->fraction;
-    if (!fraction.empty())
-        hundredths += (fraction[0] - '0') * 10;
-    if (fraction.size() > 1)
-        hundredths += fraction[1] - '0';
-    if (fraction.size() > 2 && !isZero(fraction.substr(2)))
-        hundredths += 1;
-    return hundredths;
-}
-
-std::variant<std::int16_t, Problem> readMaterial(std::string_view text)
-{
-    const std::string_view word = stripBlanks(text);
-    if (sameWord(word, "cu") || sameWord(word, "copper"))
-        return material::Copper;
-    if (sameWord(word, "al") || sameWord(word, "aluminum") || sameWord(word, "aluminium"))
-        return material::Aluminum;
-    return problem(Problem::Kind::UnknownMaterial, word);
-}
-
-std::variant<std::int16_t, Problem> readInstallation(std::string_view text)
-{
-    const std::string_view word = stripBlanks(text);
-    if (sameWord(word, "raceway") || sameWord(word, "cable") || sameWord(word, "raceway-or-cable"))
-        return installation::RacewayOrCable;
-    if (sameWord(word, "free-air") || sameWord(word, "free air") || sameWord(word, "freeair"))
-        return installation::FreeAir;
-    return problem(Problem::Kind::UnknownInstallation, word);
-}
-
-std::variant<std::int16_t, Problem> readInsulation(std::string_view text)
-{
-    std::string_view word = stripBlanks(text);
-    // "75C" and "75°C" name the same rating as "75".
-    if (word.size() > 1 && (word.back() == 'C' || word.back() == 'c')) {
-        word.remove_suffix(1);
-        if (word.size() >= 2 && word.substr(word.size() - 2) == "\u00B0")
-            word.remove_suffix(2);
-    }
-    if (word == "60")
-        return insulation::Rated60C;
-    if (word == "75")
-        return insulation::Rated75C;
-    if (word == "90")
-        return insulation::Rated90C;
-    return problem(Problem::Kind::UnknownInsulation, stripBlanks(text));
-}
-
-std::variant<int, Problem> readAmbient(std::string_view text, std::int16_t insulationCode)
-{
-    const std::string_view word = stripBlanks(text);
-    const auto number = readDecimal(word);
-    const std::span<const FactorStep> column = ambientCycle(insulationCode);
-    const int highest = 30 + 5 * (static_cast<int>(column.size()) - 1);
-    if (!number)
-        return problem(Problem::Kind::AmbientNotNumber, word);
-    if (number->negative)
-        return 0;
-    const auto whole = wholeValue(number->whole);
-    if (!whole || *whole > highest || (*whole == highest && !isZero(number->fraction)))
-        return problem(Problem::Kind::AmbientAboveTable, word, highest, ratingOf(insulationCode));
-    if (*whole <= 30 && (*whole < 30 || isZero(number->fraction)))
-        return 0;
-    // The hotter row: 31 to 35 °C take the 35 °C row, and so on.
-    const bool exactRow = *whole % 5 == 0 && isZero(number->fraction);
-    return static_cast<int>((*whole - 30) / 5) + (exactRow ? 0 : 1);
-}
-
-std::variant<int, Problem> readConductors(std::string_view text, std::int16_t installationCode)
-{
-    const std::string_view word = stripBlanks(text);
-    const auto number = readDecimal(word);
-    if (!number || number->negative || !number->fraction.empty() || number->whole.empty())
-        return problem(Problem::Kind::ConductorsNotCount, word);
-    const auto count = wholeValue(number->whole);
-    if (count && *count == 0)
-        return problem(Problem::Kind::ConductorsNotCount, word);
-    if (installationCode == installation::FreeAir) {
-        if (!count || *count > FreeAirMostConductors)
-            return problem(Problem::Kind::FreeAirAboveFour, word, FreeAirMostConductors);
-        return static_cast<int>(*count) - 1;
-    }
-    int group = 0;
-    for (std::size_t g = 0; g < RacewayGroupStarts.size(); ++g)
-        if (!count || *count >= RacewayGroupStarts[g])
-            group = static_cast<int>(g);
-    return group;
-}
-
-std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
-                                                 const ConditionTexts &defaults)
-{
-    // An empty text takes the caller's default, an empty default the window's.
-    const auto pick = [](std::string_view text, std::string_view fallback,
-                         std::string_view startUp) {
-        if (!stripBlanks(text).empty())
-            return text;
-        return stripBlanks(fallback).empty() ? startUp : fallback;
-    };
-    const ConditionTexts &startUp = DefaultConditionTexts;
-    const auto orDefault = [&](std::string_view ConditionTexts::*field) {
-        return pick(texts.*field, defaults.*field, startUp.*field);
-    };
-    Conditions conditions;
-    const auto material = readMaterial(orDefault(&ConditionTexts::material));
-    if (const auto *p = std::get_if<Problem>(&material))
-        return *p;
-    conditions.materialCode = std::get<std::int16_t>(material);
-    const auto installation = readInstallation(orDefault(&ConditionTexts::installation));
-    if (const auto *p = std::get_if<Problem>(&installation))
-        return *p;
-    conditions.installationCode = std::get<std::int16_t>(installation);
-    const auto insulation = readInsulation(orDefault(&ConditionTexts::insulation));
-    if (const auto *p = std::get_if<Problem>(&insulation))
-        return *p;
-    conditions.insulationCode = std::get<std::int16_t>(insulation);
-    const auto ambient =
-        readAmbient(orDefault(&ConditionTexts::ambient), conditions.insulationCode);
-    if (const auto *p = std::get_if<Problem>(&ambient))
-        return *p;
-    conditions.ambientStep = std::get<int>(ambient);
-    const auto conductors =
-        readConductors(orDefault(&ConditionTexts::conductors), conditions.installationCode);
-    if (const auto *p = std::get_if<Problem>(&conductors))
-        return *p;
-    conditions.countStep = std::get<int>(conductors);
-    return conditions;
+    return "ampacity";
 }
 
 std::int64_t shownHundredths(float correctedAmp)
@@ -411,49 +144,119 @@ std::int64_t shownHundredths(float correctedAmp)
     return std::llround(static_cast<double>(correctedAmp) * 100.0);
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    return stripBlanks(text);
-}
-
-std::variant<Sizing, Problem> sizeFor(LoadHundredths load, const Conditions &c)
+std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
 {
     const auto column = selectAmpacityColumn(c.materialCode, c.installationCode, c.insulationCode);
     const auto ambient = ambientCycle(c.insulationCode);
     const auto counts = conductorCountCycle(c.installationCode);
     if (!column || c.ambientStep < 0 || c.ambientStep >= static_cast<int>(ambient.size()) ||
-        c.countStep < 0 || c.countStep >= static_cast<int>(counts.size()))
-        return problem(Problem::Kind::NoConductorCarries, "", 0);
+        c.countStep < 0 || c.countStep >= static_cast<int>(counts.size())) {
+        Problem none;
+        none.kind = Problem::Kind::NoConductorCarries;
+        return none;
+    }
 
     const float ambientFactor = ambient[static_cast<std::size_t>(c.ambientStep)].factor;
     const float countFactor = counts[static_cast<std::size_t>(c.countStep)].factor;
-    const ConditionResults &results = resultsFor(c, *column, ambientFactor, countFactor);
-    const std::size_t rows = column->texts.size();
-    // Not a search for the first large enough: rounding keeps the shown
-    // values in the order of the table, but the list's order is the rule.
-    for (std::size_t row = 0; row < rows; ++row) {
-        if (results.hundredths[row] < load)
+    const std::int64_t factors = factorHundredths(ambientFactor) * factorHundredths(countFactor);
+    const std::size_t firstRow = c.materialCode == material::Copper ? 0 : 1;
+    const int insulationRating = ratingOf(c.insulationCode);
+
+    const auto candidate = [&](std::size_t row) {
+        Candidate result;
+        result.corrected = column->amperes[row] * factors;
+        result.usable = result.corrected;
+        result.terminationRating = terminationRating(c.terminations, c.breaker, row + firstRow);
+        // The termination column caps the conductor only where it is the cooler.
+        if (result.terminationRating > 0 && result.terminationRating < insulationRating) {
+            const auto capColumn = selectAmpacityColumn(
+                c.materialCode, c.installationCode, insulationCodeFor(result.terminationRating));
+            result.cap = capColumn->amperes[row];
+            result.usable = std::min(result.usable, Amperes{result.cap} * OneAmpere);
+        }
+        return result;
+    };
+    const auto dropOf = [&](std::size_t row) {
+        return voltageDrop(c.materialCode, c.installationCode, c.cable, static_cast<int>(row),
+                           load, c.run);
+    };
+
+    // Not a search for the first large enough: the list's order is the rule.
+    const std::size_t rows = column->amperes.size();
+    std::optional<std::size_t> byAmpacity, byTerminations, chosen;
+    std::optional<std::size_t> leastDropRow;
+    std::optional<Drop> leastDrop;
+    for (std::size_t row = 0; row < rows && !chosen; ++row) {
+        const Candidate here = candidate(row);
+        if (!byAmpacity && here.corrected >= load)
+            byAmpacity = row;
+        if (here.usable < load)
             continue;
-        Sizing sizing;
-        sizing.wireSizeRow = static_cast<int>(row);
-        const std::size_t firstRow = c.materialCode == material::Copper ? 0 : 1;
-        sizing.sizeText = WireSizeTexts[row + firstRow];
-        sizing.tableNumber = column->tableNumber;
-        sizing.tableTitle = column->title;
-        sizing.tableAmpacity = column->amperes[row];
-        sizing.ambientFactor = ambientFactor;
-        sizing.countFactor = countFactor;
-        sizing.correctedAmp = results.corrected[row];
-        sizing.correctionCaption =
-            correctionFrameCaption(ambientFactor, countFactor, c.installationCode).value_or("");
-        sizing.correctionTables = correctionTables(ambientFactor, countFactor, c.installationCode);
-        return sizing;
+        if (!byTerminations)
+            byTerminations = row;
+        if (c.run.length <= 0) {
+            chosen = row;
+            break;
+        }
+        const auto drop = dropOf(row);
+        if (!drop)
+            continue; // Table D3 gives no K: the drop cannot be checked
+        if (drop->withinLimit)
+            chosen = row;
+        else if (!leastDrop || drop->percent < leastDrop->percent)
+            leastDrop = drop, leastDropRow = row;
     }
-    Problem none;
-    none.kind = Problem::Kind::NoConductorCarries;
-    none.value = hundredthsText(load);
-    none.limit = static_cast<int>(results.hundredths[rows - 1]);
-    return none;
+
+    if (!byTerminations) {
+        Problem none;
+        none.kind = Problem::Kind::NoConductorCarries;
+        none.value = scaledText(load, 4);
+        none.limit = candidate(rows - 1).usable;
+        return none;
+    }
+    if (!chosen) {
+        Problem tooFar;
+        tooFar.value = scaledText(load, 4);
+        if (leastDrop) {
+            tooFar.kind = Problem::Kind::DropAboveLimit;
+            tooFar.limit = leastDrop->percent;
+            tooFar.other = c.run.maxDrop;
+            tooFar.sizeText = WireSizeTexts[*leastDropRow + firstRow];
+        } else {
+            tooFar.kind = Problem::Kind::DropNotListed;
+        }
+        return tooFar;
+    }
+
+    const std::size_t row = *chosen;
+    const Candidate here = candidate(row);
+    Sizing sizing;
+    sizing.wireSizeRow = static_cast<int>(row);
+    sizing.sizeText = WireSizeTexts[row + firstRow];
+    sizing.tableNumber = column->tableNumber;
+    sizing.tableTitle = column->title;
+    sizing.tableAmpacity = column->amperes[row];
+    sizing.ambientFactor = ambientFactor;
+    sizing.countFactor = countFactor;
+    sizing.correctedAmp = shownFor(c, *column, ambientFactor, countFactor).corrected[row];
+    sizing.correctionCaption =
+        correctionFrameCaption(ambientFactor, countFactor, c.installationCode).value_or("");
+    sizing.correctionTables = correctionTables(ambientFactor, countFactor, c.installationCode);
+    sizing.corrected = here.corrected;
+    sizing.terminationRating = here.terminationRating;
+    sizing.terminationAmpacity = here.cap;
+    sizing.usable = here.usable;
+    if (row > *byTerminations) {
+        sizing.governedBy = Governing::VoltageDrop;
+        sizing.ampacityRow = static_cast<int>(*byTerminations);
+        sizing.ampacitySizeText = WireSizeTexts[*byTerminations + firstRow];
+    } else if (!byAmpacity || *byTerminations > *byAmpacity) {
+        sizing.governedBy = Governing::Termination;
+    }
+    if (c.run.length > 0)
+        sizing.drop = dropOf(row);
+    sizing.run = c.run;
+    return sizing;
 }
 
 } // namespace ampacity::sizing

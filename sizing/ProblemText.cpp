@@ -1,0 +1,155 @@
+// What can be wrong with a circuit, as sentences the windows and the command
+// line show in the user's language.
+
+#include "ConductorSizing.h"
+
+#include "Texts.h"
+
+namespace ampacity::sizing {
+
+ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
+{
+    using Kind = Problem::Kind;
+    const auto number = [&](std::int64_t value, int decimals) {
+        return scaledText(value, decimals, decimalSeparator);
+    };
+    switch (p.kind) {
+    case Kind::LoadNotPositive:
+        if (trimmed(p.value).empty())
+            return {TORVANE_TEXT("Sizing", "the load is missing"), {}};
+        if (p.value.find(',') != std::string::npos)
+            return {TORVANE_TEXT("Sizing", "the load \"%1\" is not a positive number of amperes "
+                                           "(write decimals after a point)"),
+                    {p.value}};
+        return {TORVANE_TEXT("Sizing", "the load \"%1\" is not a positive number of amperes"),
+                {p.value}};
+    case Kind::UnknownMaterial:
+        return {TORVANE_TEXT("Sizing", "the material \"%1\" is not cu or al"), {p.value}};
+    case Kind::UnknownInstallation:
+        return {TORVANE_TEXT("Sizing",
+                             "the installation \"%1\" is not raceway, cable or free-air"),
+                {p.value}};
+    case Kind::UnknownInsulation:
+        return {TORVANE_TEXT("Sizing", "the insulation \"%1\" is not 60, 75 or 90 (°C)"),
+                {p.value}};
+    case Kind::AmbientNotNumber:
+        return {TORVANE_TEXT("Sizing", "the ambient \"%1\" is not a temperature in °C"), {p.value}};
+    case Kind::AmbientAboveTable:
+        return {TORVANE_TEXT("Sizing", "the ambient \"%1\" °C is above %2 °C, the highest "
+                                       "Table 5A allows for %3 °C insulation"),
+                {p.value, std::to_string(p.limit), std::to_string(p.other)}};
+    case Kind::ConductorsNotCount:
+        return {
+            TORVANE_TEXT("Sizing",
+                         "the conductors \"%1\" is not a whole number of conductors, 1 or more"),
+            {p.value}};
+    case Kind::FreeAirAboveFour:
+        return {TORVANE_TEXT("Sizing", "the conductors \"%1\" is more than free air allows: "
+                                       "Table 5B stops at %2"),
+                {p.value, std::to_string(p.limit)}};
+    case Kind::UnknownTerminations:
+        return {TORVANE_TEXT("Sizing",
+                             "the terminations \"%1\" are not auto, 60, 75, 90 or none (°C)"),
+                {p.value}};
+    case Kind::BreakerNotPositive:
+        return {TORVANE_TEXT("Sizing", "the breaker \"%1\" is not a positive number of amperes"),
+                {p.value}};
+    case Kind::LengthNotPositive:
+        return {TORVANE_TEXT("Sizing", "the length \"%1\" is not a positive number of metres "
+                                       "(or of feet, as in 150 ft)"),
+                {p.value}};
+    case Kind::VoltageNotPositive:
+        return {TORVANE_TEXT("Sizing", "the voltage \"%1\" is not a positive number of volts"),
+                {p.value}};
+    case Kind::UnknownSystem:
+        return {TORVANE_TEXT("Sizing", "the system \"%1\" is not 1ph, 3ph or dc"), {p.value}};
+    case Kind::UnknownPowerFactor:
+        return {TORVANE_TEXT("Sizing", "the power factor \"%1\" is not 1, 0.9 or 0.8, the "
+                                       "columns of Table D3"),
+                {p.value}};
+    case Kind::MaxDropNotPercent:
+        return {TORVANE_TEXT("Sizing", "the maximum drop \"%1\" is not a percentage above 0 "
+                                       "and at most 100"),
+                {p.value}};
+    case Kind::LengthWithoutVoltage:
+        return {TORVANE_TEXT("Sizing", "the length \"%1\" needs a voltage to work out the "
+                                       "voltage drop from"),
+                {p.value}};
+    case Kind::CurrentNotPositive:
+        return {TORVANE_TEXT("Sizing", "the current \"%1\" is not a positive number of amperes"),
+                {p.value}};
+    case Kind::UnknownSize:
+        return {TORVANE_TEXT("Sizing", "the size \"%1\" is not in the list of this material's "
+                                       "conductors"),
+                {p.value}};
+    case Kind::SizeNotInTableD3:
+        return {TORVANE_TEXT("Sizing", "Table D3 gives no K for %1: its voltage drop cannot "
+                                       "be worked out"),
+                {std::string(p.sizeText)},
+                0};
+    case Kind::NoConductorCarries:
+        return {TORVANE_TEXT("Sizing", "no conductor carries \"%1\" A under these conditions: "
+                                       "2000 MCM carries %2 A"),
+                {p.value, number(p.limit, 4)}};
+    case Kind::DropAboveLimit:
+        return {TORVANE_TEXT("Sizing", "no conductor of Table D3 keeps the voltage drop within "
+                                       "%1 %: the least is %2 % with %3; consider conductors "
+                                       "in parallel"),
+                {number(p.other, 2), number(p.limit, 2),
+                 std::string(p.sizeText)},
+                2};
+    case Kind::DropNotListed:
+        return {TORVANE_TEXT("Sizing", "only conductors above 1000 kcmil carry \"%1\" A, and "
+                                       "Table D3 gives no K for them: consider conductors "
+                                       "in parallel"),
+                {p.value}};
+    case Kind::UnclosedQuote:
+        return {TORVANE_TEXT("Sizing", "a quoted field opened on line %1 is never closed"),
+                {std::to_string(p.limit)}};
+    case Kind::TextAfterQuote:
+        return {TORVANE_TEXT("Sizing", "text follows a closing quote"), {}};
+    case Kind::CellCount:
+        return {TORVANE_TEXT("Sizing", "the row has %1 cells and the header %2"),
+                {std::to_string(p.limit), std::to_string(p.other)}};
+    case Kind::EmptySchedule:
+        return {TORVANE_TEXT("Sizing", "the schedule is empty: its first row must name the "
+                                       "columns, load among them"),
+                {}};
+    case Kind::NoLoadColumn:
+        return {TORVANE_TEXT("Sizing", "the header row names no load column"), {}};
+    case Kind::DuplicateColumn:
+        return {TORVANE_TEXT("Sizing", "the header names the column %1 twice"), {p.value}};
+    }
+    return {p.value, {}};
+}
+
+std::string fillIn(std::string_view format, const std::vector<std::string> &arguments)
+{
+    std::string text;
+    text.reserve(format.size() + 32);
+    for (std::size_t pos = 0; pos < format.size(); ++pos) {
+        if (format[pos] == '%' && pos + 1 < format.size() && format[pos + 1] >= '1' &&
+            format[pos + 1] <= '9') {
+            const auto index = static_cast<std::size_t>(format[pos + 1] - '1');
+            if (index < arguments.size()) {
+                text += arguments[index];
+                ++pos;
+                continue;
+            }
+        }
+        text += format[pos];
+    }
+    return text;
+}
+
+std::string describe(const Problem &problem)
+{
+    ProblemText text = problemText(problem);
+    if (text.wireSizeArgument >= 0) {
+        auto &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
+        size = std::string(trimmed(size));
+    }
+    return fillIn(text.format, text.arguments);
+}
+
+} // namespace ampacity::sizing

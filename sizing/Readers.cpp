@@ -1,0 +1,320 @@
+// Reading one circuit's conditions from the user's texts.
+
+#include "AmpacityTables.h"
+#include "ConductorSizing.h"
+#include "FactorCycle.h"
+
+#include <array>
+
+namespace ampacity::sizing {
+namespace {
+
+int ratingOf(std::int16_t insulationCode)
+{
+    switch (insulationCode) {
+    case insulation::Rated75C:
+        return 75;
+    case insulation::Rated90C:
+        return 90;
+    default:
+        return 60;
+    }
+}
+
+// Table 5C's groups of current-carrying conductors in a raceway or cable: the
+// first count of each group, in the order of the conductor-count button.
+constexpr std::array<int, 5> RacewayGroupStarts = {1, 4, 7, 25, 43};
+// Table 5B in free air: one group per conductor, 1 to 4.
+constexpr int FreeAirMostConductors = 4;
+
+// A positive decimal at the given scale, or the problem of the given kind.
+std::variant<std::int64_t, Problem> readPositive(std::string_view text, int decimals,
+                                                 Rounding rounding, Problem::Kind kind)
+{
+    const std::string_view word = trimmed(text);
+    const auto number = readDecimal(word);
+    if (!number || number->negative)
+        return makeProblem(kind, word);
+    const auto value = scaledValue(*number, decimals, rounding);
+    if (!value || *value <= 0)
+        return makeProblem(kind, word);
+    return *value;
+}
+
+// "75", "75C", "75°C" and "75 °C" all name 75.
+std::string_view withoutDegrees(std::string_view word)
+{
+    if (word.size() > 1 && (word.back() == 'C' || word.back() == 'c')) {
+        word.remove_suffix(1);
+        if (word.size() >= 2 && word.substr(word.size() - 2) == "\u00B0")
+            word.remove_suffix(2);
+        word = trimmed(word);
+    }
+    return word;
+}
+
+} // namespace
+
+std::variant<Amperes, Problem> readLoad(std::string_view text)
+{
+    const auto number = readDecimal(text);
+    if (!number || number->negative || (isZero(number->whole) && isZero(number->fraction)))
+        return makeProblem(Problem::Kind::LoadNotPositive, trimmed(text));
+    // Whole amperes far beyond the largest conductor stay far beyond it.
+    constexpr std::int64_t beyondEveryTable = std::int64_t{1} << 40;
+    const auto whole = wholeValue(number->whole);
+    if (!whole || *whole > beyondEveryTable)
+        return beyondEveryTable * OneAmpere;
+    return *scaledValue(*number, 4, Rounding::Up);
+}
+
+std::variant<std::int16_t, Problem> readMaterial(std::string_view text)
+{
+    const std::string_view word = trimmed(text);
+    if (sameWord(word, "cu") || sameWord(word, "copper"))
+        return material::Copper;
+    if (sameWord(word, "al") || sameWord(word, "aluminum") || sameWord(word, "aluminium"))
+        return material::Aluminum;
+    return makeProblem(Problem::Kind::UnknownMaterial, word);
+}
+
+std::variant<std::int16_t, Problem> readInstallation(std::string_view text)
+{
+    const std::string_view word = trimmed(text);
+    if (sameWord(word, "raceway") || sameWord(word, "cable") || sameWord(word, "raceway-or-cable"))
+        return installation::RacewayOrCable;
+    if (sameWord(word, "free-air") || sameWord(word, "free air") || sameWord(word, "freeair"))
+        return installation::FreeAir;
+    return makeProblem(Problem::Kind::UnknownInstallation, word);
+}
+
+std::variant<std::int16_t, Problem> readInsulation(std::string_view text)
+{
+    const std::string_view word = withoutDegrees(trimmed(text));
+    if (word == "60")
+        return insulation::Rated60C;
+    if (word == "75")
+        return insulation::Rated75C;
+    if (word == "90")
+        return insulation::Rated90C;
+    return makeProblem(Problem::Kind::UnknownInsulation, trimmed(text));
+}
+
+std::variant<int, Problem> readAmbient(std::string_view text, std::int16_t insulationCode)
+{
+    const std::string_view word = trimmed(text);
+    const auto number = readDecimal(word);
+    const std::span<const FactorStep> column = ambientCycle(insulationCode);
+    const int highest = 30 + 5 * (static_cast<int>(column.size()) - 1);
+    if (!number)
+        return makeProblem(Problem::Kind::AmbientNotNumber, word);
+    if (number->negative)
+        return 0;
+    const auto whole = wholeValue(number->whole);
+    if (!whole || *whole > highest || (*whole == highest && !isZero(number->fraction)))
+        return makeProblem(Problem::Kind::AmbientAboveTable, word, highest, ratingOf(insulationCode));
+    if (*whole <= 30 && (*whole < 30 || isZero(number->fraction)))
+        return 0;
+    // The hotter row: 30.5 to 35 °C take the 35 °C row, and so on.
+    const bool exactRow = *whole % 5 == 0 && isZero(number->fraction);
+    return static_cast<int>((*whole - 30) / 5) + (exactRow ? 0 : 1);
+}
+
+std::variant<int, Problem> readConductors(std::string_view text, std::int16_t installationCode)
+{
+    const std::string_view word = trimmed(text);
+    const auto number = readDecimal(word);
+    if (!number || number->negative || !number->fraction.empty() || number->whole.empty())
+        return makeProblem(Problem::Kind::ConductorsNotCount, word);
+    const auto count = wholeValue(number->whole);
+    if (count && *count == 0)
+        return makeProblem(Problem::Kind::ConductorsNotCount, word);
+    if (installationCode == installation::FreeAir) {
+        if (!count || *count > FreeAirMostConductors)
+            return makeProblem(Problem::Kind::FreeAirAboveFour, word, FreeAirMostConductors);
+        return static_cast<int>(*count) - 1;
+    }
+    int group = 0;
+    for (std::size_t g = 0; g < RacewayGroupStarts.size(); ++g)
+        if (!count || *count >= RacewayGroupStarts[g])
+            group = static_cast<int>(g);
+    return group;
+}
+
+std::variant<TerminationRule, Problem> readTerminations(std::string_view text)
+{
+    const std::string_view word = withoutDegrees(trimmed(text));
+    if (sameWord(word, "auto"))
+        return TerminationRule::Auto;
+    if (sameWord(word, "none"))
+        return TerminationRule::None;
+    if (word == "60")
+        return TerminationRule::At60C;
+    if (word == "75")
+        return TerminationRule::At75C;
+    if (word == "90")
+        return TerminationRule::At90C;
+    return makeProblem(Problem::Kind::UnknownTerminations, trimmed(text));
+}
+
+std::variant<Amperes, Problem> readBreaker(std::string_view text)
+{
+    if (trimmed(text).empty())
+        return Amperes{0};
+    return readPositive(text, 4, Rounding::Down, Problem::Kind::BreakerNotPositive);
+}
+
+std::variant<Run, Problem> readLength(std::string_view text, Run run)
+{
+    std::string_view word = trimmed(text);
+    run.length = 0;
+    run.feet = 0;
+    run.lengthInFeet = false;
+    if (word.empty())
+        return run;
+    const std::string lower = lowered(word);
+    for (std::string_view unit : {"feet", "foot", "ft", "'"}) {
+        if (lower.size() > unit.size() && lower.ends_with(unit)) {
+            run.lengthInFeet = true;
+            word = trimmed(word.substr(0, word.size() - unit.size()));
+            break;
+        }
+    }
+    if (!run.lengthInFeet && lower.size() > 1 && lower.back() == 'm')
+        word = trimmed(word.substr(0, word.size() - 1));
+    const auto value = readPositive(word, 4, Rounding::Up, Problem::Kind::LengthNotPositive);
+    if (const auto *p = std::get_if<Problem>(&value))
+        return makeProblem(p->kind, trimmed(text));
+    const std::int64_t length = std::get<std::int64_t>(value);
+    // Ten-thousandths of a foot to ten-thousandths of a metre: x 0.3048,
+    // rounded up, so that a run is never taken shorter than it is.
+    run.length = run.lengthInFeet ? (length * 3048 + 9999) / 10000 : length;
+    run.feet = run.lengthInFeet ? length : 0;
+    return run;
+}
+
+std::variant<std::int64_t, Problem> readVoltage(std::string_view text)
+{
+    std::string_view word = trimmed(text);
+    if (word.size() > 1 && (word.back() == 'V' || word.back() == 'v'))
+        word = trimmed(word.substr(0, word.size() - 1));
+    const auto value = readPositive(word, 2, Rounding::Down, Problem::Kind::VoltageNotPositive);
+    if (std::holds_alternative<Problem>(value))
+        return makeProblem(Problem::Kind::VoltageNotPositive, trimmed(text));
+    return value;
+}
+
+std::variant<SupplySystem, Problem> readSystem(std::string_view text)
+{
+    const std::string_view word = trimmed(text);
+    for (std::string_view name : {"1ph", "1-phase", "single-phase", "1"})
+        if (sameWord(word, name))
+            return SupplySystem::SinglePhase;
+    for (std::string_view name : {"3ph", "3-phase", "three-phase", "3"})
+        if (sameWord(word, name))
+            return SupplySystem::ThreePhase;
+    if (sameWord(word, "dc"))
+        return SupplySystem::DirectCurrent;
+    return makeProblem(Problem::Kind::UnknownSystem, word);
+}
+
+std::variant<PowerFactor, Problem> readPowerFactor(std::string_view text)
+{
+    const std::string_view word = trimmed(text);
+    const auto number = readDecimal(word);
+    // Exactly 1, 0.9 or 0.8: a factor between two columns is not rounded to one.
+    std::optional<std::int64_t> hundredths;
+    if (number && !number->negative &&
+        scaledValue(*number, 2, Rounding::Up) == scaledValue(*number, 2, Rounding::Down))
+        hundredths = scaledValue(*number, 2, Rounding::Down);
+    if (hundredths == 100)
+        return PowerFactor::Unity;
+    if (hundredths == 90)
+        return PowerFactor::Lagging90;
+    if (hundredths == 80)
+        return PowerFactor::Lagging80;
+    return makeProblem(Problem::Kind::UnknownPowerFactor, word);
+}
+
+std::variant<std::int64_t, Problem> readMaxDrop(std::string_view text)
+{
+    std::string_view word = trimmed(text);
+    if (word.size() > 1 && word.back() == '%')
+        word = trimmed(word.substr(0, word.size() - 1));
+    const auto value = readPositive(word, 2, Rounding::Down, Problem::Kind::MaxDropNotPercent);
+    if (const auto *hundredths = std::get_if<std::int64_t>(&value); hundredths && *hundredths <= 10000)
+        return *hundredths;
+    return makeProblem(Problem::Kind::MaxDropNotPercent, trimmed(text));
+}
+
+std::variant<int, Problem> readWireSize(std::string_view text, std::int16_t materialCode)
+{
+    std::string lower = lowered(trimmed(text));
+    if (!lower.empty() && lower.front() == '#')
+        lower.erase(0, 1);
+    bool kcmil = false;
+    for (std::string_view unit : {"awg", "kcmil", "mcm"}) {
+        if (lower.size() > unit.size() && lower.ends_with(unit)) {
+            kcmil = unit != "awg";
+            lower = std::string(trimmed(lower.substr(0, lower.size() - unit.size())));
+            break;
+        }
+    }
+    const std::size_t firstRow = materialCode == material::Copper ? 0 : 1;
+    for (std::size_t row = firstRow; row < WireSizeTexts.size(); ++row) {
+        // The list's own text without its unit: "14", "1/0", "250".
+        const std::string_view listed = trimmed(WireSizeTexts[row]);
+        const std::string_view number = listed.substr(0, listed.find(' '));
+        const bool listedKcmil = listed.ends_with("MCM");
+        if (number == lower && (!kcmil || listedKcmil))
+            return static_cast<int>(row - firstRow);
+    }
+    return makeProblem(Problem::Kind::UnknownSize, trimmed(text));
+}
+
+std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
+                                                 const ConditionTexts &defaults)
+{
+    // An empty text takes the caller's default, an empty default the start-up value.
+    const auto orDefault = [&](std::string_view ConditionTexts::*field) {
+        if (!trimmed(texts.*field).empty())
+            return texts.*field;
+        return trimmed(defaults.*field).empty() ? DefaultConditionTexts.*field : defaults.*field;
+    };
+    // Each reading in the order of the fields; the first problem is the answer.
+    std::optional<Problem> first;
+    const auto take = [&first](auto reading, auto &into) {
+        if (first)
+            return;
+        if (const auto *p = std::get_if<Problem>(&reading))
+            first = *p;
+        else
+            into = std::get<std::remove_reference_t<decltype(into)>>(reading);
+    };
+    Conditions c;
+    take(readMaterial(orDefault(&ConditionTexts::material)), c.materialCode);
+    take(readInstallation(orDefault(&ConditionTexts::installation)), c.installationCode);
+    c.cable = sameWord(orDefault(&ConditionTexts::installation), "cable");
+    take(readInsulation(orDefault(&ConditionTexts::insulation)), c.insulationCode);
+    if (!first)
+        take(readAmbient(orDefault(&ConditionTexts::ambient), c.insulationCode), c.ambientStep);
+    if (!first)
+        take(readConductors(orDefault(&ConditionTexts::conductors), c.installationCode),
+             c.countStep);
+    take(readTerminations(orDefault(&ConditionTexts::terminations)), c.terminations);
+    take(readBreaker(orDefault(&ConditionTexts::breaker)), c.breaker);
+    take(readLength(orDefault(&ConditionTexts::length), c.run), c.run);
+    const std::string_view voltage = orDefault(&ConditionTexts::voltage);
+    if (!trimmed(voltage).empty())
+        take(readVoltage(voltage), c.run.voltage);
+    take(readSystem(orDefault(&ConditionTexts::system)), c.run.system);
+    take(readPowerFactor(orDefault(&ConditionTexts::powerFactor)), c.run.powerFactor);
+    take(readMaxDrop(orDefault(&ConditionTexts::maxDrop)), c.run.maxDrop);
+    if (!first && c.run.length > 0 && c.run.voltage == 0)
+        first = makeProblem(Problem::Kind::LengthWithoutVoltage, orDefault(&ConditionTexts::length));
+    if (first)
+        return *first;
+    return c;
+}
+
+} // namespace ampacity::sizing

@@ -1,0 +1,107 @@
+#include "TextReading.h"
+
+namespace ampacity::sizing {
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+std::string lowered(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool sameWord(std::string_view text, std::string_view word)
+{
+    return lowered(trimmed(text)) == word;
+}
+
+std::optional<Decimal> readDecimal(std::string_view text)
+{
+    text = trimmed(text);
+    Decimal number;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        number.negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    const auto point = text.find('.');
+    number.whole = text.substr(0, point);
+    if (point != std::string_view::npos)
+        number.fraction = text.substr(point + 1);
+    if (number.whole.empty() && number.fraction.empty())
+        return std::nullopt;
+    for (std::string_view part : {number.whole, number.fraction})
+        for (char c : part)
+            if (!isDigit(c))
+                return std::nullopt;
+    return number;
+}
+
+bool isZero(std::string_view digits)
+{
+    return digits.find_first_not_of('0') == std::string_view::npos;
+}
+
+std::optional<std::int64_t> wholeValue(std::string_view digits)
+{
+    const auto significant = digits.find_first_not_of('0');
+    if (significant == std::string_view::npos)
+        return 0;
+    digits.remove_prefix(significant);
+    if (digits.size() > 12)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+std::optional<std::int64_t> scaledValue(const Decimal &number, int decimals, Rounding rounding)
+{
+    const auto whole = wholeValue(number.whole);
+    if (!whole || decimals < 0 || decimals > 6)
+        return std::nullopt;
+    std::int64_t value = *whole;
+    const auto kept = static_cast<std::size_t>(decimals);
+    for (std::size_t digit = 0; digit < kept; ++digit)
+        value = value * 10 + (digit < number.fraction.size() ? number.fraction[digit] - '0' : 0);
+    // Any digit past the kept ones makes the value a little more than the
+    // units before it.
+    if (rounding == Rounding::Up && number.fraction.size() > kept &&
+        !isZero(number.fraction.substr(kept)))
+        ++value;
+    return value;
+}
+
+std::string scaledText(std::int64_t value, int decimals, std::string_view decimalSeparator)
+{
+    const bool negative = value < 0;
+    std::string digits = std::to_string(negative ? -value : value);
+    const auto places = static_cast<std::size_t>(decimals);
+    if (digits.size() <= places)
+        digits.insert(0, places + 1 - digits.size(), '0');
+    std::string whole = digits.substr(0, digits.size() - places);
+    std::string fraction = digits.substr(digits.size() - places);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    std::string text = negative ? "-" + whole : whole;
+    if (!fraction.empty())
+        text += std::string(decimalSeparator) + fraction;
+    return text;
+}
+
+} // namespace ampacity::sizing

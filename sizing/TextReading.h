@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Reading what a user types: words without regard to case, and plain decimal
+// numbers, exactly, as whole numbers of a fixed fraction (hundredths,
+// ten-thousandths), never through binary floating point.
+namespace ampacity::sizing {
+
+// The text without blanks, tabs or line ends at either end.
+std::string_view trimmed(std::string_view text);
+
+// The text in lower case (ASCII letters only).
+std::string lowered(std::string_view text);
+
+bool isDigit(char c);
+
+// The trimmed text is the word, whatever the case of its ASCII letters; the
+// word is given in lower case.
+bool sameWord(std::string_view text, std::string_view word);
+
+// A plain decimal number: digits with at most one point, at least one digit,
+// an optional leading sign. No exponent, no grouping, no comma: "1,500" must
+// not quietly become one and a half amperes.
+struct Decimal
+{
+    bool negative = false;
+    std::string_view whole;    // digits before the point
+    std::string_view fraction; // digits after it
+};
+std::optional<Decimal> readDecimal(std::string_view text);
+
+// All the digits are zeros (or there are none).
+bool isZero(std::string_view digits);
+
+// The whole digits as a number, or nothing when there are more than fit the
+// tables many times over.
+std::optional<std::int64_t> wholeValue(std::string_view digits);
+
+// Which way a value with more decimals than kept goes: up where a larger
+// value is the safe side (a load, a length), down where a smaller one is (a
+// voltage, a limit).
+enum class Rounding
+{
+    Up,
+    Down
+};
+
+// The magnitude of a decimal in units of 10^-decimals (decimals 0 to 6),
+// digits past those rounded as asked; nothing when the whole part is
+// beyond a trillion.
+std::optional<std::int64_t> scaledValue(const Decimal &number, int decimals, Rounding rounding);
+
+// A whole number of 10^-decimals units as the shortest decimal text:
+// 2521500 at 4 decimals is "252.15", 1000000 is "100".
+std::string scaledText(std::int64_t value, int decimals, std::string_view decimalSeparator = ".");
+
+} // namespace ampacity::sizing
