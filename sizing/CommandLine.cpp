@@ -471,11 +471,12 @@ int CommandLine::drop()
     case Format::Text:
         if (withLength)
             out = toUtf8(
-                tr("%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7 A; %8 the %9 % allowed")
+                tr("%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7 A; %8")
                     .arg(sizeName(sizeText), number(drop->percent, 2), number(drop->volts, 2),
                          lengthText(c.run), number(c.run.voltage, 2), systemName(c.run.system),
-                         number(load, 4), within ? tr("within") : tr("above"),
-                         number(c.run.maxDrop, 2)));
+                         number(load, 4),
+                         (within ? tr("within the %1 % allowed") : tr("above the %1 % allowed"))
+                             .arg(number(c.run.maxDrop, 2))));
         else
             out = toUtf8(tr("%1: longest run %2 m (%3 ft) for a voltage drop of at most %4 % at "
                             "%5 V %6, %7 A")

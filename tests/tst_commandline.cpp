@@ -306,7 +306,7 @@ void TestCommandLine::frenchTextFollowsTheDesktop()
     const Result longest =
         runProgram({"drop", "250", "--current", "200", "--voltage", "600"}, {}, french);
     QCOMPARE(longest.out,
-             QStringLiteral("250 kcmil : longueur maximale de 105,2\u00A0m (345,1\u00A0pi) pour "
+             QStringLiteral("250 kcmil\u00A0: longueur maximale de 263,1\u00A0m (863,3\u00A0pi) pour "
                             "une chute de tension d'au plus 3\u00A0% à 600\u00A0V en monophasé, "
                             "200\u00A0A\n"));
     const Result tooFar = runProgram({"size", "100", "--length", "2000", "--voltage", "120"}, {},

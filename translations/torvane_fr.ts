@@ -274,10 +274,6 @@
         <translation>Matériau du conducteur&#xa0;: cu (cuivre) ou al (aluminium) (cu).</translation>
     </message>
     <message>
-        <source>raceway (in a raceway or cable, Tables 2 and 4) or free-air (Tables 1 and 3) (raceway).</source>
-        <translation>raceway (canalisation ou câble, tableaux 2 et 4) ou free-air (air libre, tableaux 1 et 3) (raceway).</translation>
-    </message>
-    <message>
         <source>Insulation temperature rating, °C: 60, 75 or 90 (60).</source>
         <translation>Température nominale de l&apos;isolant, en&#xa0;°C&#xa0;: 60, 75 ou 90 (60).</translation>
     </message>
@@ -288,10 +284,6 @@
     <message>
         <source>Current-carrying conductors run together (1): the groups of Table 5C in a raceway or cable, 1 to 4 of Table 5B in free air.</source>
         <translation>Conducteurs porteurs de courant regroupés (1)&#xa0;: les groupes du tableau 5C en canalisation ou câble, de 1 à 4 selon le tableau 5B à l&apos;air libre.</translation>
-    </message>
-    <message>
-        <source>Size every row of a cable schedule: a CSV file whose header names a load column, and optionally material, installation, insulation, ambient and conductors; - reads standard input.</source>
-        <translation>Choisit le conducteur de chaque ligne d&apos;un tableau de câblage&#xa0;: un fichier CSV dont l&apos;en-tête nomme une colonne load et, au besoin, material, installation, insulation, ambient et conductors&#xa0;; - lit l&apos;entrée standard.</translation>
     </message>
     <message>
         <source>Output: text (in your language), csv or json (decimal point, English names). Text for one load, csv for a schedule.</source>
@@ -354,42 +346,158 @@
         <translation>%1&#xa0;°C</translation>
     </message>
     <message>
+        <source>raceway (in a raceway, Tables 2 and 4), cable (as raceway; Table D3&apos;s cable column) or free-air (Tables 1 and 3) (raceway).</source>
+        <translation>raceway (canalisation, tableaux 2 et 4), cable (câble, comme raceway&#xa0;; colonne câble du tableau D3) ou free-air (air libre, tableaux 1 et 3) (raceway).</translation>
+    </message>
+    <message>
+        <source>Temperature rating of the terminations, Rule 4-006: auto (60 °C up to a 100 A breaker or, without one, up to No. 1 AWG; 75 °C above), 60, 75, 90 or none (the table alone) (auto).</source>
+        <translation>Température nominale des bornes, article 4-006&#xa0;: auto (60&#xa0;°C jusqu&apos;à un disjoncteur de 100&#xa0;A ou, sans disjoncteur, jusqu&apos;au calibre 1 AWG&#xa0;; 75&#xa0;°C au-delà), 60, 75, 90 ou none (le tableau seul) (auto).</translation>
+    </message>
+    <message>
+        <source>Rating of the overcurrent device, amperes; it decides auto terminations.</source>
+        <translation>Calibre du dispositif de protection contre les surintensités, en ampères&#xa0;; il détermine les bornes en mode auto.</translation>
+    </message>
+    <message>
+        <source>One-way length of the run, metres (or feet: 150ft), to check the voltage drop (Rule 8-102, Table D3).</source>
+        <translation>Longueur du parcours (aller seulement), en mètres (ou en pieds&#xa0;: 150ft), pour vérifier la chute de tension (article 8-102, tableau D3).</translation>
+    </message>
+    <message>
+        <source>Nominal voltage, line to line in three-phase; needed with --length.</source>
+        <translation>Tension nominale, entre phases en triphasé&#xa0;; requise avec --length.</translation>
+    </message>
+    <message>
+        <source>1ph, 3ph or dc (1ph).</source>
+        <translation>1ph (monophasé), 3ph (triphasé) ou dc (courant continu) (1ph).</translation>
+    </message>
+    <message>
+        <source>1, 0.9 or 0.8, the columns of Table D3 (1).</source>
+        <translation>1, 0.9 ou 0.8, les colonnes du tableau D3 (1).</translation>
+    </message>
+    <message>
+        <source>Voltage drop allowed, per cent (3; 5 from the supply to the point of use).</source>
+        <translation>Chute de tension permise, en pourcentage (3&#xa0;; 5 de l&apos;alimentation au point d&apos;utilisation).</translation>
+    </message>
+    <message>
+        <source>Size every row of a cable schedule: a CSV file whose header names a load column and, optionally, columns named like these options (power_factor, max_drop); - reads standard input.</source>
+        <translation>Choisit le conducteur de chaque ligne d&apos;un tableau de câblage&#xa0;: un fichier CSV dont l&apos;en-tête nomme une colonne load et, au besoin, des colonnes nommées comme ces options (power_factor, max_drop)&#xa0;; - lit l&apos;entrée standard.</translation>
+    </message>
+    <message>
+        <source>The current the drop command works the drop out for, amperes.</source>
+        <translation>Le courant pour lequel la commande drop calcule la chute, en ampères.</translation>
+    </message>
+    <message>
+        <source>--%1 is not an option of %2</source>
+        <translation>--%1 n&apos;est pas une option de %2</translation>
+    </message>
+    <message>
+        <source>three-phase</source>
+        <translation>triphasé</translation>
+    </message>
+    <message>
+        <source>dc</source>
+        <translation>courant continu</translation>
+    </message>
+    <message>
+        <source>single-phase</source>
+        <translation>monophasé</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1&#xa0;m</translation>
+    </message>
+    <message>
+        <source>%1 ft (%2)</source>
+        <translation>%1&#xa0;pi (%2)</translation>
+    </message>
+    <message>
+        <source>; limited to %1 A by %2 °C terminations</source>
+        <translation>&#xa0;; limité à %1 A par des bornes de %2&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>; voltage drop %1 % (%2 V) over %3 at %4 V %5</source>
+        <translation>&#xa0;; chute de tension de %1&#xa0;% (%2&#xa0;V) sur %3 à %4&#xa0;V en %5</translation>
+    </message>
+    <message>
+        <source>; governed by the terminations</source>
+        <translation>&#xa0;; déterminé par les bornes</translation>
+    </message>
+    <message>
+        <source>; governed by voltage drop (ampacity alone: %1)</source>
+        <translation>&#xa0;; déterminé par la chute de tension (le courant admissible seul donne %1)</translation>
+    </message>
+    <message>
+        <source>; governed by ampacity</source>
+        <translation>&#xa0;; déterminé par le courant admissible</translation>
+    </message>
+    <message>
+        <source>drop needs one conductor size, as in drop 3 or drop 250kcmil</source>
+        <translation>drop demande un calibre de conducteur, comme drop 3 ou drop 250kcmil</translation>
+    </message>
+    <message>
+        <source>drop needs --current and --voltage</source>
+        <translation>drop demande --current et --voltage</translation>
+    </message>
+    <message>
+        <source>%1: longest run %2 m (%3 ft) for a voltage drop of at most %4 % at %5 V %6, %7 A</source>
+        <translation>%1&#xa0;: longueur maximale de %2&#xa0;m (%3&#xa0;pi) pour une chute de tension d&apos;au plus %4&#xa0;% à %5&#xa0;V en %6, %7&#xa0;A</translation>
+    </message>
+    <message>
         <source>Allowable ampacity of insulated conductors from the Canadian Electrical Code.
 Without a command, opens the calculator&apos;s window.
 
 Commands:
-  size LOAD              the smallest conductor whose corrected ampacity, as the
-                         window shows it, is at least LOAD amperes
+  size LOAD              the smallest conductor whose allowable ampacity carries
+                         LOAD amperes, within its terminations&apos; rating and, with
+                         --length and --voltage, within the voltage drop allowed
   size --schedule FILE   the same for every row of a cable schedule
+  drop SIZE --current I --voltage V [--length L]
+                         the voltage drop of a conductor over a run, or without
+                         --length the longest run within --max-drop
   table N                Table N (1 to 4) with its 60, 75 and 90 °C columns
 
-Exit status: 0 answered; 1 a load no conductor carries, or schedule rows with
-a problem (the other rows are sized); 2 bad input.</source>
+Exit status: 0 answered; 1 a load no conductor carries, a drop above the limit,
+or schedule rows with a problem (the other rows are sized); 2 bad input.</source>
         <translation>Courant admissible des conducteurs isolés selon le Code canadien de l&apos;électricité.
 Sans commande, ouvre la fenêtre de la calculatrice.
 
 Commandes&#xa0;:
-  size CHARGE            le plus petit conducteur dont le courant admissible corrigé,
-                         tel que l&apos;affiche la fenêtre, atteint CHARGE ampères
+  size CHARGE            le plus petit conducteur dont le courant admissible porte
+                         CHARGE ampères, dans la limite de ses bornes et, avec
+                         --length et --voltage, de la chute de tension permise
   size --schedule FICHIER
                          la même chose pour chaque ligne d&apos;un tableau de câblage
+  drop CALIBRE --current I --voltage V [--length L]
+                         la chute de tension d&apos;un conducteur sur un parcours ou,
+                         sans --length, la longueur maximale sous --max-drop
   table N                le tableau N (1 à 4) avec ses colonnes de 60, 75 et 90&#xa0;°C
 
 Code de sortie&#xa0;: 0 réponse donnée&#xa0;; 1 une charge qu&apos;aucun conducteur ne porte,
-ou des lignes en défaut dans le tableau de câblage (les autres sont traitées)&#xa0;;
-2 entrée invalide.</translation>
+une chute au-delà de la limite, ou des lignes en défaut dans le tableau de
+câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     </message>
     <message>
-        <source>size or table</source>
-        <translation>size ou table</translation>
+        <source>size, drop or table</source>
+        <translation>size, drop ou table</translation>
     </message>
     <message>
-        <source>the load in amperes, or the table number</source>
-        <translation>la charge en ampères, ou le numéro du tableau</translation>
+        <source>the load in amperes, the conductor size, or the table number</source>
+        <translation>la charge en ampères, le calibre du conducteur, ou le numéro du tableau</translation>
     </message>
     <message>
-        <source>unknown command &quot;%1&quot;: try size, table or --help</source>
-        <translation>commande inconnue «&#xa0;%1&#xa0;»&#xa0;: essayez size, table ou --help</translation>
+        <source>unknown command &quot;%1&quot;: try size, drop, table or --help</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»&#xa0;: essayez size, drop, table ou --help</translation>
+    </message>
+    <message>
+        <source>%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7 A; %8</source>
+        <translation>%1&#xa0;: chute de tension de %2&#xa0;% (%3&#xa0;V) sur %4 à %5&#xa0;V en %6, %7&#xa0;A&#xa0;; %8</translation>
+    </message>
+    <message>
+        <source>within the %1 % allowed</source>
+        <translation>sous les %1&#xa0;% permis</translation>
+    </message>
+    <message>
+        <source>above the %1 % allowed</source>
+        <translation>au-dessus des %1&#xa0;% permis</translation>
     </message>
 </context>
 <context>
@@ -409,10 +517,6 @@ ou des lignes en défaut dans le tableau de câblage (les autres sont traitées)
     <message>
         <source>the material &quot;%1&quot; is not cu or al</source>
         <translation>le matériau «&#xa0;%1&#xa0;» n&apos;est ni cu ni al</translation>
-    </message>
-    <message>
-        <source>the installation &quot;%1&quot; is not raceway or free-air</source>
-        <translation>l&apos;installation «&#xa0;%1&#xa0;» n&apos;est ni raceway ni free-air</translation>
     </message>
     <message>
         <source>the insulation &quot;%1&quot; is not 60, 75 or 90 (°C)</source>
@@ -461,6 +565,62 @@ ou des lignes en défaut dans le tableau de câblage (les autres sont traitées)
     <message>
         <source>the header names the column %1 twice</source>
         <translation>l&apos;en-tête nomme deux fois la colonne %1</translation>
+    </message>
+    <message>
+        <source>the installation &quot;%1&quot; is not raceway, cable or free-air</source>
+        <translation>l&apos;installation «&#xa0;%1&#xa0;» n&apos;est ni raceway, ni cable, ni free-air</translation>
+    </message>
+    <message>
+        <source>the terminations &quot;%1&quot; are not auto, 60, 75, 90 or none (°C)</source>
+        <translation>les bornes «&#xa0;%1&#xa0;» ne sont ni auto, ni 60, 75 ou 90&#xa0;°C, ni none</translation>
+    </message>
+    <message>
+        <source>the breaker &quot;%1&quot; is not a positive number of amperes</source>
+        <translation>le disjoncteur «&#xa0;%1&#xa0;» n&apos;est pas un nombre positif d&apos;ampères</translation>
+    </message>
+    <message>
+        <source>the length &quot;%1&quot; is not a positive number of metres (or of feet, as in 150 ft)</source>
+        <translation>la longueur «&#xa0;%1&#xa0;» n&apos;est pas un nombre positif de mètres (ou de pieds, comme 150 ft)</translation>
+    </message>
+    <message>
+        <source>the voltage &quot;%1&quot; is not a positive number of volts</source>
+        <translation>la tension «&#xa0;%1&#xa0;» n&apos;est pas un nombre positif de volts</translation>
+    </message>
+    <message>
+        <source>the system &quot;%1&quot; is not 1ph, 3ph or dc</source>
+        <translation>le système «&#xa0;%1&#xa0;» n&apos;est ni 1ph, ni 3ph, ni dc</translation>
+    </message>
+    <message>
+        <source>the power factor &quot;%1&quot; is not 1, 0.9 or 0.8, the columns of Table D3</source>
+        <translation>le facteur de puissance «&#xa0;%1&#xa0;» n&apos;est pas 1, 0.9 ou 0.8, les colonnes du tableau D3</translation>
+    </message>
+    <message>
+        <source>the maximum drop &quot;%1&quot; is not a percentage above 0 and at most 100</source>
+        <translation>la chute maximale «&#xa0;%1&#xa0;» n&apos;est pas un pourcentage supérieur à 0 et d&apos;au plus 100</translation>
+    </message>
+    <message>
+        <source>the length &quot;%1&quot; needs a voltage to work out the voltage drop from</source>
+        <translation>la longueur «&#xa0;%1&#xa0;» demande une tension pour calculer la chute de tension</translation>
+    </message>
+    <message>
+        <source>the current &quot;%1&quot; is not a positive number of amperes</source>
+        <translation>le courant «&#xa0;%1&#xa0;» n&apos;est pas un nombre positif d&apos;ampères</translation>
+    </message>
+    <message>
+        <source>the size &quot;%1&quot; is not in the list of this material&apos;s conductors</source>
+        <translation>le calibre «&#xa0;%1&#xa0;» n&apos;est pas dans la liste des conducteurs de ce matériau</translation>
+    </message>
+    <message>
+        <source>Table D3 gives no K for %1: its voltage drop cannot be worked out</source>
+        <translation>le tableau D3 ne donne aucun K pour le %1&#xa0;: sa chute de tension ne peut pas être calculée</translation>
+    </message>
+    <message>
+        <source>no conductor of Table D3 keeps the voltage drop within %1 %: the least is %2 % with %3; consider conductors in parallel</source>
+        <translation>aucun conducteur du tableau D3 ne garde la chute de tension sous %1&#xa0;%&#xa0;: la plus faible est de %2&#xa0;% avec %3&#xa0;; envisagez des conducteurs en parallèle</translation>
+    </message>
+    <message>
+        <source>only conductors above 1000 kcmil carry &quot;%1&quot; A, and Table D3 gives no K for them: consider conductors in parallel</source>
+        <translation>seuls des conducteurs de plus de 1000 kcmil portent %1&#xa0;A, et le tableau D3 ne donne aucun K pour eux&#xa0;: envisagez des conducteurs en parallèle</translation>
     </message>
 </context>
 <context>
