@@ -99,19 +99,24 @@ rows.append(("peak memory (RSS)", "%.1f MB" % rss_ours, "%.1f MB" % rss_theirs,
              "<= baseline + 5 MB", rss_ours <= rss_theirs + 5))
 
 
-def schedule_seconds(circuits, runs):
+def schedule_seconds(circuits, runs, with_runs=False):
     """Times `torvane size --schedule` start to finish on a schedule of the
-    given number of circuits, varied over every condition."""
+    given number of circuits, varied over every condition; with runs, each
+    circuit has a length, a voltage and a system, so its drop is checked."""
     import random
     import tempfile
     rng = random.Random(7)
     with tempfile.NamedTemporaryFile("w", suffix=".csv", delete=False) as schedule:
-        schedule.write("circuit,load,material,installation,insulation,ambient,conductors,notes\n")
+        schedule.write("circuit,load,material,installation,insulation,ambient,conductors,"
+                       "length,voltage,system,notes\n")
         for i in range(circuits):
             insulation = rng.choice(["60", "75", "90"])
-            schedule.write('C-%d,%.2f,%s,%s,%s,%s,%d,"feeder, panel %d"\n' % (
+            run = ("%.1f,%s,%s" % (rng.uniform(5, 120), rng.choice(["120", "208", "347", "600"]),
+                                   rng.choice(["1ph", "3ph"]))) if with_runs else ",,"
+            schedule.write('C-%d,%.2f,%s,%s,%s,%s,%d,%s,"feeder, panel %d"\n' % (
                 i, rng.uniform(1, 450), rng.choice(["cu", "al"]), rng.choice(["raceway", "free-air"]),
-                insulation, rng.choice(["", "30", "35", "40", "45", "50"]), rng.randint(1, 4), i % 40))
+                insulation, rng.choice(["", "30", "35", "40", "45", "50"]), rng.randint(1, 4), run,
+                i % 40))
     try:
         times = []
         for _ in range(runs):
@@ -128,6 +133,9 @@ circuits = 100000
 seconds = schedule_seconds(circuits, 5)
 rows.append(("schedule of 100,000 circuits", "%.2f s (%.0f circuits/s)" % (seconds, circuits / seconds),
              "-", "< 1 s", seconds < 1.0))
+seconds = schedule_seconds(circuits, 5, with_runs=True)
+rows.append(("the same with lengths (voltage drop)",
+             "%.2f s (%.0f circuits/s)" % (seconds, circuits / seconds), "-", "< 1 s", seconds < 1.0))
 
 header = ("measure", "calculator", "baseline", "budget", "")
 widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(4)]

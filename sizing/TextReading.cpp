@@ -27,7 +27,15 @@ bool isDigit(char c)
 
 bool sameWord(std::string_view text, std::string_view word)
 {
-    return lowered(trimmed(text)) == word;
+    text = trimmed(text);
+    if (text.size() != word.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != word[i])
+            return false;
+    }
+    return true;
 }
 
 std::optional<Decimal> readDecimal(std::string_view text)

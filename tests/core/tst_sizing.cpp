@@ -47,7 +47,10 @@ std::string loadText(long tenThousandths)
     std::string fraction = std::to_string(10000 + tenThousandths % 10000).substr(1);
     while (!fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
-    return std::to_string(tenThousandths / 10000) + (fraction.empty() ? "" : "." + fraction);
+    std::string text = std::to_string(tenThousandths / 10000);
+    if (!fraction.empty())
+        text.append(1, '.').append(fraction);
+    return text;
 }
 
 // Conductor counts that fall in each group of Table 5C and 5B, first and last.
@@ -280,8 +283,8 @@ void badValuesAreNamed()
         // column is the line.
         std::string header = "load", row = csvField(c.load);
         for (const ConditionField &field : ConditionFields) {
-            header += "," + std::string(field.name);
-            row += "," + csvField(c.conditions.*field.text);
+            header.append(1, ',').append(field.name);
+            row.append(1, ',').append(csvField(c.conditions.*field.text));
         }
         const Schedule schedule = sizeSchedule(header + "\n" + row + "\n");
         if (!check::equal(schedule.rows.size(), 1u, "one row for " + c.load))
