@@ -1,29 +1,10 @@
 #include "QtBridge.h"
 
-#include <QCoreApplication>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace qtbridge {
-
-QString translatedCaption(std::string_view coreText)
-{
-    return QCoreApplication::translate("Captions", std::string(coreText).c_str());
-}
-
-QString translatedWireSize(std::string_view coreText)
-{
-    return QCoreApplication::translate("Wire sizes", std::string(coreText).c_str());
-}
-
-void chooseFontEngine()
-{
-#ifdef Q_OS_WIN
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
-#endif
-}
 
 Twips Twips::of(const QWidget *widget)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Colours.h"
+#include "QtText.h"
 
 #include <QColor>
 #include <QFont>
@@ -15,28 +16,10 @@
 
 class QWidget;
 
-// The bridge between the toolkit-free core and Qt, shared by both windows:
-// UTF-8 texts and QString, twips and pixels, colour values and QColor, and
-// the fonts of the layout.
+// The bridge between the toolkit-free core and Qt's widgets, shared by both
+// windows: twips and pixels, colour values and QColor, and the fonts of the
+// layout. The texts are QtText's.
 namespace qtbridge {
-
-inline QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-inline std::string toUtf8(const QString &text)
-{
-    return text.toUtf8().toStdString();
-}
-
-// A caption, title or frame caption of the core (marked TORVANE_TEXT with
-// the context "Captions") in the user's language.
-QString translatedCaption(std::string_view coreText);
-
-// A row of the wire-size list (marked TORVANE_TEXT with the context
-// "Wire sizes") in the user's language: "   250 kcmil" in French.
-QString translatedWireSize(std::string_view coreText);
 
 // Positions and sizes are laid out in twips, 1440 to the logical inch: 15 to
 // a pixel at 96 dots per inch, fewer where the desktop sets a larger font
@@ -95,18 +78,6 @@ QPalette onFixedBackground(QPalette desktop, const QColor &background);
 // popup, the text field) keep the desktop's colour where every one of the
 // texts reads on it, and turn light where one does not.
 QPalette withFixedText(QPalette desktop, std::initializer_list<QColor> texts);
-
-// Chooses how glyphs are drawn, before the application object exists. On
-// Windows the program draws its text with Qt's own FreeType, as on Linux:
-// the Windows font engines take a glyph's box from the system's metrics and
-// its pixels from the system's rasterizer, and where the two disagree a
-// letter is lost. Under Wine, Liberation Sans (Arial's stand-in) at 8.25 pt
-// is measured 2 pixels wide for a capital I whose stem is drawn outside
-// them, so every I vanished. FreeType gives box and pixels from one source,
-// and the same glyphs the layout was measured with on Linux. A platform the
-// user names (QT_QPA_PLATFORM, -platform) is left as it is. Nothing to do
-// elsewhere.
-void chooseFontEngine();
 
 // Arial, or its metric twin Liberation Sans where Arial is not installed;
 // on a desktop with neither, the desktop's sans serif.

@@ -2,6 +2,7 @@
 
 #include "ConditionCodes.h"
 #include "Rounding.h"
+#include "TextReading.h"
 #include "Texts.h"
 
 #include <charconv>
@@ -9,16 +10,6 @@
 
 namespace ampacity {
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // Rounds C to the shown precision: two decimals below 100 A, one from 100 A
 // on. The scaled value is stored in single precision before the whole-number

@@ -43,21 +43,22 @@ struct ShownResults
     std::array<float, CopperRowCount> corrected{};
 };
 
-constexpr int AmbientStepsAtMost = 11;
-constexpr int CountStepsAtMost = 5;
+constexpr std::size_t AmbientStepsAtMost = 11;
+constexpr std::size_t CountStepsAtMost = 5;
 
-const ShownResults &shownFor(const Conditions &c, const AmpacityColumn &column,
-                             float ambientFactor, float countFactor)
+const ShownResults &shownFor(const Conditions &c, const AmpacityColumn &column, float ambientFactor,
+                             float countFactor)
 {
     // 2 materials x 2 installations x 3 ratings x 11 ambient rows x 5 groups.
-    static std::vector<ShownResults> cache(2 * 2 * 3 * AmbientStepsAtMost * CountStepsAtMost);
+    constexpr std::size_t conditionCount = std::size_t{12} * AmbientStepsAtMost * CountStepsAtMost;
+    static std::vector<ShownResults> cache(conditionCount);
     const std::size_t index =
         ((((static_cast<std::size_t>(c.materialCode) * 2 + c.installationCode) * 3 +
            c.insulationCode) *
               AmbientStepsAtMost +
-          c.ambientStep) *
+          static_cast<std::size_t>(c.ambientStep)) *
          CountStepsAtMost) +
-        c.countStep;
+        static_cast<std::size_t>(c.countStep);
     ShownResults &results = cache[index];
     if (!results.computed) {
         for (std::size_t row = 0; row < column.texts.size(); ++row)
@@ -82,8 +83,9 @@ int ratingOf(std::int16_t insulationCode)
 
 std::int16_t insulationCodeFor(int rating)
 {
-    return rating == 75 ? insulation::Rated75C
-                        : rating == 90 ? insulation::Rated90C : insulation::Rated60C;
+    return rating == 75   ? insulation::Rated75C
+           : rating == 90 ? insulation::Rated90C
+                          : insulation::Rated60C;
 }
 
 // The largest size that Rule 4-006 puts on 60 °C terminations when nothing
@@ -177,8 +179,8 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         return result;
     };
     const auto dropOf = [&](std::size_t row) {
-        return voltageDrop(c.materialCode, c.installationCode, c.cable, static_cast<int>(row),
-                           load, c.run);
+        return voltageDrop(c.materialCode, c.installationCode, c.cable, static_cast<int>(row), load,
+                           c.run);
     };
 
     // Not a search for the first large enough: the list's order is the rule.

@@ -23,49 +23,49 @@ struct Problem
 {
     enum class Kind
     {
-        LoadNotPositive,     // not a positive number of amperes, or missing
-        UnknownMaterial,     // not cu or al
-        UnknownInstallation, // not raceway, cable or free-air
-        UnknownInsulation,   // not 60, 75 or 90
-        AmbientNotNumber,    // not a temperature in °C
-        AmbientAboveTable,   // above the last row of the rating's Table 5A column
-        ConductorsNotCount,  // not a whole number of conductors, 1 or more
-        FreeAirAboveFour,    // Table 5B stops at 4 conductors
-        UnknownTerminations, // not auto, 60, 75, 90 or none
-        BreakerNotPositive,  // not a positive number of amperes
-        LengthNotPositive,   // not a positive length in metres or feet
-        VoltageNotPositive,  // not a positive number of volts
-        UnknownSystem,       // not 1ph, 3ph or dc
-        UnknownPowerFactor,  // not 1, 0.9 or 0.8
-        MaxDropNotPercent,   // not a percentage above 0, at most 100
+        LoadNotPositive,      // not a positive number of amperes, or missing
+        UnknownMaterial,      // not cu or al
+        UnknownInstallation,  // not raceway, cable or free-air
+        UnknownInsulation,    // not 60, 75 or 90
+        AmbientNotNumber,     // not a temperature in °C
+        AmbientAboveTable,    // above the last row of the rating's Table 5A column
+        ConductorsNotCount,   // not a whole number of conductors, 1 or more
+        FreeAirAboveFour,     // Table 5B stops at 4 conductors
+        UnknownTerminations,  // not auto, 60, 75, 90 or none
+        BreakerNotPositive,   // not a positive number of amperes
+        LengthNotPositive,    // not a positive length in metres or feet
+        VoltageNotPositive,   // not a positive number of volts
+        UnknownSystem,        // not 1ph, 3ph or dc
+        UnknownPowerFactor,   // not 1, 0.9 or 0.8
+        MaxDropNotPercent,    // not a percentage above 0, at most 100
         LengthWithoutVoltage, // a length was given, but no voltage to take the drop from
-        CurrentNotPositive,  // the drop command's current
-        UnknownSize,         // not a size of the wire-size list
-        SizeNotInTableD3,    // a size Table D3 gives no K for
-        NoConductorCarries,  // even 2000 MCM under these conditions carries less
-        DropAboveLimit,      // every size of Table D3 that carries the load drops too much
-        DropNotListed,       // only sizes above 1000 kcmil carry the load: no K to check
-        UnclosedQuote,       // a CSV row: a quoted field never closed
-        TextAfterQuote,      // a CSV row: more text after a closing quote
-        CellCount,           // a CSV row with more or fewer cells than the header
-        EmptySchedule,       // a schedule without even a header row
-        NoLoadColumn,        // a header without a load column
-        DuplicateColumn,     // a header naming a column it reads twice
+        CurrentNotPositive,   // the drop command's current
+        UnknownSize,          // not a size of the wire-size list
+        SizeNotInTableD3,     // a size Table D3 gives no K for
+        NoConductorCarries,   // even 2000 MCM under these conditions carries less
+        DropAboveLimit,       // every size of Table D3 that carries the load drops too much
+        DropNotListed,        // only sizes above 1000 kcmil carry the load: no K to check
+        UnclosedQuote,        // a CSV row: a quoted field never closed
+        TextAfterQuote,       // a CSV row: more text after a closing quote
+        CellCount,            // a CSV row with more or fewer cells than the header
+        EmptySchedule,        // a schedule without even a header row
+        NoLoadColumn,         // a header without a load column
+        DuplicateColumn,      // a header naming a column it reads twice
     };
     Kind kind = Kind::LoadNotPositive;
-    std::string value; // the user's text as given (the load, the material...)
-    std::int64_t limit = 0; // AmbientAboveTable: the highest °C; FreeAirAboveFour: 4;
-                       // NoConductorCarries: what 2000 MCM carries, in ten-thousandths;
-                       // DropAboveLimit: the least drop, hundredths of a per cent;
-                       // UnclosedQuote: the line it opened on; CellCount: the row's cells
-    std::int64_t other = 0; // AmbientAboveTable: the rating, 60, 75 or 90; CellCount: the
-                       // header's; DropAboveLimit: the limit, hundredths of a per cent
+    std::string value;         // the user's text as given (the load, the material...)
+    std::int64_t limit = 0;    // AmbientAboveTable: the highest °C; FreeAirAboveFour: 4;
+                               // NoConductorCarries: what 2000 MCM carries, in ten-thousandths;
+                               // DropAboveLimit: the least drop, hundredths of a per cent;
+                               // UnclosedQuote: the line it opened on; CellCount: the row's cells
+    std::int64_t other = 0;    // AmbientAboveTable: the rating, 60, 75 or 90; CellCount: the
+                               // header's; DropAboveLimit: the limit, hundredths of a per cent
     std::string_view sizeText; // DropAboveLimit: the size with the least drop, the
                                // list's text; SizeNotInTableD3: the size
 };
 
-inline Problem makeProblem(Problem::Kind kind, std::string_view value = {},
-                          std::int64_t limit = 0, std::int64_t other = 0)
+inline Problem makeProblem(Problem::Kind kind, std::string_view value = {}, std::int64_t limit = 0,
+                           std::int64_t other = 0)
 {
     Problem problem;
     problem.kind = kind;
@@ -116,8 +116,8 @@ enum class TerminationRule
 // The kind of circuit, for the factor f of the voltage drop.
 enum class SupplySystem
 {
-    SinglePhase, // f = 2
-    ThreePhase,  // f = the square root of 3, line to line
+    SinglePhase,   // f = 2
+    ThreePhase,    // f = the square root of 3, line to line
     DirectCurrent, // f = 2
 };
 
@@ -132,7 +132,7 @@ enum class PowerFactor
 // Rule 8-102: what the voltage drop of a circuit is checked with.
 struct Run
 {
-    std::int64_t length = 0; // one way, ten-thousandths of a metre; 0: no check
+    std::int64_t length = 0;   // one way, ten-thousandths of a metre; 0: no check
     bool lengthInFeet = false; // given in feet (shown so)
     std::int64_t feet = 0;     // then as given, ten-thousandths of a foot
     std::int64_t voltage = 0;  // nominal, hundredths of a volt; line to line in three phase
@@ -148,20 +148,21 @@ struct Conditions
     std::int16_t materialCode = material::Copper;
     std::int16_t installationCode = installation::RacewayOrCable;
     std::int16_t insulationCode = insulation::Rated60C;
-    int ambientStep = 0;  // row of the rating's Table 5A column: 0 is 30 °C
-    int countStep = 0;    // group of Table 5C (raceway) or 5B (free air): 0 is the first
-    bool cable = false;   // a cable rather than a raceway: Table D3's cable columns
+    int ambientStep = 0; // row of the rating's Table 5A column: 0 is 30 °C
+    int countStep = 0;   // group of Table 5C (raceway) or 5B (free air): 0 is the first
+    bool cable = false;  // a cable rather than a raceway: Table D3's cable columns
     TerminationRule terminations = TerminationRule::Auto;
-    Amperes breaker = 0;  // the overcurrent device's rating; 0: not given
+    Amperes breaker = 0; // the overcurrent device's rating; 0: not given
     Run run;
 };
 
 // Each reader takes the user's text (case and surrounding blanks do not
 // matter) and gives the value or the problem.
 std::variant<Amperes, Problem> readLoad(std::string_view text);
-std::variant<std::int16_t, Problem> readMaterial(std::string_view text);     // cu, al
-std::variant<std::int16_t, Problem> readInstallation(std::string_view text); // raceway, cable, free-air
-std::variant<std::int16_t, Problem> readInsulation(std::string_view text);   // 60, 75, 90
+std::variant<std::int16_t, Problem> readMaterial(std::string_view text); // cu, al
+std::variant<std::int16_t, Problem>
+readInstallation(std::string_view text); // raceway, cable, free-air
+std::variant<std::int16_t, Problem> readInsulation(std::string_view text); // 60, 75, 90
 // Table 5A has rows every 5 °C from 30 °C: a temperature between two rows
 // takes the hotter one (the safe side), one at or below 30 °C the 30 °C row,
 // where the table ampacities hold as they are.
@@ -170,7 +171,8 @@ std::variant<int, Problem> readAmbient(std::string_view text, std::int16_t insul
 // raceway or cable (1-3, 4-6, 7-24, 25-42, 43 and over), 1 to 4 of Table 5B
 // in free air.
 std::variant<int, Problem> readConductors(std::string_view text, std::int16_t installationCode);
-std::variant<TerminationRule, Problem> readTerminations(std::string_view text); // auto, 60, 75, 90, none
+std::variant<TerminationRule, Problem>
+readTerminations(std::string_view text); // auto, 60, 75, 90, none
 // A breaker, a length, a voltage or a limit: empty gives 0, "not given".
 std::variant<Amperes, Problem> readBreaker(std::string_view text);
 // Metres, or feet with "ft" after the number ("150ft", "150 ft"); 1 ft is
@@ -203,8 +205,8 @@ struct ConditionTexts
 // The window's start-up values (copper, raceway or cable, 60 °C, 30 °C, 1-3),
 // the rule's default terminations, no breaker and no run; single phase,
 // power factor 1, 3 %.
-inline constexpr ConditionTexts DefaultConditionTexts{
-    "cu", "raceway", "60", "30", "1", "auto", "", "", "", "1ph", "1", "3"};
+inline constexpr ConditionTexts DefaultConditionTexts{"cu", "raceway", "60", "30",  "1", "auto",
+                                                      "",   "",        "",   "1ph", "1", "3"};
 
 // The fields of ConditionTexts in order, with the names of their options and
 // schedule columns.
@@ -214,18 +216,12 @@ struct ConditionField
     std::string_view name;
 };
 inline constexpr ConditionField ConditionFields[] = {
-    {&ConditionTexts::material, "material"},
-    {&ConditionTexts::installation, "installation"},
-    {&ConditionTexts::insulation, "insulation"},
-    {&ConditionTexts::ambient, "ambient"},
-    {&ConditionTexts::conductors, "conductors"},
-    {&ConditionTexts::terminations, "terminations"},
-    {&ConditionTexts::breaker, "breaker"},
-    {&ConditionTexts::length, "length"},
-    {&ConditionTexts::voltage, "voltage"},
-    {&ConditionTexts::system, "system"},
-    {&ConditionTexts::powerFactor, "power_factor"},
-    {&ConditionTexts::maxDrop, "max_drop"},
+    {&ConditionTexts::material, "material"},        {&ConditionTexts::installation, "installation"},
+    {&ConditionTexts::insulation, "insulation"},    {&ConditionTexts::ambient, "ambient"},
+    {&ConditionTexts::conductors, "conductors"},    {&ConditionTexts::terminations, "terminations"},
+    {&ConditionTexts::breaker, "breaker"},          {&ConditionTexts::length, "length"},
+    {&ConditionTexts::voltage, "voltage"},          {&ConditionTexts::system, "system"},
+    {&ConditionTexts::powerFactor, "power_factor"}, {&ConditionTexts::maxDrop, "max_drop"},
 };
 
 // Reads each text, taking the default's where the text is empty (and the
@@ -281,18 +277,18 @@ struct Sizing
     std::int16_t tableAmpacity = 0;
     float ambientFactor = 1.0f;
     float countFactor = 1.0f;
-    float correctedAmp = 0.0f;          // as the window rounds it
-    std::string_view correctionCaption; // the correction frame's, e.g. "Table 5A applied"
-    std::string_view correctionTables;  // the same in short: "", "5A", "5C", "5A+5C"...
-    Amperes corrected = 0;              // exact: the cell times the two factors
-    int terminationRating = 0;          // °C of the terminations; 0: none considered
+    float correctedAmp = 0.0f;            // as the window rounds it
+    std::string_view correctionCaption;   // the correction frame's, e.g. "Table 5A applied"
+    std::string_view correctionTables;    // the same in short: "", "5A", "5C", "5A+5C"...
+    Amperes corrected = 0;                // exact: the cell times the two factors
+    int terminationRating = 0;            // °C of the terminations; 0: none considered
     std::int16_t terminationAmpacity = 0; // the termination column's cell, where it caps
-    Amperes usable = 0;                 // the lesser of the corrected and the cap
+    Amperes usable = 0;                   // the lesser of the corrected and the cap
     Governing governedBy = Governing::Ampacity;
-    int ampacityRow = -1;               // voltage drop governs: what ampacity alone gives
-    std::string_view ampacitySizeText;  // ...and its list text
-    std::optional<Drop> drop;           // with a run
-    Run run;                            // the run it was worked out over
+    int ampacityRow = -1;              // voltage drop governs: what ampacity alone gives
+    std::string_view ampacitySizeText; // ...and its list text
+    std::optional<Drop> drop;          // with a run
+    Run run;                           // the run it was worked out over
 };
 
 // The first conductor of the conditions' list whose usable ampacity carries

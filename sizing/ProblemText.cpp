@@ -26,8 +26,7 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
     case Kind::UnknownMaterial:
         return {TORVANE_TEXT("Sizing", "the material \"%1\" is not cu or al"), {p.value}};
     case Kind::UnknownInstallation:
-        return {TORVANE_TEXT("Sizing",
-                             "the installation \"%1\" is not raceway, cable or free-air"),
+        return {TORVANE_TEXT("Sizing", "the installation \"%1\" is not raceway, cable or free-air"),
                 {p.value}};
     case Kind::UnknownInsulation:
         return {TORVANE_TEXT("Sizing", "the insulation \"%1\" is not 60, 75 or 90 (°C)"),
@@ -48,9 +47,9 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
                                        "Table 5B stops at %2"),
                 {p.value, std::to_string(p.limit)}};
     case Kind::UnknownTerminations:
-        return {TORVANE_TEXT("Sizing",
-                             "the terminations \"%1\" are not auto, 60, 75, 90 or none (°C)"),
-                {p.value}};
+        return {
+            TORVANE_TEXT("Sizing", "the terminations \"%1\" are not auto, 60, 75, 90 or none (°C)"),
+            {p.value}};
     case Kind::BreakerNotPositive:
         return {TORVANE_TEXT("Sizing", "the breaker \"%1\" is not a positive number of amperes"),
                 {p.value}};
@@ -95,8 +94,7 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
         return {TORVANE_TEXT("Sizing", "no conductor of Table D3 keeps the voltage drop within "
                                        "%1 %: the least is %2 % with %3; consider conductors "
                                        "in parallel"),
-                {number(p.other, 2), number(p.limit, 2),
-                 std::string(p.sizeText)},
+                {number(p.other, 2), number(p.limit, 2), std::string(p.sizeText)},
                 2};
     case Kind::DropNotListed:
         return {TORVANE_TEXT("Sizing", "only conductors above 1000 kcmil carry \"%1\" A, and "

@@ -112,7 +112,8 @@ std::variant<int, Problem> readAmbient(std::string_view text, std::int16_t insul
         return 0;
     const auto whole = wholeValue(number->whole);
     if (!whole || *whole > highest || (*whole == highest && !isZero(number->fraction)))
-        return makeProblem(Problem::Kind::AmbientAboveTable, word, highest, ratingOf(insulationCode));
+        return makeProblem(Problem::Kind::AmbientAboveTable, word, highest,
+                           ratingOf(insulationCode));
     if (*whole <= 30 && (*whole < 30 || isZero(number->fraction)))
         return 0;
     // The hotter row: 30.5 to 35 °C take the 35 °C row, and so on.
@@ -198,7 +199,7 @@ std::variant<std::int64_t, Problem> readVoltage(std::string_view text)
     std::string_view word = trimmed(text);
     if (word.size() > 1 && (word.back() == 'V' || word.back() == 'v'))
         word = trimmed(word.substr(0, word.size() - 1));
-    const auto value = readPositive(word, 2, Rounding::Down, Problem::Kind::VoltageNotPositive);
+    auto value = readPositive(word, 2, Rounding::Down, Problem::Kind::VoltageNotPositive);
     if (std::holds_alternative<Problem>(value))
         return makeProblem(Problem::Kind::VoltageNotPositive, trimmed(text));
     return value;
@@ -242,7 +243,8 @@ std::variant<std::int64_t, Problem> readMaxDrop(std::string_view text)
     if (word.size() > 1 && word.back() == '%')
         word = trimmed(word.substr(0, word.size() - 1));
     const auto value = readPositive(word, 2, Rounding::Down, Problem::Kind::MaxDropNotPercent);
-    if (const auto *hundredths = std::get_if<std::int64_t>(&value); hundredths && *hundredths <= 10000)
+    if (const auto *hundredths = std::get_if<std::int64_t>(&value);
+        hundredths && *hundredths <= 10000)
         return *hundredths;
     return makeProblem(Problem::Kind::MaxDropNotPercent, trimmed(text));
 }
@@ -311,7 +313,8 @@ std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
     take(readPowerFactor(orDefault(&ConditionTexts::powerFactor)), c.run.powerFactor);
     take(readMaxDrop(orDefault(&ConditionTexts::maxDrop)), c.run.maxDrop);
     if (!first && c.run.length > 0 && c.run.voltage == 0)
-        first = makeProblem(Problem::Kind::LengthWithoutVoltage, orDefault(&ConditionTexts::length));
+        first =
+            makeProblem(Problem::Kind::LengthWithoutVoltage, orDefault(&ConditionTexts::length));
     if (first)
         return *first;
     return c;

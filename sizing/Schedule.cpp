@@ -1,6 +1,8 @@
 #include "Schedule.h"
 
 #include "CorrectedAmpacity.h"
+#include "Csv.h"
+#include "Json.h"
 
 #include <algorithm>
 #include <array>
@@ -9,104 +11,6 @@ namespace ampacity::sizing {
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
-struct Record
-{
-    int line = 0;
-    std::vector<std::string> cells;
-    std::optional<Problem> malformed; // why the record could not be read, if it could not
-};
-
-// RFC 4180 records: fields separated by commas, quoted with double quotes
-// where they hold commas, quotes (doubled) or line breaks. A quote inside an
-// unquoted field (a note saying 3/4") is taken as it stands. Lines that
-// hold nothing at all are not records.
-class CsvReader
-{
-public:
-    explicit CsvReader(std::string_view text) : m_text(text) {}
-
-    bool atEnd() const { return m_pos >= m_text.size(); }
-
-    Record next()
-    {
-        Record record;
-        record.line = m_line;
-        std::string field;
-        bool fieldStarted = false;
-        while (m_pos < m_text.size()) {
-            const char c = m_text[m_pos];
-            if (c == '"' && !fieldStarted) {
-                ++m_pos;
-                const int openedOn = m_line;
-                if (!readQuoted(field)) {
-                    record.malformed = makeProblem(Problem::Kind::UnclosedQuote, {}, openedOn, 0);
-                    record.cells.push_back(std::move(field));
-                    return record;
-                }
-                fieldStarted = true;
-                // After the closing quote only a separator or the end of the row.
-                if (m_pos < m_text.size() && m_text[m_pos] != ',' && m_text[m_pos] != '\n' &&
-                    m_text[m_pos] != '\r' && !record.malformed)
-                    record.malformed = makeProblem(Problem::Kind::TextAfterQuote, {}, 0, 0);
-                continue;
-            }
-            if (c == ',') {
-                record.cells.push_back(std::move(field));
-                field.clear();
-                fieldStarted = false;
-                ++m_pos;
-                continue;
-            }
-            if (c == '\r' || c == '\n') {
-                skipLineEnd();
-                if (record.cells.empty() && field.empty() && !fieldStarted) {
-                    record.line = m_line; // an empty line: no record, go on
-                    continue;
-                }
-                break;
-            }
-            field.push_back(c);
-            fieldStarted = true;
-            ++m_pos;
-        }
-        record.cells.push_back(std::move(field));
-        return record;
-    }
-
-private:
-    // From after an opening quote to after its closing quote.
-    bool readQuoted(std::string &field)
-    {
-        while (m_pos < m_text.size()) {
-            const char c = m_text[m_pos++];
-            if (c == '"') {
-                if (m_pos < m_text.size() && m_text[m_pos] == '"') {
-                    field.push_back('"');
-                    ++m_pos;
-                    continue;
-                }
-                return true;
-            }
-            if (c == '\n')
-                ++m_line;
-            field.push_back(c);
-        }
-        return false;
-    }
-
-    void skipLineEnd()
-    {
-        if (m_text[m_pos] == '\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '\n')
-            ++m_pos;
-        ++m_pos;
-        ++m_line;
-    }
-
-    std::string_view m_text;
-    std::size_t m_pos = 0;
-    int m_line = 1;
-};
 
 std::string lowerStripped(std::string_view text)
 {
@@ -259,8 +163,9 @@ Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults)
         if (record.malformed) {
             row.problem = record.malformed;
         } else if (record.cells.size() != header.cells.size()) {
-            row.problem = makeProblem(Problem::Kind::CellCount, {}, static_cast<std::int64_t>(record.cells.size()),
-                                  static_cast<std::int64_t>(header.cells.size()));
+            row.problem = makeProblem(Problem::Kind::CellCount, {},
+                                      static_cast<std::int64_t>(record.cells.size()),
+                                      static_cast<std::int64_t>(header.cells.size()));
         } else {
             sizeRow(row, record.cells, inputs, defaults);
         }
@@ -310,8 +215,8 @@ std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
         cells[4] = numberText(sizing->ambientFactor);
         cells[5] = numberText(sizing->countFactor);
         cells[6] = sizing->correctionTables;
-        cells[7] = sizing->terminationRating > 0 ? std::to_string(sizing->terminationRating)
-                                                 : "none";
+        cells[7] =
+            sizing->terminationRating > 0 ? std::to_string(sizing->terminationRating) : "none";
         cells[8] = scaledText(sizing->usable, 4);
         if (sizing->drop) {
             cells[9] = scaledText(sizing->drop->volts, 2);
@@ -323,57 +228,6 @@ std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
     if (problem)
         cells[13] = describe(*problem);
     return cells;
-}
-
-std::string csvField(std::string_view text)
-{
-    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-    if (!quote)
-        return std::string(text);
-    std::string field = "\"";
-    for (char c : text) {
-        if (c == '"')
-            field += '"';
-        field += c;
-    }
-    field += '"';
-    return field;
-}
-
-std::string jsonString(std::string_view text)
-{
-    std::string json = "\"";
-    for (char c : text) {
-        switch (c) {
-        case '"':
-            json += "\\\"";
-            break;
-        case '\\':
-            json += "\\\\";
-            break;
-        case '\n':
-            json += "\\n";
-            break;
-        case '\r':
-            json += "\\r";
-            break;
-        case '\t':
-            json += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                constexpr char hex[] = "0123456789abcdef";
-                json += "\\u00";
-                json += hex[(c >> 4) & 0xF];
-                json += hex[c & 0xF];
-            } else {
-                json += c;
-            }
-        }
-    }
-    json += '"';
-    return json;
 }
 
 std::string scheduleCsv(const Schedule &schedule)

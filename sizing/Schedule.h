@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ConductorSizing.h"
+#include "Csv.h"
+#include "Json.h"
 
 #include <optional>
 #include <string>
@@ -17,11 +19,20 @@
 namespace ampacity::sizing {
 
 // The columns the answer adds, in this order.
-inline constexpr std::string_view AddedColumns[] = {
-    "size",           "table",        "table_ampacity", "corrected_ampacity",
-    "ambient_factor", "count_factor", "tables",         "terminations",
-    "usable_ampacity", "drop_volts",  "drop_percent",   "governed_by",
-    "size_for_ampacity", "problem"};
+inline constexpr std::string_view AddedColumns[] = {"size",
+                                                    "table",
+                                                    "table_ampacity",
+                                                    "corrected_ampacity",
+                                                    "ambient_factor",
+                                                    "count_factor",
+                                                    "tables",
+                                                    "terminations",
+                                                    "usable_ampacity",
+                                                    "drop_volts",
+                                                    "drop_percent",
+                                                    "governed_by",
+                                                    "size_for_ampacity",
+                                                    "problem"};
 
 // An answer column whose name a column of the user's already has is written
 // with this before its name, so that nothing of the user's is replaced.
@@ -37,7 +48,7 @@ struct ScheduleRow
 
 struct Schedule
 {
-    std::vector<std::string> columns; // carried through, in the input's order
+    std::vector<std::string> columns;       // carried through, in the input's order
     std::vector<std::string> answerColumns; // the names the answer is written under
     std::vector<ScheduleRow> rows;
     bool byteOrderMark = false;   // the input began with one (spreadsheets write it)
@@ -69,12 +80,5 @@ std::string scheduleRowJson(const Schedule &schedule, std::size_t row);
 // that has one.
 std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
                                      const std::optional<Problem> &problem);
-
-// One CSV field, quoted when it holds a comma, a quote, a line break or
-// blanks at either end.
-std::string csvField(std::string_view text);
-
-// One JSON string, quotes included.
-std::string jsonString(std::string_view text);
 
 } // namespace ampacity::sizing

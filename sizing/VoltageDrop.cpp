@@ -47,10 +47,9 @@ std::int64_t roundedRatio(Wide value, bool sqrt3, Wide divisor)
         const Wide quotient = (4 * value + divisor) / (2 * divisor);
         return quotient > most ? most : static_cast<std::int64_t>(quotient);
     }
-    const long double quotient =
-        std::floor(std::sqrt(3.0L) * static_cast<long double>(value) /
-                       static_cast<long double>(divisor) +
-                   0.5L);
+    const long double quotient = std::floor(std::sqrt(3.0L) * static_cast<long double>(value) /
+                                                static_cast<long double>(divisor) +
+                                            0.5L);
     return quotient > static_cast<long double>(most) ? most : static_cast<std::int64_t>(quotient);
 }
 

@@ -17,12 +17,12 @@ namespace ampacity {
 // The columns of Table D3.
 enum class DropColumn
 {
-    DirectCurrent,  // dc resistance
-    AcUnity,        // alternating current, power factor 1 (cable or raceway alike)
-    CableAt90,      // cable, power factor 0.9
-    CableAt80,      // cable, power factor 0.8
-    RacewayAt90,    // raceway, power factor 0.9
-    RacewayAt80,    // raceway, power factor 0.8
+    DirectCurrent, // dc resistance
+    AcUnity,       // alternating current, power factor 1 (cable or raceway alike)
+    CableAt90,     // cable, power factor 0.9
+    CableAt80,     // cable, power factor 0.8
+    RacewayAt90,   // raceway, power factor 0.9
+    RacewayAt80,   // raceway, power factor 0.8
 };
 
 // K in ten-thousandths of an ohm per kilometre (0.0417 ohm/km is 417), exact

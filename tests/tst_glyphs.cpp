@@ -1,4 +1,5 @@
 #include "AboutAmp.h"
+#include "Desktop.h"
 #include "WindowTestFixture.h"
 
 #include <QGroupBox>
@@ -20,7 +21,7 @@ class TestGlyphs : public QObject
 
 public:
     // As the program does, before the application object exists.
-    static void initMain() { qtbridge::chooseFontEngine(); }
+    static void initMain() { platform::chooseFontEngine(); }
 
 private slots:
     void everyCharacterLeavesInk();

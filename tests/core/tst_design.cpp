@@ -111,8 +111,8 @@ void publishedCasesComeOutExactly()
     // (181.818... rounded down), 596.5 ft.
     Run limit;
     limit.voltage = 480 * 100;
-    const auto longest =
-        longestRun(material::Copper, installation::RacewayOrCable, false, no3, 50 * OneAmpere, limit);
+    const auto longest = longestRun(material::Copper, installation::RacewayOrCable, false, no3,
+                                    50 * OneAmpere, limit);
     if (check::that(longest.has_value(), "the longest run of No. 3")) {
         check::equal(longest->metreTenths, 1818, "metres, tenths");
         check::equal(longest->footTenths, 5965, "feet, tenths");
@@ -179,7 +179,11 @@ void terminationsFollowTheRule()
     const Case cases[] = {
         // 95 A on 90 °C copper: No. 3 (115 A) is held to 85 A at 60 °C, 100 A at 75 °C.
         {"95", {"cu", "raceway", "90", "", "", "auto", "100"}, "2 AWG", 60, Governing::Termination},
-        {"95", {"cu", "raceway", "90", "", "", "auto", "100.01"}, "3 AWG", 75, Governing::Termination},
+        {"95",
+         {"cu", "raceway", "90", "", "", "auto", "100.01"},
+         "3 AWG",
+         75,
+         Governing::Termination},
         {"95", {"cu", "raceway", "90", "", "", "auto", "125"}, "3 AWG", 75, Governing::Termination},
         // No breaker: No. 1 AWG takes 60 °C (110 A), 1/0 AWG 75 °C (150 A).
         {"110", {"cu", "raceway", "90"}, "1 AWG", 60, Governing::Termination},
@@ -224,11 +228,13 @@ void voltageDropChoosesOnLongRuns()
                  "a hair above 3 % does not");
     check::equal(sizeOf(sized("30", {.length = "60", .voltage = "121.2", .maxDrop = "2.99"})),
                  "3 AWG", "nor under a lower limit");
-    // The same run in feet: 196.85 ft is 60.0000 m within a ten-thousandth (rounded up).
     const auto feet = readLength("150 ft", Run{});
     check::equal(std::get<Run>(feet).length, std::int64_t{457200}, "150 ft is 45.72 m");
     check::that(std::get<Run>(feet).lengthInFeet, "given in feet");
     check::equal(std::get<Run>(readLength("150ft", Run{})).length, std::int64_t{457200}, "150ft");
+    // 196.85 ft is 59.99988 m: a run is never taken shorter than it is.
+    check::equal(std::get<Run>(readLength("196.85 ft", Run{})).length, std::int64_t{599999},
+                 "196.85 ft rounded up");
     check::equal(std::get<Run>(readLength("120 m", Run{})).length, std::int64_t{1200000}, "120 m");
 
     // The longest run lands exactly on a tenth when the limit allows: 60.0 m.
@@ -249,9 +255,9 @@ void voltageDropChoosesOnLongRuns()
         std::int32_t k; // No. 2 copper
     };
     const Column columns[] = {
-        {"raceway", "dc", "0.8", 6260},  {"raceway", "1ph", "1", 6270},
-        {"cable", "3ph", "0.9", 6360},   {"raceway", "3ph", "0.9", 6390},
-        {"cable", "1ph", "0.8", 6290},   {"free-air", "1ph", "0.8", 6350},
+        {"raceway", "dc", "0.8", 6260}, {"raceway", "1ph", "1", 6270},
+        {"cable", "3ph", "0.9", 6360},  {"raceway", "3ph", "0.9", 6390},
+        {"cable", "1ph", "0.8", 6290},  {"free-air", "1ph", "0.8", 6350},
     };
     for (const Column &c : columns) {
         ConditionTexts texts{"cu", c.installation};
@@ -283,14 +289,15 @@ void designValuesAreRead()
     check::equal(std::get<int>(readAmbient("30.5", insulation::Rated90C)), 1,
                  "30.5 °C takes the 35 °C row");
     const std::pair<const char *, std::string> sizes[] = {
-        {"3", "3 AWG"},         {"#3", "3 AWG"},         {"3 AWG", "3 AWG"},
-        {"1/0", "1/0 AWG"},     {"250", "250 MCM"},      {"250 kcmil", "250 MCM"},
+        {"3", "3 AWG"},         {"#3", "3 AWG"},           {"3 AWG", "3 AWG"},
+        {"1/0", "1/0 AWG"},     {"250", "250 MCM"},        {"250 kcmil", "250 MCM"},
         {"250 MCM", "250 MCM"}, {"2000kcmil", "2000 MCM"},
     };
     for (const auto &[text, size] : sizes) {
         const auto row = readWireSize(text, material::Copper);
         check::that(std::holds_alternative<int>(row) &&
-                        trimmed(WireSizeTexts[static_cast<std::size_t>(std::get<int>(row))]) == size,
+                        trimmed(WireSizeTexts[static_cast<std::size_t>(std::get<int>(row))]) ==
+                            size,
                     std::string(text) + " is " + size);
     }
     for (const char *notInTheList : {"700", "700 kcmil", "5", "0", "3 kcmil", "", "abc"})

@@ -95,8 +95,8 @@ void agreesWithTheWindowEverywhere()
                             }
                             std::vector<long> loads;
                             for (std::size_t r = 0; r < exact.size(); ++r) {
-                                loads.insert(loads.end(),
-                                             {exact[r], exact[r] - 1, exact[r] + 1, exact[r] + 100});
+                                loads.insert(loads.end(), {exact[r], exact[r] - 1, exact[r] + 1,
+                                                           exact[r] + 100});
                                 if (r > 0)
                                     loads.push_back((exact[r - 1] + exact[r]) / 2);
                             }
@@ -116,10 +116,9 @@ void agreesWithTheWindowEverywhere()
                                         : sizing && sizing->wireSizeRow == int(stepped) &&
                                               sizing->usable == exact[stepped] &&
                                               sizing->governedBy == Governing::Ampacity &&
-                                              correctedAmpacityText(sizing->correctedAmp,
-                                                                    sizing->ambientFactor,
-                                                                    sizing->countFactor) ==
-                                                  boxes[stepped];
+                                              correctedAmpacityText(
+                                                  sizing->correctedAmp, sizing->ambientFactor,
+                                                  sizing->countFactor) == boxes[stepped];
                                 if (!agrees && ++disagreements <= 5)
                                     check::that(false, std::string(materialText) + " " +
                                                            installationText + " " + ratingText +
@@ -237,7 +236,9 @@ void badValuesAreNamed()
         {"700",
          {"cu", "raceway", "90"},
          "no conductor carries \"700\" A under these conditions: 2000 MCM carries 665 A"},
-        {"10", {.terminations = "80"}, "the terminations \"80\" are not auto, 60, 75, 90 or none (°C)"},
+        {"10",
+         {.terminations = "80"},
+         "the terminations \"80\" are not auto, 60, 75, 90 or none (°C)"},
         {"10", {.breaker = "0"}, "the breaker \"0\" is not a positive number of amperes"},
         {"10", {.breaker = "-15"}, "the breaker \"-15\" is not a positive number of amperes"},
         {"10",
@@ -320,16 +321,26 @@ void scheduleRoundTrips()
     // conductor's own 60 °C, so they do not limit it.
     const std::string expected =
         "\xEF\xBB\xBF"
-        "circuit,Load,ambient,notes,conductors," + answerHeader + "\r\n"
+        "circuit,Load,ambient,notes,conductors," +
+        answerHeader +
+        "\r\n"
         "P-1,150,40,\"feeds \"\"MCC-1\"\", east\",,4/0 AWG,2,195,159.9,0.82,1,5A,75,159.9,,,"
         "ampacity,,\r\n"
         "P-2,30,,,4,8 AWG,2,40,32,1,0.8,5C,60,32,,,ampacity,,\r\n"
-        "P-3,abc,30,\"two\r\nlines\",1" + noAnswer + "\"the load \"\"abc\"\" is not a positive "
+        "P-3,abc,30,\"two\r\nlines\",1" +
+        noAnswer +
+        "\"the load \"\"abc\"\" is not a positive "
         "number of amperes\"\r\n"
-        "P-4,20,60,\"3/4\"\" conduit\",1" + noAnswer + "\"the ambient \"\"60\"\" °C is above 55 "
+        "P-4,20,60,\"3/4\"\" conduit\",1" +
+        noAnswer +
+        "\"the ambient \"\"60\"\" °C is above 55 "
         "°C, the highest Table 5A allows for 60 °C insulation\"\r\n"
-        "P-5,20,,," + noAnswer + "the row has 2 cells and the header 5\r\n"
-        "P-6,5000,,," + noAnswer + "\"no conductor carries \"\"5000\"\" A under these "
+        "P-5,20,,," +
+        noAnswer +
+        "the row has 2 cells and the header 5\r\n"
+        "P-6,5000,,," +
+        noAnswer +
+        "\"no conductor carries \"\"5000\"\" A under these "
         "conditions: 2000 MCM carries 555 A\"\r\n";
     check::equal(scheduleCsv(schedule), expected, "the schedule with its answers");
     // Where each row starts in the file, for the messages.
@@ -341,7 +352,8 @@ void scheduleRoundTrips()
     // A schedule sized before is sized again, not given its columns twice;
     // the short row now has its cells.
     std::string again = expected;
-    const std::string shortRow = "P-5,20,,," + noAnswer + "the row has 2 cells and the header 5\r\n";
+    const std::string shortRow =
+        "P-5,20,,," + noAnswer + "the row has 2 cells and the header 5\r\n";
     again.replace(again.find(shortRow), shortRow.size(),
                   "P-5,20,,,,12 AWG,2,20,20,1,1,,60,20,,,ampacity,,\r\n");
     check::equal(scheduleCsv(sizeSchedule(expected)), again, "sizing the answer again");
@@ -379,11 +391,10 @@ void scheduleRoundTrips()
 // user's input, kept as written.
 void usersColumnsAreNeverReplaced()
 {
-    const Schedule schedule =
-        sizeSchedule("Size,load,terminations,note\n"
-                     "big,25,75,\n"
-                     "small,25,,\n",
-                     {"cu", "raceway", "90"});
+    const Schedule schedule = sizeSchedule("Size,load,terminations,note\n"
+                                           "big,25,75,\n"
+                                           "small,25,,\n",
+                                           {"cu", "raceway", "90"});
     // 25 A on 90 °C insulation: 14 AWG carries 25 A, but 75 °C terminations
     // hold it to 20 A (Rule 4-006), so 12 AWG; auto gives 60 °C, where 12 AWG
     // is held to 20 A too, so 10 AWG.

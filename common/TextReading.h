@@ -8,7 +8,7 @@
 // Reading what a user types: words without regard to case, and plain decimal
 // numbers, exactly, as whole numbers of a fixed fraction (hundredths,
 // ten-thousandths), never through binary floating point.
-namespace ampacity::sizing {
+namespace ampacity {
 
 // The text without blanks, tabs or line ends at either end.
 std::string_view trimmed(std::string_view text);
@@ -17,6 +17,7 @@ std::string_view trimmed(std::string_view text);
 std::string lowered(std::string_view text);
 
 bool isDigit(char c);
+bool isBlank(char c); // a blank, a tab or a line end
 
 // The trimmed text is the word, whatever the case of its ASCII letters; the
 // word is given in lower case.
@@ -58,4 +59,4 @@ std::optional<std::int64_t> scaledValue(const Decimal &number, int decimals, Rou
 // 2521500 at 4 decimals is "252.15", 1000000 is "100".
 std::string scaledText(std::int64_t value, int decimals, std::string_view decimalSeparator = ".");
 
-} // namespace ampacity::sizing
+} // namespace ampacity

@@ -1,14 +1,14 @@
 #include "TextReading.h"
 
-namespace ampacity::sizing {
+namespace ampacity {
 
 std::string_view trimmed(std::string_view text)
 {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 std::string lowered(std::string_view text)
@@ -23,6 +23,11 @@ std::string lowered(std::string_view text)
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
 bool sameWord(std::string_view text, std::string_view word)
@@ -112,4 +117,4 @@ std::string scaledText(std::int64_t value, int decimals, std::string_view decima
     return text;
 }
 
-} // namespace ampacity::sizing
+} // namespace ampacity

@@ -3,8 +3,10 @@
 #include "AmpacityTables.h"
 #include "ConsoleStreams.h"
 #include "CorrectedAmpacity.h"
-#include "QtBridge.h"
+#include "ProgramIdentity.h"
+#include "QtText.h"
 #include "Schedule.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -100,8 +102,8 @@ private:
          tr("Nominal voltage, line to line in three-phase; needed with --length."),
          QStringLiteral("V")},
         {QStringLiteral("system"), tr("1ph, 3ph or dc (1ph)."), QStringLiteral("1ph|3ph|dc")},
-        {QStringLiteral("power-factor"),
-         tr("1, 0.9 or 0.8, the columns of Table D3 (1)."), QStringLiteral("1|0.9|0.8")},
+        {QStringLiteral("power-factor"), tr("1, 0.9 or 0.8, the columns of Table D3 (1)."),
+         QStringLiteral("1|0.9|0.8")},
         {QStringLiteral("max-drop"),
          tr("Voltage drop allowed, per cent (3; 5 from the supply to the point of use)."),
          QStringLiteral("PCT")},
@@ -181,8 +183,8 @@ private:
         if (!run.lengthInFeet)
             return tr("%1 m").arg(number(run.length, 4));
         // Feet as given, and the metres they make to the centimetre.
-        return tr("%1 ft (%2)").arg(number(run.feet, 4),
-                                    tr("%1 m").arg(number((run.length + 50) / 100, 2)));
+        return tr("%1 ft (%2)")
+            .arg(number(run.feet, 4), tr("%1 m").arg(number((run.length + 50) / 100, 2)));
     }
 
     QString sizeName(std::string_view listText) const
@@ -197,13 +199,13 @@ private:
         const QString tables = sizing.correctionTables.empty()
                                    ? tr("no correction applied")
                                    : qtbridge::translatedCaption(sizing.correctionCaption);
-        QString line = tr("%1, %2 A from Table %3, %4, %5")
-                           .arg(sizeName(sizing.sizeText), QString::number(sizing.tableAmpacity),
-                                QString::number(sizing.tableNumber),
-                                toQString(correctedAmpacityText(
-                                    sizing.correctedAmp, sizing.ambientFactor, sizing.countFactor,
-                                    decimalSeparator)),
-                                tables);
+        QString line =
+            tr("%1, %2 A from Table %3, %4, %5")
+                .arg(sizeName(sizing.sizeText), QString::number(sizing.tableAmpacity),
+                     QString::number(sizing.tableNumber),
+                     toQString(correctedAmpacityText(sizing.correctedAmp, sizing.ambientFactor,
+                                                     sizing.countFactor, decimalSeparator)),
+                     tables);
         if (sizing.usable < sizing.corrected)
             line += tr("; limited to %1 A by %2 °C terminations")
                         .arg(number(sizing.usable, 4), QString::number(sizing.terminationRating));
@@ -383,11 +385,10 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
 int CommandLine::drop()
 {
     const QString command = QStringLiteral("drop");
-    if (!onlyOptionsOf(command,
-                       {&option(&ConditionTexts::insulation), &option(&ConditionTexts::ambient),
-                        &option(&ConditionTexts::conductors),
-                        &option(&ConditionTexts::terminations), &option(&ConditionTexts::breaker),
-                        &schedule}))
+    if (!onlyOptionsOf(
+            command, {&option(&ConditionTexts::insulation), &option(&ConditionTexts::ambient),
+                      &option(&ConditionTexts::conductors), &option(&ConditionTexts::terminations),
+                      &option(&ConditionTexts::breaker), &schedule}))
         return BadInput;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2) {
@@ -407,7 +408,7 @@ int CommandLine::drop()
         complain(problemLine(*problem, decimalSeparator));
         return BadInput;
     }
-    const Conditions &c = std::get<Conditions>(read);
+    const auto &c = std::get<Conditions>(read);
     const std::string currentText = toUtf8(value(current));
     const auto amperes = readLoad(currentText);
     if (std::holds_alternative<Problem>(amperes)) {
@@ -424,7 +425,8 @@ int CommandLine::drop()
     }
     const int wireSizeRow = std::get<int>(row);
     const std::size_t firstRow = c.materialCode == material::Copper ? 0 : 1;
-    const std::string_view sizeText = WireSizeTexts[static_cast<std::size_t>(wireSizeRow) + firstRow];
+    const std::string_view sizeText =
+        WireSizeTexts[static_cast<std::size_t>(wireSizeRow) + firstRow];
     const Amperes load = std::get<Amperes>(amperes);
     const bool withLength = c.run.length > 0;
     const auto drop =
@@ -444,7 +446,12 @@ int CommandLine::drop()
     if (!chosen)
         return BadInput;
     // The answer's columns, and how JSON writes each.
-    enum Kind { Text, Number, Boolean };
+    enum Kind
+    {
+        Text,
+        Number,
+        Boolean
+    };
     const char *systems[] = {"1ph", "3ph", "dc"};
     const char *powerFactors[] = {"1", "0.9", "0.8"};
     const std::tuple<const char *, std::string, Kind> answer[] = {
@@ -550,10 +557,10 @@ int CommandLine::table()
     switch (*chosen) {
     case Format::Text: {
         QStringList sizes;
-        int sizeWidth = tr("Wire size").size();
+        auto sizeWidth = tr("Wire size").size();
         for (std::size_t row = 0; row < rows; ++row) {
             sizes << qtbridge::translatedWireSize(WireSizeTexts[row + firstRow]).trimmed();
-            sizeWidth = std::max(sizeWidth, int(sizes.last().size()));
+            sizeWidth = std::max(sizeWidth, sizes.last().size());
         }
         constexpr int ampacityWidth = 9;
         QString text = qtbridge::translatedCaption(columns[0]->title) + QLatin1Char('\n');
@@ -670,6 +677,15 @@ bool asksForCommandLine(int argc, char **argv)
 int run(const QStringList &arguments)
 {
     return CommandLine().run(arguments);
+}
+
+int runProgram(int argc, char *argv[])
+{
+    console::attachToParentConsole();
+    QCoreApplication app(argc, argv);
+    about::nameTheProgram();
+    installTranslations(app);
+    return run(QCoreApplication::arguments());
 }
 
 } // namespace commandline

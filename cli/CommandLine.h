@@ -3,7 +3,8 @@
 #include <QStringList>
 
 // The command line of the same program: `torvane size LOAD`, `torvane size
-// --schedule FILE`, `torvane table N`, `--help`, `--version`. It prints and
+// --schedule FILE`, `torvane drop SIZE`, `torvane table N`, `--help`,
+// `--version`. It prints and
 // exits; it never opens a window and never needs a display. The numbers all
 // come from the core, worked out as the window works them out.
 namespace commandline {
@@ -23,5 +24,9 @@ bool asksForCommandLine(int argc, char **argv);
 // Runs the command; the arguments are the program's, its name first.
 // Writes to standard output and standard error; returns the exit status.
 int run(const QStringList &arguments);
+
+// The program as a command line: connects the console, makes the application
+// object, installs the user's language and runs the command.
+int runProgram(int argc, char *argv[]);
 
 } // namespace commandline
