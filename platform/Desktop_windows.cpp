@@ -1,5 +1,6 @@
 #include "Desktop.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 // Windows: the desktop is always there; the text is drawn with FreeType.
@@ -13,7 +14,7 @@ std::string missingDisplay()
 void chooseFontEngine()
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("windows:fontengine=freetype"));
 }
 
 } // namespace platform
