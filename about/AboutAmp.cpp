@@ -2,6 +2,7 @@
 
 #include "AboutTexts.h"
 #include "QtBridge.h"
+#include "WindowFrame.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -105,6 +106,7 @@ AboutAmp::AboutAmp(QWidget *mainWindow)
     setModal(false);
     setWindowTitle(tr("About Torvane"));
     setFixedSize(qtbridge::Twips::of(this).size(5655, 4755));
+    platform::makeFrameFixed(*this);
     if (mainWindow)
         setWindowIcon(mainWindow->windowIcon());
 

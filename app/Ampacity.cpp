@@ -9,6 +9,7 @@
 #include "ListBox.h"
 #include "ResultBox.h"
 #include "StartUpPlacer.h"
+#include "WindowFrame.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -62,6 +63,7 @@ Ampacity::Ampacity(QWidget *parent)
     // Client area 5655 x 1455 twips; the user can neither resize nor maximize it.
     setFixedSize(m_twips.size(5655, 1455));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    platform::makeFrameFixed(*this);
 
     setPalette(qtbridge::onFixedBackground(palette(), colourOf(colours::LightGreyBackground)));
     setAutoFillBackground(true);

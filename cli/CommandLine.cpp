@@ -24,9 +24,19 @@ using qtbridge::toUtf8;
 namespace commandline {
 namespace {
 
+// Set when a write to standard output fails: the run then ends with status
+// 2 and a line that says so, whatever it had answered.
+bool outputFailed = false;
+
+void output(std::string_view utf8)
+{
+    if (!console::write(console::Stream::Output, utf8))
+        outputFailed = true;
+}
+
 void print(const QString &text)
 {
-    console::write(console::Stream::Output, toUtf8(text));
+    output(toUtf8(text));
 }
 
 // One line on standard error, after the program's name.
@@ -318,10 +328,10 @@ int CommandLine::sizeOneLoad(const std::string &load, const ConditionTexts &give
             print(sizingLine(*row.sizing) + QLatin1Char('\n'));
         break;
     case Format::Csv:
-        console::write(console::Stream::Output, scheduleCsv(schedule));
+        output(scheduleCsv(schedule));
         break;
     case Format::Json:
-        console::write(console::Stream::Output, scheduleRowJson(schedule, 0) + "\n");
+        output(scheduleRowJson(schedule, 0) + "\n");
         break;
     }
     return row.problem ? Unanswered : Answered;
@@ -343,6 +353,10 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
             return BadInput;
         }
         csv = file.readAll().toStdString();
+        if (file.error() != QFileDevice::NoError) {
+            complain(tr("%1: %2").arg(path, file.errorString()));
+            return BadInput;
+        }
     }
 
     const Schedule schedule = sizing::sizeSchedule(csv, given);
@@ -351,22 +365,26 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
         return BadInput;
     }
 
-    std::string problems;
-    for (const ScheduleRow &row : schedule.rows)
-        if (row.problem)
-            problems += "torvane: " +
-                        toUtf8(tr("line %1: %2")
-                                   .arg(QString::number(row.line),
-                                        problemLine(*row.problem, decimalSeparator))) +
-                        "\n";
-    console::write(console::Stream::Error, problems);
+    // The first problem rows on standard error, then how many more: the
+    // problem column has them all.
+    constexpr int problemsNamed = 20;
+    int problemRows = 0;
+    for (const ScheduleRow &row : schedule.rows) {
+        if (!row.problem || ++problemRows > problemsNamed)
+            continue;
+        complain(tr("line %1: %2")
+                     .arg(QString::number(row.line), problemLine(*row.problem, decimalSeparator)));
+    }
+    if (problemRows > problemsNamed)
+        complain(tr("rows with a problem: %1 more, each named in the problem column")
+                     .arg(problemRows - problemsNamed));
 
     switch (chosen) {
     case Format::Csv:
-        console::write(console::Stream::Output, scheduleCsv(schedule));
+        output(scheduleCsv(schedule));
         break;
     case Format::Json:
-        console::write(console::Stream::Output, scheduleJson(schedule));
+        output(scheduleJson(schedule));
         break;
     case Format::Text: {
         QString text;
@@ -379,7 +397,7 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
         break;
     }
     }
-    return problems.empty() ? Answered : Unanswered;
+    return problemRows == 0 ? Answered : Unanswered;
 }
 
 int CommandLine::drop()
@@ -512,7 +530,7 @@ int CommandLine::drop()
         out += "}\n";
         break;
     }
-    console::write(console::Stream::Output, out);
+    output(out);
     return within ? Answered : Unanswered;
 }
 
@@ -602,7 +620,7 @@ int CommandLine::table()
         break;
     }
     }
-    console::write(console::Stream::Output, out);
+    output(out);
     return Answered;
 }
 
@@ -676,7 +694,14 @@ bool asksForCommandLine(int argc, char **argv)
 
 int run(const QStringList &arguments)
 {
-    return CommandLine().run(arguments);
+    outputFailed = false;
+    const int status = CommandLine().run(arguments);
+    if (outputFailed) {
+        complain(QCoreApplication::translate("CommandLine",
+                                             "the answer could not be written to standard output"));
+        return BadInput;
+    }
+    return status;
 }
 
 int runProgram(int argc, char *argv[])

@@ -18,11 +18,15 @@ enum class Stream
     Error
 };
 
-// Connects the standard streams to the console of the process that started
-// this one, where they are not already connected (Windows); nothing elsewhere.
+// Readies the standard streams for the command line. On Windows it connects
+// them to the console of the process that started this one, where they are
+// not already connected; elsewhere a closed pipe becomes a failed write the
+// program reports, rather than a signal that ends it without a word.
 void attachToParentConsole();
 
-void write(Stream stream, std::string_view utf8);
+// Writes the text; false when it could not be written whole (a full disk, a
+// closed pipe).
+bool write(Stream stream, std::string_view utf8);
 
 // Everything on standard input, as bytes; false when it cannot be read.
 bool readStandardInput(std::string &bytes);

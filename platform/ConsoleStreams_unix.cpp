@@ -1,11 +1,15 @@
 #include "ConsoleStreams.h"
 
+#include <csignal>
 #include <cstdio>
 
 // Linux and other Unix desktops: the ordinary standard streams.
 namespace console {
 
-void attachToParentConsole() {}
+void attachToParentConsole()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+}
 
 bool readStandardInput(std::string &bytes)
 {
@@ -16,11 +20,11 @@ bool readStandardInput(std::string &bytes)
     return std::ferror(stdin) == 0;
 }
 
-void write(Stream stream, std::string_view utf8)
+bool write(Stream stream, std::string_view utf8)
 {
     std::FILE *file = stream == Stream::Output ? stdout : stderr;
-    std::fwrite(utf8.data(), 1, utf8.size(), file);
-    std::fflush(file);
+    const bool whole = std::fwrite(utf8.data(), 1, utf8.size(), file) == utf8.size();
+    return std::fflush(file) == 0 && whole;
 }
 
 } // namespace console

@@ -42,26 +42,27 @@ void attachToParentConsole()
         SetStdHandle(STD_ERROR_HANDLE, consoleOutput);
 }
 
-void write(Stream stream, std::string_view utf8)
+bool write(Stream stream, std::string_view utf8)
 {
     const HANDLE handle = handleOf(stream);
     if (!isUsable(handle))
-        return;
+        return utf8.empty();
     DWORD mode = 0;
     if (GetConsoleMode(handle, &mode)) {
         const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
         DWORD written = 0;
-        WriteConsoleW(handle, text.utf16(), static_cast<DWORD>(text.size()), &written, nullptr);
-        return;
+        return WriteConsoleW(handle, text.utf16(), static_cast<DWORD>(text.size()), &written,
+                             nullptr) != 0;
     }
     // A file or a pipe: the bytes as they are, in pieces WriteFile takes.
     while (!utf8.empty()) {
         const auto piece = static_cast<DWORD>(std::min<std::size_t>(utf8.size(), 1u << 20));
         DWORD written = 0;
         if (!WriteFile(handle, utf8.data(), piece, &written, nullptr) || written == 0)
-            return;
+            return false;
         utf8.remove_prefix(written);
     }
+    return true;
 }
 
 bool readStandardInput(std::string &bytes)
