@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # The installer as a user meets it, under Wine on an X server: installed
-# silently for the current user, the installed program started, its window
-# found by its title, About opened and closed, one click on the ambient
+# silently for the current user and put on the user's PATH; the console twin
+# answering in cmd before the prompt with the program's status; the installed
+# program started, its window found by its title, fixed frames that neither
+# resize nor maximize, About opened and closed, one click on the ambient
 # button that changes the result, Exit with status 0; then the uninstaller,
-# which must leave nothing behind. Positions are the layout's, at 96 dpi.
+# which must leave nothing behind and the rest of PATH as it was. Positions
+# are the layout's, at 96 dpi.
 # Usage: smoke-installed.sh <installer>   (WINEPREFIX and DISPLAY set)
 set -uo pipefail
 installer=$1
@@ -23,6 +26,12 @@ click_at() { # window, x, y
     sleep 0.5
 }
 
+# A PATH of the user's own, which the uninstaller must give back as it was.
+user_path='C:\tools;C:\more tools'
+wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d "$user_path" /f > /dev/null 2>&1
+path_now() { wine reg query 'HKCU\Environment' /v Path 2> /dev/null | tr -d '\r' |
+    sed -n 's/^ *Path *REG_[A-Z_]* *//p'; }
+
 wine "$installer" /S
 users="$WINEPREFIX/drive_c/users"
 folder=$(find "$users" -maxdepth 5 -ipath '*/AppData/Local/Programs/Torvane' -type d | head -n 1)
@@ -36,6 +45,68 @@ fi
 [ -n "$shortcut" ] && pass "Start-menu shortcut" || fail "Start-menu shortcut"
 wine reg query "$key" /v UninstallString > /dev/null 2>&1 && pass "listed among the installed apps" ||
     fail "listed among the installed apps"
+windows_folder=$(winepath -w "$folder" 2> /dev/null | tr -d '\r')
+[ "$(path_now)" = "$user_path;$windows_folder" ] && pass "the folder added to the user's PATH" ||
+    fail "PATH after installing: $(path_now)"
+
+# The console twin: a console program beside the windowed one. cmd waits for
+# a windowed program inside a batch file, so the batch alone cannot tell the
+# two apart: the headers do.
+subsystem() { x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^Subsystem.*(\(.*\))/\1/p'; }
+[ "$(subsystem "$folder/torvane.com")" = "Windows CUI" ] && pass "torvane.com is a console program" ||
+    fail "torvane.com: $(subsystem "$folder/torvane.com")"
+[ "$(subsystem "$folder/torvane.exe")" = "Windows GUI" ] && pass "torvane.exe is a windowed program" ||
+    fail "torvane.exe: $(subsystem "$folder/torvane.exe")"
+
+# Typed in cmd, from a folder of the user's, found on PATH: the answer comes
+# before the next line runs, and %ERRORLEVEL% is the program's status (cmd
+# expands it when it reads the line, so each echo has its own line).
+work=$(mktemp -d)
+printf 'load,circuit\r\n150,A\r\n5000,B\r\n' > "$work/schedule.csv"
+printf '%s\r\n' '@echo off' 'torvane size 150 --ambient 40' 'echo status=%ERRORLEVEL%' \
+    'torvane size abc' 'echo status=%ERRORLEVEL%' \
+    'type schedule.csv | torvane size --schedule -' 'echo status=%ERRORLEVEL%' > "$work/typed.bat"
+(cd "$work" && LANGUAGE=en LC_ALL=C.UTF-8 wine cmd /c typed.bat > typed.out 2>&1)
+tr -d '\r' < "$work/typed.out" > "$work/typed.txt"
+expected="4/0 AWG, 195 A from Table 2, =159.9 A  (I × 0.82 × 1), Table 5A applied
+status=0"
+[ "$(head -n 2 "$work/typed.txt")" = "$expected" ] && pass "torvane size 150 --ambient 40 in cmd, then status=0" ||
+    fail "in cmd: $(head -n 2 "$work/typed.txt" | tr '\n' '|')"
+sed -n 3,4p "$work/typed.txt" | grep -qx 'status=2' && pass "a bad load gives status=2 in cmd" ||
+    fail "a bad load in cmd: $(sed -n 3,4p "$work/typed.txt" | tr '\n' '|')"
+grep -q '^150,A,3/0 AWG,' "$work/typed.txt" && grep -qx 'status=1' "$work/typed.txt" &&
+    pass "a schedule piped through type, sized, status=1 for its problem row" ||
+    fail "piped schedule: $(tail -n 4 "$work/typed.txt" | tr '\n' '|')"
+
+# torvane with no command opens the window through the twin, which returns at once.
+printf '%s\r\n' '@echo off' 'torvane' 'echo twin-returned' > "$work/window.bat"
+(cd "$work" && LANGUAGE=en LC_ALL=C.UTF-8 timeout 30 wine cmd /c window.bat > window.out 2>&1)
+twin=$(find_window "2024 CEC Ampacity Table 2" 60)
+if grep -q twin-returned "$work/window.out" && [ -n "$twin" ]; then
+    pass "torvane with no command opens the window, and the twin has returned"
+    click_at "$twin" 348 43 # Exit
+    timeout 20 bash -c "while xdotool search --onlyvisible --name '^2024 CEC Ampacity Table 2\$' > /dev/null 2>&1; do sleep 0.2; done" ||
+        fail "the window opened by the twin does not close"
+else
+    fail "torvane with no command: $(tr -d '\r' < "$work/window.out") window=$twin"
+fi
+rm -rf "$work"
+
+# A fixed frame: a resize request changes nothing, and the window manager is
+# offered neither resizing (Motif function 2) nor maximizing (16); About is
+# offered no minimizing (8) either.
+fixed_frame() { # window, width x height, name, functions that must be off
+    xdotool windowsize "$1" 600 300
+    sleep 1
+    local size functions
+    size=$(xdotool getwindowgeometry "$1" | sed -n 's/ *Geometry: //p')
+    functions=$(xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.*= [^,]*, \([^,]*\),.*/\1/p')
+    if [ "$size" = "$2" ] && [ -n "$functions" ] && [ $((functions & $4)) -eq 0 ]; then
+        pass "$3 keeps $2 when asked to resize, and offers no $5"
+    else
+        fail "$3: $size after a resize request, Motif functions $functions"
+    fi
+}
 
 LANGUAGE=en LC_ALL=C.UTF-8 wine "$folder/torvane.exe" &
 program=$!
@@ -43,11 +114,13 @@ main=$(find_window "2024 CEC Ampacity Table 2" 60)
 if [ -n "$main" ]; then pass "main window titled \"2024 CEC Ampacity Table 2\""; else
     fail "main window"; kill $program; finish; fi
 sleep 1
+fixed_frame "$main" 377x97 "the main window" $((2 | 16)) "resizing or maximizing"
 
 click_at "$main" 289 74 # A b o u t
 about=$(find_window "About Torvane" 20)
 if [ -n "$about" ]; then
     pass "About opens"
+    fixed_frame "$about" 377x317 "About" $((2 | 8 | 16)) "resizing, minimizing or maximizing"
     click_at "$about" 180 285 # OK
     if timeout 10 bash -c "while xdotool search --onlyvisible --name '^About Torvane\$' > /dev/null 2>&1; do sleep 0.2; done"; then
         pass "About closes"
@@ -93,4 +166,6 @@ timeout 60 bash -c "while [ -e '$folder' ]; do sleep 0.5; done"
     pass "the uninstaller removes the shortcut" || fail "the shortcut is left"
 ! wine reg query "$key" > /dev/null 2>&1 && pass "the uninstaller removes its registry entry" ||
     fail "the registry entry is left"
+[ "$(path_now)" = "$user_path" ] && pass "the uninstaller gives PATH back as it was" ||
+    fail "PATH after uninstalling: $(path_now)"
 finish
