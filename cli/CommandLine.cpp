@@ -6,14 +6,19 @@
 #include "ProgramIdentity.h"
 #include "QtText.h"
 #include "Schedule.h"
+#include "TextEncoding.h"
 #include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QLocale>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <tuple>
 
 using namespace ampacity;
@@ -24,14 +29,72 @@ using qtbridge::toUtf8;
 namespace commandline {
 namespace {
 
-// Set when a write to standard output fails: the run then ends with status
-// 2 and a line that says so, whatever it had answered.
-bool outputFailed = false;
+// Where the answer goes: standard output, or with --output a file written
+// through a temporary file in the same folder, renamed over the file only
+// when all of it is written, so that a failed or interrupted run never
+// leaves half a file (and a schedule may be written over itself). Written in
+// pieces; a write that fails ends the run with status 2 and a line that says
+// so, whatever it had answered.
+class Output
+{
+public:
+    bool toFile(const QString &path)
+    {
+        m_file = std::make_unique<QSaveFile>(path);
+        return m_file->open(QIODevice::WriteOnly);
+    }
+    QString errorString() const { return m_file ? m_file->errorString() : QString(); }
+
+    void write(std::string_view utf8)
+    {
+        m_pending.append(utf8);
+        if (m_pending.size() >= (1u << 16))
+            flush();
+    }
+    void flush()
+    {
+        if (m_pending.empty() || m_failed) {
+            m_pending.clear();
+            return;
+        }
+        const bool written =
+            m_file ? m_file->write(m_pending.data(), static_cast<qint64>(m_pending.size())) ==
+                         static_cast<qint64>(m_pending.size())
+                   : console::write(console::Stream::Output, m_pending);
+        m_failed = !written;
+        m_pending.clear();
+    }
+    // Everything written, and the file in its place; false if not.
+    bool finish()
+    {
+        flush();
+        if (!m_file)
+            return !m_failed;
+        if (m_failed) {
+            m_file->cancelWriting();
+            m_file->commit();
+            return false;
+        }
+        return m_file->commit();
+    }
+    void abandon()
+    {
+        m_pending.clear();
+        if (m_file)
+            m_file->cancelWriting();
+    }
+
+private:
+    std::unique_ptr<QSaveFile> m_file;
+    std::string m_pending;
+    bool m_failed = false;
+};
+
+Output *answer = nullptr;
 
 void output(std::string_view utf8)
 {
-    if (!console::write(console::Stream::Output, utf8))
-        outputFailed = true;
+    answer->write(utf8);
 }
 
 void print(const QString &text)
@@ -127,6 +190,16 @@ private:
     QCommandLineOption current{QStringLiteral("current"),
                                tr("The current the drop command works the drop out for, amperes."),
                                QStringLiteral("I")};
+    QCommandLineOption separator{
+        QStringLiteral("separator"),
+        tr("The schedule's separator: , or ; or tab (the header's own: the most frequent of "
+           "them). A semicolon or tab schedule may write decimals with a comma."),
+        QStringLiteral(",|;|tab")};
+    QCommandLineOption outputFile{
+        QStringLiteral("output"),
+        tr("Write the answer to FILE rather than to standard output, whole or not at all: "
+           "through a temporary file renamed at the end (FILE may be the schedule itself)."),
+        QStringLiteral("FILE")};
     QCommandLineOption format{QStringLiteral("format"),
                               tr("Output: text (in your language), csv or json (decimal point, "
                                  "English names). Text for one load, csv for a schedule."),
@@ -263,10 +336,11 @@ private:
     int sizeSchedule(const ConditionTexts &given, Format chosen);
     int drop();
     int table();
+    int runCommand(const QString &name);
 
     std::vector<const QCommandLineOption *> sizingOptions() const
     {
-        std::vector<const QCommandLineOption *> options{&schedule, &current};
+        std::vector<const QCommandLineOption *> options{&schedule, &current, &separator};
         for (const QCommandLineOption &o : conditionOptions)
             options.push_back(&o);
         return options;
@@ -277,6 +351,10 @@ int CommandLine::size()
 {
     if (!onlyOptionsOf(QStringLiteral("size"), {&current}))
         return BadInput;
+    if (parser.isSet(separator) && !parser.isSet(schedule)) {
+        complain(tr("--separator is for size --schedule"));
+        return BadInput;
+    }
     const QStringList positional = parser.positionalArguments();
     const bool fromSchedule = parser.isSet(schedule);
     if (positional.size() > 2 || (fromSchedule && positional.size() > 1)) {
@@ -331,7 +409,7 @@ int CommandLine::sizeOneLoad(const std::string &load, const ConditionTexts &give
         output(scheduleCsv(schedule));
         break;
     case Format::Json:
-        output(scheduleRowJson(schedule, 0) + "\n");
+        output(scheduleRowJson(schedule, schedule.rows.front()) + "\n");
         break;
     }
     return row.problem ? Unanswered : Answered;
@@ -340,63 +418,170 @@ int CommandLine::sizeOneLoad(const std::string &load, const ConditionTexts &give
 int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
 {
     const QString path = value(schedule);
-    std::string csv;
-    if (path == QLatin1String("-")) {
-        if (!console::readStandardInput(csv)) {
-            complain(tr("standard input cannot be read"));
+    std::optional<char> separatorGiven;
+    if (parser.isSet(separator)) {
+        const QString name = value(separator);
+        if (name == QLatin1String(",") || name == QLatin1String(";"))
+            separatorGiven = name.at(0).toLatin1();
+        else if (name.compare(QLatin1String("tab"), Qt::CaseInsensitive) == 0 ||
+                 name == QLatin1String("\t"))
+            separatorGiven = '\t';
+        else {
+            complain(tr("the separator \"%1\" is not , or ; or tab").arg(name));
             return BadInput;
         }
+    }
+
+    // Standard input goes to a temporary file first: its encoding is known
+    // only once all of it is read, and it is read again to be sized.
+    QTemporaryFile spool;
+    QFile file;
+    QIODevice *input = &file;
+    if (path == QLatin1String("-")) {
+        if (!spool.open()) {
+            complain(tr("standard input cannot be read: %1").arg(spool.errorString()));
+            return BadInput;
+        }
+        std::string piece;
+        for (;;) {
+            const console::Read read = console::readStandardInput(piece);
+            if (read == console::Read::End)
+                break;
+            if (read == console::Read::Failed ||
+                spool.write(piece.data(), static_cast<qint64>(piece.size())) !=
+                    static_cast<qint64>(piece.size())) {
+                complain(tr("standard input cannot be read"));
+                return BadInput;
+            }
+        }
+        spool.seek(0);
+        input = &spool;
     } else {
-        QFile file(path);
+        file.setFileName(path);
         if (!file.open(QIODevice::ReadOnly)) {
             complain(tr("%1: %2").arg(path, file.errorString()));
             return BadInput;
         }
-        csv = file.readAll().toStdString();
-        if (file.error() != QFileDevice::NoError) {
-            complain(tr("%1: %2").arg(path, file.errorString()));
-            return BadInput;
-        }
     }
-
-    const Schedule schedule = sizing::sizeSchedule(csv, given);
-    if (schedule.error) {
-        complain(tr("%1: %2").arg(path, problemLine(*schedule.error, decimalSeparator)));
+    const QString name = path == QLatin1String("-") ? tr("standard input") : path;
+    constexpr qint64 pieceSize = 1 << 16;
+    std::string piece(pieceSize, '\0');
+    const auto readPiece = [&]() -> std::optional<std::string_view> {
+        const qint64 read = input->read(piece.data(), pieceSize);
+        if (read < 0)
+            return std::nullopt;
+        return std::string_view(piece.data(), static_cast<std::size_t>(read));
+    };
+    const auto readFailed = [&] {
+        complain(tr("%1: %2").arg(name, input->errorString()));
         return BadInput;
+    };
+
+    // The encoding: a byte-order mark names it; without one, UTF-8 where all
+    // of the file is, Windows-1252 (a spreadsheet's plain CSV) where not.
+    const ByteOrderMark mark = byteOrderMarkOf(input->peek(4).toStdString());
+    Encoding encoding = mark.encoding;
+    if (mark.length == 0) {
+        Utf8Check check;
+        for (;;) {
+            const auto bytes = readPiece();
+            if (!bytes)
+                return readFailed();
+            if (bytes->empty())
+                break;
+            check.feed(*bytes);
+        }
+        if (!check.valid()) {
+            encoding = Encoding::Windows1252;
+            complain(tr("%1 is not UTF-8: read as Windows-1252").arg(name));
+        }
+        input->seek(0);
     }
 
-    // The first problem rows on standard error, then how many more: the
-    // problem column has them all.
+    ScheduleReader reader(given, separatorGiven);
+    TextDecoder decoder(encoding);
+    if (encoding != Encoding::Utf8) {
+        // The answer is UTF-8, with UTF-8's own byte-order mark in place of
+        // UTF-16's, and in front of what was Windows-1252: a spreadsheet
+        // opening it then knows it for UTF-8 and shows the accents right.
+        input->read(piece.data(), static_cast<qint64>(mark.length));
+        reader.append(Utf8ByteOrderMark);
+    }
+
+    // Each row is written as soon as it is sized; the first problem rows go
+    // to standard error, then how many more: the problem column has them all.
     constexpr int problemsNamed = 20;
     int problemRows = 0;
-    for (const ScheduleRow &row : schedule.rows) {
-        if (!row.problem || ++problemRows > problemsNamed)
-            continue;
-        complain(tr("line %1: %2")
-                     .arg(QString::number(row.line), problemLine(*row.problem, decimalSeparator)));
+    bool started = false;
+    bool anyRow = false;
+    const auto start = [&] {
+        if (started)
+            return;
+        if (chosen == Format::Csv)
+            output(scheduleHeaderCsv(reader.layout()));
+        else if (chosen == Format::Json)
+            output("[");
+        started = true;
+    };
+    const auto writeRow = [&](const ScheduleRow &row) {
+        const Schedule &layout = reader.layout();
+        start();
+        if (row.problem && ++problemRows <= problemsNamed)
+            complain(tr("line %1: %2")
+                         .arg(QString::number(row.line),
+                              problemLine(*row.problem, decimalSeparator)));
+        switch (chosen) {
+        case Format::Csv:
+            output(scheduleRowCsv(layout, row));
+            break;
+        case Format::Json:
+            output(anyRow ? ",\n  " : "\n  ");
+            output(scheduleRowJson(layout, row));
+            break;
+        case Format::Text:
+            if (!row.blank)
+                print(tr("line %1: %2")
+                          .arg(QString::number(row.line),
+                               row.sizing ? sizingLine(*row.sizing)
+                                          : problemLine(*row.problem, decimalSeparator)) +
+                      QLatin1Char('\n'));
+            break;
+        }
+        anyRow = true;
+    };
+    std::string text;
+    ScheduleRow row;
+    for (bool end = false; !end;) {
+        const auto bytes = readPiece();
+        if (!bytes)
+            return readFailed();
+        text.clear();
+        if (bytes->empty()) {
+            decoder.finish(text);
+            reader.append(text);
+            reader.close();
+            end = true;
+        } else {
+            decoder.decode(*bytes, text);
+            reader.append(text);
+        }
+        ScheduleReader::Status status;
+        while ((status = reader.next(row)) == ScheduleReader::Status::Row)
+            writeRow(row);
+        if (status == ScheduleReader::Status::End)
+            break;
     }
+    if (const auto &error = reader.layout().error) {
+        complain(tr("%1: %2").arg(name, problemLine(*error, decimalSeparator)));
+        answer->abandon();
+        return BadInput;
+    }
+    start(); // a header alone is a schedule of no rows
+    if (chosen == Format::Json)
+        output(anyRow ? "\n]\n" : "]\n");
     if (problemRows > problemsNamed)
         complain(tr("rows with a problem: %1 more, each named in the problem column")
                      .arg(problemRows - problemsNamed));
-
-    switch (chosen) {
-    case Format::Csv:
-        output(scheduleCsv(schedule));
-        break;
-    case Format::Json:
-        output(scheduleJson(schedule));
-        break;
-    case Format::Text: {
-        QString text;
-        for (const ScheduleRow &row : schedule.rows) {
-            const QString answer =
-                row.sizing ? sizingLine(*row.sizing) : problemLine(*row.problem, decimalSeparator);
-            text += tr("line %1: %2").arg(QString::number(row.line), answer) + QLatin1Char('\n');
-        }
-        print(text);
-        break;
-    }
-    }
     return problemRows == 0 ? Answered : Unanswered;
 }
 
@@ -651,23 +836,43 @@ int CommandLine::run(const QStringList &arguments)
     const QCommandLineOption version = parser.addVersionOption();
     for (const QCommandLineOption &o : conditionOptions)
         parser.addOption(o);
-    parser.addOptions({schedule, current, format});
+    parser.addOptions({schedule, separator, current, format, outputFile});
 
     if (!parser.parse(arguments)) {
         complain(parser.errorText());
         return BadInput;
     }
+    Output sink;
+    answer = &sink;
+    int status = Answered;
     if (parser.isSet(help)) {
         print(parser.helpText());
-        return Answered;
-    }
-    if (parser.isSet(version)) {
+    } else if (parser.isSet(version)) {
         print(QCoreApplication::applicationName() + QLatin1Char(' ') +
               QCoreApplication::applicationVersion() + QLatin1Char('\n'));
-        return Answered;
+    } else {
+        if (parser.isSet(outputFile) && !sink.toFile(value(outputFile))) {
+            complain(tr("%1: %2").arg(value(outputFile), sink.errorString()));
+            return BadInput;
+        }
+        status = runCommand(parser.positionalArguments().value(0));
     }
+    if (status == BadInput) {
+        sink.abandon(); // nothing half-written
+        return status;
+    }
+    if (!sink.finish()) {
+        complain(parser.isSet(outputFile)
+                     ? tr("the answer could not be written to %1: %2")
+                           .arg(value(outputFile), sink.errorString())
+                     : tr("the answer could not be written to standard output"));
+        return BadInput;
+    }
+    return status;
+}
 
-    const QString name = parser.positionalArguments().value(0);
+int CommandLine::runCommand(const QString &name)
+{
     if (name == QLatin1String("size"))
         return size();
     if (name == QLatin1String("table"))
@@ -682,26 +887,43 @@ int CommandLine::run(const QStringList &arguments)
 
 bool asksForCommandLine(int argc, char **argv)
 {
-    if (argc < 2)
-        return false;
-    const char *first = argv[1];
-    for (const char *option : {"--help", "-h", "-?", "/?", "--version", "-v", "--help-all"})
-        if (std::strcmp(first, option) == 0)
-            return true;
-    // Any other word is a command, known or not; an option is Qt's, for the window.
-    return first[0] != '-';
+    // The command line's options, which all take a value, and Qt's window
+    // options that take one: their values are not commands.
+    constexpr std::string_view ourOptions[] = {
+        "material", "installation", "insulation", "ambient", "conductors", "terminations",
+        "breaker",  "length",       "voltage",    "system",  "power-factor", "max-drop",
+        "schedule", "separator",    "current",    "format",  "output"};
+    constexpr std::string_view qtOptions[] = {
+        "-platform", "-platformpluginpath", "-platformtheme", "-plugin",  "-qmljsdebugger",
+        "-style",    "-stylesheet",         "-session",       "-display", "-geometry",
+        "-title",    "-qwindowgeometry",    "-qwindowtitle",  "-qwindowicon"};
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        for (std::string_view flag : {"--help", "-h", "-?", "/?", "--version", "-v", "--help-all"})
+            if (argument == flag)
+                return true;
+        if (argument.starts_with("--")) {
+            const std::string_view name = argument.substr(2, argument.find('=') - 2);
+            if (std::find(std::begin(ourOptions), std::end(ourOptions), name) !=
+                std::end(ourOptions))
+                return true;
+            continue;
+        }
+        if (argument.starts_with("-")) {
+            if (std::find(std::begin(qtOptions), std::end(qtOptions), argument) !=
+                std::end(qtOptions))
+                ++i; // its value
+            continue;
+        }
+        // A word: a command, known or not, wherever it stands.
+        return true;
+    }
+    return false;
 }
 
 int run(const QStringList &arguments)
 {
-    outputFailed = false;
-    const int status = CommandLine().run(arguments);
-    if (outputFailed) {
-        complain(QCoreApplication::translate("CommandLine",
-                                             "the answer could not be written to standard output"));
-        return BadInput;
-    }
-    return status;
+    return CommandLine().run(arguments);
 }
 
 int runProgram(int argc, char *argv[])

@@ -1,5 +1,7 @@
 #include "TextReading.h"
 
+#include <utility>
+
 namespace ampacity {
 
 std::string_view trimmed(std::string_view text)
@@ -30,20 +32,66 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+namespace {
+
+// U+00C0 to U+00FF without their accents, in lower case; 0 for the signs
+// among them (multiplication, division), which stay as they are.
+constexpr char Latin1Folded[] = "aaaaaaaceeeeiiiidnooooo\0ouuuuyps"
+                                "aaaaaaaceeeeiiiidnooooo\0ouuuuypy";
+static_assert(sizeof Latin1Folded == 64 + 1);
+
+// The next character of the text, folded, and how many bytes it took: an
+// ASCII letter in lower case, a Latin letter of UTF-8 without its accent,
+// any other byte as it is.
+std::pair<char, std::size_t> foldedAt(std::string_view text, std::size_t pos)
+{
+    const char c = text[pos];
+    if (c >= 'A' && c <= 'Z')
+        return {static_cast<char>(c - 'A' + 'a'), 1};
+    if (pos + 1 < text.size()) {
+        const auto lead = static_cast<unsigned char>(c);
+        const auto next = static_cast<unsigned char>(text[pos + 1]);
+        if (lead == 0xC3 && next >= 0x80 && next <= 0xBF) {
+            const char base = Latin1Folded[next - 0x80];
+            if (base != 0)
+                return {base, 2};
+        }
+        if (lead == 0xC5 && (next == 0x92 || next == 0x93)) // Œ, œ
+            return {'o', 2};
+    }
+    return {c, 1};
+}
+
+} // namespace
+
 bool sameWord(std::string_view text, std::string_view word)
 {
     text = trimmed(text);
-    if (text.size() != word.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != word[i])
+    std::size_t pos = 0;
+    for (const char expected : word) {
+        if (pos >= text.size())
             return false;
+        const auto [c, length] = foldedAt(text, pos);
+        if (c != expected)
+            return false;
+        pos += length;
     }
-    return true;
+    return pos == text.size();
 }
 
-std::optional<Decimal> readDecimal(std::string_view text)
+std::string folded(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto [c, length] = foldedAt(text, pos);
+        result += c;
+        pos += length;
+    }
+    return result;
+}
+
+std::optional<Decimal> readDecimal(std::string_view text, bool decimalComma)
 {
     text = trimmed(text);
     Decimal number;
@@ -51,7 +99,9 @@ std::optional<Decimal> readDecimal(std::string_view text)
         number.negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    const auto point = text.find('.');
+    auto point = text.find('.');
+    if (decimalComma && point == std::string_view::npos)
+        point = text.find(',');
     number.whole = text.substr(0, point);
     if (point != std::string_view::npos)
         number.fraction = text.substr(point + 1);

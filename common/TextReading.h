@@ -19,20 +19,28 @@ std::string lowered(std::string_view text);
 bool isDigit(char c);
 bool isBlank(char c); // a blank, a tab or a line end
 
-// The trimmed text is the word, whatever the case of its ASCII letters; the
-// word is given in lower case.
+// The trimmed text is the word, whatever the case of its letters and their
+// accents ("Câble" is "cable", "MATÉRIAU" is "materiau"); the word is given
+// in lower case without accents.
 bool sameWord(std::string_view text, std::string_view word);
+
+// The text in lower case without the accents of the Latin letters French
+// writes: "Température" is "temperature".
+std::string folded(std::string_view text);
 
 // A plain decimal number: digits with at most one point, at least one digit,
 // an optional leading sign. No exponent, no grouping, no comma: "1,500" must
-// not quietly become one and a half amperes.
+// not quietly become one and a half amperes. Where the text comes from a
+// schedule whose numbers are written with a decimal comma (a semicolon or
+// tab file, as French spreadsheets save them), one comma may stand for the
+// point: "15,5".
 struct Decimal
 {
     bool negative = false;
     std::string_view whole;    // digits before the point
     std::string_view fraction; // digits after it
 };
-std::optional<Decimal> readDecimal(std::string_view text);
+std::optional<Decimal> readDecimal(std::string_view text, bool decimalComma = false);
 
 // All the digits are zeros (or there are none).
 bool isZero(std::string_view digits);

@@ -28,7 +28,14 @@ void attachToParentConsole();
 // closed pipe).
 bool write(Stream stream, std::string_view utf8);
 
-// Everything on standard input, as bytes; false when it cannot be read.
-bool readStandardInput(std::string &bytes);
+// The next piece of standard input, as bytes, put in `piece` (what was there
+// replaced): Piece, or End when there is no more, or Failed.
+enum class Read
+{
+    Piece,
+    End,
+    Failed
+};
+Read readStandardInput(std::string &piece);
 
 } // namespace console

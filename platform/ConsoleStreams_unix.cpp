@@ -11,13 +11,14 @@ void attachToParentConsole()
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-bool readStandardInput(std::string &bytes)
+Read readStandardInput(std::string &piece)
 {
-    char buffer[1 << 16];
-    std::size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
-        bytes.append(buffer, read);
-    return std::ferror(stdin) == 0;
+    piece.resize(1 << 16);
+    const std::size_t read = std::fread(piece.data(), 1, piece.size(), stdin);
+    piece.resize(read);
+    if (read > 0)
+        return Read::Piece;
+    return std::ferror(stdin) == 0 ? Read::End : Read::Failed;
 }
 
 bool write(Stream stream, std::string_view utf8)

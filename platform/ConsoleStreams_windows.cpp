@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <iterator>
 
 #include <windows.h>
 
@@ -65,20 +66,45 @@ bool write(Stream stream, std::string_view utf8)
     return true;
 }
 
-bool readStandardInput(std::string &bytes)
+Read readStandardInput(std::string &piece)
 {
+    piece.clear();
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     if (!isUsable(input))
-        return false;
-    char buffer[1 << 16];
-    for (;;) {
+        return Read::Failed;
+    DWORD mode = 0;
+    if (GetConsoleMode(input, &mode)) {
+        // Typed at the console: read as UTF-16, so that accents survive every
+        // code page, a line at a time, until Ctrl+Z at the start of a line,
+        // as Windows ends typed input.
+        static bool ended = false;
+        if (ended)
+            return Read::End;
+        wchar_t buffer[4096];
         DWORD read = 0;
-        if (!ReadFile(input, buffer, sizeof buffer, &read, nullptr))
-            return GetLastError() == ERROR_BROKEN_PIPE; // the writer has finished
-        if (read == 0)
-            return true;
-        bytes.append(buffer, read);
+        if (!ReadConsoleW(input, buffer, static_cast<DWORD>(std::size(buffer)), &read, nullptr))
+            return Read::Failed;
+        QString typed = QString::fromWCharArray(buffer, static_cast<qsizetype>(read));
+        const qsizetype end = typed.indexOf(QChar(0x1A));
+        if (read == 0 || end == 0) {
+            ended = true;
+            return Read::End;
+        }
+        if (end > 0) {
+            typed.truncate(end);
+            ended = true;
+        }
+        piece = typed.toUtf8().toStdString();
+        return Read::Piece;
     }
+    piece.resize(1 << 16);
+    DWORD read = 0;
+    if (!ReadFile(input, piece.data(), static_cast<DWORD>(piece.size()), &read, nullptr)) {
+        piece.clear();
+        return GetLastError() == ERROR_BROKEN_PIPE ? Read::End : Read::Failed; // the writer has finished
+    }
+    piece.resize(read);
+    return read == 0 ? Read::End : Read::Piece;
 }
 
 } // namespace console

@@ -92,8 +92,8 @@ ProblemText problemText(const Problem &problem, std::string_view decimalSeparato
 // holding "%2" stays as it is.
 std::string fillIn(std::string_view format, const std::vector<std::string> &arguments);
 
-// The problem in one English line with a decimal point: the problem column's.
-std::string describe(const Problem &problem);
+// The problem in one English line: the problem column's.
+std::string describe(const Problem &problem, std::string_view decimalSeparator = ".");
 
 // Amperes in ten-thousandths. Every allowable ampacity is a table cell times
 // two factors of two decimals each, so it is a whole number of
@@ -158,7 +158,7 @@ struct Conditions
 
 // Each reader takes the user's text (case and surrounding blanks do not
 // matter) and gives the value or the problem.
-std::variant<Amperes, Problem> readLoad(std::string_view text);
+std::variant<Amperes, Problem> readLoad(std::string_view text, bool decimalComma = false);
 std::variant<std::int16_t, Problem> readMaterial(std::string_view text); // cu, al
 std::variant<std::int16_t, Problem>
 readInstallation(std::string_view text); // raceway, cable, free-air
@@ -166,7 +166,8 @@ std::variant<std::int16_t, Problem> readInsulation(std::string_view text); // 60
 // Table 5A has rows every 5 °C from 30 °C: a temperature between two rows
 // takes the hotter one (the safe side), one at or below 30 °C the 30 °C row,
 // where the table ampacities hold as they are.
-std::variant<int, Problem> readAmbient(std::string_view text, std::int16_t insulationCode);
+std::variant<int, Problem> readAmbient(std::string_view text, std::int16_t insulationCode,
+                                       bool decimalComma = false);
 // Current-carrying conductors run together: the group of Table 5C in a
 // raceway or cable (1-3, 4-6, 7-24, 25-42, 43 and over), 1 to 4 of Table 5B
 // in free air.
@@ -174,14 +175,18 @@ std::variant<int, Problem> readConductors(std::string_view text, std::int16_t in
 std::variant<TerminationRule, Problem>
 readTerminations(std::string_view text); // auto, 60, 75, 90, none
 // A breaker, a length, a voltage or a limit: empty gives 0, "not given".
-std::variant<Amperes, Problem> readBreaker(std::string_view text);
+std::variant<Amperes, Problem> readBreaker(std::string_view text, bool decimalComma = false);
 // Metres, or feet with "ft" after the number ("150ft", "150 ft"); 1 ft is
 // 0.3048 m exactly. Rounded up to the ten-thousandth of a metre.
-std::variant<Run, Problem> readLength(std::string_view text, Run run);
-std::variant<std::int64_t, Problem> readVoltage(std::string_view text); // hundredths, rounded down
+std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decimalComma = false);
+// hundredths, rounded down
+std::variant<std::int64_t, Problem> readVoltage(std::string_view text, bool decimalComma = false);
 std::variant<SupplySystem, Problem> readSystem(std::string_view text);  // 1ph, 3ph, dc
-std::variant<PowerFactor, Problem> readPowerFactor(std::string_view text); // 1, 0.9, 0.8
-std::variant<std::int64_t, Problem> readMaxDrop(std::string_view text); // hundredths, rounded down
+// 1, 0.9, 0.8
+std::variant<PowerFactor, Problem> readPowerFactor(std::string_view text,
+                                                   bool decimalComma = false);
+// hundredths, rounded down
+std::variant<std::int64_t, Problem> readMaxDrop(std::string_view text, bool decimalComma = false);
 // A size as the list writes it or in short: "3", "#3", "3 AWG", "1/0",
 // "250", "250 kcmil", "250 MCM". Gives the row of the material's list.
 std::variant<int, Problem> readWireSize(std::string_view text, std::int16_t materialCode);
@@ -201,6 +206,7 @@ struct ConditionTexts
     std::string_view system{};
     std::string_view powerFactor{};
     std::string_view maxDrop{};
+    bool decimalComma = false; // numbers may be written "15,5" (a semicolon or tab schedule)
 };
 // The window's start-up values (copper, raceway or cable, 60 °C, 30 °C, 1-3),
 // the rule's default terminations, no breaker and no run; single phase,

@@ -1,84 +1,133 @@
 #include "Csv.h"
 
+#include <array>
+
 namespace ampacity::sizing {
 
-Record CsvReader::next()
+CsvReader::CsvReader(std::string_view text) : m_text(text), m_closed(true) {}
+
+void CsvReader::append(std::string_view text)
 {
+    // What was read is dropped once it is most of the buffer, so that the
+    // buffer holds about one piece and the record it ends in.
+    if (m_pos > 0 && m_pos >= m_text.size() / 2) {
+        m_text.erase(0, m_pos);
+        m_pos = 0;
+    }
+    m_text.append(text);
+}
+
+std::optional<Record> CsvReader::next()
+{
+    if (m_pos >= m_text.size())
+        return std::nullopt;
+    const std::string_view text = m_text;
+    std::size_t pos = m_pos;
+    int line = m_line;
     Record record;
-    record.line = m_line;
+    record.line = line;
     std::string field;
     bool fieldStarted = false;
-    while (m_pos < m_text.size()) {
-        const char c = m_text[m_pos];
+    const auto finish = [&](std::string_view lineEnd) {
+        record.cells.push_back(std::move(field));
+        record.lineEnd = lineEnd;
+        m_pos = pos;
+        m_line = line;
+        return std::optional<Record>(std::move(record));
+    };
+    while (pos < text.size()) {
+        const char c = text[pos];
         if (c == '"' && !fieldStarted) {
-            ++m_pos;
-            const int openedOn = m_line;
-            if (!readQuoted(field)) {
+            const int openedOn = line;
+            ++pos;
+            bool closedQuote = false;
+            while (pos < text.size()) {
+                const char q = text[pos++];
+                if (q == '"') {
+                    if (pos < text.size() && text[pos] == '"') {
+                        field.push_back('"');
+                        ++pos;
+                        continue;
+                    }
+                    if (pos == text.size() && !m_closed)
+                        return std::nullopt; // a doubled quote may follow
+                    closedQuote = true;
+                    break;
+                }
+                if (q == '\n')
+                    ++line;
+                field.push_back(q);
+            }
+            if (!closedQuote) {
+                if (!m_closed)
+                    return std::nullopt;
+                // Never closed: the rest of the text is this field.
                 record.malformed = makeProblem(Problem::Kind::UnclosedQuote, {}, openedOn, 0);
-                record.cells.push_back(std::move(field));
-                return record;
+                return finish({});
             }
             fieldStarted = true;
             // After the closing quote only a separator or the end of the row.
-            if (m_pos < m_text.size() && m_text[m_pos] != ',' && m_text[m_pos] != '\n' &&
-                m_text[m_pos] != '\r' && !record.malformed)
+            if (pos < text.size() && text[pos] != m_separator && text[pos] != '\n' &&
+                text[pos] != '\r' && !record.malformed)
                 record.malformed = makeProblem(Problem::Kind::TextAfterQuote, {}, 0, 0);
             continue;
         }
-        if (c == ',') {
+        if (c == m_separator) {
             record.cells.push_back(std::move(field));
             field.clear();
             fieldStarted = false;
-            ++m_pos;
+            ++pos;
             continue;
         }
         if (c == '\r' || c == '\n') {
-            skipLineEnd();
-            if (record.cells.empty() && field.empty() && !fieldStarted) {
-                record.line = m_line; // an empty line: no record, go on
-                continue;
-            }
-            break;
+            if (c == '\r' && pos + 1 == text.size() && !m_closed)
+                return std::nullopt; // "\r\n" may be cut in two
+            const bool crlf = c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n';
+            pos += crlf ? 2 : 1;
+            ++line;
+            return finish(crlf ? "\r\n" : c == '\r' ? "\r" : "\n");
         }
         field.push_back(c);
         fieldStarted = true;
-        ++m_pos;
+        ++pos;
     }
-    record.cells.push_back(std::move(field));
-    return record;
+    if (!m_closed)
+        return std::nullopt;
+    return finish({});
 }
 
-// From after an opening quote to after its closing quote.
-bool CsvReader::readQuoted(std::string &field)
+std::optional<char> detectSeparator(std::string_view text, bool closed)
 {
-    while (m_pos < m_text.size()) {
-        const char c = m_text[m_pos++];
+    constexpr std::array<char, 3> candidates = {',', ';', '\t'};
+    std::array<int, 3> counts{};
+    bool quoted = false;
+    std::size_t pos = 0;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
         if (c == '"') {
-            if (m_pos < m_text.size() && m_text[m_pos] == '"') {
-                field.push_back('"');
-                ++m_pos;
-                continue;
-            }
-            return true;
+            quoted = !quoted;
+            continue;
         }
-        if (c == '\n')
-            ++m_line;
-        field.push_back(c);
+        if (quoted)
+            continue;
+        if (c == '\n' || c == '\r')
+            break;
+        for (std::size_t i = 0; i < candidates.size(); ++i)
+            counts[i] += c == candidates[i];
     }
-    return false;
+    if (pos == text.size() && !closed)
+        return std::nullopt;
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < candidates.size(); ++i)
+        if (counts[i] > counts[best])
+            best = i;
+    return candidates[best];
 }
 
-void CsvReader::skipLineEnd()
+std::string csvField(std::string_view text, char separator)
 {
-    if (m_text[m_pos] == '\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '\n')
-        ++m_pos;
-    ++m_pos;
-    ++m_line;
-}
-
-std::string csvField(std::string_view text)
-{
-    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+    const bool quote = text.find_first_of("\"\r\n") != std::string_view::npos ||
+                       text.find(separator) != std::string_view::npos ||
                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!quote)
         return std::string(text);

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-// Comma-separated values as spreadsheets write them (RFC 4180): fields
-// separated by commas, quoted with double quotes where they hold commas,
-// quotes (doubled) or line breaks.
+// Separated values as spreadsheets write them (RFC 4180): fields separated
+// by commas (or semicolons, or tabs), quoted with double quotes where they
+// hold the separator, quotes (doubled) or line breaks.
 namespace ampacity::sizing {
 
 // One record of a CSV text, or why it could not be read.
@@ -18,30 +18,50 @@ struct Record
     int line = 0; // where it starts, the first line being 1
     std::vector<std::string> cells;
     std::optional<Problem> malformed;
+    std::string_view lineEnd; // "\r\n", "\n" or "\r"; empty at the end of the text
 };
 
-// Reads the records of a CSV text one after the other. A quote inside an
-// unquoted field (a note saying 3/4") is taken as it stands. Lines that hold
-// nothing at all are not records.
+// Reads the records of a text given piece by piece, each as soon as the text
+// holds all of it, so that a schedule of any length goes through in little
+// memory. A quote inside an unquoted field (a note saying 3/4") is taken as
+// it stands. An empty line is a record of one empty cell.
 class CsvReader
 {
 public:
-    explicit CsvReader(std::string_view text) : m_text(text) {}
+    CsvReader() = default;
+    // The whole text at once.
+    explicit CsvReader(std::string_view text);
 
-    bool atEnd() const { return m_pos >= m_text.size(); }
-    Record next();
+    void setSeparator(char separator) { m_separator = separator; }
+    char separator() const { return m_separator; }
+
+    void append(std::string_view text);
+    void close() { m_closed = true; } // no more text will come
+    bool closed() const { return m_closed; }
+
+    // The next record; nothing when the text so far ends within it (until
+    // more comes or the text is closed) or when everything has been read.
+    std::optional<Record> next();
+    bool atEnd() const { return m_closed && m_pos >= m_text.size(); }
+
+    // The text not read yet.
+    std::string_view unread() const { return std::string_view(m_text).substr(m_pos); }
 
 private:
-    bool readQuoted(std::string &field);
-    void skipLineEnd();
-
-    std::string_view m_text;
+    std::string m_text;
     std::size_t m_pos = 0;
     int m_line = 1;
+    char m_separator = ',';
+    bool m_closed = false;
 };
 
-// One CSV field, quoted when it holds a comma, a quote, a line break or
-// blanks at either end.
-std::string csvField(std::string_view text);
+// The separator of a schedule, from its header line: the most frequent of
+// comma, semicolon and tab outside quotes, a comma where there is none.
+// Nothing while the text holds no whole line and more may come.
+std::optional<char> detectSeparator(std::string_view text, bool closed);
+
+// One CSV field, quoted when it holds the separator, a quote, a line break
+// or blanks at either end.
+std::string csvField(std::string_view text, char separator = ',');
 
 } // namespace ampacity::sizing

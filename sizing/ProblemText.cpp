@@ -140,9 +140,9 @@ std::string fillIn(std::string_view format, const std::vector<std::string> &argu
     return text;
 }
 
-std::string describe(const Problem &problem)
+std::string describe(const Problem &problem, std::string_view decimalSeparator)
 {
-    ProblemText text = problemText(problem);
+    ProblemText text = problemText(problem, decimalSeparator);
     if (text.wireSizeArgument >= 0) {
         auto &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
         size = std::string(trimmed(size));

@@ -29,10 +29,11 @@ constexpr int FreeAirMostConductors = 4;
 
 // A positive decimal at the given scale, or the problem of the given kind.
 std::variant<std::int64_t, Problem> readPositive(std::string_view text, int decimals,
-                                                 Rounding rounding, Problem::Kind kind)
+                                                 Rounding rounding, Problem::Kind kind,
+                                                 bool decimalComma)
 {
     const std::string_view word = trimmed(text);
-    const auto number = readDecimal(word);
+    const auto number = readDecimal(word, decimalComma);
     if (!number || number->negative)
         return makeProblem(kind, word);
     const auto value = scaledValue(*number, decimals, rounding);
@@ -55,9 +56,9 @@ std::string_view withoutDegrees(std::string_view word)
 
 } // namespace
 
-std::variant<Amperes, Problem> readLoad(std::string_view text)
+std::variant<Amperes, Problem> readLoad(std::string_view text, bool decimalComma)
 {
-    const auto number = readDecimal(text);
+    const auto number = readDecimal(text, decimalComma);
     if (!number || number->negative || (isZero(number->whole) && isZero(number->fraction)))
         return makeProblem(Problem::Kind::LoadNotPositive, trimmed(text));
     // Whole amperes far beyond the largest conductor stay far beyond it.
@@ -71,7 +72,7 @@ std::variant<Amperes, Problem> readLoad(std::string_view text)
 std::variant<std::int16_t, Problem> readMaterial(std::string_view text)
 {
     const std::string_view word = trimmed(text);
-    if (sameWord(word, "cu") || sameWord(word, "copper"))
+    if (sameWord(word, "cu") || sameWord(word, "copper") || sameWord(word, "cuivre"))
         return material::Copper;
     if (sameWord(word, "al") || sameWord(word, "aluminum") || sameWord(word, "aluminium"))
         return material::Aluminum;
@@ -81,10 +82,13 @@ std::variant<std::int16_t, Problem> readMaterial(std::string_view text)
 std::variant<std::int16_t, Problem> readInstallation(std::string_view text)
 {
     const std::string_view word = trimmed(text);
-    if (sameWord(word, "raceway") || sameWord(word, "cable") || sameWord(word, "raceway-or-cable"))
-        return installation::RacewayOrCable;
-    if (sameWord(word, "free-air") || sameWord(word, "free air") || sameWord(word, "freeair"))
-        return installation::FreeAir;
+    // English and French: "câble", "canalisation", "air libre".
+    for (std::string_view name : {"raceway", "cable", "raceway-or-cable", "canalisation"})
+        if (sameWord(word, name))
+            return installation::RacewayOrCable;
+    for (std::string_view name : {"free-air", "free air", "freeair", "air libre", "air-libre"})
+        if (sameWord(word, name))
+            return installation::FreeAir;
     return makeProblem(Problem::Kind::UnknownInstallation, word);
 }
 
@@ -100,10 +104,11 @@ std::variant<std::int16_t, Problem> readInsulation(std::string_view text)
     return makeProblem(Problem::Kind::UnknownInsulation, trimmed(text));
 }
 
-std::variant<int, Problem> readAmbient(std::string_view text, std::int16_t insulationCode)
+std::variant<int, Problem> readAmbient(std::string_view text, std::int16_t insulationCode,
+                                       bool decimalComma)
 {
     const std::string_view word = trimmed(text);
-    const auto number = readDecimal(word);
+    const auto number = readDecimal(word, decimalComma);
     const std::span<const FactorStep> column = ambientCycle(insulationCode);
     const int highest = 30 + 5 * (static_cast<int>(column.size()) - 1);
     if (!number)
@@ -158,14 +163,14 @@ std::variant<TerminationRule, Problem> readTerminations(std::string_view text)
     return makeProblem(Problem::Kind::UnknownTerminations, trimmed(text));
 }
 
-std::variant<Amperes, Problem> readBreaker(std::string_view text)
+std::variant<Amperes, Problem> readBreaker(std::string_view text, bool decimalComma)
 {
     if (trimmed(text).empty())
         return Amperes{0};
-    return readPositive(text, 4, Rounding::Down, Problem::Kind::BreakerNotPositive);
+    return readPositive(text, 4, Rounding::Down, Problem::Kind::BreakerNotPositive, decimalComma);
 }
 
-std::variant<Run, Problem> readLength(std::string_view text, Run run)
+std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decimalComma)
 {
     std::string_view word = trimmed(text);
     run.length = 0;
@@ -183,7 +188,8 @@ std::variant<Run, Problem> readLength(std::string_view text, Run run)
     }
     if (!run.lengthInFeet && lower.size() > 1 && lower.back() == 'm')
         word = trimmed(word.substr(0, word.size() - 1));
-    const auto value = readPositive(word, 4, Rounding::Up, Problem::Kind::LengthNotPositive);
+    const auto value =
+        readPositive(word, 4, Rounding::Up, Problem::Kind::LengthNotPositive, decimalComma);
     if (const auto *p = std::get_if<Problem>(&value))
         return makeProblem(p->kind, trimmed(text));
     const std::int64_t length = std::get<std::int64_t>(value);
@@ -194,12 +200,13 @@ std::variant<Run, Problem> readLength(std::string_view text, Run run)
     return run;
 }
 
-std::variant<std::int64_t, Problem> readVoltage(std::string_view text)
+std::variant<std::int64_t, Problem> readVoltage(std::string_view text, bool decimalComma)
 {
     std::string_view word = trimmed(text);
     if (word.size() > 1 && (word.back() == 'V' || word.back() == 'v'))
         word = trimmed(word.substr(0, word.size() - 1));
-    auto value = readPositive(word, 2, Rounding::Down, Problem::Kind::VoltageNotPositive);
+    auto value =
+        readPositive(word, 2, Rounding::Down, Problem::Kind::VoltageNotPositive, decimalComma);
     if (std::holds_alternative<Problem>(value))
         return makeProblem(Problem::Kind::VoltageNotPositive, trimmed(text));
     return value;
@@ -208,21 +215,23 @@ std::variant<std::int64_t, Problem> readVoltage(std::string_view text)
 std::variant<SupplySystem, Problem> readSystem(std::string_view text)
 {
     const std::string_view word = trimmed(text);
-    for (std::string_view name : {"1ph", "1-phase", "single-phase", "1"})
+    // English and French: "monophasé", "triphasé", "cc" (courant continu).
+    for (std::string_view name : {"1ph", "1-phase", "single-phase", "1", "monophase"})
         if (sameWord(word, name))
             return SupplySystem::SinglePhase;
-    for (std::string_view name : {"3ph", "3-phase", "three-phase", "3"})
+    for (std::string_view name : {"3ph", "3-phase", "three-phase", "3", "triphase"})
         if (sameWord(word, name))
             return SupplySystem::ThreePhase;
-    if (sameWord(word, "dc"))
-        return SupplySystem::DirectCurrent;
+    for (std::string_view name : {"dc", "cc", "courant continu"})
+        if (sameWord(word, name))
+            return SupplySystem::DirectCurrent;
     return makeProblem(Problem::Kind::UnknownSystem, word);
 }
 
-std::variant<PowerFactor, Problem> readPowerFactor(std::string_view text)
+std::variant<PowerFactor, Problem> readPowerFactor(std::string_view text, bool decimalComma)
 {
     const std::string_view word = trimmed(text);
-    const auto number = readDecimal(word);
+    const auto number = readDecimal(word, decimalComma);
     // Exactly 1, 0.9 or 0.8: a factor between two columns is not rounded to one.
     std::optional<std::int64_t> hundredths;
     if (number && !number->negative &&
@@ -237,12 +246,13 @@ std::variant<PowerFactor, Problem> readPowerFactor(std::string_view text)
     return makeProblem(Problem::Kind::UnknownPowerFactor, word);
 }
 
-std::variant<std::int64_t, Problem> readMaxDrop(std::string_view text)
+std::variant<std::int64_t, Problem> readMaxDrop(std::string_view text, bool decimalComma)
 {
     std::string_view word = trimmed(text);
     if (word.size() > 1 && word.back() == '%')
         word = trimmed(word.substr(0, word.size() - 1));
-    const auto value = readPositive(word, 2, Rounding::Down, Problem::Kind::MaxDropNotPercent);
+    const auto value =
+        readPositive(word, 2, Rounding::Down, Problem::Kind::MaxDropNotPercent, decimalComma);
     if (const auto *hundredths = std::get_if<std::int64_t>(&value);
         hundredths && *hundredths <= 10000)
         return *hundredths;
@@ -293,25 +303,27 @@ std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
         else
             into = std::get<std::remove_reference_t<decltype(into)>>(reading);
     };
+    const bool comma = texts.decimalComma;
     Conditions c;
     take(readMaterial(orDefault(&ConditionTexts::material)), c.materialCode);
     take(readInstallation(orDefault(&ConditionTexts::installation)), c.installationCode);
     c.cable = sameWord(orDefault(&ConditionTexts::installation), "cable");
     take(readInsulation(orDefault(&ConditionTexts::insulation)), c.insulationCode);
     if (!first)
-        take(readAmbient(orDefault(&ConditionTexts::ambient), c.insulationCode), c.ambientStep);
+        take(readAmbient(orDefault(&ConditionTexts::ambient), c.insulationCode, comma),
+             c.ambientStep);
     if (!first)
         take(readConductors(orDefault(&ConditionTexts::conductors), c.installationCode),
              c.countStep);
     take(readTerminations(orDefault(&ConditionTexts::terminations)), c.terminations);
-    take(readBreaker(orDefault(&ConditionTexts::breaker)), c.breaker);
-    take(readLength(orDefault(&ConditionTexts::length), c.run), c.run);
+    take(readBreaker(orDefault(&ConditionTexts::breaker), comma), c.breaker);
+    take(readLength(orDefault(&ConditionTexts::length), c.run, comma), c.run);
     const std::string_view voltage = orDefault(&ConditionTexts::voltage);
     if (!trimmed(voltage).empty())
-        take(readVoltage(voltage), c.run.voltage);
+        take(readVoltage(voltage, comma), c.run.voltage);
     take(readSystem(orDefault(&ConditionTexts::system)), c.run.system);
-    take(readPowerFactor(orDefault(&ConditionTexts::powerFactor)), c.run.powerFactor);
-    take(readMaxDrop(orDefault(&ConditionTexts::maxDrop)), c.run.maxDrop);
+    take(readPowerFactor(orDefault(&ConditionTexts::powerFactor), comma), c.run.powerFactor);
+    take(readMaxDrop(orDefault(&ConditionTexts::maxDrop), comma), c.run.maxDrop);
     if (!first && c.run.length > 0 && c.run.voltage == 0)
         first =
             makeProblem(Problem::Kind::LengthWithoutVoltage, orDefault(&ConditionTexts::length));

@@ -1,31 +1,12 @@
 #include "Schedule.h"
 
 #include "CorrectedAmpacity.h"
-#include "Csv.h"
-#include "Json.h"
+#include "TextEncoding.h"
 
 #include <algorithm>
-#include <array>
 
 namespace ampacity::sizing {
 namespace {
-
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
-std::string lowerStripped(std::string_view text)
-{
-    return lowered(trimmed(text));
-}
-
-// The columns the schedule reads, besides carrying them through: the load,
-// then the conditions' fields in their order.
-constexpr std::size_t InputColumnCount = 1 + std::size(ConditionFields);
-using InputIndexes = std::array<int, InputColumnCount>;
-
-std::string_view inputColumnName(std::size_t column)
-{
-    return column == 0 ? std::string_view("load") : ConditionFields[column - 1].name;
-}
 
 // The answer columns an earlier version wrote, before terminations and
 // voltage drop: a schedule it sized has these at its end.
@@ -44,22 +25,28 @@ std::size_t ownAnswerColumns(const std::vector<std::string> &names,
         return 0;
     const std::size_t first = names.size() - N;
     for (std::size_t c = 0; c < N; ++c) {
-        const std::string &name = names[first + c];
+        const std::string name = lowered(trimmed(names[first + c]));
         if (name != answer[c] && name != std::string(DistinctAnswerPrefix) + std::string(answer[c]))
             return 0;
     }
     return N;
 }
 
-void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells, const InputIndexes &inputs,
-             const ConditionTexts &defaults)
+// The input columns whose cells are numbers, which a semicolon or tab file
+// may write with a decimal comma.
+constexpr std::size_t NumericInputColumns[] = {0, 4, 7, 8, 9, 11, 12};
+
+void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
+             const std::array<int, InputColumnCount> &inputs, const ConditionTexts &defaults,
+             bool decimalComma)
 {
     const auto cell = [&](std::size_t column) -> std::string_view {
         const int index = inputs[column];
-        return index < 0 || index >= static_cast<int>(cells.size()) ? std::string_view{}
-                                                                    : cells[index];
+        return index < 0 || index >= static_cast<int>(cells.size())
+                   ? std::string_view{}
+                   : std::string_view(cells[static_cast<std::size_t>(index)]);
     };
-    const auto load = readLoad(cell(0));
+    const auto load = readLoad(cell(0), decimalComma);
     if (const auto *p = std::get_if<Problem>(&load)) {
         row.problem = *p;
         return;
@@ -67,6 +54,7 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells, const Inpu
     ConditionTexts texts;
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
         texts.*ConditionFields[field].text = cell(field + 1);
+    texts.decimalComma = decimalComma;
     const auto conditions = readConditions(texts, defaults);
     if (const auto *p = std::get_if<Problem>(&conditions)) {
         row.problem = *p;
@@ -88,7 +76,7 @@ std::vector<std::string> answerColumnNames(const std::vector<std::string> &carri
     std::vector<std::string> names;
     for (std::string_view name : AddedColumns) {
         const bool taken = std::any_of(carried.begin(), carried.end(), [&](const std::string &c) {
-            return lowerStripped(c) == name;
+            return lowered(trimmed(c)) == name;
         });
         names.push_back(taken ? std::string(DistinctAnswerPrefix) + std::string(name)
                               : std::string(name));
@@ -98,79 +86,235 @@ std::vector<std::string> answerColumnNames(const std::vector<std::string> &carri
 
 } // namespace
 
-Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults)
+std::string columnKey(std::string_view header)
 {
-    Schedule schedule;
-    if (csv.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
-        schedule.byteOrderMark = true;
-        csv.remove_prefix(ByteOrderMark.size());
+    std::string key;
+    int brackets = 0;
+    for (const char c : folded(header)) {
+        if (c == '(' || c == '[')
+            ++brackets;
+        else if ((c == ')' || c == ']') && brackets > 0)
+            --brackets;
+        else if (brackets == 0 && ((c >= 'a' && c <= 'z') || isDigit(c)))
+            key += c;
     }
-    if (const auto end = csv.find('\n');
-        end != std::string_view::npos && end > 0 && csv[end - 1] == '\r')
-        schedule.lineEnd = "\r\n";
+    return key;
+}
 
-    CsvReader reader(csv);
-    if (reader.atEnd()) {
-        schedule.error = makeProblem(Problem::Kind::EmptySchedule, {}, 0, 0);
-        return schedule;
+std::optional<std::size_t> inputColumnOf(std::string_view header)
+{
+    const std::string key = columnKey(header);
+    for (std::size_t column = 0; column < InputColumnNames.size(); ++column)
+        for (std::string_view name : InputColumnNames[column])
+            if (!name.empty() && key == name)
+                return column;
+    return std::nullopt;
+}
+
+ScheduleReader::ScheduleReader(const ConditionTexts &defaults, std::optional<char> separator)
+    : m_separatorGiven(separator)
+{
+    for (std::size_t field = 0; field < std::size(ConditionFields); ++field) {
+        m_defaultTexts[field] = defaults.*ConditionFields[field].text;
+        m_defaults.*ConditionFields[field].text = m_defaultTexts[field];
     }
-    const Record header = reader.next();
-    if (header.malformed) {
-        schedule.error = header.malformed;
-        return schedule;
+    m_inputs.fill(-1);
+}
+
+void ScheduleReader::append(std::string_view utf8)
+{
+    if (m_started) {
+        m_csv.append(utf8);
+        return;
+    }
+    // The byte-order mark is kept aside, so that it goes out again.
+    m_start.append(utf8);
+    if (m_start.size() < Utf8ByteOrderMark.size() &&
+        Utf8ByteOrderMark.substr(0, m_start.size()) == m_start)
+        return;
+    m_started = true;
+    std::string_view text = m_start;
+    if (text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
+        m_layout.byteOrderMark = true;
+        text.remove_prefix(Utf8ByteOrderMark.size());
+    }
+    m_csv.append(text);
+    m_start.clear();
+}
+
+void ScheduleReader::close()
+{
+    if (!m_started) {
+        m_started = true;
+        m_csv.append(m_start);
+        m_start.clear();
+    }
+    m_csv.close();
+}
+
+bool ScheduleReader::readHeader()
+{
+    if (!m_started)
+        return false;
+    if (!m_separatorGiven) {
+        const auto detected = detectSeparator(m_csv.unread(), m_csv.closed());
+        if (!detected)
+            return false;
+        m_csv.setSeparator(*detected);
+    } else {
+        m_csv.setSeparator(*m_separatorGiven);
+    }
+    const auto header = m_csv.next();
+    if (!header) {
+        if (m_csv.atEnd()) {
+            m_layout.error = makeProblem(Problem::Kind::EmptySchedule);
+            m_done = true;
+        }
+        return m_done;
+    }
+    m_headerRead = true;
+    m_layout.separator = m_csv.separator();
+    m_layout.lineEnd = header->lineEnd.empty() ? "\n" : std::string(header->lineEnd);
+    if (header->malformed) {
+        m_layout.error = header->malformed;
+        m_done = true;
+        return true;
+    }
+    const bool onlyBlank = std::all_of(header->cells.begin(), header->cells.end(),
+                                       [](const std::string &c) { return trimmed(c).empty(); });
+    if (onlyBlank && header->cells.size() == 1 && m_csv.atEnd()) {
+        m_layout.error = makeProblem(Problem::Kind::EmptySchedule);
+        m_done = true;
+        return true;
     }
 
     // A schedule sized before ends with the answer's columns: they are
     // replaced. Every other column is carried through, and the input columns
     // among them are read.
-    std::vector<std::string> names;
-    for (const std::string &cell : header.cells)
-        names.push_back(lowerStripped(cell));
-    std::size_t own = ownAnswerColumns(names, AddedColumns);
+    m_headerCells = header->cells.size();
+    std::size_t own = ownAnswerColumns(header->cells, AddedColumns);
     if (own == 0)
-        own = ownAnswerColumns(names, EarlierAddedColumns);
-    const std::size_t carried = header.cells.size() - own;
-    InputIndexes inputs;
-    inputs.fill(-1);
-    for (std::size_t index = 0; index < carried; ++index) {
-        for (std::size_t column = 0; column < InputColumnCount; ++column) {
-            if (names[index] != inputColumnName(column))
-                continue;
-            if (inputs[column] >= 0) {
-                schedule.error = makeProblem(Problem::Kind::DuplicateColumn, names[index]);
-                return schedule;
+        own = ownAnswerColumns(header->cells, EarlierAddedColumns);
+    m_carried = m_headerCells - own;
+    for (std::size_t index = 0; index < m_carried; ++index) {
+        const std::string &name = header->cells[index];
+        if (const auto column = inputColumnOf(name)) {
+            if (m_inputs[*column] >= 0) {
+                m_layout.error =
+                    makeProblem(Problem::Kind::DuplicateColumn, std::string(trimmed(name)));
+                m_done = true;
+                return true;
             }
-            inputs[column] = static_cast<int>(index);
+            m_inputs[*column] = static_cast<int>(index);
         }
-        schedule.columns.push_back(header.cells[index]);
+        m_layout.columns.push_back(name);
     }
-    if (inputs[0] < 0) {
-        schedule.error = makeProblem(Problem::Kind::NoLoadColumn, {}, 0, 0);
-        return schedule;
+    if (m_inputs[0] < 0) {
+        m_layout.error = makeProblem(Problem::Kind::NoLoadColumn);
+        m_done = true;
+        return true;
     }
-    schedule.answerColumns = answerColumnNames(schedule.columns);
+    m_layout.answerColumns = answerColumnNames(m_layout.columns);
+    // A comma file writes its numbers with a point; a semicolon or tab file
+    // shows which it uses in its first decimal number.
+    m_decimalDecided = m_layout.separator == ',';
+    return true;
+}
 
-    while (!reader.atEnd()) {
-        Record record = reader.next();
-        if (record.cells.size() == 1 && record.cells[0].empty() && reader.atEnd() &&
-            !record.malformed)
-            break; // the file's last line end
-        ScheduleRow row;
-        row.line = record.line;
-        row.cells.reserve(carried);
-        for (std::size_t index = 0; index < carried; ++index)
-            row.cells.push_back(index < record.cells.size() ? record.cells[index] : std::string());
-        if (record.malformed) {
-            row.problem = record.malformed;
-        } else if (record.cells.size() != header.cells.size()) {
-            row.problem = makeProblem(Problem::Kind::CellCount, {},
-                                      static_cast<std::int64_t>(record.cells.size()),
-                                      static_cast<std::int64_t>(header.cells.size()));
-        } else {
-            sizeRow(row, record.cells, inputs, defaults);
-        }
-        schedule.rows.push_back(std::move(row));
+ScheduleRow ScheduleReader::sizedRow(const Record &record) const
+{
+    ScheduleRow row;
+    row.line = record.line;
+    row.cells.reserve(m_carried);
+    for (std::size_t index = 0; index < m_carried; ++index)
+        row.cells.push_back(index < record.cells.size() ? record.cells[index] : std::string());
+    row.blank = !record.malformed &&
+                std::all_of(record.cells.begin(), record.cells.end(),
+                            [](const std::string &cell) { return cell.empty(); });
+    if (row.blank)
+        return row;
+    if (record.malformed) {
+        row.problem = record.malformed;
+    } else if (record.cells.size() != m_headerCells) {
+        row.problem = makeProblem(Problem::Kind::CellCount, {},
+                                  static_cast<std::int64_t>(record.cells.size()),
+                                  static_cast<std::int64_t>(m_headerCells));
+    } else {
+        sizeRow(row, record.cells, m_inputs, m_defaults, m_layout.separator != ',');
     }
+    return row;
+}
+
+void ScheduleReader::decideDecimalMark(const ScheduleRow &row)
+{
+    for (const std::size_t column : NumericInputColumns) {
+        const int index = m_inputs[column];
+        if (index < 0 || static_cast<std::size_t>(index) >= row.cells.size())
+            continue;
+        const std::string &cell = row.cells[static_cast<std::size_t>(index)];
+        const bool comma = cell.find(',') != std::string::npos;
+        if (comma || cell.find('.') != std::string::npos) {
+            m_layout.decimalComma = comma && cell.find('.') == std::string::npos;
+            m_decimalDecided = true;
+            return;
+        }
+    }
+}
+
+ScheduleReader::Status ScheduleReader::next(ScheduleRow &row)
+{
+    // Rows wait, a thousand at most, until one shows the decimal mark.
+    constexpr std::size_t mostWaiting = 1000;
+    for (;;) {
+        if (m_done && m_waiting.empty())
+            return Status::End;
+        if (!m_headerRead && !m_done && !readHeader())
+            return Status::NeedMore;
+        if (m_decimalDecided && !m_waiting.empty()) {
+            row = std::move(m_waiting.front());
+            m_waiting.pop_front();
+            return Status::Row;
+        }
+        if (m_done)
+            continue;
+        auto record = m_csv.next();
+        if (!record) {
+            if (!m_csv.atEnd())
+                return Status::NeedMore;
+            m_done = true;
+            // None showed it: a semicolon file is a French spreadsheet's.
+            if (!m_decimalDecided) {
+                m_layout.decimalComma = m_layout.separator == ';';
+                m_decimalDecided = true;
+            }
+            continue;
+        }
+        ScheduleRow sized = sizedRow(*record);
+        if (m_decimalDecided) {
+            row = std::move(sized);
+            return Status::Row;
+        }
+        decideDecimalMark(sized);
+        m_waiting.push_back(std::move(sized));
+        if (!m_decimalDecided && m_waiting.size() >= mostWaiting) {
+            m_layout.decimalComma = m_layout.separator == ';';
+            m_decimalDecided = true;
+        }
+    }
+}
+
+Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults,
+                      std::optional<char> separator)
+{
+    ScheduleReader reader(defaults, separator);
+    reader.append(csv);
+    reader.close();
+    std::vector<ScheduleRow> rows;
+    ScheduleRow row;
+    while (reader.next(row) == ScheduleReader::Status::Row)
+        rows.push_back(std::move(row));
+    Schedule schedule = reader.layout();
+    schedule.rows = std::move(rows);
     return schedule;
 }
 
@@ -182,9 +326,9 @@ Schedule singleCircuit(std::string_view load, const ConditionTexts &given)
     ScheduleRow row;
     row.line = 1;
     std::vector<std::string> read{std::string(load)};
-    InputIndexes inputs;
+    std::array<int, InputColumnCount> inputs{};
     inputs[0] = 0;
-    schedule.columns.emplace_back(inputColumnName(0));
+    schedule.columns.emplace_back(InputColumnNames[0][0]);
     row.cells.emplace_back(load);
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field) {
         const auto text = ConditionFields[field].text;
@@ -197,66 +341,79 @@ Schedule singleCircuit(std::string_view load, const ConditionTexts &given)
         schedule.columns.emplace_back(ConditionFields[field].name);
         row.cells.push_back(value);
     }
-    sizeRow(row, read, inputs, given);
+    sizeRow(row, read, inputs, given, false);
     schedule.answerColumns = answerColumnNames(schedule.columns);
     schedule.rows.push_back(std::move(row));
     return schedule;
 }
 
 std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
-                                     const std::optional<Problem> &problem)
+                                     const std::optional<Problem> &problem,
+                                     std::string_view decimalSeparator)
 {
+    const auto number = [&](std::int64_t value, int decimals) {
+        return scaledText(value, decimals, decimalSeparator);
+    };
     std::vector<std::string> cells(std::size(AddedColumns));
     if (sizing) {
         cells[0] = trimmed(sizing->sizeText);
         cells[1] = std::to_string(sizing->tableNumber);
         cells[2] = std::to_string(sizing->tableAmpacity);
-        cells[3] = scaledText(sizing->corrected, 4);
-        cells[4] = numberText(sizing->ambientFactor);
-        cells[5] = numberText(sizing->countFactor);
+        cells[3] = number(sizing->corrected, 4);
+        cells[4] = numberText(sizing->ambientFactor, decimalSeparator);
+        cells[5] = numberText(sizing->countFactor, decimalSeparator);
         cells[6] = sizing->correctionTables;
         cells[7] =
             sizing->terminationRating > 0 ? std::to_string(sizing->terminationRating) : "none";
-        cells[8] = scaledText(sizing->usable, 4);
+        cells[8] = number(sizing->usable, 4);
         if (sizing->drop) {
-            cells[9] = scaledText(sizing->drop->volts, 2);
-            cells[10] = scaledText(sizing->drop->percent, 2);
+            cells[9] = number(sizing->drop->volts, 2);
+            cells[10] = number(sizing->drop->percent, 2);
         }
         cells[11] = governingName(sizing->governedBy);
         cells[12] = trimmed(sizing->ampacitySizeText);
     }
     if (problem)
-        cells[13] = describe(*problem);
+        cells[13] = describe(*problem, decimalSeparator);
     return cells;
 }
 
-std::string scheduleCsv(const Schedule &schedule)
+std::string scheduleHeaderCsv(const Schedule &layout)
 {
-    std::string csv;
-    csv.reserve(64 * (schedule.rows.size() + 1));
-    if (schedule.byteOrderMark)
-        csv += ByteOrderMark;
-    const auto writeRow = [&](const auto &carried, const auto &added) {
-        bool first = true;
-        const auto put = [&](std::string_view cell) {
+    std::string csv = layout.byteOrderMark ? std::string(Utf8ByteOrderMark) : std::string();
+    bool first = true;
+    for (const auto *names : {&layout.columns, &layout.answerColumns}) {
+        for (const std::string &name : *names) {
             if (!first)
-                csv += ',';
-            csv += csvField(cell);
+                csv += layout.separator;
+            csv += csvField(name, layout.separator);
             first = false;
-        };
-        for (const auto &cell : carried)
-            put(cell);
-        for (const auto &cell : added)
-            put(cell);
-        csv += schedule.lineEnd;
-    };
-    writeRow(schedule.columns, schedule.answerColumns);
-    for (const ScheduleRow &row : schedule.rows)
-        writeRow(row.cells, answerCells(row.sizing, row.problem));
+        }
+    }
+    csv += layout.lineEnd;
     return csv;
 }
 
-std::string scheduleRowJson(const Schedule &schedule, std::size_t r)
+std::string scheduleRowCsv(const Schedule &layout, const ScheduleRow &row)
+{
+    std::string csv;
+    bool first = true;
+    const auto put = [&](std::string_view cell) {
+        if (!first)
+            csv += layout.separator;
+        csv += csvField(cell, layout.separator);
+        first = false;
+    };
+    for (std::size_t c = 0; c < layout.columns.size(); ++c)
+        put(c < row.cells.size() ? std::string_view(row.cells[c]) : std::string_view());
+    for (const std::string &cell :
+         answerCells(row.sizing, row.problem, layout.decimalComma ? "," : "."))
+        put(cell);
+    csv += layout.lineEnd;
+    return csv;
+}
+
+std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row)
 {
     // The numbers are JSON numbers; an answer that has none gives null.
     constexpr std::array<bool, std::size(AddedColumns)> numeric = {
@@ -264,16 +421,16 @@ std::string scheduleRowJson(const Schedule &schedule, std::size_t r)
     // Texts that are empty for want of an answer, not as an answer.
     constexpr std::array<bool, std::size(AddedColumns)> nullWhenEmpty = {
         true, true, true, true, true, true, false, true, true, true, true, true, true, true};
-    const ScheduleRow &row = schedule.rows[r];
     std::string json = "{";
-    for (std::size_t c = 0; c < schedule.columns.size(); ++c) {
+    for (std::size_t c = 0; c < layout.columns.size(); ++c) {
         json += c == 0 ? "" : ", ";
-        json += jsonString(schedule.columns[c]) + ": " + jsonString(row.cells[c]);
+        json += jsonString(layout.columns[c]) + ": " +
+                jsonString(c < row.cells.size() ? std::string_view(row.cells[c]) : "");
     }
     const std::vector<std::string> added = answerCells(row.sizing, row.problem);
     for (std::size_t c = 0; c < added.size(); ++c) {
-        json += c == 0 && schedule.columns.empty() ? "" : ", ";
-        json += jsonString(schedule.answerColumns[c]);
+        json += c == 0 && layout.columns.empty() ? "" : ", ";
+        json += jsonString(layout.answerColumns[c]);
         json += ": ";
         const bool absent = added[c].empty() && (nullWhenEmpty[c] || !row.sizing);
         json += absent ? "null" : numeric[c] ? added[c] : jsonString(added[c]);
@@ -282,13 +439,20 @@ std::string scheduleRowJson(const Schedule &schedule, std::size_t r)
     return json;
 }
 
+std::string scheduleCsv(const Schedule &schedule)
+{
+    std::string csv = scheduleHeaderCsv(schedule);
+    for (const ScheduleRow &row : schedule.rows)
+        csv += scheduleRowCsv(schedule, row);
+    return csv;
+}
+
 std::string scheduleJson(const Schedule &schedule)
 {
     std::string json = "[";
-    json.reserve(160 * (schedule.rows.size() + 1));
     for (std::size_t r = 0; r < schedule.rows.size(); ++r) {
         json += r == 0 ? "\n  " : ",\n  ";
-        json += scheduleRowJson(schedule, r);
+        json += scheduleRowJson(schedule, schedule.rows[r]);
     }
     json += schedule.rows.empty() ? "]\n" : "\n]\n";
     return json;

@@ -4,18 +4,18 @@
 #include "Csv.h"
 #include "Json.h"
 
+#include <array>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// A cable schedule: a CSV file with a header row that names at least a
-// "load" column, and optionally any of the conditions' columns ("material",
-// "installation", "insulation", "ambient", "conductors", "terminations",
-// "breaker", "length", "voltage", "system", "power_factor", "max_drop");
-// every column (circuit name, notes) is carried through as it is. Each row is
-// sized as `torvane size` sizes one circuit, and the answer is added in
-// columns of its own.
+// A cable schedule: a CSV file with a header row that names at least a load
+// column, and optionally any of the conditions' columns, in English or in
+// French (InputColumnNames below); every column (circuit name, notes) is
+// carried through as it is. Each row is sized as `torvane size` sizes one
+// circuit, and the answer is added in columns of its own.
 namespace ampacity::sizing {
 
 // The columns the answer adds, in this order.
@@ -38,47 +38,136 @@ inline constexpr std::string_view AddedColumns[] = {"size",
 // with this before its name, so that nothing of the user's is replaced.
 inline constexpr std::string_view DistinctAnswerPrefix = "torvane_";
 
+// The input columns: the load, then the conditions' fields in the order of
+// ConditionFields.
+inline constexpr std::size_t InputColumnCount = 1 + std::size(ConditionFields);
+
+// The names a header may give each input column, English and French, as
+// compared: in lower case, without accents, without a unit in brackets, and
+// without blanks, underscores or other signs ("Charge (A)" is "charge",
+// "power_factor" is "powerfactor", "Chute max (%)" is "chutemax").
+inline constexpr std::array<std::array<std::string_view, 5>, InputColumnCount> InputColumnNames = {{
+    {"load", "charge", "courant", "current"},
+    {"material", "materiau", "matiere"},
+    {"installation", "pose", "modedepose"},
+    {"insulation", "isolant", "isolation"},
+    {"ambient", "ambiante", "temperatureambiante", "ambienttemperature", "temperature"},
+    {"conductors", "conducteurs", "nombredeconducteurs"},
+    {"terminations", "terminaisons", "bornes"},
+    {"breaker", "disjoncteur"},
+    {"length", "longueur"},
+    {"voltage", "tension"},
+    {"system", "systeme"},
+    {"powerfactor", "facteurdepuissance", "pf", "fp"},
+    {"maxdrop", "chutemax", "chutemaximale", "chutedetensionmax"},
+}};
+
+// A header's name as compared with InputColumnNames.
+std::string columnKey(std::string_view header);
+
+// The input column a header names (0 the load, then ConditionFields' order),
+// or nothing.
+std::optional<std::size_t> inputColumnOf(std::string_view header);
+
 struct ScheduleRow
 {
     int line = 0;                   // where the row starts in the file, the header being line 1
     std::vector<std::string> cells; // the input's cells, one per carried column
+    bool blank = false;             // every cell empty: kept as a blank row, not sized
     std::optional<Sizing> sizing;   // the answer, or
     std::optional<Problem> problem; // why there is none
 };
 
+// A schedule and how its file was written, so that the answer goes back the
+// same way: the separator, the decimal mark, the byte-order mark and the
+// line ends the file came with.
 struct Schedule
 {
     std::vector<std::string> columns;       // carried through, in the input's order
     std::vector<std::string> answerColumns; // the names the answer is written under
     std::vector<ScheduleRow> rows;
+    char separator = ',';
+    bool decimalComma = false;    // numbers written "15,5" (only with ';' or tab)
     bool byteOrderMark = false;   // the input began with one (spreadsheets write it)
     std::string lineEnd = "\n";   // the input's own line ending
     std::optional<Problem> error; // set when the file cannot be read as a schedule at all
 };
 
-// Reads the CSV text and sizes every row; the values of `defaults` stand for
-// missing columns and empty cells. A row with a problem gets no sizing; the
-// others are sized all the same.
-Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults = DefaultConditionTexts);
+// Reads a schedule given piece by piece as UTF-8 text and sizes each row as
+// soon as the text holds all of it, so that a schedule of any length goes
+// through in little memory. The values of `defaults` stand for missing
+// columns and empty cells. The separator is the one given, or the header's.
+class ScheduleReader
+{
+public:
+    explicit ScheduleReader(const ConditionTexts &defaults = DefaultConditionTexts,
+                            std::optional<char> separator = std::nullopt);
+    ScheduleReader(const ScheduleReader &) = delete;
+    ScheduleReader &operator=(const ScheduleReader &) = delete;
+
+    void append(std::string_view utf8);
+    void close(); // no more text will come
+
+    enum class Status
+    {
+        NeedMore, // append more text, or close
+        Row,      // a row, sized
+        End,      // no more rows; or the schedule could not be read (layout().error)
+    };
+    Status next(ScheduleRow &row);
+
+    // How the schedule is laid out and written (rows empty), known once
+    // next() has given a row or the end.
+    const Schedule &layout() const { return m_layout; }
+
+private:
+    bool readHeader();
+    ScheduleRow sizedRow(const Record &record) const;
+    void decideDecimalMark(const ScheduleRow &row);
+
+    std::array<std::string, std::size(ConditionFields)> m_defaultTexts;
+    ConditionTexts m_defaults;
+    std::optional<char> m_separatorGiven;
+    std::string m_start; // the first bytes, until the byte-order mark is known
+    bool m_started = false;
+    CsvReader m_csv;
+    Schedule m_layout;
+    std::array<int, InputColumnCount> m_inputs{};
+    std::size_t m_headerCells = 0;
+    std::size_t m_carried = 0;
+    bool m_headerRead = false;
+    bool m_done = false;
+    bool m_decimalDecided = false;
+    std::deque<ScheduleRow> m_waiting; // rows read before the decimal mark is known
+};
+
+// Reads the whole CSV text and sizes every row.
+Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults = DefaultConditionTexts,
+                      std::optional<char> separator = std::nullopt);
 
 // One circuit as a schedule of one row: its load and every condition as
 // input columns (the option's value, or the default), sized alike.
 Schedule singleCircuit(std::string_view load, const ConditionTexts &given);
 
-// The schedule with its added columns, as CSV with a decimal point and
-// English names, fields quoted where they must be.
-std::string scheduleCsv(const Schedule &schedule);
+// The schedule's header and one row as CSV, written as the file was (the
+// header with the byte-order mark, if the file had one); the added numbers
+// with the file's decimal mark, the names in English.
+std::string scheduleHeaderCsv(const Schedule &layout);
+std::string scheduleRowCsv(const Schedule &layout, const ScheduleRow &row);
 
-// The same as a JSON array of objects, keyed by the CSV's column names.
+// One row as a JSON object keyed by the CSV's column names; the numbers are
+// JSON numbers, an answer that has none gives null.
+std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row);
+
+// The whole schedule as CSV, or as a JSON array of objects.
+std::string scheduleCsv(const Schedule &schedule);
 std::string scheduleJson(const Schedule &schedule);
 
-// One row of it as a JSON object.
-std::string scheduleRowJson(const Schedule &schedule, std::size_t row);
-
-// The added cells of one answer, in the order of AddedColumns (English,
-// decimal point, exact ampacities); all empty but the problem for a row
-// that has one.
+// The added cells of one answer, in the order of AddedColumns (English
+// names, exact ampacities, the decimal separator given); all empty but the
+// problem for a row that has one.
 std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
-                                     const std::optional<Problem> &problem);
+                                     const std::optional<Problem> &problem,
+                                     std::string_view decimalSeparator = ".");
 
 } // namespace ampacity::sizing

@@ -1,7 +1,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The program itself, started as a user starts it, with no display at all:
@@ -17,6 +19,14 @@ private slots:
     void scheduleAsJson();
     void frenchTextFollowsTheDesktop();
     void windowWithoutDisplaySaysSoAndFails();
+    void frenchExcelScheduleGoesBackAsItCame();
+    void unicodeTextScheduleFromExcel();
+    void outputFileIsWholeOrNotAtAll();
+    void failedWritesExitTwo();
+    void optionsBeforeTheCommand();
+    void standardErrorNamesTwentyProblemRows();
+    void everyTableInBothLanguages_data();
+    void everyTableInBothLanguages();
 
 private:
     struct Result
@@ -24,6 +34,7 @@ private:
         int status = -1;
         QString out;
         QString err;
+        QByteArray bytes; // standard output as it came
     };
     static Result runProgram(const QStringList &arguments, const QByteArray &input = {},
                              const QStringList &environment = {});
@@ -49,9 +60,9 @@ TestCommandLine::Result TestCommandLine::runProgram(const QStringList &arguments
     program.write(input);
     program.closeWriteChannel();
     program.waitForFinished(20000);
+    const QByteArray out = program.readAllStandardOutput();
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-            QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
+            QString::fromUtf8(out), QString::fromUtf8(program.readAllStandardError()), out};
 }
 
 void TestCommandLine::answersAndExitStatuses_data()
@@ -254,7 +265,7 @@ void TestCommandLine::scheduleFromStandardInput()
     QCOMPARE(result.status, 1);
 
     const Result headerless = runProgram({"size", "--schedule", "-"}, "circuit,amps\nP-1,20\n");
-    QCOMPARE(headerless.err, QStringLiteral("torvane: -: the header row names no load column\n"));
+    QCOMPARE(headerless.err, QStringLiteral("torvane: standard input: the header row names no load column\n"));
     QCOMPARE(headerless.status, 2);
 }
 
@@ -333,6 +344,187 @@ void TestCommandLine::windowWithoutDisplaySaysSoAndFails()
              QStringLiteral("torvane: no display to open the window on (DISPLAY is not set)\n"));
     QCOMPARE(result.out, QString());
     QCOMPARE(result.status, 1);
+}
+
+// What French Excel saves as plain "CSV": Windows-1252, semicolons, decimal
+// commas, CRLF. It goes back the same way, in UTF-8 with the byte-order mark
+// that tells Excel so, and the reading says once that it was not UTF-8.
+void TestCommandLine::frenchExcelScheduleGoesBackAsItCame()
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("tableau.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Circuit;Charge (A);Mat\xE9riau;Temp\xE9rature\r\n"
+               "P-1;15,5;cuivre;40\r\n"
+               ";;;\r\n"
+               "P-2;abc;;\r\n");
+    file.close();
+    const Result result = runProgram({"size", "--schedule", file.fileName()});
+    // 4 columns of the user's and 14 of the answer: a blank row is 17 semicolons.
+    QCOMPARE(result.bytes,
+             QByteArray("\xEF\xBB\xBF"
+                        "Circuit;Charge (A);Mat\xC3\xA9riau;Temp\xC3\xA9rature;size;table;"
+                        "table_ampacity;corrected_ampacity;ambient_factor;count_factor;tables;"
+                        "terminations;usable_ampacity;drop_volts;drop_percent;governed_by;"
+                        "size_for_ampacity;problem\r\n"
+                        "P-1;15,5;cuivre;40;12 AWG;2;20;16,4;0,82;1;5A;60;16,4;;;ampacity;;\r\n") +
+                 QByteArray(17, ';') + "\r\nP-2;abc;;" + QByteArray(14, ';') +
+                 "\"the load \"\"abc\"\" is not a positive number of amperes\"\r\n");
+    QCOMPARE(result.err, QStringLiteral("torvane: %1 is not UTF-8: read as Windows-1252\n"
+                                        "torvane: line 4: the load \"abc\" is not a positive "
+                                        "number of amperes\n")
+                             .arg(file.fileName()));
+    QCOMPARE(result.status, 1);
+    // Sized again as it went out: the same, without the note on the encoding.
+    QFile sized(folder.filePath(QStringLiteral("sized.csv")));
+    QVERIFY(sized.open(QIODevice::WriteOnly));
+    sized.write(result.bytes);
+    sized.close();
+    const Result again = runProgram({"size", "--schedule", sized.fileName()});
+    QCOMPARE(again.bytes, result.bytes);
+    QVERIFY(!again.err.contains(QLatin1String("Windows-1252")));
+}
+
+// Excel's "Unicode text": UTF-16 with its byte-order mark, tabs.
+void TestCommandLine::unicodeTextScheduleFromExcel()
+{
+    const QString text = QStringLiteral("Circuit\tLoad\tAmbiante\r\nP\u00E9-1\t150\t40\r\n");
+    QByteArray utf16("\xFF\xFE");
+    for (const QChar c : text)
+        utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);
+    const Result result = runProgram({"size", "--schedule", "-"}, utf16);
+    QCOMPARE(result.bytes, QByteArray("\xEF\xBB\xBF"
+                                      "Circuit\tLoad\tAmbiante\tsize\ttable\ttable_ampacity\t"
+                                      "corrected_ampacity\tambient_factor\tcount_factor\ttables\t"
+                                      "terminations\tusable_ampacity\tdrop_volts\tdrop_percent\t"
+                                      "governed_by\tsize_for_ampacity\tproblem\r\n"
+                                      "P\xC3\xA9-1\t150\t40\t4/0 AWG\t2\t195\t159.9\t0.82\t1\t"
+                                      "5A\t75\t159.9\t\t\tampacity\t\t\r\n"));
+    QCOMPARE(result.status, 0);
+}
+
+// --output writes through a temporary file: the schedule may be written
+// over itself, and a run that fails leaves the file as it was, and no other.
+void TestCommandLine::outputFileIsWholeOrNotAtAll()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("circuits.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("circuit,load\nA,20\n");
+    file.close();
+    const Result inPlace = runProgram({"size", "--schedule", path, "--output", path});
+    QCOMPARE(inPlace.status, 0);
+    QCOMPARE(inPlace.out, QString());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray sized = file.readAll();
+    file.close();
+    QVERIFY2(sized.startsWith("circuit,load,size,") && sized.contains("\nA,20,12 AWG,2,"),
+             sized.constData());
+
+    const Result failed =
+        runProgram({"size", "--schedule", "-", "--output", path}, "circuit,amps\nA,20\n");
+    QCOMPARE(failed.status, 2);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), sized);
+    file.close();
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"circuits.csv"});
+}
+
+// A write that fails is never reported as success.
+void TestCommandLine::failedWritesExitTwo()
+{
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full here");
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    program.setProcessEnvironment(env);
+    program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    program.start(QStringLiteral(TORVANE_PROGRAM), {"size", "150"});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitCode(), 2);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
+             QStringLiteral("torvane: the answer could not be written to standard output\n"));
+}
+
+// Options may come before the command; a command line is never the window.
+void TestCommandLine::optionsBeforeTheCommand()
+{
+    const Result before = runProgram({"--ambient", "40", "--material=al", "size", "150"});
+    const Result after = runProgram({"size", "150", "--ambient", "40", "--material", "al"});
+    QCOMPARE(before.status, 0);
+    QCOMPARE(before.out, after.out);
+    QVERIFY(before.out.startsWith(QLatin1String("300 MCM, ")));
+}
+
+// Twenty-five bad rows: the first twenty on standard error, then one line
+// with how many more; the problem column has them all.
+void TestCommandLine::standardErrorNamesTwentyProblemRows()
+{
+    QByteArray schedule = "load\n";
+    for (int row = 0; row < 25; ++row)
+        schedule += "x\n";
+    const Result result = runProgram({"size", "--schedule", "-"}, schedule);
+    const QStringList lines = result.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 21);
+    QCOMPARE(lines.first(), QStringLiteral("torvane: line 2: the load \"x\" is not a positive "
+                                           "number of amperes"));
+    QCOMPARE(lines.last(), QStringLiteral("torvane: rows with a problem: 5 more, each named in the "
+                                          "problem column"));
+    QCOMPARE(result.out.count(QLatin1String("is not a positive number")), 25);
+    QCOMPARE(result.status, 1);
+}
+
+void TestCommandLine::everyTableInBothLanguages_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<bool>("french");
+    QTest::addColumn<QString>("firstLines");
+    QTest::addColumn<QString>("lastLine");
+    const QString nbsp = QStringLiteral("\u00A0");
+    QTest::newRow("1") << "1" << false
+                       << "2024 CEC Ampacity Table 1\nWire size    60 °C    75 °C    90 °C\n"
+                          "   14 AWG     25 A     30 A     35 A\n"
+                       << " 2000 MCM   1160 A   1385 A   1560 A";
+    QTest::newRow("3") << "3" << false
+                       << "2024 CEC Ampacity Table 3\nWire size    60 °C    75 °C    90 °C\n"
+                          "   12 AWG     25 A     30 A     35 A\n"
+                       << " 2000 MCM    965 A   1150 A   1295 A";
+    QTest::newRow("4") << "4" << false
+                       << "2024 CEC Ampacity Table 4\nWire size    60 °C    75 °C    90 °C\n"
+                          "   12 AWG     15 A     20 A     25 A\n"
+                       << " 2000 MCM    470 A    560 A    630 A";
+    QTest::newRow("2 in French")
+        << "2" << true
+        << "CCÉ 2024, courant admissible, tableau 2\nCalibre       60 °C    75 °C    90 °C\n"
+           "    14 AWG     15 A     20 A     25 A\n"
+        << "2000 kcmil    555 A    665 A    750 A";
+    QTest::newRow("3 in French")
+        << "3" << true
+        << "CCÉ 2024, courant admissible, tableau 3\nCalibre       60 °C    75 °C    90 °C\n"
+           "    12 AWG     25 A     30 A     35 A\n"
+        << "2000 kcmil    965 A   1150 A   1295 A";
+}
+
+// Each of the four tables as the printed Code has it, in English and French.
+void TestCommandLine::everyTableInBothLanguages()
+{
+    QFETCH(QString, table);
+    QFETCH(bool, french);
+    QFETCH(QString, firstLines);
+    QFETCH(QString, lastLine);
+    if (french && QSysInfo::productType() == QLatin1String("windows"))
+        QSKIP("A Windows program speaks Windows' language, not the environment's");
+    const QStringList environment =
+        french ? QStringList{"LANGUAGE=fr", "LC_ALL=fr_CA.UTF-8"} : QStringList{};
+    const Result result = runProgram({"table", table}, {}, environment);
+    QCOMPARE(result.status, 0);
+    QString out = result.out;
+    out.replace(QChar(0x00A0), QLatin1Char(' '));
+    QVERIFY2(out.startsWith(firstLines), qPrintable(out));
+    QCOMPARE(out.trimmed().split(QLatin1Char('\n')).last(), lastLine);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

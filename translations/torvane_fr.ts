@@ -499,6 +499,46 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <source>above the %1 % allowed</source>
         <translation>au-dessus des %1&#xa0;% permis</translation>
     </message>
+    <message>
+        <source>The schedule&apos;s separator: , or ; or tab (the header&apos;s own: the most frequent of them). A semicolon or tab schedule may write decimals with a comma.</source>
+        <translation>Le séparateur du tableau de câblage&#xa0;: , ou ; ou tab (celui de l&apos;en-tête&#xa0;: le plus fréquent des trois). Un tableau séparé par des points-virgules ou des tabulations peut écrire les décimales avec une virgule.</translation>
+    </message>
+    <message>
+        <source>Write the answer to FILE rather than to standard output, whole or not at all: through a temporary file renamed at the end (FILE may be the schedule itself).</source>
+        <translation>Écrit la réponse dans FICHIER plutôt que sur la sortie standard, en entier ou pas du tout&#xa0;: par un fichier temporaire renommé à la fin (FICHIER peut être le tableau de câblage lui-même).</translation>
+    </message>
+    <message>
+        <source>--separator is for size --schedule</source>
+        <translation>--separator s&apos;emploie avec size --schedule</translation>
+    </message>
+    <message>
+        <source>the separator &quot;%1&quot; is not , or ; or tab</source>
+        <translation>le séparateur «&#xa0;%1&#xa0;» n&apos;est ni , ni ; ni tab</translation>
+    </message>
+    <message>
+        <source>standard input cannot be read: %1</source>
+        <translation>l&apos;entrée standard ne peut pas être lue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8: read as Windows-1252</source>
+        <translation>%1 n&apos;est pas en UTF-8&#xa0;: lu en Windows-1252</translation>
+    </message>
+    <message>
+        <source>rows with a problem: %1 more, each named in the problem column</source>
+        <translation>lignes en défaut&#xa0;: %1 de plus, chacune décrite dans la colonne problem</translation>
+    </message>
+    <message>
+        <source>the answer could not be written to %1: %2</source>
+        <translation>la réponse n&apos;a pas pu être écrite dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the answer could not be written to standard output</source>
+        <translation>la réponse n&apos;a pas pu être écrite sur la sortie standard</translation>
+    </message>
 </context>
 <context>
     <name>Sizing</name>

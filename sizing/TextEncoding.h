@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The encodings spreadsheets save cable schedules in, turned into UTF-8:
+// UTF-8 with or without a byte-order mark, UTF-16 with one (Excel's "Unicode
+// text"), and Windows-1252 (Excel's plain "CSV" on a French or English
+// Windows). Whatever comes in, what comes out is valid UTF-8.
+namespace ampacity::sizing {
+
+enum class Encoding
+{
+    Utf8,
+    Utf16LittleEndian,
+    Utf16BigEndian,
+    Windows1252,
+};
+
+inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// What a byte-order mark at the start of the bytes says, and how long it is:
+// UTF-8 and 0 without one. Needs the first 3 bytes, or all there are.
+struct ByteOrderMark
+{
+    Encoding encoding = Encoding::Utf8;
+    std::size_t length = 0;
+};
+ByteOrderMark byteOrderMarkOf(std::string_view firstBytes);
+
+// Whether bytes fed piece by piece, cut anywhere, are valid UTF-8.
+class Utf8Check
+{
+public:
+    void feed(std::string_view bytes);
+    bool valid() const { return m_valid && m_pending == 0; } // once all is fed
+
+private:
+    bool m_valid = true;
+    int m_pending = 0;           // continuation bytes still expected
+    std::uint32_t m_lowest = 0;  // the least the sequence may encode (no overlong forms)
+    std::uint32_t m_codePoint = 0;
+};
+
+// Turns bytes fed piece by piece, cut anywhere, into UTF-8. A sequence the
+// encoding does not allow becomes U+FFFD, the replacement character.
+class TextDecoder
+{
+public:
+    explicit TextDecoder(Encoding encoding) : m_encoding(encoding) {}
+    void decode(std::string_view bytes, std::string &utf8);
+    // The end of the bytes: an unfinished sequence becomes U+FFFD.
+    void finish(std::string &utf8);
+
+private:
+    void put(std::uint32_t codePoint, std::string &utf8);
+    void decodeUtf8(std::string_view bytes, std::string &utf8);
+    void decodeUtf16(std::string_view bytes, std::string &utf8);
+
+    Encoding m_encoding;
+    std::string m_carried;         // the start of a sequence cut off by the piece's end
+    std::uint32_t m_highSurrogate = 0;
+};
+
+// One code point as UTF-8.
+void appendUtf8(std::uint32_t codePoint, std::string &utf8);
+
+} // namespace ampacity::sizing

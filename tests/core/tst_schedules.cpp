@@ -1,0 +1,195 @@
+// Cable schedules as spreadsheets write them: any encoding Excel saves, the
+// separator and decimal mark of a French or English sheet, French headers,
+// blank rows, and a reader that gives the same answer however the text is
+// cut into pieces.
+
+#include "Check.h"
+#include "Schedule.h"
+#include "TextEncoding.h"
+
+#include <string>
+#include <vector>
+
+using namespace ampacity;
+using namespace ampacity::sizing;
+
+namespace {
+
+std::string decoded(Encoding encoding, std::string_view bytes, std::size_t pieceSize)
+{
+    TextDecoder decoder(encoding);
+    std::string utf8;
+    for (std::size_t pos = 0; pos < bytes.size(); pos += pieceSize)
+        decoder.decode(bytes.substr(pos, pieceSize), utf8);
+    decoder.finish(utf8);
+    return utf8;
+}
+
+// "Matériau €" and a musical G clef (outside the basic plane), cut at every
+// size of piece, in each encoding Excel writes.
+void encodingsComeOutAsUtf8()
+{
+    const std::string text = "Mat\xC3\xA9riau \xE2\x82\xAC \xF0\x9D\x84\x9E";
+    const std::string utf16le = std::string("M\0a\0t\0\xE9\0r\0i\0a\0u\0 \0\xAC\x20 \0\x34\xD8\x1E\xDD", 26);
+    std::string utf16be;
+    for (std::size_t i = 0; i + 1 < utf16le.size(); i += 2)
+        utf16be += std::string{utf16le[i + 1], utf16le[i]};
+    const std::string windows1252 = "Mat\xE9riau \x80 \x92";
+    for (std::size_t piece = 1; piece <= 7; ++piece) {
+        const std::string size = " in pieces of " + std::to_string(piece);
+        check::equal(decoded(Encoding::Utf8, text, piece), text, "UTF-8" + size);
+        check::equal(decoded(Encoding::Utf16LittleEndian, utf16le, piece), text, "UTF-16LE" + size);
+        check::equal(decoded(Encoding::Utf16BigEndian, utf16be, piece), text, "UTF-16BE" + size);
+        check::equal(decoded(Encoding::Windows1252, windows1252, piece),
+                     std::string("Mat\xC3\xA9riau \xE2\x82\xAC \xE2\x80\x99"), "Windows-1252" + size);
+        Utf8Check check;
+        for (std::size_t pos = 0; pos < text.size(); pos += piece)
+            check.feed(std::string_view(text).substr(pos, piece));
+        check::that(check.valid(), "valid UTF-8" + size);
+    }
+    // Not UTF-8: a Windows-1252 é, an overlong slash, a lone continuation, a
+    // surrogate, a sequence cut off at the end. Each bad sequence becomes
+    // U+FFFD, so what comes out is always UTF-8.
+    for (const std::string bad : {"Mat\xE9riau", "\xC0\xAF", "a\x80", "\xED\xA0\x80", "ab\xE2\x82"}) {
+        Utf8Check check;
+        check.feed(bad);
+        check::that(!check.valid(), "not UTF-8: " + bad);
+        Utf8Check again;
+        again.feed(decoded(Encoding::Utf8, bad, 1));
+        check::that(again.valid(), "repaired into UTF-8: " + bad);
+    }
+    check::equal(decoded(Encoding::Utf8, "Mat\xE9riau", 4), std::string("Mat\xEF\xBF\xBDriau"),
+                 "a bad byte becomes U+FFFD");
+    check::that(byteOrderMarkOf("\xFF\xFEl\0").encoding == Encoding::Utf16LittleEndian,
+                "UTF-16LE's mark");
+    check::that(byteOrderMarkOf("\xEF\xBB\xBFload").length == 3, "UTF-8's mark");
+    check::that(byteOrderMarkOf("load").length == 0, "no mark");
+}
+
+// What French Excel saves: semicolons, decimal commas, French headers, CRLF,
+// a blank row; written back the same way.
+void frenchSpreadsheetGoesBackAsItCame()
+{
+    const std::string input = "\xEF\xBB\xBF"
+                              "Circuit;Charge (A);Mat\xC3\xA9riau;Temp\xC3\xA9rature ambiante;"
+                              "Longueur (m);Tension (V);Syst\xC3\xA8me\r\n"
+                              "P-1;15,5;cuivre;40;;;\r\n"
+                              ";;;;;;\r\n"
+                              "P-2;30;;;60;240;monophas\xC3\xA9\r\n"
+                              "P-3;1,500,5;;;;;\r\n";
+    const Schedule schedule = sizeSchedule(input);
+    check::that(!schedule.error, "the French schedule reads");
+    check::equal(schedule.separator, ';', "semicolons");
+    check::that(schedule.decimalComma, "decimal commas");
+    check::that(schedule.byteOrderMark, "the byte-order mark kept");
+    const std::string answer = ";size;table;table_ampacity;corrected_ampacity;ambient_factor;"
+                               "count_factor;tables;terminations;usable_ampacity;drop_volts;"
+                               "drop_percent;governed_by;size_for_ampacity;problem\r\n";
+    check::equal(
+        scheduleCsv(schedule),
+        "\xEF\xBB\xBF"
+        "Circuit;Charge (A);Mat\xC3\xA9riau;Temp\xC3\xA9rature ambiante;Longueur (m);"
+        "Tension (V);Syst\xC3\xA8me" +
+            answer +
+            // 14 AWG at 40 °C: 15 x 0,82 = 12,3 A; 12 AWG: 20 x 0,82 = 16,4 A.
+            "P-1;15,5;cuivre;40;;;;12 AWG;2;20;16,4;0,82;1;5A;60;16,4;;;ampacity;;\r\n"
+            ";;;;;;;;;;;;;;;;;;;;\r\n"
+            // 60 m at 240 V: 10 AWG drops 6,05 %, 8 AWG 3,81 %, 6 AWG 2,39 %.
+            "P-2;30;;;60;240;monophas\xC3\xA9;6 AWG;2;55;55;1;1;;60;55;5,72;2,39;voltage drop;"
+            "10 AWG;\r\n"
+            "P-3;1,500,5;;;;;;;;;;;;;;;;;;;\"the load \"\"1,500,5\"\" is not a positive number "
+            "of amperes (write decimals after a point)\"\r\n",
+        "written back with semicolons and decimal commas");
+    // The same with a point: written back with points.
+    const Schedule points = sizeSchedule("load;note\n15.5;a\n");
+    check::that(!points.decimalComma, "a semicolon file with decimal points");
+    // A comma file never reads a decimal comma: 1,500 is not one and a half.
+    const Schedule commas = sizeSchedule("load,note\n\"1,5\",a\n");
+    check::that(commas.rows.size() == 1 && commas.rows[0].problem.has_value(),
+                "1,5 refused in a comma file");
+    // Tabs, as Excel's "Unicode text".
+    const Schedule tabs = sizeSchedule("Circuit\tLoad\nP-1\t20\n");
+    check::equal(tabs.separator, '\t', "tabs");
+    check::equal(tabs.rows.size(), 1u, "one tab row");
+    check::equal(tabs.rows.empty() || !tabs.rows[0].sizing ? std::string()
+                                                          : std::string(trimmed(tabs.rows[0].sizing->sizeText)),
+                 std::string("12 AWG"), "sized from tabs");
+    // A separator given outright wins over the header's.
+    const Schedule given = sizeSchedule("load;note,with,commas\n20;x\n", DefaultConditionTexts, ';');
+    check::equal(given.columns.size(), 2u, "the separator given");
+}
+
+// Header names in English and French, whatever their case, accents, blanks,
+// underscores or unit in brackets.
+void headerNamesInBothLanguages()
+{
+    const std::pair<const char *, int> names[] = {
+        {"load", 0},           {"Charge (A)", 0},          {"COURANT", 0},
+        {"Mat\xC3\xA9riau", 1}, {"pose", 2},                {"Isolant", 3},
+        {"isolation", 3},      {"Temp\xC3\xA9rature ambiante", 4}, {"Ambiante (\xC2\xB0""C)", 4},
+        {"conducteurs", 5},    {"terminaisons", 6},        {"Disjoncteur (A)", 7},
+        {"longueur [m]", 8},   {"tension", 9},             {"syst\xC3\xA8me", 10},
+        {"Facteur de puissance", 11}, {"power_factor", 11}, {"Chute max (%)", 12},
+        {"max drop", 12},      {"notes", -1},              {"size", -1},
+    };
+    for (const auto &[name, column] : names) {
+        const auto found = inputColumnOf(name);
+        check::equal(found ? static_cast<int>(*found) : -1, column, name);
+    }
+}
+
+// A schedule read piece by piece, cut anywhere (within a quoted field, a
+// "\r\n", a UTF-8 sequence), sizes as the whole text does.
+void piecesGiveTheSameAnswer()
+{
+    const std::string input = "\xEF\xBB\xBF"
+                              "circuit,load,note\r\n"
+                              "P-1,150,\"a \"\"quoted\"\"\r\nnote, with a comma\"\r\n"
+                              "P-2,20,caf\xC3\xA9\r\n"
+                              ",,\r\n"
+                              "P-3,abc,x\r\n";
+    const std::string whole = scheduleCsv(sizeSchedule(input));
+    for (std::size_t piece = 1; piece <= 9; ++piece) {
+        ScheduleReader reader;
+        std::string out;
+        ScheduleRow row;
+        bool headerWritten = false;
+        const auto drain = [&] {
+            while (reader.next(row) == ScheduleReader::Status::Row) {
+                if (!headerWritten)
+                    out += scheduleHeaderCsv(reader.layout()), headerWritten = true;
+                out += scheduleRowCsv(reader.layout(), row);
+            }
+        };
+        for (std::size_t pos = 0; pos < input.size(); pos += piece) {
+            reader.append(std::string_view(input).substr(pos, piece));
+            drain();
+        }
+        reader.close();
+        drain();
+        check::equal(out, whole, "in pieces of " + std::to_string(piece));
+    }
+}
+
+// A cell that is not UTF-8 still gives valid JSON.
+void jsonIsAlwaysValid()
+{
+    const Schedule schedule = sizeSchedule("load,note\n20,caf\xE9\n");
+    const std::string json = scheduleJson(schedule);
+    Utf8Check check;
+    check.feed(json);
+    check::that(check.valid(), "JSON in UTF-8");
+    check::that(json.find("\"caf\xEF\xBF\xBD\"") != std::string::npos, "the bad byte replaced");
+}
+
+} // namespace
+
+int main()
+{
+    encodingsComeOutAsUtf8();
+    frenchSpreadsheetGoesBackAsItCame();
+    headerNamesInBothLanguages();
+    piecesGiveTheSameAnswer();
+    jsonIsAlwaysValid();
+    return check::summary();
+}
