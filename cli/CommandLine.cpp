@@ -48,6 +48,12 @@ public:
     void write(std::string_view utf8)
     {
         m_pending.append(utf8);
+        flushIfFull();
+    }
+    // The buffer the answer is written into, for a writer that adds to it.
+    std::string &pending() { return m_pending; }
+    void flushIfFull()
+    {
         if (m_pending.size() >= (1u << 16))
             flush();
     }
@@ -532,7 +538,8 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
                               problemLine(*row.problem, decimalSeparator)));
         switch (chosen) {
         case Format::Csv:
-            output(scheduleRowCsv(layout, row));
+            appendScheduleRowCsv(answer->pending(), layout, row);
+            answer->flushIfFull();
             break;
         case Format::Json:
             output(anyRow ? ",\n  " : "\n  ");

@@ -1,17 +1,10 @@
 #include "TextReading.h"
 
+#include <algorithm>
+#include <charconv>
 #include <utility>
 
 namespace ampacity {
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string lowered(std::string_view text)
 {
@@ -20,16 +13,6 @@ std::string lowered(std::string_view text)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return lower;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
 namespace {
@@ -152,18 +135,28 @@ std::optional<std::int64_t> scaledValue(const Decimal &number, int decimals, Rou
 
 std::string scaledText(std::int64_t value, int decimals, std::string_view decimalSeparator)
 {
-    const bool negative = value < 0;
-    std::string digits = std::to_string(negative ? -value : value);
-    const auto places = static_cast<std::size_t>(decimals);
-    if (digits.size() <= places)
-        digits.insert(0, places + 1 - digits.size(), '0');
-    std::string whole = digits.substr(0, digits.size() - places);
-    std::string fraction = digits.substr(digits.size() - places);
-    while (!fraction.empty() && fraction.back() == '0')
-        fraction.pop_back();
-    std::string text = negative ? "-" + whole : whole;
-    if (!fraction.empty())
-        text += std::string(decimalSeparator) + fraction;
+    // The digits, at least one more than the decimals, then the point put in
+    // and the fraction's trailing zeros taken off.
+    char digits[32];
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    char *end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    auto count = static_cast<std::size_t>(end - digits);
+    const auto places = static_cast<std::size_t>(std::clamp(decimals, 0, 18));
+    std::string text = value < 0 ? "-" : "";
+    if (count <= places) {
+        text.append(places + 1 - count, '0');
+        text.append(digits, count);
+    } else {
+        text.append(digits, count);
+    }
+    std::size_t fraction = places;
+    while (fraction > 0 && text.back() == '0') {
+        text.pop_back();
+        --fraction;
+    }
+    if (fraction > 0)
+        text.insert(text.size() - fraction, decimalSeparator);
     return text;
 }
 

@@ -10,14 +10,29 @@
 // ten-thousandths), never through binary floating point.
 namespace ampacity {
 
+inline bool isBlank(char c) // a blank, a tab or a line end
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+inline bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // The text without blanks, tabs or line ends at either end.
-std::string_view trimmed(std::string_view text);
+inline std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 // The text in lower case (ASCII letters only).
 std::string lowered(std::string_view text);
 
-bool isDigit(char c);
-bool isBlank(char c); // a blank, a tab or a line end
 
 // The trimmed text is the word, whatever the case of its letters and their
 // accents ("Câble" is "cable", "MATÉRIAU" is "materiau"); the word is given

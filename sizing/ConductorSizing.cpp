@@ -81,13 +81,6 @@ int ratingOf(std::int16_t insulationCode)
     }
 }
 
-std::int16_t insulationCodeFor(int rating)
-{
-    return rating == 75   ? insulation::Rated75C
-           : rating == 90 ? insulation::Rated90C
-                          : insulation::Rated60C;
-}
-
 // The largest size that Rule 4-006 puts on 60 °C terminations when nothing
 // else is known: No. 1 AWG, row 8 of the copper list.
 constexpr std::size_t LargestSixtyDegreeRow = 8;
@@ -164,6 +157,11 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     const std::size_t firstRow = c.materialCode == material::Copper ? 0 : 1;
     const int insulationRating = ratingOf(c.insulationCode);
 
+    // The columns the terminations may cap at, looked up once.
+    const std::optional<AmpacityColumn> capColumns[] = {
+        selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated60C),
+        selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated75C),
+        selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated90C)};
     const auto candidate = [&](std::size_t row) {
         Candidate result;
         result.corrected = column->amperes[row] * factors;
@@ -171,8 +169,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         result.terminationRating = terminationRating(c.terminations, c.breaker, row + firstRow);
         // The termination column caps the conductor only where it is the cooler.
         if (result.terminationRating > 0 && result.terminationRating < insulationRating) {
-            const auto capColumn = selectAmpacityColumn(
-                c.materialCode, c.installationCode, insulationCodeFor(result.terminationRating));
+            const auto &capColumn = capColumns[(result.terminationRating - 60) / 15];
             result.cap = capColumn->amperes[row];
             result.usable = std::min(result.usable, Amperes{result.cap} * OneAmpere);
         }

@@ -1,5 +1,6 @@
 #include "Csv.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ampacity::sizing {
@@ -26,11 +27,13 @@ std::optional<Record> CsvReader::next()
     int line = m_line;
     Record record;
     record.line = line;
+    record.cells.reserve(m_lastCells);
     std::string field;
     bool fieldStarted = false;
     const auto finish = [&](std::string_view lineEnd) {
         record.cells.push_back(std::move(field));
         record.lineEnd = lineEnd;
+        m_lastCells = record.cells.size();
         m_pos = pos;
         m_line = line;
         return std::optional<Record>(std::move(record));
@@ -42,21 +45,26 @@ std::optional<Record> CsvReader::next()
             ++pos;
             bool closedQuote = false;
             while (pos < text.size()) {
-                const char q = text[pos++];
-                if (q == '"') {
-                    if (pos < text.size() && text[pos] == '"') {
-                        field.push_back('"');
-                        ++pos;
-                        continue;
-                    }
-                    if (pos == text.size() && !m_closed)
-                        return std::nullopt; // a doubled quote may follow
-                    closedQuote = true;
+                // Up to the next quote at once, counting the lines it spans.
+                const std::size_t quote = text.find('"', pos);
+                const std::size_t end = quote == std::string_view::npos ? text.size() : quote;
+                line += static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(pos),
+                                                    text.begin() + static_cast<std::ptrdiff_t>(end),
+                                                    '\n'));
+                field.append(text.data() + pos, end - pos);
+                pos = end;
+                if (quote == std::string_view::npos)
                     break;
+                ++pos;
+                if (pos < text.size() && text[pos] == '"') {
+                    field.push_back('"');
+                    ++pos;
+                    continue;
                 }
-                if (q == '\n')
-                    ++line;
-                field.push_back(q);
+                if (pos == text.size() && !m_closed)
+                    return std::nullopt; // a doubled quote may follow
+                closedQuote = true;
+                break;
             }
             if (!closedQuote) {
                 if (!m_closed)
@@ -87,9 +95,14 @@ std::optional<Record> CsvReader::next()
             ++line;
             return finish(crlf ? "\r\n" : c == '\r' ? "\r" : "\n");
         }
-        field.push_back(c);
+        // The rest of an unquoted field at once, up to a separator or a line end.
+        std::size_t end = pos + 1;
+        while (end < text.size() && text[end] != m_separator && text[end] != '\n' &&
+               text[end] != '\r')
+            ++end;
+        field.append(text.data() + pos, end - pos);
         fieldStarted = true;
-        ++pos;
+        pos = end;
     }
     if (!m_closed)
         return std::nullopt;
@@ -124,20 +137,61 @@ std::optional<char> detectSeparator(std::string_view text, bool closed)
     return candidates[best];
 }
 
+namespace {
+
+// The characters that make a field quoted, for a separator: a table, as
+// every character of every cell written passes through it.
+using QuotedCharacters = std::array<bool, 256>;
+
+constexpr QuotedCharacters quotedCharacters(char separator)
+{
+    QuotedCharacters quoted{};
+    for (const char c : {'"', '\n', '\r', separator})
+        quoted[static_cast<unsigned char>(c)] = true;
+    return quoted;
+}
+
+constexpr QuotedCharacters QuotedWithComma = quotedCharacters(',');
+constexpr QuotedCharacters QuotedWithSemicolon = quotedCharacters(';');
+constexpr QuotedCharacters QuotedWithTab = quotedCharacters('\t');
+
+} // namespace
+
+void appendCsvField(std::string &row, std::string_view text, char separator)
+{
+    const QuotedCharacters *table = separator == ','    ? &QuotedWithComma
+                                    : separator == ';'  ? &QuotedWithSemicolon
+                                    : separator == '\t' ? &QuotedWithTab
+                                                        : nullptr;
+    bool quote = !text.empty() && (text.front() == ' ' || text.back() == ' ');
+    if (table) {
+        for (std::size_t i = 0; i < text.size() && !quote; ++i)
+            quote = (*table)[static_cast<unsigned char>(text[i])];
+    } else {
+        const char special[] = {'"', '\n', '\r', separator};
+        quote = quote || text.find_first_of(std::string_view(special, sizeof special)) !=
+                             std::string_view::npos;
+    }
+    if (!quote) {
+        row.append(text);
+        return;
+    }
+    // Quoted, its quotes doubled.
+    row += '"';
+    for (std::size_t quote = text.find('"'); quote != std::string_view::npos;
+         quote = text.find('"')) {
+        row.append(text.substr(0, quote + 1));
+        row += '"';
+        text.remove_prefix(quote + 1);
+    }
+    row.append(text);
+    row += '"';
+}
+
 std::string csvField(std::string_view text, char separator)
 {
-    const bool quote = text.find_first_of("\"\r\n") != std::string_view::npos ||
-                       text.find(separator) != std::string_view::npos ||
-                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-    if (!quote)
-        return std::string(text);
-    std::string field = "\"";
-    for (char c : text) {
-        if (c == '"')
-            field += '"';
-        field += c;
-    }
-    field += '"';
+    std::string field;
+    appendCsvField(field, text, separator);
     return field;
 }
 

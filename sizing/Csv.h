@@ -53,6 +53,7 @@ private:
     int m_line = 1;
     char m_separator = ',';
     bool m_closed = false;
+    std::size_t m_lastCells = 0; // the cells of the record before, to make room for as many
 };
 
 // The separator of a schedule, from its header line: the most frequent of
@@ -63,5 +64,7 @@ std::optional<char> detectSeparator(std::string_view text, bool closed);
 // One CSV field, quoted when it holds the separator, a quote, a line break
 // or blanks at either end.
 std::string csvField(std::string_view text, char separator = ',');
+// The same, added to the end of a row being written.
+void appendCsvField(std::string &row, std::string_view text, char separator);
 
 } // namespace ampacity::sizing

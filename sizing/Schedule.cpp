@@ -38,7 +38,7 @@ constexpr std::size_t NumericInputColumns[] = {0, 4, 7, 8, 9, 11, 12};
 
 void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
              const std::array<int, InputColumnCount> &inputs, const ConditionTexts &defaults,
-             bool decimalComma)
+             bool decimalComma, ConditionsCache *cache = nullptr)
 {
     const auto cell = [&](std::size_t column) -> std::string_view {
         const int index = inputs[column];
@@ -55,7 +55,9 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
         texts.*ConditionFields[field].text = cell(field + 1);
     texts.decimalComma = decimalComma;
-    const auto conditions = readConditions(texts, defaults);
+    std::variant<Conditions, Problem> read;
+    const auto &conditions = cache ? cache->read(texts, defaults)
+                                   : (read = readConditions(texts, defaults));
     if (const auto *p = std::get_if<Problem>(&conditions)) {
         row.problem = *p;
         return;
@@ -221,28 +223,44 @@ bool ScheduleReader::readHeader()
     return true;
 }
 
-ScheduleRow ScheduleReader::sizedRow(const Record &record) const
+ScheduleRow ScheduleReader::sizedRow(Record record)
 {
     ScheduleRow row;
     row.line = record.line;
-    row.cells.reserve(m_carried);
-    for (std::size_t index = 0; index < m_carried; ++index)
-        row.cells.push_back(index < record.cells.size() ? record.cells[index] : std::string());
     row.blank = !record.malformed &&
                 std::all_of(record.cells.begin(), record.cells.end(),
                             [](const std::string &cell) { return cell.empty(); });
+    const std::size_t cells = record.cells.size();
+    row.cells = std::move(record.cells);
+    row.cells.resize(m_carried); // the answer columns of a schedule sized before go
     if (row.blank)
         return row;
     if (record.malformed) {
         row.problem = record.malformed;
-    } else if (record.cells.size() != m_headerCells) {
-        row.problem = makeProblem(Problem::Kind::CellCount, {},
-                                  static_cast<std::int64_t>(record.cells.size()),
+    } else if (cells != m_headerCells) {
+        row.problem = makeProblem(Problem::Kind::CellCount, {}, static_cast<std::int64_t>(cells),
                                   static_cast<std::int64_t>(m_headerCells));
     } else {
-        sizeRow(row, record.cells, m_inputs, m_defaults, m_layout.separator != ',');
+        // The input columns are all among the carried ones.
+        sizeRow(row, row.cells, m_inputs, m_defaults, m_layout.separator != ',', &m_conditions);
     }
     return row;
+}
+
+const std::variant<Conditions, Problem> &ConditionsCache::read(const ConditionTexts &texts,
+                                                               const ConditionTexts &defaults)
+{
+    m_key.clear();
+    for (const ConditionField &field : ConditionFields) {
+        m_key.append(texts.*field.text);
+        m_key += '\x1F';
+    }
+    m_key += texts.decimalComma ? '1' : '0';
+    if (const auto found = m_read.find(m_key); found != m_read.end())
+        return found->second;
+    if (m_read.size() >= 4096)
+        m_read.clear(); // a schedule of ever new conditions: no more memory than this
+    return m_read.emplace(m_key, readConditions(texts, defaults)).first->second;
 }
 
 void ScheduleReader::decideDecimalMark(const ScheduleRow &row)
@@ -289,7 +307,7 @@ ScheduleReader::Status ScheduleReader::next(ScheduleRow &row)
             }
             continue;
         }
-        ScheduleRow sized = sizedRow(*record);
+        ScheduleRow sized = sizedRow(std::move(*record));
         if (m_decimalDecided) {
             row = std::move(sized);
             return Status::Row;
@@ -386,7 +404,7 @@ std::string scheduleHeaderCsv(const Schedule &layout)
         for (const std::string &name : *names) {
             if (!first)
                 csv += layout.separator;
-            csv += csvField(name, layout.separator);
+            appendCsvField(csv, name, layout.separator);
             first = false;
         }
     }
@@ -397,20 +415,31 @@ std::string scheduleHeaderCsv(const Schedule &layout)
 std::string scheduleRowCsv(const Schedule &layout, const ScheduleRow &row)
 {
     std::string csv;
-    bool first = true;
-    const auto put = [&](std::string_view cell) {
-        if (!first)
-            csv += layout.separator;
-        csv += csvField(cell, layout.separator);
-        first = false;
-    };
-    for (std::size_t c = 0; c < layout.columns.size(); ++c)
-        put(c < row.cells.size() ? std::string_view(row.cells[c]) : std::string_view());
-    for (const std::string &cell :
-         answerCells(row.sizing, row.problem, layout.decimalComma ? "," : "."))
-        put(cell);
-    csv += layout.lineEnd;
+    appendScheduleRowCsv(csv, layout, row);
     return csv;
+}
+
+void appendScheduleRowCsv(std::string &csv, const Schedule &layout, const ScheduleRow &row)
+{
+    for (std::size_t c = 0; c < layout.columns.size(); ++c) {
+        if (c > 0)
+            csv += layout.separator;
+        if (c < row.cells.size())
+            appendCsvField(csv, row.cells[c], layout.separator);
+    }
+    // The answer's cells hold no separator, quote or line end but the
+    // problem's sentence, which is quoted where it must be.
+    const std::vector<std::string> cells =
+        answerCells(row.sizing, row.problem, layout.decimalComma ? "," : ".");
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (c > 0 || !layout.columns.empty())
+            csv += layout.separator;
+        if (c + 1 == cells.size())
+            appendCsvField(csv, cells[c], layout.separator);
+        else
+            csv += cells[c];
+    }
+    csv += layout.lineEnd;
 }
 
 std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row)
@@ -443,7 +472,7 @@ std::string scheduleCsv(const Schedule &schedule)
 {
     std::string csv = scheduleHeaderCsv(schedule);
     for (const ScheduleRow &row : schedule.rows)
-        csv += scheduleRowCsv(schedule, row);
+        appendScheduleRowCsv(csv, schedule, row);
     return csv;
 }
 

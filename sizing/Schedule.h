@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <variant>
 #include <vector>
 
 // A cable schedule: a CSV file with a header row that names at least a load
@@ -93,6 +95,19 @@ struct Schedule
     std::optional<Problem> error; // set when the file cannot be read as a schedule at all
 };
 
+// The conditions of the rows read so far, by their texts: the rows of a
+// schedule share a few sets of conditions, read once each.
+class ConditionsCache
+{
+public:
+    const std::variant<Conditions, Problem> &read(const ConditionTexts &texts,
+                                                  const ConditionTexts &defaults);
+
+private:
+    std::unordered_map<std::string, std::variant<Conditions, Problem>> m_read;
+    std::string m_key;
+};
+
 // Reads a schedule given piece by piece as UTF-8 text and sizes each row as
 // soon as the text holds all of it, so that a schedule of any length goes
 // through in little memory. The values of `defaults` stand for missing
@@ -122,7 +137,7 @@ public:
 
 private:
     bool readHeader();
-    ScheduleRow sizedRow(const Record &record) const;
+    ScheduleRow sizedRow(Record record);
     void decideDecimalMark(const ScheduleRow &row);
 
     std::array<std::string, std::size(ConditionFields)> m_defaultTexts;
@@ -139,6 +154,7 @@ private:
     bool m_done = false;
     bool m_decimalDecided = false;
     std::deque<ScheduleRow> m_waiting; // rows read before the decimal mark is known
+    ConditionsCache m_conditions;
 };
 
 // Reads the whole CSV text and sizes every row.
@@ -154,6 +170,7 @@ Schedule singleCircuit(std::string_view load, const ConditionTexts &given);
 // with the file's decimal mark, the names in English.
 std::string scheduleHeaderCsv(const Schedule &layout);
 std::string scheduleRowCsv(const Schedule &layout, const ScheduleRow &row);
+void appendScheduleRowCsv(std::string &csv, const Schedule &layout, const ScheduleRow &row);
 
 // One row as a JSON object keyed by the CSV's column names; the numbers are
 // JSON numbers, an answer that has none gives null.

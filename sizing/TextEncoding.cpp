@@ -1,6 +1,7 @@
 #include "TextEncoding.h"
 
 #include <array>
+#include <cstring>
 
 namespace ampacity::sizing {
 namespace {
@@ -62,10 +63,22 @@ ByteOrderMark byteOrderMarkOf(std::string_view first)
 
 void Utf8Check::feed(std::string_view bytes)
 {
-    for (const char c : bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (!m_valid)
             return;
-        const auto byte = static_cast<unsigned char>(c);
+        // ASCII, the most of any schedule, eight bytes at a time.
+        while (m_pending == 0 && i + 8 <= bytes.size()) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, bytes.data() + i, sizeof eight);
+            if ((eight & 0x8080808080808080u) != 0)
+                break;
+            i += 8;
+        }
+        if (i >= bytes.size())
+            return;
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80 && m_pending == 0)
+            continue;
         if (m_pending > 0) {
             if (!isContinuation(byte)) {
                 m_valid = false;
