@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ConductorSizing.h"
+#include "Schedule.h"
+#include "TextEncoding.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// What the fuzz target does with one input, shared with the test that runs
+// every input it ever found again: the schedule reader over bytes in any
+// encoding, cut into pieces, written as CSV and JSON; and the readers of a
+// load and of a circuit's conditions over the same bytes.
+namespace fuzzing {
+
+inline void exercise(std::string_view bytes)
+{
+    using namespace ampacity;
+    using namespace ampacity::sizing;
+    if (bytes.empty())
+        return;
+    // The first byte picks the piece size, the separator and the decimal mark.
+    const auto choice = static_cast<unsigned char>(bytes.front());
+    bytes.remove_prefix(1);
+    const std::size_t pieceSize = 1 + choice % 13;
+    const std::optional<char> separator =
+        choice & 0x10 ? std::optional<char>(";,\t"[choice % 3]) : std::nullopt;
+
+    const ByteOrderMark mark = byteOrderMarkOf(bytes);
+    Encoding encoding = mark.encoding;
+    if (mark.length == 0) {
+        Utf8Check check;
+        check.feed(bytes);
+        if (!check.valid())
+            encoding = Encoding::Windows1252;
+    }
+    TextDecoder decoder(encoding);
+    ScheduleReader reader(DefaultConditionTexts, separator);
+    std::string text, out;
+    ScheduleRow row;
+    const auto drain = [&] {
+        while (reader.next(row) == ScheduleReader::Status::Row) {
+            appendScheduleRowCsv(out, reader.layout(), row);
+            out += scheduleRowJson(reader.layout(), row);
+            if (out.size() > (1u << 16))
+                out.clear();
+        }
+    };
+    for (std::size_t pos = mark.length; pos < bytes.size(); pos += pieceSize) {
+        text.clear();
+        decoder.decode(bytes.substr(pos, pieceSize), text);
+        reader.append(text);
+        drain();
+    }
+    text.clear();
+    decoder.finish(text);
+    reader.append(text);
+    reader.close();
+    drain();
+    if (reader.layout().error)
+        out += describe(*reader.layout().error);
+
+    // The readers, each given the bytes as one field of text.
+    const std::string field(bytes.substr(0, 64));
+    const bool comma = (choice & 0x20) != 0;
+    (void)readLoad(field, comma);
+    (void)readWireSize(field, material::Copper);
+    ConditionTexts texts;
+    for (std::size_t f = 0; f < std::size(ConditionFields); ++f)
+        texts.*ConditionFields[f].text =
+            std::string_view(field).substr(std::min(field.size(), f * 3), 5);
+    texts.decimalComma = comma;
+    const auto conditions = readConditions(texts);
+    if (const auto *c = std::get_if<Conditions>(&conditions)) {
+        const auto sized = sizeFor(std::get<Amperes>(readLoad("100")), *c);
+        if (const auto *problem = std::get_if<Problem>(&sized))
+            out += describe(*problem);
+    } else {
+        out += describe(std::get<Problem>(conditions));
+    }
+}
+
+} // namespace fuzzing
