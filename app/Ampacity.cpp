@@ -19,8 +19,8 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QPalette>
 #include <QLocale>
+#include <QPalette>
 #include <QTimer>
 
 using namespace ampacity;

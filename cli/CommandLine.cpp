@@ -12,9 +12,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QSaveFile>
 #include <QTemporaryFile>
-#include <QLocale>
 
 #include <algorithm>
 #include <cstring>
@@ -533,9 +533,9 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
         const Schedule &layout = reader.layout();
         start();
         if (row.problem && ++problemRows <= problemsNamed)
-            complain(tr("line %1: %2")
-                         .arg(QString::number(row.line),
-                              problemLine(*row.problem, decimalSeparator)));
+            complain(
+                tr("line %1: %2")
+                    .arg(QString::number(row.line), problemLine(*row.problem, decimalSeparator)));
         switch (chosen) {
         case Format::Csv:
             appendScheduleRowCsv(answer->pending(), layout, row);
@@ -897,12 +897,12 @@ bool asksForCommandLine(int argc, char **argv)
     // The command line's options, which all take a value, and Qt's window
     // options that take one: their values are not commands.
     constexpr std::string_view ourOptions[] = {
-        "material", "installation", "insulation", "ambient", "conductors", "terminations",
+        "material", "installation", "insulation", "ambient", "conductors",   "terminations",
         "breaker",  "length",       "voltage",    "system",  "power-factor", "max-drop",
         "schedule", "separator",    "current",    "format",  "output"};
     constexpr std::string_view qtOptions[] = {
-        "-platform", "-platformpluginpath", "-platformtheme", "-plugin",  "-qmljsdebugger",
-        "-style",    "-stylesheet",         "-session",       "-display", "-geometry",
+        "-platform", "-platformpluginpath", "-platformtheme", "-plugin",     "-qmljsdebugger",
+        "-style",    "-stylesheet",         "-session",       "-display",    "-geometry",
         "-title",    "-qwindowgeometry",    "-qwindowtitle",  "-qwindowicon"};
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];

@@ -101,7 +101,8 @@ Read readStandardInput(std::string &piece)
     DWORD read = 0;
     if (!ReadFile(input, piece.data(), static_cast<DWORD>(piece.size()), &read, nullptr)) {
         piece.clear();
-        return GetLastError() == ERROR_BROKEN_PIPE ? Read::End : Read::Failed; // the writer has finished
+        return GetLastError() == ERROR_BROKEN_PIPE ? Read::End
+                                                   : Read::Failed; // the writer has finished
     }
     piece.resize(read);
     return read == 0 ? Read::End : Read::Piece;

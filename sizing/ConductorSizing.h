@@ -181,7 +181,7 @@ std::variant<Amperes, Problem> readBreaker(std::string_view text, bool decimalCo
 std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decimalComma = false);
 // hundredths, rounded down
 std::variant<std::int64_t, Problem> readVoltage(std::string_view text, bool decimalComma = false);
-std::variant<SupplySystem, Problem> readSystem(std::string_view text);  // 1ph, 3ph, dc
+std::variant<SupplySystem, Problem> readSystem(std::string_view text); // 1ph, 3ph, dc
 // 1, 0.9, 0.8
 std::variant<PowerFactor, Problem> readPowerFactor(std::string_view text,
                                                    bool decimalComma = false);

@@ -56,8 +56,8 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
         texts.*ConditionFields[field].text = cell(field + 1);
     texts.decimalComma = decimalComma;
     std::variant<Conditions, Problem> read;
-    const auto &conditions = cache ? cache->read(texts, defaults)
-                                   : (read = readConditions(texts, defaults));
+    const auto &conditions =
+        cache ? cache->read(texts, defaults) : (read = readConditions(texts, defaults));
     if (const auto *p = std::get_if<Problem>(&conditions)) {
         row.problem = *p;
         return;
@@ -227,9 +227,9 @@ ScheduleRow ScheduleReader::sizedRow(Record record)
 {
     ScheduleRow row;
     row.line = record.line;
-    row.blank = !record.malformed &&
-                std::all_of(record.cells.begin(), record.cells.end(),
-                            [](const std::string &cell) { return cell.empty(); });
+    row.blank =
+        !record.malformed && std::all_of(record.cells.begin(), record.cells.end(),
+                                         [](const std::string &cell) { return cell.empty(); });
     const std::size_t cells = record.cells.size();
     row.cells = std::move(record.cells);
     row.cells.resize(m_carried); // the answer columns of a schedule sized before go

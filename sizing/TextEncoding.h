@@ -39,8 +39,8 @@ public:
 
 private:
     bool m_valid = true;
-    int m_pending = 0;           // continuation bytes still expected
-    std::uint32_t m_lowest = 0;  // the least the sequence may encode (no overlong forms)
+    int m_pending = 0;          // continuation bytes still expected
+    std::uint32_t m_lowest = 0; // the least the sequence may encode (no overlong forms)
     std::uint32_t m_codePoint = 0;
 };
 
@@ -60,7 +60,7 @@ private:
     void decodeUtf16(std::string_view bytes, std::string &utf8);
 
     Encoding m_encoding;
-    std::string m_carried;         // the start of a sequence cut off by the piece's end
+    std::string m_carried; // the start of a sequence cut off by the piece's end
     std::uint32_t m_highSurrogate = 0;
 };
 

@@ -1,7 +1,7 @@
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -265,7 +265,8 @@ void TestCommandLine::scheduleFromStandardInput()
     QCOMPARE(result.status, 1);
 
     const Result headerless = runProgram({"size", "--schedule", "-"}, "circuit,amps\nP-1,20\n");
-    QCOMPARE(headerless.err, QStringLiteral("torvane: standard input: the header row names no load column\n"));
+    QCOMPARE(headerless.err,
+             QStringLiteral("torvane: standard input: the header row names no load column\n"));
     QCOMPARE(headerless.status, 2);
 }
 

@@ -30,7 +30,8 @@ std::string decoded(Encoding encoding, std::string_view bytes, std::size_t piece
 void encodingsComeOutAsUtf8()
 {
     const std::string text = "Mat\xC3\xA9riau \xE2\x82\xAC \xF0\x9D\x84\x9E";
-    const std::string utf16le = std::string("M\0a\0t\0\xE9\0r\0i\0a\0u\0 \0\xAC\x20 \0\x34\xD8\x1E\xDD", 26);
+    const std::string utf16le =
+        std::string("M\0a\0t\0\xE9\0r\0i\0a\0u\0 \0\xAC\x20 \0\x34\xD8\x1E\xDD", 26);
     std::string utf16be;
     for (std::size_t i = 0; i + 1 < utf16le.size(); i += 2)
         utf16be += std::string{utf16le[i + 1], utf16le[i]};
@@ -41,7 +42,8 @@ void encodingsComeOutAsUtf8()
         check::equal(decoded(Encoding::Utf16LittleEndian, utf16le, piece), text, "UTF-16LE" + size);
         check::equal(decoded(Encoding::Utf16BigEndian, utf16be, piece), text, "UTF-16BE" + size);
         check::equal(decoded(Encoding::Windows1252, windows1252, piece),
-                     std::string("Mat\xC3\xA9riau \xE2\x82\xAC \xE2\x80\x99"), "Windows-1252" + size);
+                     std::string("Mat\xC3\xA9riau \xE2\x82\xAC \xE2\x80\x99"),
+                     "Windows-1252" + size);
         Utf8Check check;
         for (std::size_t pos = 0; pos < text.size(); pos += piece)
             check.feed(std::string_view(text).substr(pos, piece));
@@ -50,7 +52,8 @@ void encodingsComeOutAsUtf8()
     // Not UTF-8: a Windows-1252 é, an overlong slash, a lone continuation, a
     // surrogate, a sequence cut off at the end. Each bad sequence becomes
     // U+FFFD, so what comes out is always UTF-8.
-    for (const std::string bad : {"Mat\xE9riau", "\xC0\xAF", "a\x80", "\xED\xA0\x80", "ab\xE2\x82"}) {
+    for (const std::string bad :
+         {"Mat\xE9riau", "\xC0\xAF", "a\x80", "\xED\xA0\x80", "ab\xE2\x82"}) {
         Utf8Check check;
         check.feed(bad);
         check::that(!check.valid(), "not UTF-8: " + bad);
@@ -111,11 +114,13 @@ void frenchSpreadsheetGoesBackAsItCame()
     const Schedule tabs = sizeSchedule("Circuit\tLoad\nP-1\t20\n");
     check::equal(tabs.separator, '\t', "tabs");
     check::equal(tabs.rows.size(), 1u, "one tab row");
-    check::equal(tabs.rows.empty() || !tabs.rows[0].sizing ? std::string()
-                                                          : std::string(trimmed(tabs.rows[0].sizing->sizeText)),
+    check::equal(tabs.rows.empty() || !tabs.rows[0].sizing
+                     ? std::string()
+                     : std::string(trimmed(tabs.rows[0].sizing->sizeText)),
                  std::string("12 AWG"), "sized from tabs");
     // A separator given outright wins over the header's.
-    const Schedule given = sizeSchedule("load;note,with,commas\n20;x\n", DefaultConditionTexts, ';');
+    const Schedule given =
+        sizeSchedule("load;note,with,commas\n20;x\n", DefaultConditionTexts, ';');
     check::equal(given.columns.size(), 2u, "the separator given");
 }
 
@@ -124,13 +129,29 @@ void frenchSpreadsheetGoesBackAsItCame()
 void headerNamesInBothLanguages()
 {
     const std::pair<const char *, int> names[] = {
-        {"load", 0},           {"Charge (A)", 0},          {"COURANT", 0},
-        {"Mat\xC3\xA9riau", 1}, {"pose", 2},                {"Isolant", 3},
-        {"isolation", 3},      {"Temp\xC3\xA9rature ambiante", 4}, {"Ambiante (\xC2\xB0""C)", 4},
-        {"conducteurs", 5},    {"terminaisons", 6},        {"Disjoncteur (A)", 7},
-        {"longueur [m]", 8},   {"tension", 9},             {"syst\xC3\xA8me", 10},
-        {"Facteur de puissance", 11}, {"power_factor", 11}, {"Chute max (%)", 12},
-        {"max drop", 12},      {"notes", -1},              {"size", -1},
+        {"load", 0},
+        {"Charge (A)", 0},
+        {"COURANT", 0},
+        {"Mat\xC3\xA9riau", 1},
+        {"pose", 2},
+        {"Isolant", 3},
+        {"isolation", 3},
+        {"Temp\xC3\xA9rature ambiante", 4},
+        {"Ambiante (\xC2\xB0"
+         "C)",
+         4},
+        {"conducteurs", 5},
+        {"terminaisons", 6},
+        {"Disjoncteur (A)", 7},
+        {"longueur [m]", 8},
+        {"tension", 9},
+        {"syst\xC3\xA8me", 10},
+        {"Facteur de puissance", 11},
+        {"power_factor", 11},
+        {"Chute max (%)", 12},
+        {"max drop", 12},
+        {"notes", -1},
+        {"size", -1},
     };
     for (const auto &[name, column] : names) {
         const auto found = inputColumnOf(name);

@@ -327,7 +327,9 @@ void scheduleRoundTrips()
         "P-1,150,40,\"feeds \"\"MCC-1\"\", east\",,4/0 AWG,2,195,159.9,0.82,1,5A,75,159.9,,,"
         "ampacity,,\r\n"
         "P-2,30,,,4,8 AWG,2,40,32,1,0.8,5C,60,32,,,ampacity,,\r\n"
-        ",,,," + noAnswer + "\r\n" // the blank line, kept as a blank row
+        ",,,," +
+        noAnswer +
+        "\r\n" // the blank line, kept as a blank row
         "P-3,abc,30,\"two\r\nlines\",1" +
         noAnswer +
         "\"the load \"\"abc\"\" is not a positive "
