@@ -337,6 +337,17 @@ private:
         return given;
     }
 
+    // The conditions the options give, or nothing once the problem is told.
+    std::optional<Conditions> readGivenConditions(const ConditionTexts &given) const
+    {
+        const auto conditions = readConditions(given);
+        if (const auto *problem = std::get_if<Problem>(&conditions)) {
+            complain(problemLine(*problem, decimalSeparator));
+            return std::nullopt;
+        }
+        return std::get<Conditions>(conditions);
+    }
+
     int size();
     int sizeOneLoad(const std::string &load, const ConditionTexts &given, Format chosen);
     int sizeSchedule(const ConditionTexts &given, Format chosen);
@@ -376,13 +387,8 @@ int CommandLine::size()
     // The options' values stand for every circuit; they must be good in any case.
     std::vector<std::string> texts;
     const auto given = givenConditions(texts);
-    if (!given)
+    if (!given || !readGivenConditions(*given))
         return BadInput;
-    const auto conditions = readConditions(*given);
-    if (const auto *problem = std::get_if<Problem>(&conditions)) {
-        complain(problemLine(*problem, decimalSeparator));
-        return BadInput;
-    }
 
     const auto chosen = chosenFormat(fromSchedule ? Format::Csv : Format::Text);
     if (!chosen)
@@ -611,14 +617,10 @@ int CommandLine::drop()
     }
     std::vector<std::string> texts;
     const auto given = givenConditions(texts);
-    if (!given)
+    const auto read = given ? readGivenConditions(*given) : std::nullopt;
+    if (!read)
         return BadInput;
-    const auto read = readConditions(*given);
-    if (const auto *problem = std::get_if<Problem>(&read)) {
-        complain(problemLine(*problem, decimalSeparator));
-        return BadInput;
-    }
-    const auto &c = std::get<Conditions>(read);
+    const Conditions &c = *read;
     const std::string currentText = toUtf8(value(current));
     const auto amperes = readLoad(currentText);
     if (std::holds_alternative<Problem>(amperes)) {

@@ -69,18 +69,6 @@ const ShownResults &shownFor(const Conditions &c, const AmpacityColumn &column, 
     return results;
 }
 
-int ratingOf(std::int16_t insulationCode)
-{
-    switch (insulationCode) {
-    case insulation::Rated75C:
-        return 75;
-    case insulation::Rated90C:
-        return 90;
-    default:
-        return 60;
-    }
-}
-
 // The largest size that Rule 4-006 puts on 60 °C terminations when nothing
 // else is known: No. 1 AWG, row 8 of the copper list.
 constexpr std::size_t LargestSixtyDegreeRow = 8;
@@ -155,7 +143,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     const float countFactor = counts[static_cast<std::size_t>(c.countStep)].factor;
     const std::int64_t factors = factorHundredths(ambientFactor) * factorHundredths(countFactor);
     const std::size_t firstRow = c.materialCode == material::Copper ? 0 : 1;
-    const int insulationRating = ratingOf(c.insulationCode);
+    const int insulationRating = insulation::ratingOf(c.insulationCode);
 
     // The columns the terminations may cap at, looked up once.
     const std::optional<AmpacityColumn> capColumns[] = {

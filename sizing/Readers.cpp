@@ -9,18 +9,6 @@
 namespace ampacity::sizing {
 namespace {
 
-int ratingOf(std::int16_t insulationCode)
-{
-    switch (insulationCode) {
-    case insulation::Rated75C:
-        return 75;
-    case insulation::Rated90C:
-        return 90;
-    default:
-        return 60;
-    }
-}
-
 // Table 5C's groups of current-carrying conductors in a raceway or cable: the
 // first count of each group, in the order of the conductor-count button.
 constexpr std::array<int, 5> RacewayGroupStarts = {1, 4, 7, 25, 43};
@@ -118,7 +106,7 @@ std::variant<int, Problem> readAmbient(std::string_view text, std::int16_t insul
     const auto whole = wholeValue(number->whole);
     if (!whole || *whole > highest || (*whole == highest && !isZero(number->fraction)))
         return makeProblem(Problem::Kind::AmbientAboveTable, word, highest,
-                           ratingOf(insulationCode));
+                           insulation::ratingOf(insulationCode));
     if (*whole <= 30 && (*whole < 30 || isZero(number->fraction)))
         return 0;
     // The hotter row: 30.5 to 35 °C take the 35 °C row, and so on.

@@ -121,6 +121,16 @@ void appendUtf8(std::uint32_t codePoint, std::string &utf8)
     }
 }
 
+std::string_view TextDecoder::withCarried(std::string_view bytes, std::string &joined)
+{
+    if (m_carried.empty())
+        return bytes;
+    joined = m_carried;
+    joined.append(bytes);
+    m_carried.clear();
+    return joined;
+}
+
 void TextDecoder::put(std::uint32_t codePoint, std::string &utf8)
 {
     appendUtf8(codePoint, utf8);
@@ -150,11 +160,7 @@ void TextDecoder::decodeUtf8(std::string_view bytes, std::string &utf8)
     // Valid text goes through as it is; only a sequence cut by the piece's
     // end is carried to the next piece.
     std::string joined;
-    if (!m_carried.empty()) {
-        joined = m_carried + std::string(bytes);
-        m_carried.clear();
-        bytes = joined;
-    }
+    bytes = withCarried(bytes, joined);
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         const auto byte = static_cast<unsigned char>(bytes[pos]);
@@ -199,11 +205,7 @@ void TextDecoder::decodeUtf16(std::string_view bytes, std::string &utf8)
 {
     const bool little = m_encoding == Encoding::Utf16LittleEndian;
     std::string joined;
-    if (!m_carried.empty()) {
-        joined = m_carried + std::string(bytes);
-        m_carried.clear();
-        bytes = joined;
-    }
+    bytes = withCarried(bytes, joined);
     std::size_t pos = 0;
     for (; pos + 1 < bytes.size(); pos += 2) {
         const auto first = static_cast<unsigned char>(bytes[pos]);

@@ -88,36 +88,55 @@ std::int64_t largestWithin(Wide step, bool sqrt3, Wide bound)
     return t;
 }
 
+// K for the conductor and the run, with what the run's arithmetic starts
+// from: the factor f and the bound that f K I L must stay within for the
+// drop to be within the limit. Nothing where Table D3 has no K.
+struct DropTerms
+{
+    std::int32_t k = 0;
+    bool sqrt3 = false;
+    Wide bound = 0;
+};
+
+std::optional<DropTerms> dropTerms(std::int16_t materialCode, std::int16_t installationCode,
+                                   bool cable, int wireSizeRow, const Run &run)
+{
+    const auto k = dropK(materialCode, wireSizeRow, dropColumn(installationCode, cable, run));
+    if (!k || run.voltage <= 0)
+        return std::nullopt;
+    return DropTerms{*k, threePhase(run), PercentHundredthsScale * run.voltage * run.maxDrop};
+}
+
 } // namespace
 
 std::optional<Drop> voltageDrop(std::int16_t materialCode, std::int16_t installationCode,
                                 bool cable, int wireSizeRow, Amperes current, const Run &run)
 {
-    const auto k = dropK(materialCode, wireSizeRow, dropColumn(installationCode, cable, run));
-    if (!k || run.voltage <= 0)
+    const auto terms = dropTerms(materialCode, installationCode, cable, wireSizeRow, run);
+    if (!terms)
         return std::nullopt;
-    const bool sqrt3 = threePhase(run);
-    const Wide kil = Wide{*k} * current * run.length;
+    const bool sqrt3 = terms->sqrt3;
+    const Wide kil = Wide{terms->k} * current * run.length;
     Drop drop;
-    drop.k = *k;
+    drop.k = terms->k;
     drop.volts = roundedRatio(kil, sqrt3, VoltsHundredthsDivisor);
     drop.percent = roundedRatio(kil, sqrt3, PercentHundredthsScale * run.voltage);
-    drop.withinLimit = withinBound(kil, sqrt3, PercentHundredthsScale * run.voltage * run.maxDrop);
+    drop.withinLimit = withinBound(kil, sqrt3, terms->bound);
     return drop;
 }
 
 std::optional<LongestRun> longestRun(std::int16_t materialCode, std::int16_t installationCode,
                                      bool cable, int wireSizeRow, Amperes current, const Run &run)
 {
-    const auto k = dropK(materialCode, wireSizeRow, dropColumn(installationCode, cable, run));
-    if (!k || run.voltage <= 0)
+    const auto terms = dropTerms(materialCode, installationCode, cable, wireSizeRow, run);
+    if (!terms)
         return std::nullopt;
-    const bool sqrt3 = threePhase(run);
-    const Wide bound = PercentHundredthsScale * run.voltage * run.maxDrop;
-    const Wide ki = Wide{*k} * current;
+    const bool sqrt3 = terms->sqrt3;
+    const Wide bound = terms->bound;
+    const Wide ki = Wide{terms->k} * current;
     // A tenth of a metre is 1000 ten-thousandths; a tenth of a foot 304.8,
     // counted in hundred-thousandths of a metre as 3048 against ten times the bound.
-    return LongestRun{*k, largestWithin(ki * 1000, sqrt3, bound),
+    return LongestRun{terms->k, largestWithin(ki * 1000, sqrt3, bound),
                       largestWithin(ki * 3048, sqrt3, bound * 10)};
 }
 

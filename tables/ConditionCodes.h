@@ -22,6 +22,12 @@ namespace insulation {
 inline constexpr std::int16_t Rated75C = 0;
 inline constexpr std::int16_t Rated90C = 1;
 inline constexpr std::int16_t Rated60C = 2;
+// The rating in °C an insulation code stands for.
+inline constexpr int ratingOf(std::int16_t insulationCode)
+{
+    return insulationCode == Rated75C ? 75 : insulationCode == Rated90C ? 90 : 60;
+}
+
 } // namespace insulation
 
 } // namespace ampacity
