@@ -888,7 +888,10 @@ int CommandLine::runCommand(const QString &name)
         return table();
     if (name == QLatin1String("drop"))
         return drop();
-    complain(tr("unknown command \"%1\": try size, drop, table or --help").arg(name));
+    if (name.isEmpty())
+        complain(tr("the options need a command: size, drop, table, or --help"));
+    else
+        complain(tr("unknown command \"%1\": try size, drop, table or --help").arg(name));
     return BadInput;
 }
 

@@ -458,6 +458,12 @@ void TestCommandLine::optionsBeforeTheCommand()
     QCOMPARE(before.status, 0);
     QCOMPARE(before.out, after.out);
     QVERIFY(before.out.startsWith(QLatin1String("300 MCM, ")));
+    // An option of the command line without a command is the command line
+    // asking for one, not the window.
+    const Result alone = runProgram({"--material=al"});
+    QCOMPARE(alone.err,
+             QStringLiteral("torvane: the options need a command: size, drop, table, or --help\n"));
+    QCOMPARE(alone.status, 2);
 }
 
 // Twenty-five bad rows: the first twenty on standard error, then one line

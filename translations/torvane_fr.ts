@@ -539,6 +539,10 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <source>the answer could not be written to standard output</source>
         <translation>la réponse n&apos;a pas pu être écrite sur la sortie standard</translation>
     </message>
+    <message>
+        <source>the options need a command: size, drop, table, or --help</source>
+        <translation>les options demandent une commande&#xa0;: size, drop, table, ou --help</translation>
+    </message>
 </context>
 <context>
     <name>Sizing</name>
