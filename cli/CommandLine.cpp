@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "AmpacityTables.h"
+#include "AnswerOutput.h"
 #include "ConsoleStreams.h"
 #include "CorrectedAmpacity.h"
 #include "ProgramIdentity.h"
@@ -13,12 +14,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <tuple>
 
 using namespace ampacity;
@@ -29,73 +28,7 @@ using qtbridge::toUtf8;
 namespace commandline {
 namespace {
 
-// Where the answer goes: standard output, or with --output a file written
-// through a temporary file in the same folder, renamed over the file only
-// when all of it is written, so that a failed or interrupted run never
-// leaves half a file (and a schedule may be written over itself). Written in
-// pieces; a write that fails ends the run with status 2 and a line that says
-// so, whatever it had answered.
-class Output
-{
-public:
-    bool toFile(const QString &path)
-    {
-        m_file = std::make_unique<QSaveFile>(path);
-        return m_file->open(QIODevice::WriteOnly);
-    }
-    QString errorString() const { return m_file ? m_file->errorString() : QString(); }
-
-    void write(std::string_view utf8)
-    {
-        m_pending.append(utf8);
-        flushIfFull();
-    }
-    // The buffer the answer is written into, for a writer that adds to it.
-    std::string &pending() { return m_pending; }
-    void flushIfFull()
-    {
-        if (m_pending.size() >= (1u << 16))
-            flush();
-    }
-    void flush()
-    {
-        if (m_pending.empty() || m_failed) {
-            m_pending.clear();
-            return;
-        }
-        const bool written =
-            m_file ? m_file->write(m_pending.data(), static_cast<qint64>(m_pending.size())) ==
-                         static_cast<qint64>(m_pending.size())
-                   : console::write(console::Stream::Output, m_pending);
-        m_failed = !written;
-        m_pending.clear();
-    }
-    // Everything written, and the file in its place; false if not.
-    bool finish()
-    {
-        flush();
-        if (!m_file)
-            return !m_failed;
-        if (m_failed) {
-            m_file->cancelWriting();
-            m_file->commit();
-            return false;
-        }
-        return m_file->commit();
-    }
-    void abandon()
-    {
-        m_pending.clear();
-        if (m_file)
-            m_file->cancelWriting();
-    }
-
-private:
-    std::unique_ptr<QSaveFile> m_file;
-    std::string m_pending;
-    bool m_failed = false;
-};
-
+// Where this run's answer goes, for the whole of CommandLine::run.
 Output *answer = nullptr;
 
 void output(std::string_view utf8)
