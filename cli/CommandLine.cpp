@@ -281,6 +281,45 @@ private:
         return std::get<Conditions>(conditions);
     }
 
+    // --separator as a character into `chosen`, left empty without one (the
+    // header's own then); false once a bad one is told.
+    bool readSeparatorOption(std::optional<char> &chosen) const
+    {
+        chosen.reset();
+        if (!parser.isSet(separator))
+            return true;
+        const QString name = value(separator);
+        if (name == QLatin1String(",") || name == QLatin1String(";"))
+            chosen = name.at(0).toLatin1();
+        else if (name.compare(QLatin1String("tab"), Qt::CaseInsensitive) == 0 ||
+                 name == QLatin1String("\t"))
+            chosen = '\t';
+        else
+            complain(tr("the separator \"%1\" is not , or ; or tab").arg(name));
+        return chosen.has_value();
+    }
+
+    // Standard input copied into a temporary file, read from its start.
+    static bool spoolStandardInput(QTemporaryFile &spool)
+    {
+        if (!spool.open()) {
+            complain(tr("standard input cannot be read: %1").arg(spool.errorString()));
+            return false;
+        }
+        std::string piece;
+        for (;;) {
+            const console::Read read = console::readStandardInput(piece);
+            if (read == console::Read::End)
+                return spool.seek(0);
+            if (read == console::Read::Failed ||
+                spool.write(piece.data(), static_cast<qint64>(piece.size())) !=
+                    static_cast<qint64>(piece.size())) {
+                complain(tr("standard input cannot be read"));
+                return false;
+            }
+        }
+    }
+
     int size();
     int sizeOneLoad(const std::string &load, const ConditionTexts &given, Format chosen);
     int sizeSchedule(const ConditionTexts &given, Format chosen);
@@ -364,18 +403,8 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
 {
     const QString path = value(schedule);
     std::optional<char> separatorGiven;
-    if (parser.isSet(separator)) {
-        const QString name = value(separator);
-        if (name == QLatin1String(",") || name == QLatin1String(";"))
-            separatorGiven = name.at(0).toLatin1();
-        else if (name.compare(QLatin1String("tab"), Qt::CaseInsensitive) == 0 ||
-                 name == QLatin1String("\t"))
-            separatorGiven = '\t';
-        else {
-            complain(tr("the separator \"%1\" is not , or ; or tab").arg(name));
-            return BadInput;
-        }
-    }
+    if (!readSeparatorOption(separatorGiven))
+        return BadInput;
 
     // Standard input goes to a temporary file first: its encoding is known
     // only once all of it is read, and it is read again to be sized.
@@ -383,23 +412,8 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
     QFile file;
     QIODevice *input = &file;
     if (path == QLatin1String("-")) {
-        if (!spool.open()) {
-            complain(tr("standard input cannot be read: %1").arg(spool.errorString()));
+        if (!spoolStandardInput(spool))
             return BadInput;
-        }
-        std::string piece;
-        for (;;) {
-            const console::Read read = console::readStandardInput(piece);
-            if (read == console::Read::End)
-                break;
-            if (read == console::Read::Failed ||
-                spool.write(piece.data(), static_cast<qint64>(piece.size())) !=
-                    static_cast<qint64>(piece.size())) {
-                complain(tr("standard input cannot be read"));
-                return BadInput;
-            }
-        }
-        spool.seek(0);
         input = &spool;
     } else {
         file.setFileName(path);

@@ -6,15 +6,6 @@
 
 namespace ampacity {
 
-std::string lowered(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
 namespace {
 
 // U+00C0 to U+00FF without their accents, in lower case; 0 for the signs

@@ -30,9 +30,6 @@ inline std::string_view trimmed(std::string_view text)
     return text;
 }
 
-// The text in lower case (ASCII letters only).
-std::string lowered(std::string_view text);
-
 // The trimmed text is the word, whatever the case of its letters and their
 // accents ("Câble" is "cable", "MATÉRIAU" is "materiau"); the word is given
 // in lower case without accents.

@@ -120,13 +120,6 @@ std::string_view governingName(Governing governing)
     return "ampacity";
 }
 
-std::int64_t shownHundredths(float correctedAmp)
-{
-    // Every corrected ampacity is a whole number of hundredths held in single
-    // precision; the nearest whole number is the one the window writes.
-    return std::llround(static_cast<double>(correctedAmp) * 100.0);
-}
-
 std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
 {
     const auto column = selectAmpacityColumn(c.materialCode, c.installationCode, c.insulationCode);

@@ -302,7 +302,4 @@ struct Sizing
 // problem: NoConductorCarries, DropAboveLimit, DropNotListed.
 std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &conditions);
 
-// The hundredths of an ampere the window shows for a corrected ampacity.
-std::int64_t shownHundredths(float correctedAmp);
-
 } // namespace ampacity::sizing

@@ -137,17 +137,16 @@ std::variant<int, Problem> readConductors(std::string_view text, std::int16_t in
 
 std::variant<TerminationRule, Problem> readTerminations(std::string_view text)
 {
-    const std::string_view word = withoutDegrees(trimmed(text));
-    if (sameWord(word, "auto"))
+    if (sameWord(text, "auto"))
         return TerminationRule::Auto;
-    if (sameWord(word, "none"))
+    if (sameWord(text, "none"))
         return TerminationRule::None;
-    if (word == "60")
-        return TerminationRule::At60C;
-    if (word == "75")
-        return TerminationRule::At75C;
-    if (word == "90")
-        return TerminationRule::At90C;
+    // A rating, written as an insulation's is.
+    const auto rating = readInsulation(text);
+    if (const auto *code = std::get_if<std::int16_t>(&rating))
+        return *code == insulation::Rated75C   ? TerminationRule::At75C
+               : *code == insulation::Rated90C ? TerminationRule::At90C
+                                               : TerminationRule::At60C;
     return makeProblem(Problem::Kind::UnknownTerminations, trimmed(text));
 }
 
@@ -166,7 +165,7 @@ std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decim
     run.lengthInFeet = false;
     if (word.empty())
         return run;
-    const std::string lower = lowered(word);
+    const std::string lower = folded(word);
     for (std::string_view unit : {"feet", "foot", "ft", "'"}) {
         if (lower.size() > unit.size() && lower.ends_with(unit)) {
             run.lengthInFeet = true;
@@ -249,7 +248,7 @@ std::variant<std::int64_t, Problem> readMaxDrop(std::string_view text, bool deci
 
 std::variant<int, Problem> readWireSize(std::string_view text, std::int16_t materialCode)
 {
-    std::string lower = lowered(trimmed(text));
+    std::string lower = folded(trimmed(text));
     if (!lower.empty() && lower.front() == '#')
         lower.erase(0, 1);
     bool kcmil = false;

@@ -25,7 +25,7 @@ std::size_t ownAnswerColumns(const std::vector<std::string> &names,
         return 0;
     const std::size_t first = names.size() - N;
     for (std::size_t c = 0; c < N; ++c) {
-        const std::string name = lowered(trimmed(names[first + c]));
+        const std::string name = folded(trimmed(names[first + c]));
         if (name != answer[c] && name != std::string(DistinctAnswerPrefix) + std::string(answer[c]))
             return 0;
     }
@@ -78,7 +78,7 @@ std::vector<std::string> answerColumnNames(const std::vector<std::string> &carri
     std::vector<std::string> names;
     for (std::string_view name : AddedColumns) {
         const bool taken = std::any_of(carried.begin(), carried.end(), [&](const std::string &c) {
-            return lowered(trimmed(c)) == name;
+            return folded(trimmed(c)) == name;
         });
         names.push_back(taken ? std::string(DistinctAnswerPrefix) + std::string(name)
                               : std::string(name));
@@ -409,13 +409,6 @@ std::string scheduleHeaderCsv(const Schedule &layout)
         }
     }
     csv += layout.lineEnd;
-    return csv;
-}
-
-std::string scheduleRowCsv(const Schedule &layout, const ScheduleRow &row)
-{
-    std::string csv;
-    appendScheduleRowCsv(csv, layout, row);
     return csv;
 }
 

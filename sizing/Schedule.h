@@ -169,7 +169,6 @@ Schedule singleCircuit(std::string_view load, const ConditionTexts &given);
 // header with the byte-order mark, if the file had one); the added numbers
 // with the file's decimal mark, the names in English.
 std::string scheduleHeaderCsv(const Schedule &layout);
-std::string scheduleRowCsv(const Schedule &layout, const ScheduleRow &row);
 void appendScheduleRowCsv(std::string &csv, const Schedule &layout, const ScheduleRow &row);
 
 // One row as a JSON object keyed by the CSV's column names; the numbers are

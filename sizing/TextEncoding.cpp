@@ -131,11 +131,6 @@ std::string_view TextDecoder::withCarried(std::string_view bytes, std::string &j
     return joined;
 }
 
-void TextDecoder::put(std::uint32_t codePoint, std::string &utf8)
-{
-    appendUtf8(codePoint, utf8);
-}
-
 void TextDecoder::decode(std::string_view bytes, std::string &utf8)
 {
     switch (m_encoding) {
@@ -149,7 +144,7 @@ void TextDecoder::decode(std::string_view bytes, std::string &utf8)
     case Encoding::Windows1252:
         for (const char c : bytes) {
             const auto byte = static_cast<unsigned char>(c);
-            put(byte >= 0x80 && byte < 0xA0 ? Windows1252High[byte - 0x80] : byte, utf8);
+            appendUtf8(byte >= 0x80 && byte < 0xA0 ? Windows1252High[byte - 0x80] : byte, utf8);
         }
         return;
     }
@@ -175,7 +170,7 @@ void TextDecoder::decodeUtf8(std::string_view bytes, std::string &utf8)
         }
         const Lead lead = leadOf(byte);
         if (lead.length == 0) {
-            put(Replacement, utf8);
+            appendUtf8(Replacement, utf8);
             ++pos;
             continue;
         }
@@ -192,7 +187,7 @@ void TextDecoder::decodeUtf8(std::string_view bytes, std::string &utf8)
             return;
         }
         if (taken < length || codePoint < lead.lowest || !isScalarValue(codePoint)) {
-            put(Replacement, utf8);
+            appendUtf8(Replacement, utf8);
             pos += taken;
             continue;
         }
@@ -215,15 +210,15 @@ void TextDecoder::decodeUtf16(std::string_view bytes, std::string &utf8)
             const std::uint32_t high = m_highSurrogate;
             m_highSurrogate = 0;
             if (unit >= 0xDC00 && unit <= 0xDFFF) {
-                put(0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00), utf8);
+                appendUtf8(0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00), utf8);
                 continue;
             }
-            put(Replacement, utf8);
+            appendUtf8(Replacement, utf8);
         }
         if (unit >= 0xD800 && unit <= 0xDBFF)
             m_highSurrogate = unit;
         else
-            put(unit >= 0xDC00 && unit <= 0xDFFF ? Replacement : unit, utf8);
+            appendUtf8(unit >= 0xDC00 && unit <= 0xDFFF ? Replacement : unit, utf8);
     }
     m_carried.assign(bytes.substr(pos));
 }
@@ -231,7 +226,7 @@ void TextDecoder::decodeUtf16(std::string_view bytes, std::string &utf8)
 void TextDecoder::finish(std::string &utf8)
 {
     if (!m_carried.empty() || m_highSurrogate != 0)
-        put(Replacement, utf8);
+        appendUtf8(Replacement, utf8);
     m_carried.clear();
     m_highSurrogate = 0;
 }

@@ -55,7 +55,6 @@ public:
     void finish(std::string &utf8);
 
 private:
-    void put(std::uint32_t codePoint, std::string &utf8);
     // The bytes after the sequence carried from the piece before, if one was.
     std::string_view withCarried(std::string_view bytes, std::string &joined);
     void decodeUtf8(std::string_view bytes, std::string &utf8);

@@ -179,7 +179,7 @@ void piecesGiveTheSameAnswer()
             while (reader.next(row) == ScheduleReader::Status::Row) {
                 if (!headerWritten)
                     out += scheduleHeaderCsv(reader.layout()), headerWritten = true;
-                out += scheduleRowCsv(reader.layout(), row);
+                appendScheduleRowCsv(out, reader.layout(), row);
             }
         };
         for (std::size_t pos = 0; pos < input.size(); pos += piece) {
