@@ -8,20 +8,29 @@
 #include "FactorCycle.h"
 #include "ListBox.h"
 #include "ResultBox.h"
+#include "ScheduleWindow.h"
 #include "StartUpPlacer.h"
 #include "WindowFrame.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QPalette>
+#include <QShortcut>
 #include <QTimer>
+#include <QUrl>
 
 using namespace ampacity;
 using qtbridge::arial;
@@ -75,7 +84,71 @@ Ampacity::Ampacity(QWidget *parent)
     });
 
     createControls();
+    createScheduleAction();
     Form_Load();
+}
+
+// The schedule window opens from here: a context menu (the right button, the
+// Menu key, Shift+F10) with "Size a cable schedule…" (Ctrl+O), or a CSV file
+// dropped on the strip. Nothing of it shows until it is asked for.
+void Ampacity::createScheduleAction()
+{
+    OpenScheduleCmd = new QAction(tr("Size a cable schedule…"), this);
+    OpenScheduleCmd->setShortcut(QKeySequence::Open);
+    OpenScheduleCmd->setShortcutContext(Qt::WindowShortcut);
+    addAction(OpenScheduleCmd);
+    connect(OpenScheduleCmd, &QAction::triggered, this,
+            [this] { ScheduleWindow::askAndOpen(this); });
+
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        const QWidget *focus = focusWidget() ? focusWidget() : this;
+        showContextMenu(focus->mapToGlobal(focus->rect().center()));
+    });
+    setAcceptDrops(true);
+}
+
+void Ampacity::showContextMenu(const QPoint &globalPosition)
+{
+    QMenu menu(this);
+    menu.addAction(OpenScheduleCmd);
+    menu.exec(globalPosition);
+}
+
+void Ampacity::contextMenuEvent(QContextMenuEvent *event)
+{
+    showContextMenu(event->globalPos());
+}
+
+namespace {
+
+// The local files among what is dragged.
+QStringList droppedFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (data)
+        for (const QUrl &url : data->urls())
+            if (url.isLocalFile())
+                files.append(url.toLocalFile());
+    return files;
+}
+
+} // namespace
+
+void Ampacity::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Ampacity::dropEvent(QDropEvent *event)
+{
+    const QStringList files = droppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    for (const QString &file : files)
+        ScheduleWindow::openSchedule(file, this);
 }
 
 // The About window is a window of its own, not a child: it goes with this one.
@@ -170,8 +243,10 @@ void Ampacity::createControls()
     setTabOrder();
     describeForAssistiveTechnology();
 
-    ComWS->installEventFilter(this);
-    ComAM->installEventFilter(this);
+    // Every control: the lists for their focus, all for the context menu
+    // (a combo box takes the right button's event and does not pass it on).
+    for (QWidget *control : findChildren<QWidget *>())
+        control->installEventFilter(this);
 
     connect(Timer1, &QTimer::timeout, this, &Ampacity::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Ampacity::Timer2_Timer);
@@ -274,6 +349,10 @@ bool Ampacity::event(QEvent *event)
 
 bool Ampacity::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ContextMenu) {
+        showContextMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
     if (event->type() == QEvent::FocusIn) {
         if (watched == ComWS)
             ComWS_GotFocus();

@@ -29,6 +29,7 @@
 #include <string>
 
 class AboutAmp;
+class QAction;
 class CaptionButton;
 class QComboBox;
 class QGroupBox;
@@ -63,6 +64,7 @@ public:
     CaptionButton *ExitCmd = nullptr;
     ResultBox *CorectAmpacity = nullptr;
     CaptionButton *AboutCmd = nullptr;
+    QAction *OpenScheduleCmd = nullptr; // "Size a cable schedule…", in the context menu
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
 
@@ -92,9 +94,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
+    void createScheduleAction();
+    void showContextMenu(const QPoint &globalPosition);
     void setTabOrder();
     void describeForAssistiveTechnology();
     static void describe(QWidget *control, const QString &description);

@@ -3,6 +3,7 @@
 #include "Ampacity.h"
 #include "Desktop.h"
 #include "ProgramIdentity.h"
+#include "ScheduleWindow.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -23,6 +24,14 @@ int runWindow(int argc, char *argv[])
     QApplication app(argc, argv);
     about::nameTheProgram();
     installTranslations(app);
+
+    // torvane FILE (Open with, a double-click) opens the schedule alone.
+    const QStringList arguments = QApplication::arguments();
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument.startsWith(QLatin1Char('-')))
+            continue;
+        return ScheduleWindow::openSchedule(argument) ? QApplication::exec() : EXIT_FAILURE;
+    }
 
     Ampacity window;
     window.show();

@@ -4,15 +4,21 @@
 #include "AnswerOutput.h"
 #include "ConsoleStreams.h"
 #include "CorrectedAmpacity.h"
+#include "Desktop.h"
 #include "ProgramIdentity.h"
 #include "QtText.h"
 #include "Schedule.h"
+#include "ScheduleFile.h"
+#include "ScheduleReport.h"
+#include "ScheduleTexts.h"
 #include "TextEncoding.h"
 #include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QTemporaryFile>
 
@@ -24,6 +30,7 @@ using namespace ampacity;
 using namespace ampacity::sizing;
 using qtbridge::toQString;
 using qtbridge::toUtf8;
+using scheduletexts::problemLine;
 
 namespace commandline {
 namespace {
@@ -45,18 +52,6 @@ void print(const QString &text)
 void complain(const QString &text)
 {
     console::write(console::Stream::Error, "torvane: " + toUtf8(text) + "\n");
-}
-
-// A problem in the user's language, numbers with the user's decimal separator.
-QString problemLine(const Problem &problem, const std::string &decimalSeparator)
-{
-    ProblemText text = problemText(problem, decimalSeparator);
-    if (text.wireSizeArgument >= 0) {
-        std::string &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
-        size = toUtf8(qtbridge::translatedWireSize(size).trimmed());
-    }
-    const QString format = QCoreApplication::translate("Sizing", std::string(text.format).c_str());
-    return toQString(fillIn(toUtf8(format), text.arguments));
 }
 
 enum class Format
@@ -325,6 +320,7 @@ private:
     int sizeSchedule(const ConditionTexts &given, Format chosen);
     int drop();
     int table();
+    int report();
     int runCommand(const QString &name);
 
     std::vector<const QCommandLineOption *> sizingOptions() const
@@ -543,6 +539,46 @@ int CommandLine::sizeSchedule(const ConditionTexts &given, Format chosen)
         complain(tr("rows with a problem: %1 more, each named in the problem column")
                      .arg(problemRows - problemsNamed));
     return problemRows == 0 ? Answered : Unanswered;
+}
+
+int CommandLine::report()
+{
+    if (!onlyOptionsOf(QStringLiteral("report"), {&current, &schedule, &format}))
+        return BadInput;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 2) {
+        complain(
+            positional.size() < 2
+                ? tr("report needs a schedule: report FILE --output REPORT.pdf")
+                : tr("report takes one schedule: \"%1\" is one too many").arg(positional.last()));
+        return BadInput;
+    }
+    if (!parser.isSet(outputFile)) {
+        complain(tr("report needs --output REPORT.pdf"));
+        return BadInput;
+    }
+    std::optional<char> separatorGiven;
+    if (!readSeparatorOption(separatorGiven))
+        return BadInput;
+    std::vector<std::string> texts;
+    const auto given = givenConditions(texts);
+    if (!given || !readGivenConditions(*given))
+        return BadInput;
+
+    const QString path = positional[1];
+    ScheduleFile file(*given);
+    if (!file.load(path, separatorGiven)) {
+        complain(tr("%1: %2").arg(path, file.errorString()));
+        return BadInput;
+    }
+    if (file.readAsWindows1252())
+        complain(tr("%1 is not UTF-8: read as Windows-1252").arg(path));
+    QString error;
+    if (!schedulereport::writeReport(file, value(outputFile), &error)) {
+        complain(tr("the report could not be written to %1: %2").arg(value(outputFile), error));
+        return BadInput;
+    }
+    return summarize(file.schedule()).problems == 0 ? Answered : Unanswered;
 }
 
 int CommandLine::drop()
@@ -780,14 +816,20 @@ int CommandLine::run(const QStringList &arguments)
            "                         the voltage drop of a conductor over a run, or without\n"
            "                         --length the longest run within --max-drop\n"
            "  table N                Table N (1 to 4) with its 60, 75 and 90 °C columns\n"
+           "  report FILE --output REPORT.pdf\n"
+           "                         the report of a sized schedule, as the schedule\n"
+           "                         window exports it\n"
+           "\n"
+           "torvane FILE, a schedule without a command, opens it in the schedule window.\n"
            "\n"
            "Exit status: 0 answered; 1 a load no conductor carries, a drop above the limit,\n"
            "or schedule rows with a problem (the other rows are sized); 2 bad input."));
-    parser.addPositionalArgument(QStringLiteral("command"), tr("size, drop or table"),
+    parser.addPositionalArgument(QStringLiteral("command"), tr("size, drop, table or report"),
                                  QStringLiteral("command"));
     parser.addPositionalArgument(QStringLiteral("value"),
-                                 tr("the load in amperes, the conductor size, or the table number"),
-                                 QStringLiteral("[LOAD|SIZE|N]"));
+                                 tr("the load in amperes, the conductor size, the table number, or "
+                                    "the schedule to report"),
+                                 QStringLiteral("[LOAD|SIZE|N|FILE]"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     for (const QCommandLineOption &o : conditionOptions)
@@ -807,11 +849,14 @@ int CommandLine::run(const QStringList &arguments)
         print(QCoreApplication::applicationName() + QLatin1Char(' ') +
               QCoreApplication::applicationVersion() + QLatin1Char('\n'));
     } else {
-        if (parser.isSet(outputFile) && !sink.toFile(value(outputFile))) {
+        // The report writes its PDF itself; every other answer goes through the sink.
+        const QString command = parser.positionalArguments().value(0);
+        if (parser.isSet(outputFile) && command != QLatin1String("report") &&
+            !sink.toFile(value(outputFile))) {
             complain(tr("%1: %2").arg(value(outputFile), sink.errorString()));
             return BadInput;
         }
-        status = runCommand(parser.positionalArguments().value(0));
+        status = runCommand(command);
     }
     if (status == BadInput) {
         sink.abandon(); // nothing half-written
@@ -835,19 +880,32 @@ int CommandLine::runCommand(const QString &name)
         return table();
     if (name == QLatin1String("drop"))
         return drop();
+    if (name == QLatin1String("report"))
+        return report();
     if (name.isEmpty())
-        complain(tr("the options need a command: size, drop, table, or --help"));
+        complain(tr("the options need a command: size, drop, table, report, or --help"));
     else
-        complain(tr("unknown command \"%1\": try size, drop, table or --help").arg(name));
+        complain(tr("unknown command \"%1\": try size, drop, table, report or --help").arg(name));
     return BadInput;
 }
 
 } // namespace
 
-bool asksForCommandLine(int argc, char **argv)
+namespace {
+
+// What the program's arguments hold: whether one is a help or version flag
+// or one of the command line's options, and the first word that is neither
+// an option nor an option's value.
+struct ArgumentsRead
+{
+    bool commandLineOption = false;
+    std::string_view firstWord;
+};
+
+ArgumentsRead readArguments(int argc, char **argv)
 {
     // The command line's options, which all take a value, and Qt's window
-    // options that take one: their values are not commands.
+    // options that take one: their values are not words.
     constexpr std::string_view ourOptions[] = {
         "material", "installation", "insulation", "ambient", "conductors",   "terminations",
         "breaker",  "length",       "voltage",    "system",  "power-factor", "max-drop",
@@ -856,28 +914,52 @@ bool asksForCommandLine(int argc, char **argv)
         "-platform", "-platformpluginpath", "-platformtheme", "-plugin",     "-qmljsdebugger",
         "-style",    "-stylesheet",         "-session",       "-display",    "-geometry",
         "-title",    "-qwindowgeometry",    "-qwindowtitle",  "-qwindowicon"};
+    const auto among = [](const auto &list, std::string_view name) {
+        return std::find(std::begin(list), std::end(list), name) != std::end(list);
+    };
+    ArgumentsRead read;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         for (std::string_view flag : {"--help", "-h", "-?", "/?", "--version", "-v", "--help-all"})
             if (argument == flag)
-                return true;
+                read.commandLineOption = true;
         if (argument.starts_with("--")) {
-            const std::string_view name = argument.substr(2, argument.find('=') - 2);
-            if (std::find(std::begin(ourOptions), std::end(ourOptions), name) !=
-                std::end(ourOptions))
-                return true;
+            const std::size_t equals = argument.find('=');
+            const std::string_view name = argument.substr(2, equals - 2);
+            if (among(ourOptions, name)) {
+                read.commandLineOption = true;
+                if (equals == std::string_view::npos)
+                    ++i; // its value
+            }
             continue;
         }
-        if (argument.starts_with("-")) {
-            if (std::find(std::begin(qtOptions), std::end(qtOptions), argument) !=
-                std::end(qtOptions))
+        if (argument.starts_with("-") && argument.size() > 1) {
+            if (among(qtOptions, argument))
                 ++i; // its value
             continue;
         }
-        // A word: a command, known or not, wherever it stands.
-        return true;
+        if (read.firstWord.empty())
+            read.firstWord = argument;
     }
-    return false;
+    return read;
+}
+
+// A word that names a schedule rather than a mistyped command: it has an
+// extension or a folder in it. The window says so if the file is not there.
+bool looksLikeFile(std::string_view word)
+{
+    return word.find_first_of("./\\:") != std::string_view::npos;
+}
+
+} // namespace
+
+bool asksForCommandLine(int argc, char **argv)
+{
+    const ArgumentsRead read = readArguments(argc, argv);
+    if (read.commandLineOption)
+        return true;
+    // A word: a command, known or not, unless it names a schedule to open.
+    return !read.firstWord.empty() && !looksLikeFile(read.firstWord);
 }
 
 int run(const QStringList &arguments)
@@ -888,9 +970,23 @@ int run(const QStringList &arguments)
 int runProgram(int argc, char *argv[])
 {
     console::attachToParentConsole();
-    QCoreApplication app(argc, argv);
+    // The report draws its pages: it needs Qt Gui's fonts, not a display.
+    std::unique_ptr<QCoreApplication> app;
+    if (readArguments(argc, argv).firstWord == "report") {
+        platform::drawWithoutWindows();
+        // Qt's notes on the desktop it finds (no runtime folder without a
+        // session, say) are not the report's business: it says what it has
+        // to say in its own lines.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                console::write(console::Stream::Error, toUtf8(text) + "\n");
+        });
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     about::nameTheProgram();
-    installTranslations(app);
+    installTranslations(*app);
     return run(QCoreApplication::arguments());
 }
 

@@ -16,9 +16,10 @@ inline constexpr int Answered = 0;
 inline constexpr int Unanswered = 1;
 inline constexpr int BadInput = 2;
 
-// Whether the program's arguments ask for the command line rather than the
-// window: a command word, or --help or --version. Qt's own window options
-// (-platform, -style...) still open the window.
+// Whether the program's arguments ask for the command line rather than a
+// window: a command word, one of its options, or --help or --version. Qt's
+// own window options (-platform, -style...) and a schedule's file name
+// ("plan.csv", a path) open a window.
 bool asksForCommandLine(int argc, char **argv);
 
 // Runs the command; the arguments are the program's, its name first.

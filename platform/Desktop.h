@@ -22,4 +22,10 @@ std::string missingDisplay();
 // left as it is. Nothing to do elsewhere.
 void chooseFontEngine();
 
+// For drawing without a window (the report of the command line): a platform
+// that needs no display where one may be missing (Qt's offscreen one on
+// Linux), the desktop's own with its font engine on Windows. A platform the
+// user names is left as it is.
+void drawWithoutWindows();
+
 } // namespace platform

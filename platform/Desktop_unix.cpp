@@ -25,4 +25,10 @@ std::string missingDisplay()
 
 void chooseFontEngine() {}
 
+void drawWithoutWindows()
+{
+    if (environmentValue("QT_QPA_PLATFORM").empty())
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
 } // namespace platform

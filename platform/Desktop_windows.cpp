@@ -17,4 +17,9 @@ void chooseFontEngine()
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("windows:fontengine=freetype"));
 }
 
+void drawWithoutWindows()
+{
+    chooseFontEngine();
+}
+
 } // namespace platform

@@ -217,6 +217,7 @@ bool ScheduleReader::readHeader()
         return true;
     }
     m_layout.answerColumns = answerColumnNames(m_layout.columns);
+    m_layout.inputs = m_inputs;
     // A comma file writes its numbers with a point; a semicolon or tab file
     // shows which it uses in its first decimal number.
     m_decimalDecided = m_layout.separator == ',';
@@ -334,6 +335,43 @@ Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults,
     Schedule schedule = reader.layout();
     schedule.rows = std::move(rows);
     return schedule;
+}
+
+void resizeRow(const Schedule &layout, ScheduleRow &row, const ConditionTexts &defaults,
+               ConditionsCache *cache)
+{
+    row.sizing.reset();
+    row.problem.reset();
+    row.cells.resize(layout.columns.size());
+    row.blank = std::all_of(row.cells.begin(), row.cells.end(),
+                            [](const std::string &cell) { return cell.empty(); });
+    if (!row.blank)
+        sizeRow(row, row.cells, layout.inputs, defaults, layout.separator != ',', cache);
+}
+
+bool takesDefault(const Schedule &layout, const ScheduleRow &row, std::size_t field)
+{
+    const int index = layout.inputs[field + 1];
+    return index < 0 || static_cast<std::size_t>(index) >= row.cells.size() ||
+           trimmed(row.cells[static_cast<std::size_t>(index)]).empty();
+}
+
+ScheduleSummary summarize(const Schedule &schedule)
+{
+    ScheduleSummary summary;
+    for (const ScheduleRow &row : schedule.rows) {
+        if (row.blank)
+            continue;
+        ++summary.circuits;
+        if (!row.sizing) {
+            ++summary.problems;
+            continue;
+        }
+        ++summary.sized;
+        summary.byVoltageDrop += row.sizing->governedBy == Governing::VoltageDrop;
+        summary.byTermination += row.sizing->governedBy == Governing::Termination;
+    }
+    return summary;
 }
 
 Schedule singleCircuit(std::string_view load, const ConditionTexts &given)

@@ -80,6 +80,13 @@ struct ScheduleRow
     std::optional<Problem> problem; // why there is none
 };
 
+// No input column: where the schedule's layout says so for every input.
+inline constexpr std::array<int, InputColumnCount> NoInputColumns = [] {
+    std::array<int, InputColumnCount> none{};
+    none.fill(-1);
+    return none;
+}();
+
 // A schedule and how its file was written, so that the answer goes back the
 // same way: the separator, the decimal mark, the byte-order mark and the
 // line ends the file came with.
@@ -87,6 +94,9 @@ struct Schedule
 {
     std::vector<std::string> columns;       // carried through, in the input's order
     std::vector<std::string> answerColumns; // the names the answer is written under
+    // Where each input column is among the carried ones (0 the load, then
+    // ConditionFields' order), -1 where the file has none.
+    std::array<int, InputColumnCount> inputs = NoInputColumns;
     std::vector<ScheduleRow> rows;
     char separator = ',';
     bool decimalComma = false;    // numbers written "15,5" (only with ';' or tab)
@@ -156,6 +166,27 @@ private:
     std::deque<ScheduleRow> m_waiting; // rows read before the decimal mark is known
     ConditionsCache m_conditions;
 };
+
+// Sizes a row again from its cells, as the reader sized it: after an edit
+// of its cells (a row that had too many or too few cells has the carried
+// ones now) or with other defaults for its empty cells.
+void resizeRow(const Schedule &layout, ScheduleRow &row, const ConditionTexts &defaults,
+               ConditionsCache *cache = nullptr);
+
+// Whether a row takes the default of a condition (ConditionFields' order):
+// the file has no such column, or the row's cell is empty.
+bool takesDefault(const Schedule &layout, const ScheduleRow &row, std::size_t field);
+
+// How a schedule's rows came out.
+struct ScheduleSummary
+{
+    int circuits = 0;      // rows that are not blank
+    int sized = 0;         // ...given a conductor
+    int problems = 0;      // ...with a problem instead
+    int byVoltageDrop = 0; // sized rows the voltage drop governed
+    int byTermination = 0; // sized rows the terminations governed
+};
+ScheduleSummary summarize(const Schedule &schedule);
 
 // Reads the whole CSV text and sizes every row.
 Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults = DefaultConditionTexts,

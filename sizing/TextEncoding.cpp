@@ -231,4 +231,28 @@ void TextDecoder::finish(std::string &utf8)
     m_highSurrogate = 0;
 }
 
+DecodedFile decodeFile(std::string_view bytes)
+{
+    DecodedFile file;
+    const ByteOrderMark mark = byteOrderMarkOf(bytes.substr(0, 4));
+    file.encoding = mark.encoding;
+    if (mark.length == 0) {
+        Utf8Check check;
+        check.feed(bytes);
+        if (!check.valid()) {
+            file.encoding = Encoding::Windows1252;
+            file.guessed = true;
+        }
+    }
+    if (file.encoding == Encoding::Utf8) {
+        file.utf8.assign(bytes); // its byte-order mark, if it has one, stays
+        return file;
+    }
+    file.utf8.assign(Utf8ByteOrderMark);
+    TextDecoder decoder(file.encoding);
+    decoder.decode(bytes.substr(mark.length), file.utf8);
+    decoder.finish(file.utf8);
+    return file;
+}
+
 } // namespace ampacity::sizing

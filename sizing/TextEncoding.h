@@ -65,6 +65,18 @@ private:
     std::uint32_t m_highSurrogate = 0;
 };
 
+// A whole file as UTF-8. Its byte-order mark names the encoding; without
+// one it is UTF-8 where all of it is valid UTF-8, Windows-1252 (guessed)
+// where not. Text that was not UTF-8 comes out after UTF-8's own byte-order
+// mark, so that what is written from it tells a spreadsheet it is UTF-8.
+struct DecodedFile
+{
+    std::string utf8;
+    Encoding encoding = Encoding::Utf8;
+    bool guessed = false; // no byte-order mark and not UTF-8: read as Windows-1252
+};
+DecodedFile decodeFile(std::string_view bytes);
+
 // One code point as UTF-8.
 void appendUtf8(std::uint32_t codePoint, std::string &utf8);
 

@@ -19,6 +19,9 @@
 // the aluminum tables have no 14 AWG row and so 24 rows (12 AWG to 2000 MCM).
 namespace ampacity {
 
+// The edition of the Canadian Electrical Code, Part I, the tables are from.
+inline constexpr std::string_view CodeEdition = "CSA C22.1:24";
+
 inline constexpr int CopperRowCount = 25;
 inline constexpr int AluminumRowCount = 24;
 

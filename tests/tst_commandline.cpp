@@ -19,6 +19,7 @@ private slots:
     void scheduleAsJson();
     void frenchTextFollowsTheDesktop();
     void windowWithoutDisplaySaysSoAndFails();
+    void reportWithoutDisplay();
     void frenchExcelScheduleGoesBackAsItCame();
     void unicodeTextScheduleFromExcel();
     void outputFileIsWholeOrNotAtAll();
@@ -206,8 +207,8 @@ void TestCommandLine::answersAndExitStatuses_data()
     QTest::newRow("unknown option") << QStringList{"size", "10", "--colour", "red"} << 2 << ""
                                     << "torvane: Unknown option 'colour'.\n";
     QTest::newRow("unknown command") << QStringList{"sise", "10"} << 2 << ""
-                                     << "torvane: unknown command \"sise\": try size, drop, table "
-                                        "or --help\n";
+                                     << "torvane: unknown command \"sise\": try size, drop, table, "
+                                        "report or --help\n";
     // The reason after the name is the system's own.
     QTest::newRow("missing schedule")
         << QStringList{"size", "--schedule", "/nonexistent/schedule.csv"} << 2 << ""
@@ -347,6 +348,64 @@ void TestCommandLine::windowWithoutDisplaySaysSoAndFails()
     QCOMPARE(result.status, 1);
 }
 
+// torvane report writes the schedule window's report with no display: the
+// status as size --schedule gives it; bad input is status 2 and no file.
+void TestCommandLine::reportWithoutDisplay()
+{
+    QTemporaryDir folder;
+    QFile schedule(folder.filePath(QStringLiteral("panel.csv")));
+    QVERIFY(schedule.open(QIODevice::WriteOnly));
+    schedule.write("Circuit,Load\nP-1,16\nP-2,abc\nP-3,150\n");
+    schedule.close();
+    const QString pdf = folder.filePath(QStringLiteral("panel.pdf"));
+    Result result =
+        runProgram({"report", schedule.fileName(), "--output", pdf, "--material", "al"});
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.status, 1); // P-2's load
+    QFile written(pdf);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.read(5) == "%PDF-");
+    written.close();
+    if (QSysInfo::productType() != QLatin1String("windows")) {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY2(text.waitForFinished(20000), "pdftotext (poppler-utils) is needed");
+        const QString report = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY(report.contains(QLatin1String("panel.csv")));
+        QVERIFY(report.contains(QLatin1String("Aluminum"))); // the option as the empty cells' value
+        QVERIFY(report.contains(QLatin1String("4/0 AWG")));  // 150 A in aluminum at 60 °C
+    }
+
+    // Sized with no problem: status 0. Asked wrongly: status 2, no file.
+    QVERIFY(schedule.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    schedule.write("Circuit,Load\nP-1,16\n");
+    schedule.close();
+    QCOMPARE(runProgram({"report", schedule.fileName(), "--output", pdf}).status, 0);
+    const QString none = folder.filePath(QStringLiteral("none.pdf"));
+    for (const QStringList &arguments :
+         {QStringList{"report", schedule.fileName()}, QStringList{"report", "--output", none},
+          QStringList{"report", folder.filePath(QStringLiteral("missing.csv")), "--output", none},
+          QStringList{"report", schedule.fileName(), "--output", none, "--ambient", "hot"},
+          QStringList{"report", schedule.fileName(), "--output", none, "--format", "csv"}}) {
+        result = runProgram(arguments);
+        QCOMPARE(result.status, 2);
+        QVERIFY2(result.err.startsWith(QLatin1String("torvane: ")) &&
+                     result.err.count(QLatin1Char('\n')) == 1,
+                 qPrintable(result.err));
+        QVERIFY(!QFile::exists(none));
+    }
+
+    // A schedule's name without a command asks for the window; a mistyped
+    // command is still one.
+    if (QSysInfo::productType() != QLatin1String("windows")) {
+        result = runProgram({schedule.fileName()});
+        QVERIFY2(result.err.contains(QLatin1String("no display")), qPrintable(result.err));
+    }
+    result = runProgram({"reprot"});
+    QVERIFY(result.err.contains(QLatin1String("unknown command \"reprot\"")));
+}
+
 // What French Excel saves as plain "CSV": Windows-1252, semicolons, decimal
 // commas, CRLF. It goes back the same way, in UTF-8 with the byte-order mark
 // that tells Excel so, and the reading says once that it was not UTF-8.
@@ -462,7 +521,8 @@ void TestCommandLine::optionsBeforeTheCommand()
     // asking for one, not the window.
     const Result alone = runProgram({"--material=al"});
     QCOMPARE(alone.err,
-             QStringLiteral("torvane: the options need a command: size, drop, table, or --help\n"));
+             QStringLiteral(
+                 "torvane: the options need a command: size, drop, table, report, or --help\n"));
     QCOMPARE(alone.status, 2);
 }
 

@@ -203,6 +203,82 @@ void jsonIsAlwaysValid()
     check::that(json.find("\"caf\xEF\xBF\xBD\"") != std::string::npos, "the bad byte replaced");
 }
 
+std::string sizeOf(const ScheduleRow &row)
+{
+    return row.sizing ? std::string(trimmed(row.sizing->sizeText)) : std::string("-");
+}
+
+// What the schedule window does to a schedule: a cell edited sizes its row
+// again, a value for empty cells sizes the rows that take it, and the
+// counts follow.
+void editsAndDefaultsSizeRowsAgain()
+{
+    Schedule schedule = sizeSchedule("circuit,load,material,length,voltage\n"
+                                     "A,16,,,\n"
+                                     "B,16,cu,,\n"
+                                     "C,abc,,,\n"
+                                     ",,,,\n"
+                                     "D,30,,60,240\n"
+                                     "E,5,al\n");
+    check::equal(schedule.rows.size(), 6u, "every row kept");
+    const ScheduleSummary before = summarize(schedule);
+    check::equal(before.circuits, 5, "the blank row is no circuit");
+    check::equal(before.sized, 3, "three sized");
+    check::equal(before.problems, 2, "the bad load and the short row");
+    check::equal(before.byVoltageDrop, 1, "D's drop governs");
+
+    // Its load fixed, C is sized; B's load written with a comma is refused.
+    schedule.rows[2].cells[1] = "40";
+    resizeRow(schedule, schedule.rows[2], DefaultConditionTexts);
+    check::equal(sizeOf(schedule.rows[2]), std::string("8 AWG"), "C sized once fixed");
+    check::that(!schedule.rows[2].problem, "C's problem gone");
+    schedule.rows[1].cells[1] = "20,5";
+    resizeRow(schedule, schedule.rows[1], DefaultConditionTexts);
+    check::that(schedule.rows[1].problem.has_value(), "no decimal comma in a comma file");
+    // A row short of cells has them all once edited.
+    schedule.rows[5].cells.resize(3);
+    resizeRow(schedule, schedule.rows[5], DefaultConditionTexts);
+    check::equal(sizeOf(schedule.rows[5]), std::string("12 AWG"), "E sized once completed");
+    // Emptied, a row is blank again, not a circuit.
+    for (std::string &cell : schedule.rows[0].cells)
+        cell.clear();
+    resizeRow(schedule, schedule.rows[0], DefaultConditionTexts);
+    check::that(schedule.rows[0].blank && !schedule.rows[0].problem, "an emptied row is blank");
+
+    // The material's default: D takes it, B names copper; nobody names an
+    // insulation, so every row takes that.
+    const std::size_t material = 0;
+    check::that(takesDefault(schedule, schedule.rows[4], material), "D takes the material");
+    check::that(!takesDefault(schedule, schedule.rows[1], material), "B names its own");
+    check::that(takesDefault(schedule, schedule.rows[1], 2), "no insulation column: the default");
+    ConditionTexts aluminum = DefaultConditionTexts;
+    aluminum.material = "al";
+    resizeRow(schedule, schedule.rows[4], aluminum);
+    check::equal(sizeOf(schedule.rows[4]), std::string("4 AWG"),
+                 "D in aluminum: 60 m at 240 V within 3 %");
+
+    const ScheduleSummary after = summarize(schedule);
+    check::equal(after.circuits, 4, "A emptied");
+    check::equal(after.sized, 3, "C, D and E sized");
+    check::equal(after.problems, 1, "B's decimal comma");
+}
+
+// A whole file as a spreadsheet saved it: UTF-8 as it is, byte-order mark
+// and all; UTF-16 and unmarked Windows-1252 as UTF-8 behind UTF-8's mark.
+void wholeFilesDecode()
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    const DecodedFile utf8 = decodeFile(bom + "load\n20\n");
+    check::equal(utf8.utf8, bom + "load\n20\n", "UTF-8 kept with its mark");
+    check::that(utf8.encoding == Encoding::Utf8 && !utf8.guessed, "UTF-8 named");
+    const DecodedFile utf16 = decodeFile(std::string("\xFF\xFEl\0o\0a\0d\0\n\0", 12));
+    check::equal(utf16.utf8, bom + "load\n", "UTF-16 as UTF-8");
+    check::that(utf16.encoding == Encoding::Utf16LittleEndian && !utf16.guessed, "UTF-16 named");
+    const DecodedFile latin = decodeFile("Mat\xE9riau\n");
+    check::equal(latin.utf8, bom + "Mat\xC3\xA9riau\n", "Windows-1252 as UTF-8");
+    check::that(latin.guessed, "Windows-1252 guessed");
+}
+
 } // namespace
 
 int main()
@@ -212,5 +288,7 @@ int main()
     headerNamesInBothLanguages();
     piecesGiveTheSameAnswer();
     jsonIsAlwaysValid();
+    editsAndDefaultsSizeRowsAgain();
+    wholeFilesDecode();
     return check::summary();
 }

@@ -1,0 +1,118 @@
+#include "ScheduleFile.h"
+
+#include "QtText.h"
+#include "ScheduleTexts.h"
+#include "TextEncoding.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+
+using namespace ampacity;
+using namespace ampacity::sizing;
+
+namespace {
+
+// A row whose cells the file did not give as the header has them: no value
+// of a condition sizes it until its cells are edited.
+bool malformed(const ScheduleRow &row)
+{
+    if (!row.problem)
+        return false;
+    switch (row.problem->kind) {
+    case Problem::Kind::UnclosedQuote:
+    case Problem::Kind::TextAfterQuote:
+    case Problem::Kind::CellCount:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The value of a condition's empty cells: the one given, or the start-up one.
+std::string defaultOr(std::string_view given, std::size_t field)
+{
+    const std::string_view text = trimmed(given);
+    return std::string(text.empty() ? DefaultConditionTexts.*ConditionFields[field].text : text);
+}
+
+} // namespace
+
+ScheduleFile::ScheduleFile(const ConditionTexts &defaults)
+{
+    for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
+        m_defaultTexts[field] = defaultOr(defaults.*ConditionFields[field].text, field);
+}
+
+ConditionTexts ScheduleFile::defaults() const
+{
+    ConditionTexts texts;
+    for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
+        texts.*ConditionFields[field].text = m_defaultTexts[field];
+    return texts;
+}
+
+bool ScheduleFile::load(const QString &path, std::optional<char> separator)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        m_error = file.errorString();
+        return false;
+    }
+    const DecodedFile text = decodeFile(std::string_view(bytes.constData(), bytes.size()));
+    Schedule schedule = sizeSchedule(text.utf8, defaults(), separator);
+    if (schedule.error) {
+        m_error = scheduletexts::problemLine(*schedule.error, ".");
+        return false;
+    }
+    m_schedule = std::move(schedule);
+    m_readAs1252 = text.guessed;
+    m_path = path;
+    m_error.clear();
+    return true;
+}
+
+bool ScheduleFile::save(const QString &path)
+{
+    const std::string csv = scheduleCsv(m_schedule);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
+            static_cast<qint64>(csv.size()) ||
+        !file.commit()) {
+        m_error = file.errorString();
+        return false;
+    }
+    m_path = path;
+    m_error.clear();
+    return true;
+}
+
+std::vector<int> ScheduleFile::setDefault(std::size_t field, std::string_view text)
+{
+    m_defaultTexts[field] = defaultOr(text, field);
+    m_conditions = ConditionsCache(); // it holds conditions read with the former defaults
+    const ConditionTexts given = defaults();
+    std::vector<int> changed;
+    for (std::size_t r = 0; r < m_schedule.rows.size(); ++r) {
+        ScheduleRow &row = m_schedule.rows[r];
+        if (row.blank || !takesDefault(m_schedule, row, field) || malformed(row))
+            continue;
+        resizeRow(m_schedule, row, given, &m_conditions);
+        changed.push_back(static_cast<int>(r));
+    }
+    return changed;
+}
+
+void ScheduleFile::setCell(int row, int column, std::string text)
+{
+    ScheduleRow &edited = m_schedule.rows.at(static_cast<std::size_t>(row));
+    edited.cells.resize(m_schedule.columns.size());
+    edited.cells.at(static_cast<std::size_t>(column)) = std::move(text);
+    resizeRow(m_schedule, edited, defaults(), &m_conditions);
+}

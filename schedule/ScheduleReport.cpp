@@ -1,0 +1,162 @@
+#include "ScheduleReport.h"
+
+#include "AmpacityTables.h"
+#include "QtText.h"
+#include "ScheduleFile.h"
+#include "ScheduleTexts.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+using namespace ampacity;
+using namespace ampacity::sizing;
+using qtbridge::toQString;
+
+namespace schedulereport {
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Report", text);
+}
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString cell(const QString &text, const char *tag = "td")
+{
+    return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), escaped(text));
+}
+
+// One row's inputs and answer, as the window's columns show them.
+QString circuitRow(const Schedule &schedule, const ScheduleRow &row, const std::string &separator)
+{
+    QString html = QStringLiteral("<tr>") + cell(QString::number(row.line));
+    for (std::size_t c = 0; c < schedule.columns.size(); ++c)
+        html += cell(c < row.cells.size() ? toQString(row.cells[c]) : QString());
+    for (int column = 0; column < scheduletexts::AnswerColumnCount; ++column)
+        html += cell(scheduletexts::answerText(row, column, separator));
+    return html + QStringLiteral("</tr>");
+}
+
+} // namespace
+
+QString reportHtml(const ScheduleFile &file)
+{
+    const Schedule &schedule = file.schedule();
+    const QLocale locale;
+    const std::string separator = qtbridge::toUtf8(locale.decimalPoint());
+    QString html = QStringLiteral("<html><body>");
+    html += QStringLiteral("<h2>%1</h2>")
+                .arg(escaped(tr("Cable schedule: %1").arg(QFileInfo(file.path()).fileName())));
+    html +=
+        QStringLiteral("<p>%1<br>%2<br>%3</p>")
+            .arg(
+                escaped(
+                    tr("Date: %1").arg(locale.toString(QDate::currentDate(), QLocale::LongFormat))),
+                escaped(tr("Sized by %1 %2")
+                            .arg(QCoreApplication::applicationName(),
+                                 QCoreApplication::applicationVersion())),
+                escaped(tr("Canadian Electrical Code, Part I, %1").arg(toQString(CodeEdition))));
+
+    html += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">")
+                .arg(escaped(tr("Values for empty cells")));
+    for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
+        html += QStringLiteral("<tr>") + cell(scheduletexts::conditionLabel(field)) +
+                cell(scheduletexts::conditionValueText(field, file.defaultText(field))) +
+                QStringLiteral("</tr>");
+    html += QStringLiteral("</table>");
+
+    html += QStringLiteral("<h3>%1</h3><ul>").arg(escaped(tr("Method")));
+    for (const QString &sentence : scheduletexts::methodSentences())
+        html += QStringLiteral("<li>%1</li>").arg(escaped(sentence));
+    html += QStringLiteral("</ul>");
+
+    html +=
+        QStringLiteral("<h3>%1</h3><p>%2</p>")
+            .arg(escaped(tr("Circuits")), escaped(scheduletexts::summaryText(summarize(schedule))));
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
+                           "width=\"100%\" style=\"font-size: 7pt\"><thead><tr>");
+    html += cell(tr("Line"), "th");
+    for (const std::string &name : schedule.columns)
+        html += cell(toQString(name), "th");
+    for (const QString &name : scheduletexts::answerHeaders())
+        html += cell(name, "th");
+    html += QStringLiteral("</tr></thead>");
+    for (const ScheduleRow &row : schedule.rows)
+        html += circuitRow(schedule, row, separator);
+    html += QStringLiteral("</table></body></html>");
+    return html;
+}
+
+bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *error)
+{
+    // Through a temporary file, as the schedule is saved: a report that
+    // cannot be finished leaves nothing behind.
+    QSaveFile output(pdfPath);
+    if (!output.open(QIODevice::WriteOnly)) {
+        *error = output.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&output);
+        writer.setPageSize(QPageSize(QPageSize::Letter));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(tr("Cable schedule: %1").arg(QFileInfo(file.path()).fileName()));
+        writer.setCreator(QCoreApplication::applicationName() + QLatin1Char(' ') +
+                          QCoreApplication::applicationVersion());
+
+        QTextDocument document;
+        document.documentLayout()->setPaintDevice(&writer);
+        QFont font = document.defaultFont();
+        font.setPointSizeF(8.5);
+        document.setDefaultFont(font);
+        document.setHtml(reportHtml(file));
+
+        // Each page: its part of the document, then its number at the foot.
+        const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
+        const qreal footer = QFontMetricsF(font, &writer).height() * 2;
+        const QSizeF body(page.width(), page.height() - footer);
+        document.setPageSize(body);
+        const int pages = document.pageCount();
+        QPainter painter(&writer);
+        painter.setFont(font);
+        for (int p = 0; p < pages; ++p) {
+            if (p > 0)
+                writer.newPage();
+            painter.save();
+            const QRectF shown(0, p * body.height(), body.width(), body.height());
+            painter.translate(0, -shown.top());
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = shown;
+            painter.setClipRect(shown);
+            document.documentLayout()->draw(&painter, context);
+            painter.restore();
+            painter.drawText(QRectF(0, body.height(), body.width(), footer),
+                             Qt::AlignRight | Qt::AlignBottom,
+                             tr("Page %1 of %2").arg(p + 1).arg(pages));
+        }
+        if (!painter.end()) {
+            *error = tr("the report could not be drawn");
+            output.cancelWriting();
+            return false;
+        }
+    }
+    if (!output.commit()) {
+        *error = output.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace schedulereport

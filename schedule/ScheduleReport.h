@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class ScheduleFile;
+
+// The report of a sized schedule, for a designer to attach to the drawings:
+// the file, the date, the program's version and the Code's edition, the
+// values used for empty cells, how each rule is applied, and every circuit
+// with its inputs and its answer, on numbered pages, in the user's language.
+// Needs a QGuiApplication (fonts), not a display.
+namespace schedulereport {
+
+// The report as HTML, one document of every page.
+QString reportHtml(const ScheduleFile &file);
+
+// The report as a PDF file; false, with the reason in `error`, when it
+// cannot be written (the file is whole or not there).
+bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *error);
+
+} // namespace schedulereport

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QSortFilterProxyModel>
+
+// Sorts a schedule's rows by any column, numbers as numbers (a load of 9 A
+// before one of 10 A, "15,5" as 15.5), and shows only the rows with a
+// problem when asked.
+class ScheduleSortProxy : public QSortFilterProxyModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(ScheduleSortProxy)
+
+public:
+    explicit ScheduleSortProxy(QObject *parent = nullptr);
+
+    bool problemsOnly() const { return m_problemsOnly; }
+    void setProblemsOnly(bool only);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
+
+private:
+    bool m_problemsOnly = false;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Schedule.h"
+
+#include <QString>
+
+#include <span>
+#include <string_view>
+
+// The sizing answers as a user reads them, in the user's language: for the
+// command line, the schedule window and its report alike (Qt Core only).
+namespace scheduletexts {
+
+// A problem in one sentence, numbers with the decimal separator given.
+QString problemLine(const ampacity::sizing::Problem &problem, std::string_view decimalSeparator);
+
+// What chose the conductor, as the window's "Governed by" column says it.
+QString governingText(ampacity::sizing::Governing governing);
+
+// The counts of a schedule in a sentence: "312 circuits: 309 sized, 3 with a
+// problem; 12 governed by voltage drop".
+QString summaryText(const ampacity::sizing::ScheduleSummary &summary);
+
+// A condition's name, ConditionFields' order, as a label: "Ambient (°C)".
+QString conditionLabel(std::size_t field);
+
+// The values a condition takes from a list (material, installation,
+// insulation, terminations, system, power factor): the command line's word
+// and its name, marked for translation in the context "Schedule". Empty for
+// a condition written as a number.
+struct Choice
+{
+    const char *value;
+    const char *name;
+};
+std::span<const Choice> choicesOf(std::size_t field);
+
+// A condition's value as a user reads it: a choice's name in the user's
+// language, a number as written, "not given" for an empty one.
+QString conditionValueText(std::size_t field, std::string_view value);
+
+inline constexpr int AnswerColumnCount = 5;
+
+// The names of the answer's columns in the window and the report: Size,
+// Governed by, Usable ampacity, Voltage drop %, Problem.
+QStringList answerHeaders();
+
+// A row's answer in one of those columns (0 to 4), numbers with the
+// separator given: "1/0 AWG", "Voltage drop", "150 A", "2.41"; a row with a
+// problem has only the problem.
+QString answerText(const ampacity::sizing::ScheduleRow &row, int column,
+                   std::string_view decimalSeparator);
+
+// How each rule is applied, one sentence each, for the report.
+QStringList methodSentences();
+
+} // namespace scheduletexts

@@ -1,0 +1,307 @@
+#include "ScheduleWindow.h"
+
+#include "QtText.h"
+#include "ScheduleFile.h"
+#include "ScheduleModel.h"
+#include "ScheduleReport.h"
+#include "ScheduleSortProxy.h"
+#include "ScheduleTexts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace ampacity::sizing;
+using qtbridge::toQString;
+
+namespace {
+
+// The windows open now, one a file.
+QList<ScheduleWindow *> openWindows;
+
+ScheduleWindow::FileChooser fileChooser;
+
+// The conditions shown above the table, in the order a designer sets them;
+// breaker and length belong to each circuit.
+constexpr std::size_t ShownDefaults[] = {0, 1, 2, 5, 3, 4, 9, 8, 10, 11};
+
+QString canonical(const QString &path)
+{
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    return resolved.isEmpty() ? QFileInfo(path).absoluteFilePath() : resolved;
+}
+
+} // namespace
+
+ScheduleWindow::ScheduleWindow(std::unique_ptr<ScheduleFile> file, QWidget *parent)
+    : QMainWindow(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_model = new ScheduleModel(std::move(file), this);
+    m_rows = new ScheduleSortProxy(this);
+    m_rows->setSourceModel(m_model);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(createDefaultsBox());
+    m_problemsOnly = new QCheckBox(tr("Show &problems only"), central);
+    layout->addWidget(m_problemsOnly);
+    m_table = new QTableView(central);
+    m_table->setModel(m_rows);
+    m_table->setAccessibleName(tr("Circuits"));
+    m_table->setAlternatingRowColors(true);
+    m_table->setWordWrap(false);
+    // The file's order until the user sorts by a column.
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_table->setSortingEnabled(true);
+    m_table->horizontalHeader()->setSectionsMovable(false);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->resizeColumnsToContents();
+    layout->addWidget(m_table, 1);
+    setCentralWidget(central);
+
+    m_summary = new QLabel(this);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addWidget(m_summary, 1);
+    statusBar()->setSizeGripEnabled(true);
+
+    createMenus();
+    connect(m_problemsOnly, &QCheckBox::toggled, m_rows, &ScheduleSortProxy::setProblemsOnly);
+    connect(m_model, &ScheduleModel::answersChanged, this, [this] {
+        setWindowModified(true);
+        showSummary();
+    });
+    showTitle();
+    showSummary();
+
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(1100, screen.width() * 9 / 10), std::min(700, screen.height() * 9 / 10));
+    openWindows.append(this);
+}
+
+ScheduleWindow::~ScheduleWindow()
+{
+    openWindows.removeAll(this);
+}
+
+QWidget *ScheduleWindow::createDefaultsBox()
+{
+    auto *box = new QGroupBox(tr("Values for empty cells"), this);
+    auto *grid = new QGridLayout(box);
+    m_defaultEditors.assign(std::size(ConditionFields), nullptr);
+    const ScheduleFile &file = m_model->file();
+    int shown = 0;
+    for (const std::size_t field : ShownDefaults) {
+        auto *label = new QLabel(scheduletexts::conditionLabel(field), box);
+        const QString value = toQString(file.defaultText(field));
+        QWidget *editor = nullptr;
+        const auto choices = scheduletexts::choicesOf(field);
+        if (!choices.empty()) {
+            auto *combo = new QComboBox(box);
+            for (const scheduletexts::Choice &choice : choices)
+                combo->addItem(QCoreApplication::translate("Schedule", choice.name),
+                               QString::fromLatin1(choice.value));
+            int current = combo->findData(value.toLower());
+            if (current < 0) { // a value given in other words: kept as it is
+                combo->addItem(value, value);
+                current = combo->count() - 1;
+            }
+            combo->setCurrentIndex(current);
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, field] {
+                m_model->setDefault(field, combo->currentData().toString());
+            });
+            editor = combo;
+        } else {
+            auto *edit = new QLineEdit(value, box);
+            edit->setPlaceholderText(tr("not given"));
+            connect(edit, &QLineEdit::editingFinished, this,
+                    [this, edit, field] { m_model->setDefault(field, edit->text()); });
+            editor = edit;
+        }
+        label->setBuddy(editor);
+        editor->setAccessibleName(label->text());
+        grid->addWidget(label, (shown / 5) * 2, shown % 5);
+        grid->addWidget(editor, (shown / 5) * 2 + 1, shown % 5);
+        m_defaultEditors[field] = editor;
+        ++shown;
+    }
+    return box;
+}
+
+void ScheduleWindow::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    const auto add = [&](const QString &text, QKeySequence shortcut, auto handler) {
+        QAction *action = file->addAction(text);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add(tr("&Open schedule…"), QKeySequence::Open, [this] { askAndOpen(this); });
+    file->addSeparator();
+    add(tr("&Save"), QKeySequence::Save, [this] { save(); });
+    add(tr("Save &as…"), QKeySequence::SaveAs, [this] { saveAs(); });
+    add(tr("&Export report…"), QKeySequence(tr("Ctrl+E")), [this] { exportReport(); });
+    file->addSeparator();
+    add(tr("&Close"), QKeySequence::Close, [this] { close(); });
+}
+
+QWidget *ScheduleWindow::defaultEditor(std::size_t field) const
+{
+    return field < m_defaultEditors.size() ? m_defaultEditors[field] : nullptr;
+}
+
+void ScheduleWindow::showTitle()
+{
+    setWindowTitle(tr("%1[*] — Torvane").arg(QFileInfo(m_model->file().path()).fileName()));
+}
+
+void ScheduleWindow::showSummary()
+{
+    QString text = scheduletexts::summaryText(summarize(m_model->file().schedule()));
+    if (m_model->file().readAsWindows1252())
+        text += tr(" (the file is not UTF-8: read as Windows-1252)");
+    m_summary->setText(text);
+    m_summary->setAccessibleName(text);
+}
+
+ScheduleWindow *ScheduleWindow::windowOf(const QString &path)
+{
+    const QString wanted = canonical(path);
+    for (ScheduleWindow *window : std::as_const(openWindows))
+        if (canonical(window->m_model->file().path()) == wanted)
+            return window;
+    return nullptr;
+}
+
+ScheduleWindow *ScheduleWindow::openSchedule(const QString &path, QWidget *parent)
+{
+    if (ScheduleWindow *open = windowOf(path)) {
+        open->show();
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
+    auto file = std::make_unique<ScheduleFile>();
+    if (!file->load(path)) {
+        QMessageBox::warning(parent, tr("Torvane"),
+                             tr("%1 cannot be opened as a cable schedule: %2")
+                                 .arg(QDir::toNativeSeparators(path), file->errorString()));
+        return nullptr;
+    }
+    // A window of its own, not a child of the strip: both stay usable.
+    auto *window = new ScheduleWindow(std::move(file), nullptr);
+    window->show();
+    return window;
+}
+
+ScheduleWindow *ScheduleWindow::askAndOpen(QWidget *parent)
+{
+    const QString path = chooseFile(parent, FileUse::Open, tr("Size a cable schedule"), QString(),
+                                    tr("Cable schedules (*.csv *.txt *.tsv);;All files (*)"));
+    return path.isEmpty() ? nullptr : openSchedule(path, parent);
+}
+
+void ScheduleWindow::setFileChooser(FileChooser chooser)
+{
+    fileChooser = std::move(chooser);
+}
+
+QString ScheduleWindow::chooseFile(QWidget *parent, FileUse use, const QString &caption,
+                                   const QString &suggested, const QString &filter)
+{
+    if (fileChooser)
+        return fileChooser(parent, use, caption, suggested, filter);
+    return use == FileUse::Open ? QFileDialog::getOpenFileName(parent, caption, suggested, filter)
+                                : QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+bool ScheduleWindow::saveTo(const QString &path)
+{
+    if (!m_model->file().save(path)) {
+        QMessageBox::warning(
+            this, tr("Torvane"),
+            tr("%1 could not be saved: %2")
+                .arg(QDir::toNativeSeparators(path), m_model->file().errorString()));
+        return false;
+    }
+    setWindowModified(false);
+    showTitle();
+    return true;
+}
+
+bool ScheduleWindow::save()
+{
+    return saveTo(m_model->file().path());
+}
+
+bool ScheduleWindow::saveAs()
+{
+    const QString path =
+        chooseFile(this, FileUse::Save, tr("Save the schedule as"), m_model->file().path(),
+                   tr("Cable schedules (*.csv *.txt *.tsv);;All files (*)"));
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool ScheduleWindow::exportReport()
+{
+    const QFileInfo schedule(m_model->file().path());
+    const QString path =
+        chooseFile(this, FileUse::Save, tr("Export the report"),
+                   schedule.dir().filePath(schedule.completeBaseName() + QStringLiteral(".pdf")),
+                   tr("PDF documents (*.pdf)"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (!schedulereport::writeReport(m_model->file(), path, &error)) {
+        QMessageBox::warning(this, tr("Torvane"),
+                             tr("The report could not be written to %1: %2")
+                                 .arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    return true;
+}
+
+void ScheduleWindow::closeEvent(QCloseEvent *event)
+{
+    if (!isWindowModified()) {
+        event->accept();
+        return;
+    }
+    QMessageBox question(QMessageBox::Warning, tr("Torvane"),
+                         tr("Save the changes to %1 before closing?")
+                             .arg(QFileInfo(m_model->file().path()).fileName()),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setDefaultButton(QMessageBox::Save);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        if (save())
+            event->accept();
+        else
+            event->ignore();
+        break;
+    case QMessageBox::Discard:
+        event->accept();
+        break;
+    default:
+        event->ignore();
+        break;
+    }
+}

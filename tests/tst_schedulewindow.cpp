@@ -1,0 +1,525 @@
+#include "Csv.h"
+#include "ScheduleFile.h"
+#include "ScheduleModel.h"
+#include "ScheduleReport.h"
+#include "ScheduleSortProxy.h"
+#include "ScheduleWindow.h"
+#include "WindowTestFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+
+using namespace windowtest;
+
+// The schedule window as a designer uses it: a file opened and every circuit
+// sized as the command line sizes it, cells and defaults changed, the file
+// saved back as it came, the report, and the ways in from the strip.
+class TestScheduleWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void showsEveryRowWithTheCommandLinesAnswer();
+    void editedCellResizesItsRow();
+    void changedDefaultResizesTheRowsThatTakeIt();
+    void sortsNumbersAsNumbersAndFiltersProblems();
+    void frenchExcelFileIsSavedAsItCame();
+    void unsavedEditsAskBeforeClosing();
+    void oneWindowPerFileAndBadFilesRefused();
+    void reportNamesEveryCircuit();
+    void stripMenuAndDropOpenSchedules();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    ScheduleWindow *open(const QString &path);
+    QString cell(ScheduleWindow *window, int row, int column) const;
+    int columnOf(ScheduleWindow *window, const QString &header) const;
+
+    QTemporaryDir m_folder;
+    QString m_sample;
+};
+
+namespace {
+
+// A kitchen-to-rooftop panel: drops that govern, terminations, a bad load,
+// a blank line and a spare.
+const QByteArray SampleSchedule = "Circuit,Load (A),Material,Insulation,Ambient,Conductors,"
+                                  "Length,Voltage,System,Notes\r\n"
+                                  "P1-1,16,,,,,12,120,1ph,Receptacles\r\n"
+                                  "P1-3,24,,75,,,35,120,1ph,Dishwasher\r\n"
+                                  "P1-5,40,cu,90,40,,,,,Range\r\n"
+                                  "P1-7,95,,,,4,60,208,3ph,Rooftop unit\r\n"
+                                  "P1-9,150,al,75,,,,,,Feeder\r\n"
+                                  "P1-11,9,,,,,,,,Lights\r\n"
+                                  "P1-13,abc,,,,,,,,Typo\r\n"
+                                  ",,,,,,,,,\r\n"
+                                  "P1-15,600,,60,60,,,,,Service\r\n";
+
+// Answers the next message box or file dialog that opens, once it is up.
+void answerNextDialog(std::function<void(QWidget *)> answer)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(dialog);
+        }
+    });
+    timer->start();
+}
+
+void pressButton(QWidget *dialog, QMessageBox::StandardButton which)
+{
+    auto *box = qobject_cast<QMessageBox *>(dialog);
+    QVERIFY(box);
+    box->button(which)->click();
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+void TestScheduleWindow::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    m_sample = writeFile(QStringLiteral("panel.csv"), SampleSchedule);
+}
+
+void TestScheduleWindow::cleanup()
+{
+    // Each test leaves no window behind, asked or not.
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<ScheduleWindow *>(widget)) {
+            window->setWindowModified(false);
+            window->close();
+        }
+    QTRY_VERIFY(!ScheduleWindow::windowOf(m_sample));
+    ScheduleWindow::setFileChooser({});
+}
+
+QString TestScheduleWindow::writeFile(const QString &name, const QByteArray &bytes)
+{
+    const QString path = m_folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qWarning("cannot write %s", qPrintable(path));
+    return path;
+}
+
+ScheduleWindow *TestScheduleWindow::open(const QString &path)
+{
+    ScheduleWindow *window = ScheduleWindow::openSchedule(path);
+    if (window && !QTest::qWaitForWindowExposed(window))
+        qWarning("the schedule window did not show");
+    return window;
+}
+
+QString TestScheduleWindow::cell(ScheduleWindow *window, int row, int column) const
+{
+    return window->rows()->index(row, column).data().toString();
+}
+
+int TestScheduleWindow::columnOf(ScheduleWindow *window, const QString &header) const
+{
+    for (int c = 0; c < window->rows()->columnCount(); ++c)
+        if (window->rows()->headerData(c, Qt::Horizontal).toString() == header)
+            return c;
+    return -1;
+}
+
+// Every row of the file is a row of the table, with the answer the command
+// line gives for the same file: its size, what governed, what it carries,
+// its drop, or its problem.
+void TestScheduleWindow::showsEveryRowWithTheCommandLinesAnswer()
+{
+    QProcess program;
+    program.start(QStringLiteral(TORVANE_PROGRAM),
+                  {QStringLiteral("size"), QStringLiteral("--schedule"), m_sample});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitCode(), 1); // a bad load and an ambient above the table
+    ampacity::sizing::CsvReader csv;
+    csv.append(program.readAllStandardOutput().toStdString());
+    csv.close();
+    const auto header = csv.next();
+    QVERIFY(header);
+    const auto answer = [&](const std::string &name) {
+        const auto found = std::find(header->cells.begin(), header->cells.end(), name);
+        return static_cast<std::size_t>(found - header->cells.begin());
+    };
+
+    ScheduleWindow *window = open(m_sample);
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("panel.csv[*] — Torvane"));
+    QCOMPARE(window->rows()->rowCount(), 9);
+    const int size = columnOf(window, QStringLiteral("Size"));
+    const int governed = columnOf(window, QStringLiteral("Governed by"));
+    const int usable = columnOf(window, QStringLiteral("Usable ampacity"));
+    const int drop = columnOf(window, QStringLiteral("Voltage drop %"));
+    const int problem = columnOf(window, QStringLiteral("Problem"));
+    QCOMPARE(size, 10); // after the file's ten columns, as they are
+    QCOMPARE(window->rows()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Load (A)"));
+    const QMap<QString, QString> governing{{"ampacity", "Ampacity"},
+                                           {"termination", "Terminations"},
+                                           {"voltage drop", "Voltage drop"}};
+    for (int row = 0; row < 9; ++row) {
+        const auto line = csv.next();
+        QVERIFY(line);
+        const auto text = [&](const char *name) {
+            return QString::fromStdString(line->cells.at(answer(name)));
+        };
+        const QString what = QStringLiteral("row %1").arg(row);
+        QCOMPARE(cell(window, row, 0), QString::fromStdString(line->cells[0]));
+        QCOMPARE(cell(window, row, size), text("size"));
+        QCOMPARE(cell(window, row, governed), governing.value(text("governed_by")));
+        QCOMPARE(cell(window, row, usable),
+                 text("usable_ampacity").isEmpty() ? QString() : text("usable_ampacity") + " A");
+        QCOMPARE(cell(window, row, drop), text("drop_percent"));
+        QCOMPARE(cell(window, row, problem), text("problem"));
+        // A problem says so with an icon too, in its cell and its row's header.
+        const bool hasProblem = !text("problem").isEmpty();
+        QCOMPARE(!window->rows()->index(row, problem).data(Qt::DecorationRole).isNull(),
+                 hasProblem);
+        QCOMPARE(!window->rows()->headerData(row, Qt::Vertical, Qt::DecorationRole).isNull(),
+                 hasProblem);
+    }
+    QCOMPARE(window->summary()->text(),
+             QStringLiteral("8 circuits: 6 sized, 2 with a problem; 1 governed by voltage drop"));
+    QCOMPARE(window->summary()->accessibleName(), window->summary()->text());
+    // Rows are numbered by their line in the file: the header is line 1.
+    QCOMPARE(window->rows()->headerData(0, Qt::Vertical).toInt(), 2);
+    QCOMPARE(window->rows()->headerData(8, Qt::Vertical).toInt(), 10);
+    QVERIFY(!window->isWindowModified());
+}
+
+// A load changed in its cell: that row, and only it, is sized again at once.
+void TestScheduleWindow::editedCellResizesItsRow()
+{
+    ScheduleWindow *window = open(m_sample);
+    QVERIFY(window);
+    const int size = columnOf(window, QStringLiteral("Size"));
+    const int problem = columnOf(window, QStringLiteral("Problem"));
+    QCOMPARE(cell(window, 5, size), QStringLiteral("14 AWG"));
+    // Action: type 45 over the typo's "abc", as a user does.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTableView *table = window->table();
+    table->setFocus();
+    table->setCurrentIndex(window->rows()->index(6, 1));
+    table->edit(table->currentIndex());
+    auto *editor = table->viewport()->findChild<QLineEdit *>();
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("45"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    // Expected: sized (8 AWG carries 40 A at 60 °C, 6 AWG 55 A), its problem gone.
+    QTRY_COMPARE(cell(window, 6, 1), QStringLiteral("45")); // the view commits it queued
+    QCOMPARE(cell(window, 6, size), QStringLiteral("6 AWG"));
+    QCOMPARE(cell(window, 6, problem), QString());
+    QCOMPARE(cell(window, 5, size), QStringLiteral("14 AWG"));
+    QCOMPARE(window->summary()->text(),
+             QStringLiteral("8 circuits: 7 sized, 1 with a problem; 1 governed by voltage drop"));
+    QVERIFY(window->isWindowModified());
+
+    // The drop of a circuit follows its length: 12 m becomes 40 m, where
+    // 8 AWG drops 2.71 % at 120 V, 10 AWG more than 3 %.
+    window->model()->setData(window->model()->index(0, 6), QStringLiteral("40"));
+    QCOMPARE(cell(window, 0, size), QStringLiteral("8 AWG"));
+    QCOMPARE(cell(window, 0, columnOf(window, QStringLiteral("Governed by"))),
+             QStringLiteral("Voltage drop"));
+    // The answer's own columns are not for editing.
+    QVERIFY(!(window->rows()->flags(window->rows()->index(0, size)) & Qt::ItemIsEditable));
+}
+
+// A value for empty cells changed above the table: the rows that leave the
+// cell empty are sized with it, the rows that name their own keep theirs.
+void TestScheduleWindow::changedDefaultResizesTheRowsThatTakeIt()
+{
+    ScheduleWindow *window = open(m_sample);
+    QVERIFY(window);
+    const int size = columnOf(window, QStringLiteral("Size"));
+    auto *material = qobject_cast<QComboBox *>(window->defaultEditor(0));
+    QVERIFY(material);
+    QCOMPARE(material->currentText(), QStringLiteral("Copper"));
+    material->setCurrentIndex(material->findData(QStringLiteral("al")));
+    // P1-11's 9 A in aluminum: 12 AWG, the first size of its list; P1-1's
+    // 16 A: 10 AWG (12 AWG aluminum carries 15 A); P1-5 names copper.
+    QCOMPARE(cell(window, 5, size), QStringLiteral("12 AWG"));
+    QCOMPARE(cell(window, 0, size), QStringLiteral("10 AWG"));
+    QCOMPARE(cell(window, 2, size), QStringLiteral("8 AWG"));
+    QVERIFY(window->isWindowModified());
+
+    // The ambient for empty cells: P1-3 and P1-11 take 45 °C, P1-5 keeps 40 °C.
+    auto *ambient = qobject_cast<QLineEdit *>(window->defaultEditor(3));
+    QVERIFY(ambient);
+    ambient->setFocus();
+    ambient->selectAll();
+    QTest::keyClicks(ambient, QStringLiteral("45"));
+    QTest::keyClick(ambient, Qt::Key_Return);
+    QCOMPARE(window->model()->file().defaultText(3), std::string("45"));
+    QCOMPARE(cell(window, 2, size), QStringLiteral("8 AWG"));
+    // 9 A in aluminum at 45 °C (0.71): 12 AWG carries 15 x 0.71 = 10.65 A.
+    QCOMPARE(cell(window, 5, columnOf(window, QStringLiteral("Usable ampacity"))),
+             QStringLiteral("10.65 A"));
+    // A bad value is every taker's problem, in words.
+    ambient->setText(QStringLiteral("hot"));
+    QTest::keyClick(ambient, Qt::Key_Return);
+    QVERIFY(cell(window, 5, columnOf(window, QStringLiteral("Problem")))
+                .contains(QLatin1String("hot")));
+    QVERIFY(window->summary()->text().startsWith(QLatin1String("8 circuits: 1 sized")));
+}
+
+void TestScheduleWindow::sortsNumbersAsNumbersAndFiltersProblems()
+{
+    ScheduleWindow *window = open(m_sample);
+    QVERIFY(window);
+    // Loads sorted as numbers: 9 before 16, words and empty cells after.
+    window->table()->sortByColumn(1, Qt::AscendingOrder);
+    QStringList loads;
+    for (int row = 0; row < window->rows()->rowCount(); ++row)
+        loads << cell(window, row, 1);
+    QCOMPARE(loads, (QStringList{"9", "16", "24", "40", "95", "150", "600", "", "abc"}));
+    // Sizes from the smallest, whatever the metal: not the alphabet's order.
+    const int size = columnOf(window, QStringLiteral("Size"));
+    window->table()->sortByColumn(size, Qt::AscendingOrder);
+    QStringList sizes;
+    for (int row = 0; row < window->rows()->rowCount(); ++row)
+        sizes << cell(window, row, size);
+    QCOMPARE(sizes,
+             (QStringList{"14 AWG", "12 AWG", "8 AWG", "6 AWG", "1/0 AWG", "3/0 AWG", "", "", ""}));
+
+    // Only the rows with a problem, then all of them again.
+    window->problemsOnly()->click();
+    QCOMPARE(window->rows()->rowCount(), 2);
+    QCOMPARE(window->rows()->headerData(0, Qt::Vertical).toInt() +
+                 window->rows()->headerData(1, Qt::Vertical).toInt(),
+             8 + 10);
+    window->problemsOnly()->click();
+    QCOMPARE(window->rows()->rowCount(), 9);
+}
+
+// A French Excel file (Windows-1252, semicolons, decimal commas, CRLF)
+// goes back as the command line writes it: French Excel still, in UTF-8
+// with its byte-order mark, the answer columns added, an edit kept.
+void TestScheduleWindow::frenchExcelFileIsSavedAsItCame()
+{
+    const QString path =
+        writeFile(QStringLiteral("tableau.csv"), "Circuit;Charge (A);Mat\xE9riau;Temp\xE9rature\r\n"
+                                                 "P-1;15,5;cuivre;40\r\n"
+                                                 ";;;\r\n"
+                                                 "P-2;abc;;\r\n");
+    ScheduleWindow *window = open(path);
+    QVERIFY(window);
+    QVERIFY(window->summary()->text().contains(QLatin1String("Windows-1252")));
+    QCOMPARE(window->rows()->headerData(2, Qt::Horizontal).toString(),
+             QStringLiteral("Mat\u00E9riau"));
+    window->model()->setData(window->model()->index(2, 1), QStringLiteral("30,5"));
+    QVERIFY(window->save());
+    QVERIFY(!window->isWindowModified());
+    const QByteArray saved = contentsOf(path);
+    QCOMPARE(saved,
+             QByteArray("\xEF\xBB\xBF"
+                        "Circuit;Charge (A);Mat\xC3\xA9riau;Temp\xC3\xA9rature;size;table;"
+                        "table_ampacity;corrected_ampacity;ambient_factor;count_factor;tables;"
+                        "terminations;usable_ampacity;drop_volts;drop_percent;governed_by;"
+                        "size_for_ampacity;problem\r\n"
+                        "P-1;15,5;cuivre;40;12 AWG;2;20;16,4;0,82;1;5A;60;16,4;;;ampacity;;\r\n") +
+                 QByteArray(17, ';') + "\r\nP-2;30,5;;;8 AWG;2;40;40;1;1;;60;40;;;ampacity;;\r\n");
+    // Opened again, it reads the same and writes the same: nothing doubled.
+    window->close();
+    QTRY_VERIFY(!ScheduleWindow::windowOf(path));
+    window = open(path);
+    QVERIFY(window);
+    QCOMPARE(window->rows()->columnCount(), 4 + 5);
+    QVERIFY(window->save());
+    QCOMPARE(contentsOf(path), saved);
+
+    // Save As writes a copy and the window follows it.
+    const QString copy = m_folder.filePath(QStringLiteral("copie.csv"));
+    ScheduleWindow::setFileChooser([&](QWidget *, ScheduleWindow::FileUse, const QString &,
+                                       const QString &, const QString &) { return copy; });
+    QVERIFY(window->saveAs());
+    QCOMPARE(contentsOf(copy), saved);
+    QCOMPARE(window->windowTitle(), QStringLiteral("copie.csv[*] — Torvane"));
+    QCOMPARE(ScheduleWindow::windowOf(copy), window);
+}
+
+// Closing with edits not saved asks: Cancel keeps the window, Discard closes
+// it and leaves the file as it was, Save writes it first.
+void TestScheduleWindow::unsavedEditsAskBeforeClosing()
+{
+    const QString path = writeFile(QStringLiteral("edits.csv"), "load,note\n20,a\n");
+    ScheduleWindow *window = open(path);
+    QVERIFY(window);
+    window->model()->setData(window->model()->index(0, 0), QStringLiteral("30"));
+    QString asked;
+    answerNextDialog([&](QWidget *dialog) {
+        asked = qobject_cast<QMessageBox *>(dialog)->text();
+        pressButton(dialog, QMessageBox::Cancel);
+    });
+    QVERIFY(!window->close());
+    QCOMPARE(asked, QStringLiteral("Save the changes to edits.csv before closing?"));
+    QVERIFY(window->isVisible());
+
+    answerNextDialog([](QWidget *dialog) { pressButton(dialog, QMessageBox::Discard); });
+    QVERIFY(window->close());
+    QCOMPARE(contentsOf(path), QByteArray("load,note\n20,a\n"));
+    QTRY_VERIFY(!ScheduleWindow::windowOf(path));
+
+    window = open(path);
+    QVERIFY(window);
+    window->model()->setData(window->model()->index(0, 0), QStringLiteral("30"));
+    answerNextDialog([](QWidget *dialog) { pressButton(dialog, QMessageBox::Save); });
+    QVERIFY(window->close());
+    QVERIFY(contentsOf(path).startsWith("load,note,size,"));
+    QVERIFY(contentsOf(path).contains("\n30,a,10 AWG,"));
+}
+
+void TestScheduleWindow::oneWindowPerFileAndBadFilesRefused()
+{
+    ScheduleWindow *first = open(m_sample);
+    QVERIFY(first);
+    QCOMPARE(open(m_folder.filePath(QStringLiteral("./panel.csv"))), first);
+
+    // A file that is no schedule: the user is told why, no window opens.
+    const QString noLoad = writeFile(QStringLiteral("notes.csv"), "circuit,note\nA,b\n");
+    QString told;
+    answerNextDialog([&](QWidget *dialog) {
+        told = qobject_cast<QMessageBox *>(dialog)->text();
+        pressButton(dialog, QMessageBox::Ok);
+    });
+    QVERIFY(!ScheduleWindow::openSchedule(noLoad));
+    QVERIFY(told.contains(QLatin1String("notes.csv")));
+    QVERIFY(told.contains(QLatin1String("load")));
+    answerNextDialog([](QWidget *dialog) { pressButton(dialog, QMessageBox::Ok); });
+    QVERIFY(!ScheduleWindow::openSchedule(m_folder.filePath(QStringLiteral("missing.csv"))));
+}
+
+// The report names the file, the edition, the version and every circuit
+// with its size or its problem, on numbered pages.
+void TestScheduleWindow::reportNamesEveryCircuit()
+{
+#ifdef Q_OS_WIN
+    QSKIP("pdftotext is a Linux tool");
+#endif
+    ScheduleWindow *window = open(m_sample);
+    QVERIFY(window);
+    const QString pdf = m_folder.filePath(QStringLiteral("panel.pdf"));
+    QString suggested;
+    ScheduleWindow::setFileChooser([&](QWidget *, ScheduleWindow::FileUse, const QString &,
+                                       const QString &name, const QString &) {
+        suggested = name;
+        return pdf;
+    });
+    QVERIFY(window->exportReport());
+    QCOMPARE(suggested, pdf); // beside the schedule, named after it
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY2(text.waitForFinished(20000), "pdftotext (poppler-utils) is needed");
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char *expected :
+         {"panel.csv", "CSA C22.1:24", "Rule 4-006", "Rule 8-102", "Table D3", "Page 1 of"})
+        QVERIFY2(report.contains(QLatin1String(expected)), expected);
+    QVERIFY(report.contains(QCoreApplication::applicationVersion()));
+    const QStringList circuits{"P1-1 ", "P1-3 ",  "P1-5 ",  "P1-7 ",
+                               "P1-9 ", "P1-11 ", "P1-13 ", "P1-15 "};
+    const QStringList sizes{"12 AWG", "6 AWG", "8 AWG", "1/0 AWG", "3/0 AWG", "14 AWG", "", ""};
+    const QStringList lines = report.split(QLatin1Char('\n'));
+    for (int c = 0; c < circuits.size(); ++c) {
+        const auto line = std::find_if(lines.begin(), lines.end(),
+                                       [&](const QString &l) { return l.contains(circuits[c]); });
+        QVERIFY2(line != lines.end(), qPrintable(circuits[c]));
+        QVERIFY2(line->contains(sizes[c]), qPrintable(*line));
+    }
+    QVERIFY(report.contains(QLatin1String("not a positive")));
+    QVERIFY(report.contains(QLatin1String("8 circuits: 6 sized, 2 with a problem")));
+
+    // A report that cannot be written says so, and leaves nothing.
+    QString error;
+    const QString nowhere = m_folder.filePath(QStringLiteral("no/such/folder/r.pdf"));
+    QVERIFY(!schedulereport::writeReport(window->model()->file(), nowhere, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFile::exists(nowhere));
+}
+
+// The strip: its context menu (the right button, the Menu key, Shift+F10)
+// has "Size a cable schedule…" with Ctrl+O, which asks for a file; a file
+// dropped on it opens.
+void TestScheduleWindow::stripMenuAndDropOpenSchedules()
+{
+    auto strip = openMainWindow();
+    QAction *action = strip->OpenScheduleCmd;
+    QCOMPARE(action->text(), QStringLiteral("Size a cable schedule…"));
+    QCOMPARE(action->shortcut(), QKeySequence(QKeySequence::Open));
+
+    for (const auto &openMenu : std::initializer_list<std::function<void()>>{
+             [&] {
+                 QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                         strip->ComWS->mapToGlobal(QPoint(10, 10)));
+                 QApplication::sendEvent(strip->ComWS, &click);
+             },
+             [&] { QTest::keyClick(strip.get(), Qt::Key_F10, Qt::ShiftModifier); }}) {
+        QStringList shown;
+        QTimer::singleShot(50, [&] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (QAction *item : menu->actions())
+                    shown << item->text();
+                menu->close();
+            }
+        });
+        openMenu();
+        QTRY_COMPARE(shown, QStringList{QStringLiteral("Size a cable schedule…")});
+    }
+
+    // Ctrl+O: a file to open is asked for, and the schedule chosen opens.
+    ScheduleWindow::FileUse asked = ScheduleWindow::FileUse::Save;
+    ScheduleWindow::setFileChooser([&](QWidget *, ScheduleWindow::FileUse use, const QString &,
+                                       const QString &, const QString &) {
+        asked = use;
+        return m_sample;
+    });
+    strip->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(strip.get()));
+    QTest::keyClick(strip.get(), Qt::Key_O, Qt::ControlModifier);
+    QTRY_VERIFY(ScheduleWindow::windowOf(m_sample));
+    QVERIFY(asked == ScheduleWindow::FileUse::Open);
+    ScheduleWindow::windowOf(m_sample)->close();
+    QTRY_VERIFY(!ScheduleWindow::windowOf(m_sample));
+
+    // A file dropped on the strip.
+    QMimeData dragged;
+    dragged.setUrls({QUrl::fromLocalFile(m_sample)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(strip.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(strip.get(), &drop);
+    QVERIFY(ScheduleWindow::windowOf(m_sample));
+    // The strip stays as it was, and usable.
+    QVERIFY(strip->isVisible());
+    QCOMPARE(strip->windowTitle(), QStringLiteral("2024 CEC Ampacity Table 2"));
+}
+
+QTEST_MAIN(TestScheduleWindow)
+#include "tst_schedulewindow.moc"
