@@ -22,11 +22,6 @@ using qtbridge::toQString;
 namespace schedulereport {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Report", text);
-}
-
 QString escaped(const QString &text)
 {
     return text.toHtmlEscaped();
@@ -57,36 +52,38 @@ QString reportHtml(const ScheduleFile &file)
     const std::string separator = qtbridge::toUtf8(locale.decimalPoint());
     QString html = QStringLiteral("<html><body>");
     html += QStringLiteral("<h2>%1</h2>")
-                .arg(escaped(tr("Cable schedule: %1").arg(QFileInfo(file.path()).fileName())));
-    html +=
-        QStringLiteral("<p>%1<br>%2<br>%3</p>")
-            .arg(
-                escaped(
-                    tr("Date: %1").arg(locale.toString(QDate::currentDate(), QLocale::LongFormat))),
-                escaped(tr("Sized by %1 %2")
-                            .arg(QCoreApplication::applicationName(),
-                                 QCoreApplication::applicationVersion())),
-                escaped(tr("Canadian Electrical Code, Part I, %1").arg(toQString(CodeEdition))));
+                .arg(escaped(QCoreApplication::translate("Report", "Cable schedule: %1")
+                                 .arg(QFileInfo(file.path()).fileName())));
+    html += QStringLiteral("<p>%1<br>%2<br>%3</p>")
+                .arg(escaped(QCoreApplication::translate("Report", "Date: %1")
+                                 .arg(locale.toString(QDate::currentDate(), QLocale::LongFormat))),
+                     escaped(QCoreApplication::translate("Report", "Sized by %1 %2")
+                                 .arg(QCoreApplication::applicationName(),
+                                      QCoreApplication::applicationVersion())),
+                     escaped(QCoreApplication::translate("Report",
+                                                         "Canadian Electrical Code, Part I, %1")
+                                 .arg(toQString(CodeEdition))));
 
     html += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\">")
-                .arg(escaped(tr("Values for empty cells")));
+                .arg(escaped(QCoreApplication::translate("Report", "Values for empty cells")));
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
         html += QStringLiteral("<tr>") + cell(scheduletexts::conditionLabel(field)) +
                 cell(scheduletexts::conditionValueText(field, file.defaultText(field))) +
                 QStringLiteral("</tr>");
     html += QStringLiteral("</table>");
 
-    html += QStringLiteral("<h3>%1</h3><ul>").arg(escaped(tr("Method")));
+    html += QStringLiteral("<h3>%1</h3><ul>")
+                .arg(escaped(QCoreApplication::translate("Report", "Method")));
     for (const QString &sentence : scheduletexts::methodSentences())
         html += QStringLiteral("<li>%1</li>").arg(escaped(sentence));
     html += QStringLiteral("</ul>");
 
-    html +=
-        QStringLiteral("<h3>%1</h3><p>%2</p>")
-            .arg(escaped(tr("Circuits")), escaped(scheduletexts::summaryText(summarize(schedule))));
+    html += QStringLiteral("<h3>%1</h3><p>%2</p>")
+                .arg(escaped(QCoreApplication::translate("Report", "Circuits")),
+                     escaped(scheduletexts::summaryText(summarize(schedule))));
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
                            "width=\"100%\" style=\"font-size: 7pt\"><thead><tr>");
-    html += cell(tr("Line"), "th");
+    html += cell(QCoreApplication::translate("Report", "Line"), "th");
     for (const std::string &name : schedule.columns)
         html += cell(toQString(name), "th");
     for (const QString &name : scheduletexts::answerHeaders())
@@ -112,7 +109,8 @@ bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *erro
         writer.setPageSize(QPageSize(QPageSize::Letter));
         writer.setPageOrientation(QPageLayout::Landscape);
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setTitle(tr("Cable schedule: %1").arg(QFileInfo(file.path()).fileName()));
+        writer.setTitle(QCoreApplication::translate("Report", "Cable schedule: %1")
+                            .arg(QFileInfo(file.path()).fileName()));
         writer.setCreator(QCoreApplication::applicationName() + QLatin1Char(' ') +
                           QCoreApplication::applicationVersion());
 
@@ -142,12 +140,12 @@ bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *erro
             painter.setClipRect(shown);
             document.documentLayout()->draw(&painter, context);
             painter.restore();
-            painter.drawText(QRectF(0, body.height(), body.width(), footer),
-                             Qt::AlignRight | Qt::AlignBottom,
-                             tr("Page %1 of %2").arg(p + 1).arg(pages));
+            painter.drawText(
+                QRectF(0, body.height(), body.width(), footer), Qt::AlignRight | Qt::AlignBottom,
+                QCoreApplication::translate("Report", "Page %1 of %2").arg(p + 1).arg(pages));
         }
         if (!painter.end()) {
-            *error = tr("the report could not be drawn");
+            *error = QCoreApplication::translate("Report", "the report could not be drawn");
             output.cancelWriting();
             return false;
         }

@@ -11,7 +11,8 @@ using qtbridge::toUtf8;
 namespace scheduletexts {
 namespace {
 
-QString tr(const char *text)
+// A text marked with QT_TRANSLATE_NOOP("Schedule", ...), in the user's language.
+QString translated(const char *text)
 {
     return QCoreApplication::translate("Schedule", text);
 }
@@ -56,7 +57,7 @@ static_assert(std::size(ConditionLabels) == std::size(ConditionFields));
 
 QString conditionLabel(std::size_t field)
 {
-    return tr(ConditionLabels[field]);
+    return translated(ConditionLabels[field]);
 }
 
 std::span<const Choice> choicesOf(std::size_t field)
@@ -77,14 +78,19 @@ std::span<const Choice> choicesOf(std::size_t field)
     return {};
 }
 
+QString choiceName(const Choice &choice)
+{
+    return translated(choice.name);
+}
+
 QString conditionValueText(std::size_t field, std::string_view value)
 {
     const std::string_view given = ampacity::trimmed(value);
     if (given.empty())
-        return tr("not given");
+        return QCoreApplication::translate("Schedule", "not given");
     for (const Choice &choice : choicesOf(field))
         if (ampacity::sameWord(given, choice.value))
-            return tr(choice.name);
+            return choiceName(choice);
     return toQString(given);
 }
 
@@ -103,33 +109,40 @@ QString governingText(Governing governing)
 {
     switch (governing) {
     case Governing::Termination:
-        return tr("Terminations");
+        return QCoreApplication::translate("Schedule", "Terminations");
     case Governing::VoltageDrop:
-        return tr("Voltage drop");
+        return QCoreApplication::translate("Schedule", "Voltage drop");
     case Governing::Ampacity:
         break;
     }
-    return tr("Ampacity");
+    return QCoreApplication::translate("Schedule", "Ampacity");
 }
 
 QString summaryText(const ScheduleSummary &summary)
 {
-    const QString counts =
-        tr("%1 sized, %2 with a problem").arg(summary.sized).arg(summary.problems);
+    const QString counts = QCoreApplication::translate("Schedule", "%1 sized, %2 with a problem")
+                               .arg(summary.sized)
+                               .arg(summary.problems);
     QString text = summary.circuits == 1
-                       ? tr("1 circuit: %1").arg(counts)
-                       : tr("%1 circuits: %2").arg(QString::number(summary.circuits), counts);
+                       ? QCoreApplication::translate("Schedule", "1 circuit: %1").arg(counts)
+                       : QCoreApplication::translate("Schedule", "%1 circuits: %2")
+                             .arg(QString::number(summary.circuits), counts);
     if (summary.byVoltageDrop > 0)
-        text += tr("; %1 governed by voltage drop").arg(summary.byVoltageDrop);
+        text += QCoreApplication::translate("Schedule", "; %1 governed by voltage drop")
+                    .arg(summary.byVoltageDrop);
     if (summary.byTermination > 0)
-        text += tr("; %1 governed by the terminations").arg(summary.byTermination);
+        text += QCoreApplication::translate("Schedule", "; %1 governed by the terminations")
+                    .arg(summary.byTermination);
     return text;
 }
 
 QStringList answerHeaders()
 {
-    return {tr("Size"), tr("Governed by"), tr("Usable ampacity"), tr("Voltage drop %"),
-            tr("Problem")};
+    return {QCoreApplication::translate("Schedule", "Size"),
+            QCoreApplication::translate("Schedule", "Governed by"),
+            QCoreApplication::translate("Schedule", "Usable ampacity"),
+            QCoreApplication::translate("Schedule", "Voltage drop %"),
+            QCoreApplication::translate("Schedule", "Problem")};
 }
 
 QString answerText(const ScheduleRow &row, int column, std::string_view decimalSeparator)
@@ -145,7 +158,8 @@ QString answerText(const ScheduleRow &row, int column, std::string_view decimalS
     case 1:
         return governingText(sizing.governedBy);
     case 2:
-        return tr("%1 A").arg(toQString(ampacity::scaledText(sizing.usable, 4, decimalSeparator)));
+        return QCoreApplication::translate("Schedule", "%1 A")
+            .arg(toQString(ampacity::scaledText(sizing.usable, 4, decimalSeparator)));
     case 3:
         return sizing.drop
                    ? toQString(ampacity::scaledText(sizing.drop->percent, 2, decimalSeparator))
@@ -158,19 +172,25 @@ QString answerText(const ScheduleRow &row, int column, std::string_view decimalS
 QStringList methodSentences()
 {
     return {
-        tr("Ampacity: the smallest conductor of the wire-size list whose allowable ampacity, the "
-           "cell of Table 1, 2, 3 or 4 for its insulation times the factors of Table 5A (ambient "
-           "temperature) and Table 5B or 5C (conductors run together), carries the load, "
-           "compared exactly."),
-        tr("Terminations, Rule 4-006: the usable ampacity is the lesser of that derated ampacity "
-           "and the cell of the termination temperature's column, which caps it where the "
-           "terminations are rated lower than the insulation; auto is 60 °C up to a 100 A "
-           "breaker (or, without one, up to No. 1 AWG) and 75 °C above."),
-        tr("Voltage drop, Rule 8-102: with a length and a voltage, drop = K × f × I × L / 1000, "
-           "with K from Table D3 (ohms per km, for the power factor and installation), f = 2 "
-           "single-phase and DC or √3 three-phase, I the load and L the one-way length in "
-           "metres; the conductor is the first whose drop is within the limit, a drop exactly "
-           "at the limit passing."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Ampacity: the smallest conductor of the wire-size list whose allowable ampacity, the "
+            "cell of Table 1, 2, 3 or 4 for its insulation times the factors of Table 5A (ambient "
+            "temperature) and Table 5B or 5C (conductors run together), carries the load, "
+            "compared exactly."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Terminations, Rule 4-006: the usable ampacity is the lesser of that derated ampacity "
+            "and the cell of the termination temperature's column, which caps it where the "
+            "terminations are rated lower than the insulation; auto is 60 °C up to a 100 A "
+            "breaker (or, without one, up to No. 1 AWG) and 75 °C above."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Voltage drop, Rule 8-102: with a length and a voltage, drop = K × f × I × L / 1000, "
+            "with K from Table D3 (ohms per km, for the power factor and installation), f = 2 "
+            "single-phase and DC or √3 three-phase, I the load and L the one-way length in "
+            "metres; the conductor is the first whose drop is within the limit, a drop exactly "
+            "at the limit passing."),
     };
 }
 

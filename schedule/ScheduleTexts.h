@@ -34,6 +34,7 @@ struct Choice
     const char *name;
 };
 std::span<const Choice> choicesOf(std::size_t field);
+QString choiceName(const Choice &choice); // in the user's language
 
 // A condition's value as a user reads it: a choice's name in the user's
 // language, a number as written, "not given" for an empty one.

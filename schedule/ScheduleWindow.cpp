@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -116,7 +115,7 @@ QWidget *ScheduleWindow::createDefaultsBox()
         if (!choices.empty()) {
             auto *combo = new QComboBox(box);
             for (const scheduletexts::Choice &choice : choices)
-                combo->addItem(QCoreApplication::translate("Schedule", choice.name),
+                combo->addItem(scheduletexts::choiceName(choice),
                                QString::fromLatin1(choice.value));
             int current = combo->findData(value.toLower());
             if (current < 0) { // a value given in other words: kept as it is

@@ -1,11 +1,16 @@
 #include "AboutAmp.h"
+#include "ScheduleSortProxy.h"
+#include "ScheduleWindow.h"
 #include "Translations.h"
 #include "WindowTestFixture.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 using namespace windowtest;
@@ -27,6 +32,7 @@ private slots:
     void cyclesStepInFrench();
     void resultAndAboutInFrench();
     void wireSizesAndExitInFrench();
+    void scheduleWindowAndReportInFrench();
     void everyTranslationKeepsFrenchTypography();
 };
 
@@ -121,6 +127,65 @@ void TestFrench::resultAndAboutInFrench()
     QCOMPARE(about->windowTitle(), QStringLiteral("À propos de Torvane"));
     QCOMPARE(about->Label2->text(), "Version" + nbsp + ": 25.1.7");
     QVERIFY(about->Label1->text().startsWith(QStringLiteral("Ce logiciel est conforme")));
+}
+
+// A French designer's schedule: the window's headers, values, counts and
+// problems in French, numbers with a decimal comma; the report likewise.
+void TestFrench::scheduleWindowAndReportInFrench()
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("tableau.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Circuit;Charge (A);Temp\xC3\xA9rature;Longueur;Tension\r\n"
+               "P-1;15,5;40;;\r\n"
+               "P-2;30;;60;240\r\n"
+               "P-3;abc;;;\r\n"
+               "P-4;350;;;\r\n");
+    file.close();
+    ScheduleWindow *window = ScheduleWindow::openSchedule(file.fileName());
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("tableau.csv[*] — Torvane"));
+    const QAbstractItemModel *rows = window->rows();
+    QStringList headers;
+    for (int c = 5; c < rows->columnCount(); ++c)
+        headers << rows->headerData(c, Qt::Horizontal).toString();
+    QCOMPARE(headers, (QStringList{"Calibre", "Déterminé par", "Courant utilisable",
+                                   "Chute de tension" + nbsp + "%", "Problème"}));
+    // 14 AWG at 40 °C: 15 x 0,82 = 12,3 A; 12 AWG: 16,4 A.
+    QCOMPARE(rows->index(0, 5).data().toString(), QStringLiteral("12 AWG"));
+    QCOMPARE(rows->index(0, 7).data().toString(), "16,4" + nbsp + "A");
+    QCOMPARE(rows->index(1, 6).data().toString(), QStringLiteral("Chute de tension"));
+    QCOMPARE(rows->index(1, 8).data().toString(), QStringLiteral("2,39"));
+    QVERIFY(rows->index(2, 9).data().toString().contains("«" + nbsp + "abc"));
+    QCOMPARE(rows->index(3, 5).data().toString(), QStringLiteral("600 kcmil"));
+    QCOMPARE(window->summary()->text(), "4 circuits" + nbsp + ": 3 calibrés, 1 en défaut" + nbsp +
+                                            "; 1 déterminés par la chute de tension");
+    auto *material = qobject_cast<QComboBox *>(window->defaultEditor(0));
+    QVERIFY(material);
+    QCOMPARE(material->currentText(), QStringLiteral("Cuivre"));
+
+#ifndef Q_OS_WIN
+    ScheduleWindow::setFileChooser([&](QWidget *, ScheduleWindow::FileUse, const QString &,
+                                       const QString &suggested,
+                                       const QString &) { return suggested; });
+    QVERIFY(window->exportReport());
+    ScheduleWindow::setFileChooser({});
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-layout"), folder.filePath(QStringLiteral("tableau.pdf")),
+                QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(20000));
+    // pdftotext may give a no-break space as a plain one.
+    const QString report =
+        QString::fromUtf8(text.readAllStandardOutput()).replace(nbsp, QStringLiteral(" "));
+    for (QString expected :
+         {"Tableau de câblage" + nbsp + ": tableau.csv", QStringLiteral("CSA C22.1:24"),
+          QStringLiteral("article 8-102"), QStringLiteral("Page 1 de 1"),
+          QStringLiteral("600 kcmil"), "16,4" + nbsp + "A"})
+        QVERIFY2(report.contains(expected.replace(nbsp, QStringLiteral(" "))),
+                 qPrintable(expected));
+#endif
+    window->close();
 }
 
 // French and Québec usage write kcmil where English writes MCM; the spoken

@@ -99,6 +99,10 @@
         <comment>spoken name of the Exit button</comment>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Size a cable schedule…</source>
+        <translation>Calibrer un tableau de câblage…</translation>
+    </message>
 </context>
 <context>
     <name>Captions</name>
@@ -442,52 +446,6 @@
         <translation>%1&#xa0;: longueur maximale de %2&#xa0;m (%3&#xa0;pi) pour une chute de tension d&apos;au plus %4&#xa0;% à %5&#xa0;V en %6, %7&#xa0;A</translation>
     </message>
     <message>
-        <source>Allowable ampacity of insulated conductors from the Canadian Electrical Code.
-Without a command, opens the calculator&apos;s window.
-
-Commands:
-  size LOAD              the smallest conductor whose allowable ampacity carries
-                         LOAD amperes, within its terminations&apos; rating and, with
-                         --length and --voltage, within the voltage drop allowed
-  size --schedule FILE   the same for every row of a cable schedule
-  drop SIZE --current I --voltage V [--length L]
-                         the voltage drop of a conductor over a run, or without
-                         --length the longest run within --max-drop
-  table N                Table N (1 to 4) with its 60, 75 and 90 °C columns
-
-Exit status: 0 answered; 1 a load no conductor carries, a drop above the limit,
-or schedule rows with a problem (the other rows are sized); 2 bad input.</source>
-        <translation>Courant admissible des conducteurs isolés selon le Code canadien de l&apos;électricité.
-Sans commande, ouvre la fenêtre de la calculatrice.
-
-Commandes&#xa0;:
-  size CHARGE            le plus petit conducteur dont le courant admissible porte
-                         CHARGE ampères, dans la limite de ses bornes et, avec
-                         --length et --voltage, de la chute de tension permise
-  size --schedule FICHIER
-                         la même chose pour chaque ligne d&apos;un tableau de câblage
-  drop CALIBRE --current I --voltage V [--length L]
-                         la chute de tension d&apos;un conducteur sur un parcours ou,
-                         sans --length, la longueur maximale sous --max-drop
-  table N                le tableau N (1 à 4) avec ses colonnes de 60, 75 et 90&#xa0;°C
-
-Code de sortie&#xa0;: 0 réponse donnée&#xa0;; 1 une charge qu&apos;aucun conducteur ne porte,
-une chute au-delà de la limite, ou des lignes en défaut dans le tableau de
-câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
-    </message>
-    <message>
-        <source>size, drop or table</source>
-        <translation>size, drop ou table</translation>
-    </message>
-    <message>
-        <source>the load in amperes, the conductor size, or the table number</source>
-        <translation>la charge en ampères, le calibre du conducteur, ou le numéro du tableau</translation>
-    </message>
-    <message>
-        <source>unknown command &quot;%1&quot;: try size, drop, table or --help</source>
-        <translation>commande inconnue «&#xa0;%1&#xa0;»&#xa0;: essayez size, drop, table ou --help</translation>
-    </message>
-    <message>
         <source>%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7 A; %8</source>
         <translation>%1&#xa0;: chute de tension de %2&#xa0;% (%3&#xa0;V) sur %4 à %5&#xa0;V en %6, %7&#xa0;A&#xa0;; %8</translation>
     </message>
@@ -540,8 +498,401 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <translation>la réponse n&apos;a pas pu être écrite sur la sortie standard</translation>
     </message>
     <message>
-        <source>the options need a command: size, drop, table, or --help</source>
-        <translation>les options demandent une commande&#xa0;: size, drop, table, ou --help</translation>
+        <source>report needs a schedule: report FILE --output REPORT.pdf</source>
+        <translation>report demande un tableau de câblage&#xa0;: report FICHIER --output RAPPORT.pdf</translation>
+    </message>
+    <message>
+        <source>report takes one schedule: &quot;%1&quot; is one too many</source>
+        <translation>report prend un seul tableau de câblage&#xa0;: «&#xa0;%1&#xa0;» est de trop</translation>
+    </message>
+    <message>
+        <source>report needs --output REPORT.pdf</source>
+        <translation>report demande --output RAPPORT.pdf</translation>
+    </message>
+    <message>
+        <source>the report could not be written to %1: %2</source>
+        <translation>le rapport n&apos;a pas pu être écrit dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Allowable ampacity of insulated conductors from the Canadian Electrical Code.
+Without a command, opens the calculator&apos;s window.
+
+Commands:
+  size LOAD              the smallest conductor whose allowable ampacity carries
+                         LOAD amperes, within its terminations&apos; rating and, with
+                         --length and --voltage, within the voltage drop allowed
+  size --schedule FILE   the same for every row of a cable schedule
+  drop SIZE --current I --voltage V [--length L]
+                         the voltage drop of a conductor over a run, or without
+                         --length the longest run within --max-drop
+  table N                Table N (1 to 4) with its 60, 75 and 90 °C columns
+  report FILE --output REPORT.pdf
+                         the report of a sized schedule, as the schedule
+                         window exports it
+
+torvane FILE, a schedule without a command, opens it in the schedule window.
+
+Exit status: 0 answered; 1 a load no conductor carries, a drop above the limit,
+or schedule rows with a problem (the other rows are sized); 2 bad input.</source>
+        <translation>Courant admissible des conducteurs isolés selon le Code canadien de l&apos;électricité.
+Sans commande, ouvre la fenêtre de la calculatrice.
+
+Commandes&#xa0;:
+  size CHARGE            le plus petit conducteur dont le courant admissible porte
+                         CHARGE ampères, dans la limite de ses bornes et, avec
+                         --length et --voltage, de la chute de tension permise
+  size --schedule FICHIER
+                         la même chose pour chaque ligne d&apos;un tableau de câblage
+  drop CALIBRE --current I --voltage V [--length L]
+                         la chute de tension d&apos;un conducteur sur un parcours ou,
+                         sans --length, la longueur maximale sous --max-drop
+  table N                le tableau N (1 à 4) avec ses colonnes de 60, 75 et 90&#xa0;°C
+  report FICHIER --output RAPPORT.pdf
+                         le rapport d&apos;un tableau de câblage calibré, tel que la
+                         fenêtre du tableau l&apos;exporte
+
+torvane FICHIER, un tableau de câblage sans commande, l&apos;ouvre dans sa fenêtre.
+
+Code de sortie&#xa0;: 0 réponse donnée&#xa0;; 1 une charge qu&apos;aucun conducteur ne porte,
+une chute au-delà de la limite, ou des lignes en défaut dans le tableau de
+câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
+    </message>
+    <message>
+        <source>size, drop, table or report</source>
+        <translation>size, drop, table ou report</translation>
+    </message>
+    <message>
+        <source>the load in amperes, the conductor size, the table number, or the schedule to report</source>
+        <translation>la charge en ampères, le calibre du conducteur, le numéro du tableau ou le tableau de câblage du rapport</translation>
+    </message>
+    <message>
+        <source>the options need a command: size, drop, table, report, or --help</source>
+        <translation>les options demandent une commande&#xa0;: size, drop, table, report ou --help</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: try size, drop, table, report or --help</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»&#xa0;: essayez size, drop, table, report ou --help</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Cable schedule: %1</source>
+        <translation>Tableau de câblage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Sized by %1 %2</source>
+        <translation>Calibré par %1 %2</translation>
+    </message>
+    <message>
+        <source>Canadian Electrical Code, Part I, %1</source>
+        <translation>Code canadien de l&apos;électricité, Première partie, %1</translation>
+    </message>
+    <message>
+        <source>Values for empty cells</source>
+        <translation>Valeurs des cellules vides</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Méthode</translation>
+    </message>
+    <message>
+        <source>Circuits</source>
+        <translation>Circuits</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 de %2</translation>
+    </message>
+    <message>
+        <source>the report could not be drawn</source>
+        <translation>le rapport n&apos;a pas pu être dessiné</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>Copper</source>
+        <translation>Cuivre</translation>
+    </message>
+    <message>
+        <source>Aluminum</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <source>Raceway</source>
+        <translation>Canalisation</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Câble</translation>
+    </message>
+    <message>
+        <source>Free air</source>
+        <translation>Air libre</translation>
+    </message>
+    <message>
+        <source>60 °C</source>
+        <translation>60&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>75 °C</source>
+        <translation>75&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>90 °C</source>
+        <translation>90&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>Auto (Rule 4-006)</source>
+        <translation>Auto (article 4-006)</translation>
+    </message>
+    <message>
+        <source>None (table alone)</source>
+        <translation>Aucune (tableau seul)</translation>
+    </message>
+    <message>
+        <source>Single-phase</source>
+        <translation>Monophasé</translation>
+    </message>
+    <message>
+        <source>Three-phase</source>
+        <translation>Triphasé</translation>
+    </message>
+    <message>
+        <source>DC</source>
+        <translation>Courant continu</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>0.9</source>
+        <translation>0,9</translation>
+    </message>
+    <message>
+        <source>0.8</source>
+        <translation>0,8</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Matériau</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation>Isolant</translation>
+    </message>
+    <message>
+        <source>Ambient (°C)</source>
+        <translation>Ambiante (&#xa0;°C)</translation>
+    </message>
+    <message>
+        <source>Conductors</source>
+        <translation>Conducteurs</translation>
+    </message>
+    <message>
+        <source>Terminations</source>
+        <translation>Bornes</translation>
+    </message>
+    <message>
+        <source>Breaker (A)</source>
+        <translation>Disjoncteur (A)</translation>
+    </message>
+    <message>
+        <source>Length (m)</source>
+        <translation>Longueur (m)</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Tension (V)</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Power factor</source>
+        <translation>Facteur de puissance</translation>
+    </message>
+    <message>
+        <source>Maximum drop (%)</source>
+        <translation>Chute maximale (%)</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non précisé</translation>
+    </message>
+    <message>
+        <source>Voltage drop</source>
+        <translation>Chute de tension</translation>
+    </message>
+    <message>
+        <source>Ampacity</source>
+        <translation>Courant admissible</translation>
+    </message>
+    <message>
+        <source>%1 sized, %2 with a problem</source>
+        <translation>%1 calibrés, %2 en défaut</translation>
+    </message>
+    <message>
+        <source>1 circuit: %1</source>
+        <translation>1 circuit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 circuits: %2</source>
+        <translation>%1 circuits&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>; %1 governed by voltage drop</source>
+        <translation>&#xa0;; %1 déterminés par la chute de tension</translation>
+    </message>
+    <message>
+        <source>; %1 governed by the terminations</source>
+        <translation>&#xa0;; %1 déterminés par les bornes</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <source>Governed by</source>
+        <translation>Déterminé par</translation>
+    </message>
+    <message>
+        <source>Usable ampacity</source>
+        <translation>Courant utilisable</translation>
+    </message>
+    <message>
+        <source>Voltage drop %</source>
+        <translation>Chute de tension&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1&#xa0;A</translation>
+    </message>
+    <message>
+        <source>Ampacity: the smallest conductor of the wire-size list whose allowable ampacity, the cell of Table 1, 2, 3 or 4 for its insulation times the factors of Table 5A (ambient temperature) and Table 5B or 5C (conductors run together), carries the load, compared exactly.</source>
+        <translation>Courant admissible&#xa0;: le plus petit conducteur de la liste des calibres dont le courant admissible, la cellule du tableau 1, 2, 3 ou 4 pour son isolant multipliée par les facteurs du tableau 5A (température ambiante) et du tableau 5B ou 5C (conducteurs regroupés), porte la charge, comparé exactement.</translation>
+    </message>
+    <message>
+        <source>Terminations, Rule 4-006: the usable ampacity is the lesser of that derated ampacity and the cell of the termination temperature&apos;s column, which caps it where the terminations are rated lower than the insulation; auto is 60 °C up to a 100 A breaker (or, without one, up to No. 1 AWG) and 75 °C above.</source>
+        <translation>Bornes, article 4-006&#xa0;: le courant utilisable est le moindre de ce courant corrigé et de la cellule de la colonne de température des bornes, qui le plafonne là où les bornes ont une température nominale inférieure à celle de l&apos;isolant&#xa0;; auto est 60&#xa0;°C jusqu&apos;à un disjoncteur de 100&#xa0;A (ou, sans disjoncteur, jusqu&apos;au calibre 1 AWG) et 75&#xa0;°C au-delà.</translation>
+    </message>
+    <message>
+        <source>Voltage drop, Rule 8-102: with a length and a voltage, drop = K × f × I × L / 1000, with K from Table D3 (ohms per km, for the power factor and installation), f = 2 single-phase and DC or √3 three-phase, I the load and L the one-way length in metres; the conductor is the first whose drop is within the limit, a drop exactly at the limit passing.</source>
+        <translation>Chute de tension, article 8-102&#xa0;: avec une longueur et une tension, chute = K × f × I × L / 1000, où K vient du tableau D3 (ohms par km, selon le facteur de puissance et l&apos;installation), f = 2 en monophasé et en courant continu ou √3 en triphasé, I est la charge et L la longueur aller en mètres&#xa0;; le conducteur est le premier dont la chute respecte la limite, une chute égale à la limite étant acceptée.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>Show &amp;problems only</source>
+        <translation>Afficher seulement les &amp;problèmes</translation>
+    </message>
+    <message>
+        <source>Circuits</source>
+        <translation>Circuits</translation>
+    </message>
+    <message>
+        <source>Values for empty cells</source>
+        <translation>Valeurs des cellules vides</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non précisé</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open schedule…</source>
+        <translation>&amp;Ouvrir un tableau de câblage…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;as…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Export report…</source>
+        <translation>E&amp;xporter le rapport…</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>%1[*] — Torvane</source>
+        <translation>%1[*] — Torvane</translation>
+    </message>
+    <message>
+        <source> (the file is not UTF-8: read as Windows-1252)</source>
+        <translation> (le fichier n&apos;est pas en UTF-8&#xa0;: lu en Windows-1252)</translation>
+    </message>
+    <message>
+        <source>Torvane</source>
+        <translation>Torvane</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a cable schedule: %2</source>
+        <translation>%1 ne peut pas être ouvert comme tableau de câblage&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Size a cable schedule</source>
+        <translation>Calibrer un tableau de câblage</translation>
+    </message>
+    <message>
+        <source>Cable schedules (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Tableaux de câblage (*.csv *.txt *.tsv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 n&apos;a pas pu être enregistré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Save the schedule as</source>
+        <translation>Enregistrer le tableau de câblage sous</translation>
+    </message>
+    <message>
+        <source>Export the report</source>
+        <translation>Exporter le rapport</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Le rapport n&apos;a pas pu être écrit dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before closing?</source>
+        <translation>Enregistrer les modifications de %1 avant de fermer&#xa0;?</translation>
     </message>
 </context>
 <context>

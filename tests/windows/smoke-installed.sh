@@ -4,7 +4,8 @@
 # answering in cmd before the prompt with the program's status; the installed
 # program started, its window found by its title, fixed frames that neither
 # resize nor maximize, About opened and closed, one click on the ambient
-# button that changes the result, Exit with status 0; then the uninstaller,
+# button that changes the result, Exit with status 0; Open with → Torvane
+# for a schedule, opening its window; then the uninstaller,
 # which must leave nothing behind and the rest of PATH as it was. Positions
 # are the layout's, at 96 dpi.
 # Usage: smoke-installed.sh <installer>   (WINEPREFIX and DISPLAY set)
@@ -157,6 +158,40 @@ else
     [ "$status" -eq 0 ] && pass "Exit ends the program with status 0" || fail "Exit: status $status"
 fi
 
+# Open with → Torvane: offered for .csv files without taking them over, and
+# the command it runs opens the schedule in its own window.
+classes='HKCU\Software\Classes'
+default_value() { wine reg query "$1" /ve 2> /dev/null | tr -d '\r' |
+    sed -n 's/^ *([Dd]efault) *REG_SZ *//p'; }
+wine reg query "$classes\.csv\OpenWithProgids" /v Torvane.Schedule > /dev/null 2>&1 &&
+    pass "offered under Open with for .csv files" || fail "not under Open with for .csv files"
+[ -z "$(default_value "$classes\.csv")" ] && pass "the default program for .csv left alone" ||
+    fail ".csv now opens with $(default_value "$classes\.csv")"
+open_with=$(default_value "$classes\Torvane.Schedule\shell\open\command")
+[ "$open_with" = "\"$windows_folder\\torvane.exe\" \"%1\"" ] &&
+    pass "Open with runs the installed torvane.exe on the file" || fail "Open with runs: $open_with"
+printf 'Circuit,Load (A),Length,Voltage\r\nP-1,16,12,120\r\nP-2,abc,,\r\n' > "$shots/panel.csv"
+wine "$folder/torvane.exe" "$(winepath -w "$shots/panel.csv" | tr -d '\r')" > /dev/null 2>&1 &
+schedule_program=$!
+schedule=$(find_window 'panel.csv — Torvane' 60)
+if [ -n "$schedule" ]; then
+    pass "torvane.exe FILE opens the schedule window"
+    xdotool windowactivate --sync "$schedule" key --clearmodifiers ctrl+w 2> /dev/null
+    timeout 20 bash -c "while kill -0 $schedule_program 2> /dev/null; do sleep 0.3; done"
+    if kill -0 $schedule_program 2> /dev/null; then
+        fail "Ctrl+W: the schedule window is still open"
+        kill $schedule_program
+    else
+        wait $schedule_program
+        status=$?
+        [ "$status" -eq 0 ] && pass "Ctrl+W closes the unchanged schedule, status 0" ||
+            fail "closing the schedule: status $status"
+    fi
+else
+    fail "no window titled 'panel.csv — Torvane'"
+    kill $schedule_program 2> /dev/null
+fi
+
 wine "$folder/Uninstall.exe" /S
 # The uninstaller runs from a copy of itself in the temporary folder.
 timeout 60 bash -c "while [ -e '$folder' ]; do sleep 0.5; done"
@@ -166,6 +201,10 @@ timeout 60 bash -c "while [ -e '$folder' ]; do sleep 0.5; done"
     pass "the uninstaller removes the shortcut" || fail "the shortcut is left"
 ! wine reg query "$key" > /dev/null 2>&1 && pass "the uninstaller removes its registry entry" ||
     fail "the registry entry is left"
+! wine reg query "$classes\Torvane.Schedule" > /dev/null 2>&1 &&
+    ! wine reg query "$classes\Applications\torvane.exe" > /dev/null 2>&1 &&
+    ! wine reg query "$classes\.csv\OpenWithProgids" /v Torvane.Schedule > /dev/null 2>&1 &&
+    pass "the uninstaller takes Torvane out of Open with" || fail "Open with entries are left"
 [ "$(path_now)" = "$user_path" ] && pass "the uninstaller gives PATH back as it was" ||
     fail "PATH after uninstalling: $(path_now)"
 finish
