@@ -99,10 +99,10 @@ rows.append(("peak memory (RSS)", "%.1f MB" % rss_ours, "%.1f MB" % rss_theirs,
              "<= baseline + 5 MB", rss_ours <= rss_theirs + 5))
 
 
-def schedule_seconds(circuits, runs, with_runs=False, with_memory=False):
-    """Times `torvane size --schedule` start to finish on a schedule of the
-    given number of circuits, varied over every condition; with runs, each
-    circuit has a length, a voltage and a system, so its drop is checked."""
+def write_schedule(circuits, with_runs):
+    """A schedule file of the given number of circuits, varied over every
+    condition; with runs, each circuit has a length, a voltage and a system,
+    so its drop is checked. Gives its name; the caller removes it."""
     import random
     import tempfile
     rng = random.Random(7)
@@ -117,12 +117,18 @@ def schedule_seconds(circuits, runs, with_runs=False, with_memory=False):
                 i, rng.uniform(1, 450), rng.choice(["cu", "al"]), rng.choice(["raceway", "free-air"]),
                 insulation, rng.choice(["", "30", "35", "40", "45", "50"]), rng.randint(1, 4), run,
                 i % 40))
+    return schedule.name
+
+
+def schedule_seconds(circuits, runs, with_runs=False, with_memory=False):
+    """Times `torvane size --schedule` start to finish on a schedule."""
+    name = write_schedule(circuits, with_runs)
     try:
         times = []
         peaks = []
         for _ in range(runs):
             start = time.perf_counter()
-            child = subprocess.Popen([program, "size", "--schedule", schedule.name],
+            child = subprocess.Popen([program, "size", "--schedule", name],
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
             _, _, usage = os.wait4(child.pid, 0)
             times.append(time.perf_counter() - start)
@@ -131,7 +137,29 @@ def schedule_seconds(circuits, runs, with_runs=False, with_memory=False):
             return statistics.median(times), statistics.median(peaks)
         return statistics.median(times)
     finally:
-        os.unlink(schedule.name)
+        os.unlink(name)
+
+
+def schedule_window(circuits, runs):
+    """The schedule window on a schedule with lengths: medians of its opening
+    (from the program's start to the window painted, every row sized), of
+    the worst of twenty edits re-sized and painted, and of its peak memory."""
+    name = write_schedule(circuits, True)
+    window_bench = os.path.join(build, "bench", "bench_schedule_window")
+    try:
+        opens, edits, peaks = [], [], []
+        for _ in range(runs):
+            child = subprocess.Popen([window_bench, name], stdout=subprocess.PIPE,
+                                     stderr=subprocess.DEVNULL, env=env)
+            out = child.stdout.read().decode()
+            _, _, usage = os.wait4(child.pid, 0)
+            values = dict(line.split() for line in out.splitlines())
+            opens.append(float(values["open_ms"]))
+            edits.append(float(values["edit_max_ms"]))
+            peaks.append(usage.ru_maxrss / 1024.0)
+        return statistics.median(opens), statistics.median(edits), statistics.median(peaks)
+    finally:
+        os.unlink(name)
 
 
 circuits = 100000
@@ -147,6 +175,13 @@ rows.append(("schedule of 1,000,000 circuits, read, sized and written row by row
              "%.2f s (%.0f rows/s)" % (seconds, million / seconds), "-", ">= 500,000 rows/s",
              million / seconds >= 500000))
 rows.append(("its peak memory (RSS)", "%.1f MB" % peak, "-", "< 100 MB", peak < 100))
+
+open_ms, edit_ms, window_peak = schedule_window(10000, 5)
+rows.append(("schedule window: 10,000 circuits opened, sized and painted", "%.0f ms" % open_ms,
+             "-", "< 1 s", open_ms < 1000))
+rows.append(("an edited cell re-sized and painted (worst of 20)", "%.1f ms" % edit_ms, "-",
+             "< 50 ms", edit_ms < 50))
+rows.append(("the window's peak memory (RSS)", "%.1f MB" % window_peak, "-", "-", True))
 
 header = ("measure", "calculator", "baseline", "budget", "")
 widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(4)]

@@ -14,7 +14,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -102,8 +101,20 @@ ScheduleWindow::~ScheduleWindow()
 
 QWidget *ScheduleWindow::createDefaultsBox()
 {
-    auto *box = new QGroupBox(tr("Values for empty cells"), this);
-    auto *grid = new QGridLayout(box);
+    // A heading of its own rather than a group box's title: some styles
+    // (Windows') draw that title in their own colour, unreadable on a dark
+    // palette; a label follows the palette.
+    auto *box = new QWidget(this);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *heading = new QLabel(tr("Values for empty cells"), box);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    layout->addWidget(heading);
+    box->setAccessibleName(heading->text());
+    auto *grid = new QGridLayout;
+    layout->addLayout(grid);
     m_defaultEditors.assign(std::size(ConditionFields), nullptr);
     const ScheduleFile &file = m_model->file();
     int shown = 0;
@@ -130,6 +141,10 @@ QWidget *ScheduleWindow::createDefaultsBox()
         } else {
             auto *edit = new QLineEdit(value, box);
             edit->setPlaceholderText(tr("not given"));
+            // Room for its words whatever the font and the language: a
+            // narrow window scrolls rather than cutting them.
+            edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(edit->placeholderText() +
+                                                                        QStringLiteral("xxxx")));
             connect(edit, &QLineEdit::editingFinished, this,
                     [this, edit, field] { m_model->setDefault(field, edit->text()); });
             editor = edit;
@@ -141,6 +156,8 @@ QWidget *ScheduleWindow::createDefaultsBox()
         m_defaultEditors[field] = editor;
         ++shown;
     }
+    for (int column = 0; column < 5; ++column)
+        grid->setColumnStretch(column, 1);
     return box;
 }
 

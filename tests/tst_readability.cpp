@@ -1,10 +1,16 @@
 #include "AboutAmp.h"
+#include "ScheduleSortProxy.h"
+#include "ScheduleWindow.h"
 #include "CorrectedAmpacity.h"
 #include "ReachableStates.h"
 #include "Translations.h"
 #include "WindowTestFixture.h"
 
 #include <QApplication>
+#include <QHeaderView>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +36,7 @@ private slots:
     void listRowsFitAndRead();
     void widestResultsShowTheirAmperes();
     void aboutTextsFitAndRead();
+    void scheduleWindowFitsAndReads();
 
 private:
     std::unique_ptr<Ampacity> w;
@@ -201,6 +208,77 @@ void TestReadability::aboutTextsFitAndRead()
     const QColor grey = about->palette().color(QPalette::Window);
     for (QLabel *label : about->findChildren<QLabel *>())
         checkContrast(label->objectName(), label->palette().color(QPalette::WindowText), grey);
+}
+
+// The schedule window: its labels, values, column headers and cells whole,
+// the problem's icon beside its words, and every text readable on its
+// background, light or dark.
+void TestReadability::scheduleWindowFitsAndReads()
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("panel.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Circuit,Load (A),Material,Insulation,Ambient,Conductors,Length,Voltage,System\n"
+               "P1-1,16,,,,,12,120,1ph\n"
+               "P1-3,abc,,,,,,,\n"
+               "P1-5,95,al,90,45,7,60,208,3ph\n"
+               "P1-7,600,,60,60,,,,\n"
+               "P1-9,1500,,90,,,,,\n");
+    file.close();
+    ScheduleWindow *window = ScheduleWindow::openSchedule(file.fileName());
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    const QColor windowColour = window->palette().color(QPalette::Window);
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->text().isEmpty())
+            continue;
+        const QString what = QStringLiteral("label: ") + label->text();
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                     label->contentsRect().width(),
+                 qPrintable(what));
+        checkContrast(what, label->palette().color(QPalette::WindowText), windowColour);
+    }
+    for (QComboBox *combo : window->findChildren<QComboBox *>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const QRect text = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, combo);
+        for (int item = 0; item < combo->count(); ++item)
+            QVERIFY2(combo->fontMetrics().horizontalAdvance(combo->itemText(item)) <= text.width(),
+                     qPrintable(combo->itemText(item)));
+    }
+    for (QLineEdit *edit : window->findChildren<QLineEdit *>())
+        QVERIFY2(edit->fontMetrics().horizontalAdvance(edit->placeholderText()) <
+                     edit->contentsRect().width(),
+                 qPrintable(edit->placeholderText()));
+
+    // Each column as wide as its header and its cells, the last one
+    // stretching to the window's edge.
+    QTableView *table = window->table();
+    const QHeaderView *header = table->horizontalHeader();
+    const QAbstractItemModel *rows = window->rows();
+    const int icon = table->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, table);
+    for (int column = 0; column + 1 < rows->columnCount(); ++column) {
+        const QString name = rows->headerData(column, Qt::Horizontal).toString();
+        QVERIFY2(header->fontMetrics().horizontalAdvance(name) < header->sectionSize(column),
+                 qPrintable(name));
+        for (int row = 0; row < rows->rowCount(); ++row) {
+            const QModelIndex index = rows->index(row, column);
+            const int decoration = index.data(Qt::DecorationRole).isNull() ? 0 : icon;
+            QVERIFY2(table->fontMetrics().horizontalAdvance(index.data().toString()) + decoration <
+                         table->columnWidth(column),
+                     qPrintable(index.data().toString()));
+        }
+    }
+    const QPalette colours = table->palette();
+    checkContrast(QStringLiteral("cells"), colours.color(QPalette::Text),
+                  colours.color(QPalette::Base));
+    checkContrast(QStringLiteral("alternate rows"), colours.color(QPalette::Text),
+                  colours.color(QPalette::AlternateBase));
+    checkContrast(QStringLiteral("headers"), header->palette().color(QPalette::ButtonText),
+                  header->palette().color(QPalette::Button));
+    window->close();
 }
 
 QTEST_MAIN(TestReadability)
