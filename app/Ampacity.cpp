@@ -246,7 +246,8 @@ void Ampacity::createControls()
     // Every control: the lists for their focus, all for the context menu
     // (a combo box takes the right button's event and does not pass it on).
     for (QWidget *control : findChildren<QWidget *>())
-        control->installEventFilter(this);
+        if (control->window() == this) // not the lists' pop-ups
+            control->installEventFilter(this);
 
     connect(Timer1, &QTimer::timeout, this, &Ampacity::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Ampacity::Timer2_Timer);

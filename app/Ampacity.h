@@ -17,6 +17,9 @@
 //  - AmbCmnd_Click, NoOfWCmd_Click step the correction factors.
 //  - TiCom2_Click writes the corrected ampacity, TiCom3_Click the caption of
 //    the correction frame.
+//  - The context menu (right button, Menu key, Shift+F10), Ctrl+O and a file
+//    dropped on the strip open a cable schedule in its own window
+//    (schedule/ScheduleWindow); nothing of it shows on the strip.
 
 #include "AmpacityState.h"
 #include "FactorCycle.h"

@@ -565,7 +565,7 @@ int CommandLine::report()
     if (!given || !readGivenConditions(*given))
         return BadInput;
 
-    const QString path = positional[1];
+    const QString &path = positional[1];
     ScheduleFile file(*given);
     if (!file.load(path, separatorGiven)) {
         complain(tr("%1: %2").arg(path, file.errorString()));

@@ -22,8 +22,11 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace ampacity::sizing;
 using qtbridge::toQString;
@@ -89,8 +92,21 @@ ScheduleWindow::ScheduleWindow(std::unique_ptr<ScheduleFile> file, QWidget *pare
     showTitle();
     showSummary();
 
+    // Wide enough for every column where the screen allows, so that the
+    // answer shows beside the circuit without scrolling.
+    // The last column stretches, so its own width is what its words need.
     const QRect screen = this->screen()->availableGeometry();
-    resize(std::min(1100, screen.width() * 9 / 10), std::min(700, screen.height() * 9 / 10));
+    const QHeaderView *columns = m_table->horizontalHeader();
+    const int last = columns->count() - 1;
+    const int lastWidth =
+        std::max(static_cast<QAbstractItemView *>(m_table)->sizeHintForColumn(last),
+                 columns->sectionSizeHint(last));
+    const int tableWidth = m_table->verticalHeader()->sizeHint().width() + columns->length() -
+                           columns->sectionSize(last) + lastWidth + 2 * m_table->frameWidth() +
+                           m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                           layout->contentsMargins().left() + layout->contentsMargins().right();
+    resize(std::clamp(tableWidth, 800, screen.width() * 9 / 10),
+           std::min(700, screen.height() * 9 / 10));
     openWindows.append(this);
 }
 
@@ -164,7 +180,7 @@ QWidget *ScheduleWindow::createDefaultsBox()
 void ScheduleWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    const auto add = [&](const QString &text, QKeySequence shortcut, auto handler) {
+    const auto add = [&](const QString &text, const QKeySequence &shortcut, auto handler) {
         QAction *action = file->addAction(text);
         action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, handler);

@@ -697,7 +697,7 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     </message>
     <message>
         <source>Ambient (°C)</source>
-        <translation>Ambiante (&#xa0;°C)</translation>
+        <translation>Ambiante (en&#xa0;°C)</translation>
     </message>
     <message>
         <source>Conductors</source>
