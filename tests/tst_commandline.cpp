@@ -395,6 +395,17 @@ void TestCommandLine::reportWithoutDisplay()
                  qPrintable(result.err));
         QVERIFY(!QFile::exists(none));
     }
+    // Never over its own schedule.
+    const QByteArray before = [&] {
+        QFile read(schedule.fileName());
+        return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
+    }();
+    result = runProgram({"report", schedule.fileName(), "--output", schedule.fileName()});
+    QCOMPARE(result.status, 2);
+    QVERIFY(result.err.contains(QLatin1String("the schedule itself")));
+    QFile after(schedule.fileName());
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before);
 
     // A schedule's name without a command asks for the window; a mistyped
     // command is still one.

@@ -461,6 +461,9 @@ void TestScheduleWindow::reportNamesEveryCircuit()
     QVERIFY(!schedulereport::writeReport(window->model()->file(), nowhere, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!QFile::exists(nowhere));
+    // Nor over the schedule it reports on.
+    QVERIFY(!schedulereport::writeReport(window->model()->file(), m_sample, &error));
+    QCOMPARE(contentsOf(m_sample), SampleSchedule);
 }
 
 // The strip: its context menu (the right button, the Menu key, Shift+F10)

@@ -616,6 +616,10 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <source>the report could not be drawn</source>
         <translation>le rapport n&apos;a pas pu être dessiné</translation>
     </message>
+    <message>
+        <source>that is the schedule itself</source>
+        <translation>c&apos;est le tableau de câblage lui-même</translation>
+    </message>
 </context>
 <context>
     <name>Schedule</name>

@@ -22,6 +22,18 @@ finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; exit; }
 find_window() { # title, seconds
     timeout "$2" xdotool search --sync --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1
 }
+# Waits up to 20 s for the program to end, and wants status 0.
+ends_with_status_0() { # pid, what ended it
+    timeout 20 bash -c "while kill -0 $1 2> /dev/null; do sleep 0.3; done"
+    if kill -0 "$1" 2> /dev/null; then
+        fail "$2: the program is still running"
+        kill "$1"
+        return
+    fi
+    wait "$1"
+    local status=$?
+    [ "$status" -eq 0 ] && pass "$2 ends the program with status 0" || fail "$2: status $status"
+}
 click_at() { # window, x, y
     xdotool mousemove --window "$1" "$2" "$3" click 1
     sleep 0.5
@@ -151,18 +163,7 @@ else
 fi
 
 click_at "$main" 348 43 # Exit
-for _ in $(seq 40); do
-    kill -0 $program 2> /dev/null || break
-    sleep 0.5
-done
-if kill -0 $program 2> /dev/null; then
-    fail "Exit: the program is still running"
-    kill $program
-else
-    wait $program
-    status=$?
-    [ "$status" -eq 0 ] && pass "Exit ends the program with status 0" || fail "Exit: status $status"
-fi
+ends_with_status_0 $program "Exit"
 
 # Open with → Torvane: offered for .csv files without taking them over, and
 # the command it runs opens the schedule in its own window.
@@ -184,16 +185,7 @@ if [ -n "$schedule" ]; then
     click_at "$schedule" 300 250
     xdotool windowactivate --sync "$schedule" 2> /dev/null
     xdotool key --clearmodifiers alt+F4
-    timeout 20 bash -c "while kill -0 $schedule_program 2> /dev/null; do sleep 0.3; done"
-    if kill -0 $schedule_program 2> /dev/null; then
-        fail "Alt+F4: the schedule window is still open"
-        kill $schedule_program
-    else
-        wait $schedule_program
-        status=$?
-        [ "$status" -eq 0 ] && pass "closing the unchanged schedule ends it with status 0" ||
-            fail "closing the schedule: status $status"
-    fi
+    ends_with_status_0 $schedule_program "Closing the unchanged schedule"
 else
     fail "no window titled 'panel.csv — Torvane'"
     kill $schedule_program 2> /dev/null
