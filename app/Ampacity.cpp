@@ -243,11 +243,12 @@ void Ampacity::createControls()
     setTabOrder();
     describeForAssistiveTechnology();
 
-    // Every control: the lists for their focus, all for the context menu
-    // (a combo box takes the right button's event and does not pass it on).
-    for (QWidget *control : findChildren<QWidget *>())
-        if (control->window() == this) // not the lists' pop-ups
-            control->installEventFilter(this);
+    // The lists for their focus and, with the result box, for the context
+    // menu: a combo box takes the right button's event and does not pass it
+    // on to the strip.
+    ComWS->installEventFilter(this);
+    ComAM->installEventFilter(this);
+    CorectAmpacity->installEventFilter(this);
 
     connect(Timer1, &QTimer::timeout, this, &Ampacity::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Ampacity::Timer2_Timer);

@@ -476,12 +476,17 @@ void TestScheduleWindow::stripMenuAndDropOpenSchedules()
     QCOMPARE(action->text(), QStringLiteral("Size a cable schedule…"));
     QCOMPARE(action->shortcut(), QKeySequence(QKeySequence::Open));
 
+    // The right button on a list, the result box or a button; Shift+F10.
+    const auto rightClick = [](QWidget *control) {
+        return [control] {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                    control->mapToGlobal(QPoint(10, 10)));
+            QApplication::sendEvent(control, &click);
+        };
+    };
     for (const auto &openMenu : std::initializer_list<std::function<void()>>{
-             [&] {
-                 QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10),
-                                         strip->ComWS->mapToGlobal(QPoint(10, 10)));
-                 QApplication::sendEvent(strip->ComWS, &click);
-             },
+             rightClick(strip->ComWS), rightClick(strip->ComAM), rightClick(strip->CorectAmpacity),
+             rightClick(strip->MaterCmnd),
              [&] { QTest::keyClick(strip.get(), Qt::Key_F10, Qt::ShiftModifier); }}) {
         QStringList shown;
         QTimer::singleShot(50, [&] {
