@@ -1,0 +1,80 @@
+#!/usr/bin/python3
+"""Reads the schedule window over the desktop accessibility bus (AT-SPI), as
+a screen reader does: the table by its name, every column header, the cells
+of the answer, the problem in words, the counts, and the values for empty
+cells by their labels. Started with the schedule of tests/accessibility.
+Ends with '<n> passed, <m> failed'."""
+import sys
+import time
+
+import pyatspi
+
+results = {True: 0, False: 0}
+
+
+def check(condition, what):
+    results[bool(condition)] += 1
+    print(("PASS  " if condition else "FAIL  ") + what)
+
+
+def wait_for(find, seconds=10):  # the program answers on its own time
+    deadline = time.time() + seconds
+    while not (found := find()) and time.time() < deadline:
+        time.sleep(0.1)
+    return found
+
+
+def descendants(node):
+    for child in node:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def first(app, role, name=None):
+    return next((n for n in descendants(app)
+                 if n.getRole() == role and (name is None or n.name == name)), None)
+
+
+def main():
+    app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
+                                 if a is not None and a.name == "Torvane"), None))
+    check(app is not None, "the program is on the accessibility bus")
+    if app is None:
+        return
+    table = wait_for(lambda: first(app, pyatspi.ROLE_TABLE, "Circuits"))
+    check(table is not None, "the table is read as 'Circuits'")
+    if table is None:
+        return
+    cells = table.queryTable()
+    headers = [cells.getColumnDescription(c) or
+               (cells.getColumnHeader(c).name if cells.getColumnHeader(c) else "")
+               for c in range(cells.nColumns)]
+    check(headers == ["Circuit", "Load (A)", "Length", "Voltage", "Size", "Governed by",
+                      "Usable ampacity", "Voltage drop %", "Problem"],
+          "every column header read: %r" % headers)
+    check(cells.nRows == 2, "every row of the file is a row")
+    read = [[cells.getAccessibleAt(r, c).name for c in range(cells.nColumns)]
+            for r in range(cells.nRows)]
+    check(read[0][:8] == ["P-1", "16", "12", "120", "12 AWG", "Ampacity", "20 A", "2.04"],
+          "a sized circuit read cell by cell: %r" % read[0])
+    check(read[1][8] == 'the load "abc" is not a positive number of amperes',
+          "a problem read in words: %r" % read[1][8])
+    counts = first(app, pyatspi.ROLE_LABEL, "2 circuits: 1 sized, 1 with a problem")
+    check(counts is not None, "the counts read from the status line")
+    # A combo box is read by its value and the label it is labelled by.
+    labels = set()
+    for node in descendants(app):
+        if node.getRole() in (pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT):
+            labels.update(r.getTarget(i).name for r in node.getRelationSet()
+                          if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                          for i in range(r.getNTargets()))
+    check({"Material", "Installation", "Insulation", "Terminations", "Ambient (°C)",
+           "Conductors", "System", "Voltage (V)", "Power factor",
+           "Maximum drop (%)"} <= labels,
+          "every value for empty cells labelled: %r" % sorted(labels))
+
+
+main()
+print("%d passed, %d failed" % (results[True], results[False]))
+sys.exit(1 if results[False] else 0)
