@@ -39,6 +39,7 @@ private slots:
     void editedCellResizesItsRow();
     void changedDefaultResizesTheRowsThatTakeIt();
     void sortsNumbersAsNumbersAndFiltersProblems();
+    void sortsAnswersByWhatTheyMean();
     void frenchExcelFileIsSavedAsItCame();
     void unsavedEditsAskBeforeClosing();
     void oneWindowPerFileAndBadFilesRefused();
@@ -317,6 +318,41 @@ void TestScheduleWindow::sortsNumbersAsNumbersAndFiltersProblems()
              8 + 10);
     window->problemsOnly()->click();
     QCOMPARE(window->rows()->rowCount(), 9);
+}
+
+// Sizes from the smallest whatever the metal (2/0 copper before 3/0
+// aluminum, though each is row 10 of its own list), and ampacities by what
+// the conductor may carry, its terminations' cap included.
+void TestScheduleWindow::sortsAnswersByWhatTheyMean()
+{
+    ScheduleWindow *window = open(m_sample);
+    QVERIFY(window);
+    ScheduleModel *model = window->model();
+    // 58 A on 90 °C insulation: 4 AWG, 95 A derated but 70 A on its 60 °C
+    // terminations; 80 A: 3 AWG, 85 A; 140 A: 2/0 AWG copper.
+    model->setData(model->index(6, 1), QStringLiteral("58"));
+    model->setData(model->index(6, 3), QStringLiteral("90"));
+    model->setData(model->index(7, 0), QStringLiteral("P1-14"));
+    model->setData(model->index(7, 1), QStringLiteral("140"));
+    model->setData(model->index(8, 1), QStringLiteral("80"));
+    model->setData(model->index(8, 4), QString());
+    const auto sortedBy = [&](const QString &header) {
+        const int column = columnOf(window, header);
+        window->table()->sortByColumn(column, Qt::AscendingOrder);
+        QStringList cells;
+        for (int row = 0; row < window->rows()->rowCount(); ++row)
+            cells << cell(window, row, column);
+        return cells;
+    };
+    QCOMPARE(sortedBy(QStringLiteral("Size")),
+             (QStringList{"14 AWG", "12 AWG", "8 AWG", "6 AWG", "4 AWG", "3 AWG", "1/0 AWG",
+                          "2/0 AWG", "3/0 AWG"}));
+    QCOMPARE(
+        sortedBy(QStringLiteral("Usable ampacity")),
+        (QStringList{"15 A", "20 A", "40 A", "55 A", "70 A", "85 A", "100 A", "145 A", "155 A"}));
+    window->table()->sortByColumn(columnOf(window, QStringLiteral("Usable ampacity")),
+                                  Qt::DescendingOrder);
+    QCOMPARE(cell(window, 0, 0), QStringLiteral("P1-9"));
 }
 
 // A French Excel file (Windows-1252, semicolons, decimal commas, CRLF)

@@ -84,7 +84,9 @@ work=$(mktemp -d)
 printf 'load,circuit\r\n150,A\r\n5000,B\r\n' > "$work/schedule.csv"
 printf '%s\r\n' '@echo off' 'torvane size 150 --ambient 40' 'echo status=%ERRORLEVEL%' \
     'torvane size abc' 'echo status=%ERRORLEVEL%' \
-    'type schedule.csv | torvane size --schedule -' 'echo status=%ERRORLEVEL%' > "$work/typed.bat"
+    'type schedule.csv | torvane size --schedule -' 'echo status=%ERRORLEVEL%' \
+    'torvane report schedule.csv --output report.pdf' 'echo report-status=%ERRORLEVEL%' \
+    > "$work/typed.bat"
 (cd "$work" && LANGUAGE=en LC_ALL=C.UTF-8 wine cmd /c typed.bat > typed.out 2>&1)
 tr -d '\r' < "$work/typed.out" > "$work/typed.txt"
 expected="4/0 AWG, 195 A from Table 2, =159.9 A  (I × 0.82 × 1), Table 5A applied
@@ -96,6 +98,9 @@ sed -n 3,4p "$work/typed.txt" | grep -qx 'status=2' && pass "a bad load gives st
 grep -q '^150,A,3/0 AWG,' "$work/typed.txt" && grep -qx 'status=1' "$work/typed.txt" &&
     pass "a schedule piped through type, sized, status=1 for its problem row" ||
     fail "piped schedule: $(tail -n 4 "$work/typed.txt" | tr '\n' '|')"
+grep -qx 'report-status=1' "$work/typed.txt" && [ "$(head -c 5 "$work/report.pdf")" = "%PDF-" ] &&
+    pass "torvane report in cmd writes the PDF, status=1 for the problem row" ||
+    fail "report in cmd: $(tail -n 2 "$work/typed.txt" | tr '\n' '|')"
 
 # torvane with no command opens the window through the twin, which returns at once.
 printf '%s\r\n' '@echo off' 'torvane' 'echo twin-returned' > "$work/window.bat"
