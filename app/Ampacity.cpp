@@ -32,6 +32,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 using namespace ampacity;
 using qtbridge::arial;
 using qtbridge::colourOf;
@@ -388,6 +390,11 @@ void Ampacity::endProgram()
     Timer1->stop();
     Timer2->stop();
     QApplication::closeAllWindows();
+    // A schedule window whose unsaved edits the user chose to keep stays
+    // open: the program ends with it, when it closes.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    if (std::any_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); }))
+        return;
     QCoreApplication::exit(0);
     // Before the event loop runs, exit() has no effect: quit as soon as it starts.
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);

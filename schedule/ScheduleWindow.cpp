@@ -38,9 +38,23 @@ QList<ScheduleWindow *> openWindows;
 
 ScheduleWindow::FileChooser fileChooser;
 
+// A condition's place in ConditionFields.
+constexpr std::size_t fieldOf(std::string_view ConditionTexts::*text)
+{
+    std::size_t field = 0;
+    while (ConditionFields[field].text != text)
+        ++field;
+    return field;
+}
+
 // The conditions shown above the table, in the order a designer sets them;
 // breaker and length belong to each circuit.
-constexpr std::size_t ShownDefaults[] = {0, 1, 2, 5, 3, 4, 9, 8, 10, 11};
+constexpr std::size_t ShownDefaults[] = {
+    fieldOf(&ConditionTexts::material),    fieldOf(&ConditionTexts::installation),
+    fieldOf(&ConditionTexts::insulation),  fieldOf(&ConditionTexts::terminations),
+    fieldOf(&ConditionTexts::ambient),     fieldOf(&ConditionTexts::conductors),
+    fieldOf(&ConditionTexts::system),      fieldOf(&ConditionTexts::voltage),
+    fieldOf(&ConditionTexts::powerFactor), fieldOf(&ConditionTexts::maxDrop)};
 
 QString canonical(const QString &path)
 {
@@ -93,8 +107,8 @@ ScheduleWindow::ScheduleWindow(std::unique_ptr<ScheduleFile> file, QWidget *pare
     showSummary();
 
     // Wide enough for every column where the screen allows, so that the
-    // answer shows beside the circuit without scrolling.
-    // The last column stretches, so its own width is what its words need.
+    // answer shows beside the circuit without scrolling. The last column
+    // stretches, so its own width is what its words need.
     const QRect screen = this->screen()->availableGeometry();
     const QHeaderView *columns = m_table->horizontalHeader();
     const int last = columns->count() - 1;
@@ -105,7 +119,7 @@ ScheduleWindow::ScheduleWindow(std::unique_ptr<ScheduleFile> file, QWidget *pare
                            columns->sectionSize(last) + lastWidth + 2 * m_table->frameWidth() +
                            m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                            layout->contentsMargins().left() + layout->contentsMargins().right();
-    resize(std::clamp(tableWidth, 800, screen.width() * 9 / 10),
+    resize(std::min(std::max(tableWidth, 800), screen.width() * 9 / 10),
            std::min(700, screen.height() * 9 / 10));
     openWindows.append(this);
 }

@@ -430,6 +430,17 @@ void TestScheduleWindow::unsavedEditsAskBeforeClosing()
     QVERIFY(window->close());
     QVERIFY(contentsOf(path).startsWith("load,note,size,"));
     QVERIFY(contentsOf(path).contains("\n30,a,10 AWG,"));
+
+    // The strip's Exit asks too, and keeps the schedule when told to.
+    auto strip = openMainWindow();
+    window = open(path);
+    QVERIFY(window);
+    window->model()->setData(window->model()->index(0, 0), QStringLiteral("40"));
+    answerNextDialog([](QWidget *dialog) { pressButton(dialog, QMessageBox::Cancel); });
+    click(strip->ExitCmd);
+    QVERIFY(window->isVisible());
+    QVERIFY(window->isWindowModified());
+    QCOMPARE(window->rows()->index(0, 0).data().toString(), QStringLiteral("40"));
 }
 
 void TestScheduleWindow::oneWindowPerFileAndBadFilesRefused()
