@@ -193,20 +193,32 @@ QWidget *ScheduleWindow::createDefaultsBox()
 
 void ScheduleWindow::createMenus()
 {
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    const auto add = [&](const QString &text, const QKeySequence &shortcut, auto handler) {
-        QAction *action = file->addAction(text);
-        action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
+    // Every key the platform binds to a standard action, not only the
+    // first, and the common one where the platform binds none or another
+    // (Windows: Close is Ctrl+F4, Save As has no key).
+    const auto keys = [](QKeySequence::StandardKey action, QKeySequence common) {
+        QList<QKeySequence> bound = QKeySequence::keyBindings(action);
+        if (!bound.contains(common))
+            bound.append(common);
+        return bound;
     };
-    add(tr("&Open schedule…"), QKeySequence::Open, [this] { askAndOpen(this); });
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    const auto add = [&](const QString &text, const QList<QKeySequence> &shortcuts, auto handler) {
+        QAction *action = file->addAction(text);
+        action->setShortcuts(shortcuts);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add(tr("&Open schedule…"), keys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)),
+        [this] { askAndOpen(this); });
     file->addSeparator();
-    add(tr("&Save"), QKeySequence::Save, [this] { save(); });
-    add(tr("Save &as…"), QKeySequence::SaveAs, [this] { saveAs(); });
-    add(tr("&Export report…"), QKeySequence(tr("Ctrl+E")), [this] { exportReport(); });
+    add(tr("&Save"), keys(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)),
+        [this] { save(); });
+    add(tr("Save &as…"), keys(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+        [this] { saveAs(); });
+    add(tr("&Export report…"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { exportReport(); });
     file->addSeparator();
-    add(tr("&Close"), QKeySequence::Close, [this] { close(); });
+    add(tr("&Close"), keys(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)),
+        [this] { close(); });
 }
 
 QWidget *ScheduleWindow::defaultEditor(std::size_t field) const

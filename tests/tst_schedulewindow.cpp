@@ -43,6 +43,7 @@ private slots:
     void frenchExcelFileIsSavedAsItCame();
     void unsavedEditsAskBeforeClosing();
     void oneWindowPerFileAndBadFilesRefused();
+    void keyboardSavesAndCloses();
     void reportNamesEveryCircuit();
     void stripMenuAndDropOpenSchedules();
 
@@ -461,6 +462,22 @@ void TestScheduleWindow::oneWindowPerFileAndBadFilesRefused()
     QVERIFY(told.contains(QLatin1String("load")));
     answerNextDialog([](QWidget *dialog) { pressButton(dialog, QMessageBox::Ok); });
     QVERIFY(!ScheduleWindow::openSchedule(m_folder.filePath(QStringLiteral("missing.csv"))));
+}
+
+// Ctrl+S saves, Ctrl+W closes; the menu's items carry those shortcuts.
+void TestScheduleWindow::keyboardSavesAndCloses()
+{
+    const QString path = writeFile(QStringLiteral("keys.csv"), "load\n20\n");
+    ScheduleWindow *window = open(path);
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->model()->setData(window->model()->index(0, 0), QStringLiteral("25"));
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!window->isWindowModified());
+    QCOMPARE(contentsOf(path).left(10), QByteArray("load,size,"));
+    QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(!ScheduleWindow::windowOf(path));
 }
 
 // The report names the file, the edition, the version and every circuit

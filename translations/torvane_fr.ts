@@ -843,10 +843,6 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <translation>E&amp;xporter le rapport…</translation>
     </message>
     <message>
-        <source>Ctrl+E</source>
-        <translation>Ctrl+E</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
