@@ -196,7 +196,7 @@ void ScheduleWindow::createMenus()
     // Every key the platform binds to a standard action, not only the
     // first, and the common one where the platform binds none or another
     // (Windows: Close is Ctrl+F4, Save As has no key).
-    const auto keys = [](QKeySequence::StandardKey action, QKeySequence common) {
+    const auto keys = [](QKeySequence::StandardKey action, const QKeySequence &common) {
         QList<QKeySequence> bound = QKeySequence::keyBindings(action);
         if (!bound.contains(common))
             bound.append(common);

@@ -4,31 +4,9 @@ a screen reader does: the table by its name, every column header, the cells
 of the answer, the problem in words, the counts, and the values for empty
 cells by their labels. Started with the schedule of tests/accessibility.
 Ends with '<n> passed, <m> failed'."""
-import sys
-import time
-
 import pyatspi
 
-results = {True: 0, False: 0}
-
-
-def check(condition, what):
-    results[bool(condition)] += 1
-    print(("PASS  " if condition else "FAIL  ") + what)
-
-
-def wait_for(find, seconds=10):  # the program answers on its own time
-    deadline = time.time() + seconds
-    while not (found := find()) and time.time() < deadline:
-        time.sleep(0.1)
-    return found
-
-
-def descendants(node):
-    for child in node:
-        if child is not None:
-            yield child
-            yield from descendants(child)
+from atspi_reading import check, descendants, finish, wait_for
 
 
 def first(app, role, name=None):
@@ -76,5 +54,4 @@ def main():
 
 
 main()
-print("%d passed, %d failed" % (results[True], results[False]))
-sys.exit(1 if results[False] else 0)
+finish()
