@@ -24,6 +24,8 @@
 #include <functional>
 
 using namespace windowtest;
+using ampacity::sizing::ConditionFields;
+using ampacity::sizing::ConditionTexts;
 
 // The schedule window as a designer uses it: a file opened and every circuit
 // sized as the command line sizes it, cells and defaults changed, the file
@@ -44,6 +46,7 @@ private slots:
     void unsavedEditsAskBeforeClosing();
     void oneWindowPerFileAndBadFilesRefused();
     void keyboardSavesAndCloses();
+    void tabGoesThroughEverything();
     void reportNamesEveryCircuit();
     void stripMenuAndDropOpenSchedules();
 
@@ -478,6 +481,34 @@ void TestScheduleWindow::keyboardSavesAndCloses()
     QCOMPARE(contentsOf(path).left(10), QByteArray("load,size,"));
     QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
     QTRY_VERIFY(!ScheduleWindow::windowOf(path));
+}
+
+// Tab goes from the values for empty cells, row by row as they read, to
+// "Show problems only" and into the table.
+void TestScheduleWindow::tabGoesThroughEverything()
+{
+    ScheduleWindow *window = open(m_sample);
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget *first = window->defaultEditor(0);
+    first->setFocus(Qt::TabFocusReason);
+    QList<QWidget *> reached{first};
+    for (int step = 0; step < 11; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+    QList<QWidget *> expected;
+    for (const auto text :
+         {&ConditionTexts::material, &ConditionTexts::installation, &ConditionTexts::insulation,
+          &ConditionTexts::terminations, &ConditionTexts::ambient, &ConditionTexts::conductors,
+          &ConditionTexts::system, &ConditionTexts::voltage, &ConditionTexts::powerFactor,
+          &ConditionTexts::maxDrop})
+        for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
+            if (ConditionFields[field].text == text)
+                expected << window->defaultEditor(field);
+    expected << window->problemsOnly() << window->table();
+    QCOMPARE(reached, expected);
 }
 
 // The report names the file, the edition, the version and every circuit
