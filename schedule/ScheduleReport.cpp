@@ -81,8 +81,8 @@ QString reportHtml(const ScheduleFile &file)
     html += QStringLiteral("<h3>%1</h3><p>%2</p>")
                 .arg(escaped(QCoreApplication::translate("Report", "Circuits")),
                      escaped(scheduletexts::summaryText(summarize(schedule))));
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
-                           "width=\"100%\" style=\"font-size: 7pt\"><thead><tr>");
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"1\" "
+                           "width=\"100%\" style=\"font-size: 6.5pt\"><thead><tr>");
     html += cell(QCoreApplication::translate("Report", "Line"), "th");
     for (const std::string &name : schedule.columns)
         html += cell(toQString(name), "th");
