@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 using namespace ampacity;
@@ -75,6 +76,14 @@ bool ScheduleFile::load(const QString &path, std::optional<char> separator)
     m_path = path;
     m_error.clear();
     return true;
+}
+
+bool ScheduleFile::isAt(const QString &path) const
+{
+    const QFileInfo given(path);
+    const QFileInfo own(m_path);
+    return given.absoluteFilePath() == own.absoluteFilePath() ||
+           (given.exists() && given.canonicalFilePath() == own.canonicalFilePath());
 }
 
 bool ScheduleFile::save(const QString &path)

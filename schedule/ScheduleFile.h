@@ -27,6 +27,9 @@ public:
     QString errorString() const { return m_error; }
 
     QString path() const { return m_path; }
+    // Whether a path names this schedule's file: the same path, or another
+    // way to the same file (a link, "./").
+    bool isAt(const QString &path) const;
     const ampacity::sizing::Schedule &schedule() const { return m_schedule; }
     // The file was neither UTF-8 nor marked: it was read as Windows-1252.
     bool readAsWindows1252() const { return m_readAs1252; }

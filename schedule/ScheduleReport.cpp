@@ -98,10 +98,7 @@ QString reportHtml(const ScheduleFile &file)
 bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *error)
 {
     // A report written over its own schedule would lose the schedule.
-    const QFileInfo report(pdfPath);
-    const QFileInfo schedule(file.path());
-    if (report.absoluteFilePath() == schedule.absoluteFilePath() ||
-        (report.exists() && report.canonicalFilePath() == schedule.canonicalFilePath())) {
+    if (file.isAt(pdfPath)) {
         *error = QCoreApplication::translate("Report", "that is the schedule itself");
         return false;
     }

@@ -56,12 +56,6 @@ constexpr std::size_t ShownDefaults[] = {
     fieldOf(&ConditionTexts::system),      fieldOf(&ConditionTexts::voltage),
     fieldOf(&ConditionTexts::powerFactor), fieldOf(&ConditionTexts::maxDrop)};
 
-QString canonical(const QString &path)
-{
-    const QString resolved = QFileInfo(path).canonicalFilePath();
-    return resolved.isEmpty() ? QFileInfo(path).absoluteFilePath() : resolved;
-}
-
 } // namespace
 
 ScheduleWindow::ScheduleWindow(std::unique_ptr<ScheduleFile> file, QWidget *parent)
@@ -242,9 +236,8 @@ void ScheduleWindow::showSummary()
 
 ScheduleWindow *ScheduleWindow::windowOf(const QString &path)
 {
-    const QString wanted = canonical(path);
     for (ScheduleWindow *window : std::as_const(openWindows))
-        if (canonical(window->m_model->file().path()) == wanted)
+        if (window->m_model->file().isAt(path))
             return window;
     return nullptr;
 }
