@@ -95,12 +95,15 @@ private:
          QStringLiteral("N")},
         {QStringLiteral("terminations"),
          tr("Temperature rating of the terminations, Rule 4-006: auto (60 °C up to a 100 A "
-            "breaker or, without one, up to No. 1 AWG; 75 °C above), 60, 75, 90 or none (the "
-            "table alone) (auto)."),
+            "breaker, given or chosen, or with --breaker none up to No. 1 AWG; 75 °C above), 60, "
+            "75, 90 or none (the table alone) (auto)."),
          QStringLiteral("auto|60|75|90|none")},
         {QStringLiteral("breaker"),
-         tr("Rating of the overcurrent device, amperes; it decides auto terminations."),
-         QStringLiteral("A")},
+         tr("Rating of the breaker or fuse protecting the circuit, amperes, checked against the "
+            "load (Rule 8-104) and the conductor (Rule 14-104, Table 13); without it the "
+            "smallest standard rating that carries the load is chosen; none for a circuit whose "
+            "protection another Rule decides (motors, heating). It decides auto terminations."),
+         QStringLiteral("A|none")},
         {QStringLiteral("length"),
          tr("One-way length of the run, metres (or feet: 150ft), to check the voltage drop "
             "(Rule 8-102, Table D3)."),
@@ -114,6 +117,25 @@ private:
         {QStringLiteral("max-drop"),
          tr("Voltage drop allowed, per cent (3; 5 from the supply to the point of use)."),
          QStringLiteral("PCT")},
+        {QStringLiteral("continuous"),
+         tr("Whether the load is continuous, Rule 8-104: yes (a load is, unless shown not to "
+            "run more than 1 h in any 2 h) or no (yes)."),
+         QStringLiteral("yes|no")},
+        {QStringLiteral("device-rating"),
+         tr("The breaker's marking for continuous loads, per cent: 80, or 100 for a device "
+            "marked so (80)."),
+         QStringLiteral("80|100")},
+        {QStringLiteral("sets"),
+         tr("Conductors in parallel, Rule 12-108: the number of sets, 1 to 10, each in its own "
+            "raceway or cable, 1/0 AWG and larger; auto for the fewest sets of a conductor up to "
+            "--largest (1)."),
+         QStringLiteral("N|auto")},
+        {QStringLiteral("largest"),
+         tr("The largest conductor --sets auto may use (500 kcmil)."), QStringLiteral("SIZE")},
+        {QStringLiteral("bond-material"),
+         tr("The bonding conductor's material, Rule 10-616 and Table 16: cu or al (the circuit "
+            "conductors')."),
+         QStringLiteral("cu|al")},
     };
     QCommandLineOption schedule{
         QStringLiteral("schedule"),
@@ -210,15 +232,18 @@ private:
     }
 
     // One conductor in a line of text: the window's figures, then what
-    // limited it and the drop.
+    // limited it, the drop, the breaker and the bonding conductor.
     QString sizingLine(const Sizing &sizing) const
     {
         const QString tables = sizing.correctionTables.empty()
                                    ? tr("no correction applied")
                                    : qtbridge::translatedCaption(sizing.correctionCaption);
+        const QString size = sizing.sets > 1 ? tr("%1 × %2").arg(QString::number(sizing.sets),
+                                                                 sizeName(sizing.sizeText))
+                                             : sizeName(sizing.sizeText);
         QString line =
             tr("%1, %2 A from Table %3, %4, %5")
-                .arg(sizeName(sizing.sizeText), QString::number(sizing.tableAmpacity),
+                .arg(size, QString::number(sizing.tableAmpacity),
                      QString::number(sizing.tableNumber),
                      toQString(correctedAmpacityText(sizing.correctedAmp, sizing.ambientFactor,
                                                      sizing.countFactor, decimalSeparator)),
@@ -226,22 +251,50 @@ private:
         if (sizing.usable < sizing.corrected)
             line += tr("; limited to %1 A by %2 °C terminations")
                         .arg(number(sizing.usable, 4), QString::number(sizing.terminationRating));
+        if (sizing.sets > 1)
+            line += tr("; %1 A in each of %2 parallel sets")
+                        .arg(number(sizing.perConductor, 4), QString::number(sizing.sets));
+        if (sizing.continuousPercent > 0) {
+            // The ampacity the load needs, rounded up as a load is.
+            const std::int64_t needed =
+                (sizing.load * 100 + sizing.continuousPercent - 1) / sizing.continuousPercent;
+            line += tr("; continuous load %1 A needs %2 A (Rule 8-104, %3 %)")
+                        .arg(number(sizing.load, 4), number(needed, 4),
+                             QString::number(sizing.continuousPercent));
+        }
         if (sizing.drop)
             line += tr("; voltage drop %1 % (%2 V) over %3 at %4 V %5")
                         .arg(number(sizing.drop->percent, 2), number(sizing.drop->volts, 2),
                              lengthText(sizing.run), number(sizing.run.voltage, 2),
                              systemName(sizing.run.system));
+        if (sizing.breaker <= 0)
+            line += tr("; no breaker checked (at most %1 A on this conductor)")
+                        .arg(sizing.maxBreaker);
+        else if (sizing.breakerChosen)
+            line += tr("; %1 A breaker (chosen; at most %2 A on this conductor)")
+                        .arg(number(sizing.breaker, 4), QString::number(sizing.maxBreaker));
+        else
+            line += tr("; %1 A breaker (at most %2 A on this conductor)")
+                        .arg(number(sizing.breaker, 4), QString::number(sizing.maxBreaker));
+        line += (sizing.bondingMaterial == material::Copper ? tr("; bonding %1 copper")
+                                                             : tr("; bonding %1 aluminum"))
+                    .arg(sizeName(sizing.bondingText));
         switch (sizing.governedBy) {
         case Governing::Termination:
             line += tr("; governed by the terminations");
+            break;
+        case Governing::ContinuousLoad:
+            line += tr("; governed by the continuous load");
+            break;
+        case Governing::Protection:
+            line += tr("; governed by the breaker's protection (Rule 14-104)");
             break;
         case Governing::VoltageDrop:
             line += tr("; governed by voltage drop (ampacity alone: %1)")
                         .arg(sizeName(sizing.ampacitySizeText));
             break;
         case Governing::Ampacity:
-            if (sizing.drop)
-                line += tr("; governed by ampacity");
+            line += tr("; governed by ampacity");
             break;
         }
         return line;
@@ -587,7 +640,9 @@ int CommandLine::drop()
     if (!onlyOptionsOf(
             command, {&option(&ConditionTexts::insulation), &option(&ConditionTexts::ambient),
                       &option(&ConditionTexts::conductors), &option(&ConditionTexts::terminations),
-                      &option(&ConditionTexts::breaker), &schedule}))
+                      &option(&ConditionTexts::breaker), &option(&ConditionTexts::continuous),
+                      &option(&ConditionTexts::deviceRating), &option(&ConditionTexts::largest),
+                      &option(&ConditionTexts::bondMaterial), &schedule}))
         return BadInput;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2) {
@@ -604,6 +659,10 @@ int CommandLine::drop()
     if (!read)
         return BadInput;
     const Conditions &c = *read;
+    if (c.sets == 0) {
+        complain(tr("drop takes a number of sets, 1 to 10, not auto"));
+        return BadInput;
+    }
     const std::string currentText = toUtf8(value(current));
     const auto amperes = readLoad(currentText);
     if (std::holds_alternative<Problem>(amperes)) {
@@ -622,7 +681,14 @@ int CommandLine::drop()
     const std::size_t firstRow = c.materialCode == material::Copper ? 0 : 1;
     const std::string_view sizeText =
         WireSizeTexts[static_cast<std::size_t>(wireSizeRow) + firstRow];
-    const Amperes load = std::get<Amperes>(amperes);
+    if (c.sets > 1 && !mayRunInParallel(c.materialCode, wireSizeRow)) {
+        complain(tr("%1 is not run in parallel: Rule 12-108 allows 1/0 AWG and larger")
+                     .arg(sizeName(sizeText)));
+        return BadInput;
+    }
+    // Each of parallel sets carries its share, rounded up (Rule 12-108).
+    const Amperes total = std::get<Amperes>(amperes);
+    const Amperes load = (total + c.sets - 1) / c.sets;
     const bool withLength = c.run.length > 0;
     const auto drop =
         voltageDrop(c.materialCode, c.installationCode, c.cable, wireSizeRow, load, c.run);
@@ -652,7 +718,8 @@ int CommandLine::drop()
     const std::tuple<const char *, std::string, Kind> answer[] = {
         {"size", std::string(trimmed(sizeText)), Text},
         {"material", c.materialCode == material::Copper ? "cu" : "al", Text},
-        {"current", scaledText(load, 4), Number},
+        {"current", scaledText(total, 4), Number},
+        {"sets", std::to_string(c.sets), Number},
         {"voltage", scaledText(c.run.voltage, 2), Number},
         {"system", systems[static_cast<int>(c.run.system)], Text},
         {"power_factor",
@@ -668,24 +735,27 @@ int CommandLine::drop()
         {"within_limit", withLength ? (within ? "true" : "false") : "", Boolean},
         {"max_length", withLength ? "" : scaledText(longest->metreTenths, 1), Number},
     };
+    const QString currentWords =
+        c.sets > 1 ? tr("%1 A in %2 parallel sets").arg(number(total, 4), QString::number(c.sets))
+                   : tr("%1 A").arg(number(total, 4));
     std::string out;
     switch (*chosen) {
     case Format::Text:
         if (withLength)
             out = toUtf8(
-                tr("%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7 A; %8")
+                tr("%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7; %8")
                     .arg(sizeName(sizeText), number(drop->percent, 2), number(drop->volts, 2),
                          lengthText(c.run), number(c.run.voltage, 2), systemName(c.run.system),
-                         number(load, 4),
+                         currentWords,
                          (within ? tr("within the %1 % allowed") : tr("above the %1 % allowed"))
                              .arg(number(c.run.maxDrop, 2))));
         else
             out = toUtf8(tr("%1: longest run %2 m (%3 ft) for a voltage drop of at most %4 % at "
-                            "%5 V %6, %7 A")
+                            "%5 V %6, %7")
                              .arg(sizeName(sizeText), number(longest->metreTenths, 1),
                                   number(longest->footTenths, 1), number(c.run.maxDrop, 2),
                                   number(c.run.voltage, 2), systemName(c.run.system),
-                                  number(load, 4)));
+                                  currentWords));
         out += "\n";
         break;
     case Format::Csv: {
@@ -904,12 +974,21 @@ struct ArgumentsRead
 
 ArgumentsRead readArguments(int argc, char **argv)
 {
-    // The command line's options, which all take a value, and Qt's window
-    // options that take one: their values are not words.
-    constexpr std::string_view ourOptions[] = {
-        "material", "installation", "insulation", "ambient", "conductors",   "terminations",
-        "breaker",  "length",       "voltage",    "system",  "power-factor", "max-drop",
-        "schedule", "separator",    "current",    "format",  "output"};
+    // The command line's options, which all take a value (the conditions'
+    // names with a hyphen for the underscore), and Qt's window options that
+    // take one: their values are not words.
+    constexpr std::string_view otherOptions[] = {"schedule", "separator", "current", "format",
+                                                 "output"};
+    const auto ours = [&](std::string_view name) {
+        for (const ConditionField &field : ConditionFields) {
+            std::string option(field.name);
+            std::replace(option.begin(), option.end(), '_', '-');
+            if (option == name)
+                return true;
+        }
+        return std::find(std::begin(otherOptions), std::end(otherOptions), name) !=
+               std::end(otherOptions);
+    };
     constexpr std::string_view qtOptions[] = {
         "-platform", "-platformpluginpath", "-platformtheme", "-plugin",     "-qmljsdebugger",
         "-style",    "-stylesheet",         "-session",       "-display",    "-geometry",
@@ -926,7 +1005,7 @@ ArgumentsRead readArguments(int argc, char **argv)
         if (argument.starts_with("--")) {
             const std::size_t equals = argument.find('=');
             const std::string_view name = argument.substr(2, equals - 2);
-            if (among(ourOptions, name)) {
+            if (ours(name)) {
                 read.commandLineOption = true;
                 if (equals == std::string_view::npos)
                     ++i; // its value

@@ -86,6 +86,12 @@ QVariant ScheduleModel::answerData(const ScheduleRow &row, int column, int role)
             return sizeOrder(row.sizing->sizeText);
         if (row.sizing && column == UsableColumn)
             return static_cast<qlonglong>(row.sizing->usable);
+        if (row.sizing && column == SetsColumn)
+            return row.sizing->sets;
+        if (row.sizing && column == BreakerColumn)
+            return static_cast<qlonglong>(row.sizing->breaker);
+        if (row.sizing && column == BondingColumn)
+            return sizeOrder(row.sizing->bondingText);
         if (row.sizing && row.sizing->drop && column == DropColumn)
             return static_cast<qlonglong>(row.sizing->drop->percent);
         return scheduletexts::answerText(row, column, m_decimalSeparator);

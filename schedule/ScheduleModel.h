@@ -1,13 +1,15 @@
 #pragma once
 
 #include "ScheduleFile.h"
+#include "ScheduleTexts.h"
 
 #include <QAbstractTableModel>
 
 #include <memory>
 
 // A sized schedule as a table: the file's own columns as they are, then the
-// answer (Size, Governed by, Usable ampacity, Voltage drop %, Problem). The
+// answer (Size, Sets, Breaker, Bonding, Governed by, Usable ampacity,
+// Voltage drop %, Problem). The
 // file's cells are edited here, and each edit sizes its row again; the row
 // headers are the file's line numbers, with a warning icon on a row that has
 // a problem.
@@ -21,11 +23,14 @@ public:
     static constexpr int SortRole = Qt::UserRole;
     enum AnswerColumn
     {
-        SizeColumn,
-        GovernedColumn,
-        UsableColumn,
-        DropColumn,
-        ProblemColumn
+        SizeColumn = scheduletexts::SizeAnswer,
+        SetsColumn = scheduletexts::SetsAnswer,
+        BreakerColumn = scheduletexts::BreakerAnswer,
+        BondingColumn = scheduletexts::BondingAnswer,
+        GovernedColumn = scheduletexts::GovernedAnswer,
+        UsableColumn = scheduletexts::UsableAnswer,
+        DropColumn = scheduletexts::DropAnswer,
+        ProblemColumn = scheduletexts::ProblemAnswer
     };
 
     explicit ScheduleModel(std::unique_ptr<ScheduleFile> file, QObject *parent = nullptr);

@@ -37,6 +37,21 @@ constexpr Choice PowerFactors[] = {{"1", QT_TRANSLATE_NOOP("Schedule", "1")},
                                    {"0.9", QT_TRANSLATE_NOOP("Schedule", "0.9")},
                                    {"0.8", QT_TRANSLATE_NOOP("Schedule", "0.8")}};
 
+constexpr Choice YesNo[] = {{"yes", QT_TRANSLATE_NOOP("Schedule", "Yes")},
+                            {"no", QT_TRANSLATE_NOOP("Schedule", "No")}};
+constexpr Choice DeviceRatings[] = {{"80", QT_TRANSLATE_NOOP("Schedule", "80 %")},
+                                    {"100", QT_TRANSLATE_NOOP("Schedule", "100 %")}};
+constexpr Choice SetCounts[] = {
+    {"1", QT_TRANSLATE_NOOP("Schedule", "1")},   {"2", QT_TRANSLATE_NOOP("Schedule", "2")},
+    {"3", QT_TRANSLATE_NOOP("Schedule", "3")},   {"4", QT_TRANSLATE_NOOP("Schedule", "4")},
+    {"5", QT_TRANSLATE_NOOP("Schedule", "5")},   {"6", QT_TRANSLATE_NOOP("Schedule", "6")},
+    {"7", QT_TRANSLATE_NOOP("Schedule", "7")},   {"8", QT_TRANSLATE_NOOP("Schedule", "8")},
+    {"9", QT_TRANSLATE_NOOP("Schedule", "9")},   {"10", QT_TRANSLATE_NOOP("Schedule", "10")},
+    {"auto", QT_TRANSLATE_NOOP("Schedule", "Auto (fewest)")}};
+constexpr Choice BondMaterials[] = {{"", QT_TRANSLATE_NOOP("Schedule", "As the conductors")},
+                                    {"cu", QT_TRANSLATE_NOOP("Schedule", "Copper")},
+                                    {"al", QT_TRANSLATE_NOOP("Schedule", "Aluminum")}};
+
 constexpr const char *ConditionLabels[] = {
     QT_TRANSLATE_NOOP("Schedule", "Material"),
     QT_TRANSLATE_NOOP("Schedule", "Installation"),
@@ -50,6 +65,11 @@ constexpr const char *ConditionLabels[] = {
     QT_TRANSLATE_NOOP("Schedule", "System"),
     QT_TRANSLATE_NOOP("Schedule", "Power factor"),
     QT_TRANSLATE_NOOP("Schedule", "Maximum drop (%)"),
+    QT_TRANSLATE_NOOP("Schedule", "Continuous load"),
+    QT_TRANSLATE_NOOP("Schedule", "Device rating"),
+    QT_TRANSLATE_NOOP("Schedule", "Parallel sets"),
+    QT_TRANSLATE_NOOP("Schedule", "Largest for sets"),
+    QT_TRANSLATE_NOOP("Schedule", "Bond material"),
 };
 static_assert(std::size(ConditionLabels) == std::size(ConditionFields));
 
@@ -75,6 +95,14 @@ std::span<const Choice> choicesOf(std::size_t field)
         return Systems;
     if (text == &ConditionTexts::powerFactor)
         return PowerFactors;
+    if (text == &ConditionTexts::continuous)
+        return YesNo;
+    if (text == &ConditionTexts::deviceRating)
+        return DeviceRatings;
+    if (text == &ConditionTexts::sets)
+        return SetCounts;
+    if (text == &ConditionTexts::bondMaterial)
+        return BondMaterials;
     return {};
 }
 
@@ -86,23 +114,30 @@ QString choiceName(const Choice &choice)
 QString conditionValueText(std::size_t field, std::string_view value)
 {
     const std::string_view given = ampacity::trimmed(value);
-    if (given.empty())
-        return QCoreApplication::translate("Schedule", "not given");
     for (const Choice &choice : choicesOf(field))
         if (ampacity::sameWord(given, choice.value))
             return choiceName(choice);
+    if (given.empty())
+        return QCoreApplication::translate("Schedule", "not given");
     return toQString(given);
 }
 
 QString problemLine(const Problem &problem, std::string_view decimalSeparator)
 {
-    ProblemText text = problemText(problem, decimalSeparator);
-    if (text.wireSizeArgument >= 0) {
-        std::string &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
-        size = toUtf8(qtbridge::translatedWireSize(size).trimmed());
+    QString line;
+    for (auto text : {std::optional(problemText(problem, decimalSeparator)),
+                      suggestionText(problem)}) {
+        if (!text)
+            continue;
+        if (text->wireSizeArgument >= 0) {
+            std::string &size = text->arguments[static_cast<std::size_t>(text->wireSizeArgument)];
+            size = toUtf8(qtbridge::translatedWireSize(size).trimmed());
+        }
+        const QString format =
+            QCoreApplication::translate("Sizing", std::string(text->format).c_str());
+        line += toQString(fillIn(toUtf8(format), text->arguments));
     }
-    const QString format = QCoreApplication::translate("Sizing", std::string(text.format).c_str());
-    return toQString(fillIn(toUtf8(format), text.arguments));
+    return line;
 }
 
 QString governingText(Governing governing)
@@ -112,6 +147,10 @@ QString governingText(Governing governing)
         return QCoreApplication::translate("Schedule", "Terminations");
     case Governing::VoltageDrop:
         return QCoreApplication::translate("Schedule", "Voltage drop");
+    case Governing::ContinuousLoad:
+        return QCoreApplication::translate("Schedule", "Continuous load");
+    case Governing::Protection:
+        return QCoreApplication::translate("Schedule", "Protection");
     case Governing::Ampacity:
         break;
     }
@@ -133,12 +172,21 @@ QString summaryText(const ScheduleSummary &summary)
     if (summary.byTermination > 0)
         text += QCoreApplication::translate("Schedule", "; %1 governed by the terminations")
                     .arg(summary.byTermination);
+    if (summary.byContinuous > 0)
+        text += QCoreApplication::translate("Schedule", "; %1 governed by the continuous load")
+                    .arg(summary.byContinuous);
+    if (summary.byProtection > 0)
+        text += QCoreApplication::translate("Schedule", "; %1 governed by protection")
+                    .arg(summary.byProtection);
     return text;
 }
 
 QStringList answerHeaders()
 {
     return {QCoreApplication::translate("Schedule", "Size"),
+            QCoreApplication::translate("Schedule", "Sets"),
+            QCoreApplication::translate("Schedule", "Breaker"),
+            QCoreApplication::translate("Schedule", "Bonding"),
             QCoreApplication::translate("Schedule", "Governed by"),
             QCoreApplication::translate("Schedule", "Usable ampacity"),
             QCoreApplication::translate("Schedule", "Voltage drop %"),
@@ -147,20 +195,37 @@ QStringList answerHeaders()
 
 QString answerText(const ScheduleRow &row, int column, std::string_view decimalSeparator)
 {
-    if (column == 4)
+    if (column == ProblemAnswer)
         return row.problem ? problemLine(*row.problem, decimalSeparator) : QString();
     if (!row.sizing)
         return {};
     const Sizing &sizing = *row.sizing;
-    switch (column) {
-    case 0:
-        return qtbridge::translatedWireSize(sizing.sizeText).trimmed();
-    case 1:
-        return governingText(sizing.governedBy);
-    case 2:
+    const auto amperes = [&](ampacity::sizing::Amperes value) {
         return QCoreApplication::translate("Schedule", "%1 A")
-            .arg(toQString(ampacity::scaledText(sizing.usable, 4, decimalSeparator)));
-    case 3:
+            .arg(toQString(ampacity::scaledText(value, 4, decimalSeparator)));
+    };
+    switch (column) {
+    case SizeAnswer:
+        return qtbridge::translatedWireSize(sizing.sizeText).trimmed();
+    case SetsAnswer:
+        return QString::number(sizing.sets);
+    case BreakerAnswer:
+        if (sizing.breaker <= 0)
+            return QCoreApplication::translate("Schedule", "None (max. %1 A)")
+                .arg(sizing.maxBreaker);
+        return sizing.breakerChosen
+                   ? QCoreApplication::translate("Schedule", "%1 (chosen)").arg(amperes(sizing.breaker))
+                   : amperes(sizing.breaker);
+    case BondingAnswer:
+        return (sizing.bondingMaterial == ampacity::material::Copper
+                    ? QCoreApplication::translate("Schedule", "%1 Cu")
+                    : QCoreApplication::translate("Schedule", "%1 Al"))
+            .arg(qtbridge::translatedWireSize(sizing.bondingText).trimmed());
+    case GovernedAnswer:
+        return governingText(sizing.governedBy);
+    case UsableAnswer:
+        return amperes(sizing.usable);
+    case DropAnswer:
         return sizing.drop
                    ? toQString(ampacity::scaledText(sizing.drop->percent, 2, decimalSeparator))
                    : QString();
@@ -183,7 +248,7 @@ QStringList methodSentences()
             "Terminations, Rule 4-006: the usable ampacity is the lesser of that derated ampacity "
             "and the cell of the termination temperature's column, which caps it where the "
             "terminations are rated lower than the insulation; auto is 60 °C up to a 100 A "
-            "breaker (or, without one, up to No. 1 AWG) and 75 °C above."),
+            "breaker, given or chosen (or, with none, up to No. 1 AWG), and 75 °C above."),
         QCoreApplication::translate(
             "Schedule",
             "Voltage drop, Rule 8-102: with a length and a voltage, drop = K × f × I × L / 1000, "
@@ -191,6 +256,31 @@ QStringList methodSentences()
             "single-phase and DC or √3 three-phase, I the load and L the one-way length in "
             "metres; the conductor is the first whose drop is within the limit, a drop exactly "
             "at the limit passing."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Continuous load, Rule 8-104: a load is taken as continuous unless the schedule says "
+            "no; it may then be at most 80 % of the ampacity from Table 2 or 4 (100 % with a "
+            "device marked for 100 %) and 70 % of the ampacity from Table 1 or 3 (85 %), and at "
+            "most 80 % (100 %) of the breaker's rating."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Protection, Rule 14-104 and Table 13: without a breaker given, the smallest standard "
+            "rating that carries the load is chosen; the breaker may not exceed the rating "
+            "Table 13 permits for the ampacity in whole amperes rounded down (110.4 A permits "
+            "110 A), above 800 A the ampacity itself, nor the limits of Rule 14-104(2): 15, 20 "
+            "and 30 A on 14, 12 and 10 AWG copper, 15 and 25 A on 12 and 10 AWG aluminum."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Bonding, Rule 10-616 and Table 16: the bonding conductor by the breaker's rating, "
+            "or by the ampacity where the voltage drop made the conductors larger; one in each "
+            "raceway or cable of parallel sets, for its share; never larger than the circuit "
+            "conductors of the same metal."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Parallel sets, Rule 12-108: each set in its own raceway or cable and of 1/0 AWG or "
+            "larger, every conductor carrying its share of the load, the voltage drop worked out "
+            "with that share; auto takes the fewest sets, up to 10, of a conductor no larger "
+            "than the largest allowed."),
     };
 }
 

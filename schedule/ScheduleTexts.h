@@ -40,15 +40,27 @@ QString choiceName(const Choice &choice); // in the user's language
 // language, a number as written, "not given" for an empty one.
 QString conditionValueText(std::size_t field, std::string_view value);
 
-inline constexpr int AnswerColumnCount = 5;
+// The answer's columns in the window and the report, in their order.
+enum AnswerText
+{
+    SizeAnswer,
+    SetsAnswer,
+    BreakerAnswer,
+    BondingAnswer,
+    GovernedAnswer,
+    UsableAnswer,
+    DropAnswer,
+    ProblemAnswer,
+    AnswerColumnCount
+};
 
-// The names of the answer's columns in the window and the report: Size,
-// Governed by, Usable ampacity, Voltage drop %, Problem.
+// Their names: Size, Sets, Breaker, Bonding, Governed by, Usable ampacity,
+// Voltage drop %, Problem.
 QStringList answerHeaders();
 
-// A row's answer in one of those columns (0 to 4), numbers with the
-// separator given: "1/0 AWG", "Voltage drop", "150 A", "2.41"; a row with a
-// problem has only the problem.
+// A row's answer in one of those columns, numbers with the separator
+// given: "1/0 AWG", "2", "125 A (chosen)", "6 AWG Cu", "Voltage drop",
+// "150 A", "2.41"; a row with a problem has only the problem.
 QString answerText(const ampacity::sizing::ScheduleRow &row, int column,
                    std::string_view decimalSeparator);
 

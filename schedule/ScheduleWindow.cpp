@@ -54,7 +54,9 @@ constexpr std::size_t ShownDefaults[] = {
     fieldOf(&ConditionTexts::insulation),  fieldOf(&ConditionTexts::terminations),
     fieldOf(&ConditionTexts::ambient),     fieldOf(&ConditionTexts::conductors),
     fieldOf(&ConditionTexts::system),      fieldOf(&ConditionTexts::voltage),
-    fieldOf(&ConditionTexts::powerFactor), fieldOf(&ConditionTexts::maxDrop)};
+    fieldOf(&ConditionTexts::powerFactor), fieldOf(&ConditionTexts::maxDrop),
+    fieldOf(&ConditionTexts::continuous),  fieldOf(&ConditionTexts::deviceRating),
+    fieldOf(&ConditionTexts::sets),        fieldOf(&ConditionTexts::bondMaterial)};
 
 } // namespace
 

@@ -1,11 +1,14 @@
 #include "ConductorSizing.h"
 
 #include "AmpacityTables.h"
+#include "BondingTable.h"
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
+#include "ProtectionTables.h"
 
 #include <array>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace ampacity::sizing {
@@ -105,6 +108,186 @@ struct Candidate
     Amperes usable = 0;
 };
 
+// Rule 12-108: no conductor smaller than 1/0 AWG is run in parallel; row 9
+// of the copper list.
+constexpr std::size_t SmallestParallelRow = 9;
+constexpr int MostSets = 10;
+
+// Rule 8-104: the share of its ampacity a conductor may carry of a
+// continuous load, in per cent: 80 % (100 % with a device marked for it)
+// where the ampacity comes from Table 2 or 4, 70 % (85 %) from Table 1 or 3,
+// single conductors in free air.
+int continuousPercent(int tableNumber, int devicePercent)
+{
+    const bool freeAir = tableNumber % 2 == 1;
+    if (devicePercent == 100)
+        return freeAir ? 85 : 100;
+    return freeAir ? 70 : 80;
+}
+
+// Whether a device of `rating` carries the load: all of it, or a continuous
+// load at the device's per cent of its rating.
+bool deviceCarries(Amperes rating, Amperes load, bool continuous, int devicePercent)
+{
+    return continuous ? rating * devicePercent >= load * 100 : rating >= load;
+}
+
+// The conductor found for a number of sets, and the first rows that met the
+// requirements taken one more at a time (ampacity, terminations, the
+// continuous load, protection), to tell which moved the answer up.
+struct Search
+{
+    std::optional<std::size_t> chosen;
+    std::optional<std::size_t> firstBy[4];
+    // Where none is chosen: the last set usable, its continuous share, the
+    // largest breaker met, and the least drop among those that pass the rest.
+    Amperes lastSetUsable = 0;
+    int mostBreaker = 0;
+    std::optional<std::size_t> leastDropRow;
+    std::optional<Drop> leastDrop;
+};
+
+// The oversized subtractions and products stay in 64 bits: a load is at
+// most 2^40 A (readLoad), so load x 100 x 10^4 fits.
+struct CircuitSearch
+{
+    const Conditions &c;
+    Amperes load;
+    Amperes breaker; // given or chosen; 0 for none
+    const AmpacityColumn &column;
+    std::int64_t factors;
+    std::size_t firstRow;
+    int insulationRating;
+    int percent; // continuous share, 0 when not continuous
+    const std::optional<AmpacityColumn> (&capColumns)[3];
+
+    Candidate candidate(std::size_t row) const
+    {
+        Candidate result;
+        result.corrected = column.amperes[row] * factors;
+        result.usable = result.corrected;
+        result.terminationRating = terminationRating(
+            c.terminations, breaker > 0 ? breaker : Amperes{0}, row + firstRow);
+        // The termination column caps the conductor only where it is the cooler.
+        if (result.terminationRating > 0 && result.terminationRating < insulationRating) {
+            const auto &capColumn = capColumns[(result.terminationRating - 60) / 15];
+            result.cap = capColumn->amperes[row];
+            result.usable = std::min(result.usable, Amperes{result.cap} * OneAmpere);
+        }
+        return result;
+    }
+
+    // Rule 14-104 and Table 13: the largest device on `sets` of the
+    // conductor, by the set's ampacity in whole amperes rounded down (the
+    // safe side: 110.4 A permits 110 A, not 125 A), within the small
+    // conductors' limits of Rule 14-104(2).
+    int maxBreaker(std::size_t row, Amperes setUsable, int sets) const
+    {
+        int most = table13Rating(setUsable / OneAmpere);
+        if (sets == 1)
+            if (const auto small = smallConductorLimit(c.materialCode, row + firstRow))
+                most = std::min(most, *small);
+        return most;
+    }
+
+    Amperes perConductor(int sets) const { return (load + sets - 1) / sets; }
+
+    std::optional<Drop> dropOf(std::size_t row, int sets) const
+    {
+        return voltageDrop(c.materialCode, c.installationCode, c.cable, static_cast<int>(row),
+                           perConductor(sets), c.run);
+    }
+
+    // The list's order is the rule, not a search for the first large enough.
+    Search run(int sets, std::optional<std::size_t> largestRow) const
+    {
+        Search found;
+        const std::size_t rows = column.amperes.size();
+        for (std::size_t row = 0; row < rows && !found.chosen; ++row) {
+            if (sets > 1 && !mayRunInParallel(c.materialCode, static_cast<int>(row)))
+                continue;
+            if (largestRow && row + firstRow > *largestRow)
+                break;
+            const Candidate here = candidate(row);
+            const Amperes setUsable = here.usable * sets;
+            found.lastSetUsable = setUsable;
+            const int mostBreaker = maxBreaker(row, setUsable, sets);
+            found.mostBreaker = std::max(found.mostBreaker, mostBreaker);
+            const bool met[4] = {
+                here.corrected * sets >= load,
+                setUsable >= load,
+                percent == 0 || setUsable * percent >= load * 100,
+                breaker <= 0 || Amperes{mostBreaker} * OneAmpere >= breaker,
+            };
+            bool all = true;
+            for (int k = 0; k < 4; ++k) {
+                all = all && met[k];
+                if (all && !found.firstBy[k])
+                    found.firstBy[k] = row;
+            }
+            if (!all)
+                continue;
+            if (c.run.length <= 0) {
+                found.chosen = row;
+                break;
+            }
+            const auto drop = dropOf(row, sets);
+            if (!drop)
+                continue; // Table D3 gives no K: the drop cannot be checked
+            if (drop->withinLimit)
+                found.chosen = row;
+            else if (!found.leastDrop || drop->percent < found.leastDrop->percent)
+                found.leastDrop = drop, found.leastDropRow = row;
+        }
+        return found;
+    }
+
+    // Why a search chose nothing, as the problem the user reads.
+    Problem whyNone(const Search &search, int sets) const
+    {
+        Problem problem;
+        problem.value = scaledText(load, 4);
+        problem.sets = sets;
+        if (!search.firstBy[2]) {
+            problem.kind = Problem::Kind::NoConductorCarries;
+            problem.limit = search.lastSetUsable;
+            if (percent > 0)
+                problem.third = search.lastSetUsable * percent / 100;
+        } else if (!search.firstBy[3]) {
+            problem.kind = Problem::Kind::NotProtected;
+            problem.limit = breaker;
+            problem.third = search.mostBreaker;
+        } else if (search.leastDrop) {
+            problem.kind = Problem::Kind::DropAboveLimit;
+            problem.limit = search.leastDrop->percent;
+            problem.other = c.run.maxDrop;
+            problem.sizeText = WireSizeTexts[*search.leastDropRow + firstRow];
+        } else {
+            problem.kind = Problem::Kind::DropNotListed;
+        }
+        return problem;
+    }
+};
+
+// The ratings a breaker is chosen from, or checked against.
+std::variant<Amperes, Problem> circuitBreaker(const Conditions &c, Amperes load)
+{
+    if (c.breaker == NoBreaker)
+        return Amperes{0};
+    if (c.breaker > 0) {
+        if (deviceCarries(c.breaker, load, c.continuous, c.devicePercent))
+            return c.breaker;
+        Problem tooSmall = makeProblem(Problem::Kind::BreakerTooSmall, scaledText(load, 4),
+                                       c.breaker);
+        tooSmall.third = c.continuous ? c.devicePercent : 0;
+        return tooSmall;
+    }
+    for (const int rating : standardRatings())
+        if (deviceCarries(Amperes{rating} * OneAmpere, load, c.continuous, c.devicePercent))
+            return Amperes{rating} * OneAmpere;
+    return makeProblem(Problem::Kind::NoBreakerRating, scaledText(load, 4));
+}
+
 } // namespace
 
 std::string_view governingName(Governing governing)
@@ -112,6 +295,10 @@ std::string_view governingName(Governing governing)
     switch (governing) {
     case Governing::Termination:
         return "termination";
+    case Governing::ContinuousLoad:
+        return "continuous load";
+    case Governing::Protection:
+        return "protection";
     case Governing::VoltageDrop:
         return "voltage drop";
     case Governing::Ampacity:
@@ -120,96 +307,85 @@ std::string_view governingName(Governing governing)
     return "ampacity";
 }
 
+bool mayRunInParallel(std::int16_t materialCode, int wireSizeRow)
+{
+    const std::size_t firstRow = materialCode == material::Copper ? 0 : 1;
+    return static_cast<std::size_t>(wireSizeRow) + firstRow >= SmallestParallelRow;
+}
+
 std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
 {
     const auto column = selectAmpacityColumn(c.materialCode, c.installationCode, c.insulationCode);
     const auto ambient = ambientCycle(c.insulationCode);
     const auto counts = conductorCountCycle(c.installationCode);
     if (!column || c.ambientStep < 0 || c.ambientStep >= static_cast<int>(ambient.size()) ||
-        c.countStep < 0 || c.countStep >= static_cast<int>(counts.size())) {
+        c.countStep < 0 || c.countStep >= static_cast<int>(counts.size()) || c.sets < 0 ||
+        c.sets > MostSets) {
         Problem none;
         none.kind = Problem::Kind::NoConductorCarries;
         return none;
     }
 
+    const auto breaker = circuitBreaker(c, load);
+    if (const auto *problem = std::get_if<Problem>(&breaker))
+        return *problem;
+
     const float ambientFactor = ambient[static_cast<std::size_t>(c.ambientStep)].factor;
     const float countFactor = counts[static_cast<std::size_t>(c.countStep)].factor;
-    const std::int64_t factors = factorHundredths(ambientFactor) * factorHundredths(countFactor);
-    const std::size_t firstRow = c.materialCode == material::Copper ? 0 : 1;
-    const int insulationRating = insulation::ratingOf(c.insulationCode);
-
     // The columns the terminations may cap at, looked up once.
     const std::optional<AmpacityColumn> capColumns[] = {
         selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated60C),
         selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated75C),
         selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated90C)};
-    const auto candidate = [&](std::size_t row) {
-        Candidate result;
-        result.corrected = column->amperes[row] * factors;
-        result.usable = result.corrected;
-        result.terminationRating = terminationRating(c.terminations, c.breaker, row + firstRow);
-        // The termination column caps the conductor only where it is the cooler.
-        if (result.terminationRating > 0 && result.terminationRating < insulationRating) {
-            const auto &capColumn = capColumns[(result.terminationRating - 60) / 15];
-            result.cap = capColumn->amperes[row];
-            result.usable = std::min(result.usable, Amperes{result.cap} * OneAmpere);
+    const CircuitSearch circuit{
+        c,
+        load,
+        std::get<Amperes>(breaker),
+        *column,
+        factorHundredths(ambientFactor) * factorHundredths(countFactor),
+        c.materialCode == material::Copper ? std::size_t{0} : std::size_t{1},
+        insulation::ratingOf(c.insulationCode),
+        c.continuous ? continuousPercent(column->tableNumber, c.devicePercent) : 0,
+        capColumns};
+
+    // The fewest sets, up to the largest size allowed, that meet every
+    // requirement; from 1 for --sets auto, from 2 for a suggestion.
+    const auto fewestSets = [&](int from) -> std::pair<int, Search> {
+        for (int sets = from; sets <= MostSets; ++sets) {
+            Search search = circuit.run(sets, c.largestRow);
+            if (search.chosen)
+                return {sets, search};
         }
-        return result;
+        return {0, Search{}};
     };
-    const auto dropOf = [&](std::size_t row) {
-        return voltageDrop(c.materialCode, c.installationCode, c.cable, static_cast<int>(row), load,
-                           c.run);
-    };
-
-    // Not a search for the first large enough: the list's order is the rule.
-    const std::size_t rows = column->amperes.size();
-    std::optional<std::size_t> byAmpacity, byTerminations, chosen;
-    std::optional<std::size_t> leastDropRow;
-    std::optional<Drop> leastDrop;
-    for (std::size_t row = 0; row < rows && !chosen; ++row) {
-        const Candidate here = candidate(row);
-        if (!byAmpacity && here.corrected >= load)
-            byAmpacity = row;
-        if (here.usable < load)
-            continue;
-        if (!byTerminations)
-            byTerminations = row;
-        if (c.run.length <= 0) {
-            chosen = row;
-            break;
+    int sets = c.sets;
+    Search search;
+    if (sets == 0) {
+        std::tie(sets, search) = fewestSets(1);
+        if (sets == 0) {
+            Problem none = makeProblem(Problem::Kind::NoSetsCarry, scaledText(load, 4));
+            none.sets = MostSets;
+            none.sizeText = WireSizeTexts[c.largestRow];
+            return none;
         }
-        const auto drop = dropOf(row);
-        if (!drop)
-            continue; // Table D3 gives no K: the drop cannot be checked
-        if (drop->withinLimit)
-            chosen = row;
-        else if (!leastDrop || drop->percent < leastDrop->percent)
-            leastDrop = drop, leastDropRow = row;
-    }
-
-    if (!byTerminations) {
-        Problem none;
-        none.kind = Problem::Kind::NoConductorCarries;
-        none.value = scaledText(load, 4);
-        none.limit = candidate(rows - 1).usable;
-        return none;
-    }
-    if (!chosen) {
-        Problem tooFar;
-        tooFar.value = scaledText(load, 4);
-        if (leastDrop) {
-            tooFar.kind = Problem::Kind::DropAboveLimit;
-            tooFar.limit = leastDrop->percent;
-            tooFar.other = c.run.maxDrop;
-            tooFar.sizeText = WireSizeTexts[*leastDropRow + firstRow];
-        } else {
-            tooFar.kind = Problem::Kind::DropNotListed;
+    } else {
+        search = circuit.run(sets, std::nullopt);
+        if (!search.chosen) {
+            Problem none = circuit.whyNone(search, sets);
+            if (sets == 1) {
+                const auto [suggested, parallel] = fewestSets(2);
+                if (suggested > 0) {
+                    none.suggestedSets = suggested;
+                    none.suggestedSize = WireSizeTexts[*parallel.chosen + circuit.firstRow];
+                }
+            }
+            return none;
         }
-        return tooFar;
     }
 
-    const std::size_t row = *chosen;
-    const Candidate here = candidate(row);
+    const std::size_t row = *search.chosen;
+    const std::size_t firstRow = circuit.firstRow;
+    const Candidate here = circuit.candidate(row);
     Sizing sizing;
     sizing.wireSizeRow = static_cast<int>(row);
     sizing.sizeText = WireSizeTexts[row + firstRow];
@@ -226,16 +402,50 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     sizing.terminationRating = here.terminationRating;
     sizing.terminationAmpacity = here.cap;
     sizing.usable = here.usable;
-    if (row > *byTerminations) {
+    sizing.load = load;
+    sizing.sets = sets;
+    sizing.perConductor = circuit.perConductor(sets);
+    sizing.continuousPercent = circuit.percent;
+    sizing.breaker = circuit.breaker;
+    sizing.breakerChosen = circuit.breaker > 0 && c.breaker == 0;
+    sizing.maxBreaker = circuit.maxBreaker(row, here.usable * sets, sets);
+
+    // The last requirement that moved the conductor up names what governs.
+    const auto &by = search.firstBy;
+    if (row > *by[3]) {
         sizing.governedBy = Governing::VoltageDrop;
-        sizing.ampacityRow = static_cast<int>(*byTerminations);
-        sizing.ampacitySizeText = WireSizeTexts[*byTerminations + firstRow];
-    } else if (!byAmpacity || *byTerminations > *byAmpacity) {
+        sizing.ampacityRow = static_cast<int>(*by[3]);
+        sizing.ampacitySizeText = WireSizeTexts[*by[3] + firstRow];
+    } else if (*by[3] > *by[2]) {
+        sizing.governedBy = Governing::Protection;
+    } else if (*by[2] > *by[1]) {
+        sizing.governedBy = Governing::ContinuousLoad;
+    } else if (*by[1] > *by[0]) {
         sizing.governedBy = Governing::Termination;
     }
     if (c.run.length > 0)
-        sizing.drop = dropOf(row);
+        sizing.drop = circuit.dropOf(row, sets);
     sizing.run = c.run;
+
+    // Rule 10-616 and Table 16: the bonding conductor by the device's
+    // rating; by the set's ampacity where the conductors were made larger for
+    // the voltage drop (10-616(3)(b)) or no device is known; one in each
+    // raceway or cable of parallel sets, for its share (10-616(4)); never
+    // larger than the circuit conductor of the same metal (10-616(5)).
+    const bool byAmpacity =
+        sizing.governedBy == Governing::VoltageDrop || circuit.breaker <= 0;
+    const Amperes bondingBasis = byAmpacity ? here.usable * sets : circuit.breaker;
+    sizing.bondingMaterial = c.bondMaterial < 0 ? c.materialCode : c.bondMaterial;
+    auto bonding = bondingConductor(sizing.bondingMaterial, bondingBasis, sets);
+    if (!bonding) {
+        Problem beyond = makeProblem(Problem::Kind::BondBeyondTable16, scaledText(load, 4),
+                                     bondingBasis);
+        return beyond;
+    }
+    const BondingSize conductor = listedSize(row + firstRow);
+    if (sizing.bondingMaterial == c.materialCode && bonding->order > conductor.order)
+        bonding = conductor;
+    sizing.bondingText = bonding->text;
     return sizing;
 }
 

@@ -51,6 +51,16 @@ struct Problem
         EmptySchedule,        // a schedule without even a header row
         NoLoadColumn,         // a header without a load column
         DuplicateColumn,      // a header naming a column it reads twice
+        ContinuousNotYesNo,   // not yes or no (oui, non)
+        DeviceRatingNotKnown, // not 80 or 100 (per cent)
+        SetsNotCount,         // not a whole number of sets from 1 to 10, or auto
+        UnknownLargest,       // the largest conductor for parallel sets: not a size of the list
+        UnknownBondMaterial,  // not cu or al
+        BreakerTooSmall,      // the breaker given does not carry the load (Rule 8-104)
+        NoBreakerRating,      // no standard rating up to 6000 A carries the load
+        NotProtected,         // no conductor carrying the load may have the breaker (Rule 14-104)
+        NoSetsCarry,          // parallel sets chosen: even 10 sets up to the largest do not
+        BondBeyondTable16,    // a device above 6000 A: Table 16 names no bonding conductor
     };
     Kind kind = Kind::LoadNotPositive;
     std::string value;         // the user's text as given (the load, the material...)
@@ -61,7 +71,18 @@ struct Problem
     std::int64_t other = 0;    // AmbientAboveTable: the rating, 60, 75 or 90; CellCount: the
                                // header's; DropAboveLimit: the limit, hundredths of a per cent
     std::string_view sizeText; // DropAboveLimit: the size with the least drop, the
-                               // list's text; SizeNotInTableD3: the size
+                               // list's text; SizeNotInTableD3: the size; NoSetsCarry:
+                               // the largest size allowed
+    // NoConductorCarries: the continuous load 2000 MCM takes, ten-thousandths
+    // (0: the load is not continuous); BreakerTooSmall: the device's per cent
+    // for a continuous load (0: not continuous); NotProtected: the largest
+    // breaker any conductor carrying the load may have, whole amperes.
+    std::int64_t third = 0;
+    int sets = 1; // the parallel sets the answer was looked for in
+    // Where one conductor does not do, the fewest parallel sets that would
+    // (as --sets auto chooses them) and their size, the list's text; 0: none.
+    int suggestedSets = 0;
+    std::string_view suggestedSize;
 };
 
 inline Problem makeProblem(Problem::Kind kind, std::string_view value = {}, std::int64_t limit = 0,
@@ -87,6 +108,9 @@ struct ProblemText
     int wireSizeArgument = -1; // the index of the argument that is a wire size, if one is
 };
 ProblemText problemText(const Problem &problem, std::string_view decimalSeparator = ".");
+// What the problem's line adds where parallel sets would do: "; 2 parallel
+// sets of 500 MCM would (Rule 12-108)"; nothing where none would.
+std::optional<ProblemText> suggestionText(const Problem &problem);
 
 // Puts the arguments in place of %1, %2... in one pass, so that an argument
 // holding "%2" stays as it is.
@@ -101,6 +125,10 @@ std::string describe(const Problem &problem, std::string_view decimalSeparator =
 // for any decimal text, so 35.035 is carried by 35.035 A and 35.0351 is not.
 using Amperes = std::int64_t;
 inline constexpr Amperes OneAmpere = 10000;
+
+// The breaker of a circuit whose protection another Rule decides (motors,
+// heating: Rule 14-104(1)(c)): none is chosen and none is checked.
+inline constexpr Amperes NoBreaker = -1;
 
 // Rule 4-006: the temperature rating of the terminations a conductor is
 // connected to. Auto is the rule's default for equipment not marked otherwise.
@@ -152,8 +180,15 @@ struct Conditions
     int countStep = 0;   // group of Table 5C (raceway) or 5B (free air): 0 is the first
     bool cable = false;  // a cable rather than a raceway: Table D3's cable columns
     TerminationRule terminations = TerminationRule::Auto;
-    Amperes breaker = 0; // the overcurrent device's rating; 0: not given
+    Amperes breaker = 0; // the overcurrent device's rating; 0: chosen; NoBreaker: none
     Run run;
+    // Rule 8-104: a load is continuous unless shown otherwise; the device's
+    // marking, 80 % unless it is marked for 100 %.
+    bool continuous = true;
+    int devicePercent = 80;
+    int sets = 1;                  // parallel sets, Rule 12-108; 0: the fewest that do
+    std::size_t largestRow = 17;   // --sets auto: the largest conductor, copper list row
+    std::int16_t bondMaterial = -1; // the bonding conductor's material; -1: the circuit's
 };
 
 // Each reader takes the user's text (case and surrounding blanks do not
@@ -175,7 +210,18 @@ std::variant<int, Problem> readConductors(std::string_view text, std::int16_t in
 std::variant<TerminationRule, Problem>
 readTerminations(std::string_view text); // auto, 60, 75, 90, none
 // A breaker, a length, a voltage or a limit: empty gives 0, "not given".
+// A breaker may be "none" (or "aucun"): NoBreaker.
 std::variant<Amperes, Problem> readBreaker(std::string_view text, bool decimalComma = false);
+// yes or no, oui or non.
+std::variant<bool, Problem> readContinuous(std::string_view text);
+// 80 or 100, with or without a per cent sign.
+std::variant<int, Problem> readDeviceRating(std::string_view text);
+// 1 to 10, or auto: 0.
+std::variant<int, Problem> readSets(std::string_view text);
+// A size of the copper list, as readWireSize reads it: its row.
+std::variant<std::size_t, Problem> readLargest(std::string_view text);
+// cu or al, or empty for the circuit's own: -1.
+std::variant<std::int16_t, Problem> readBondMaterial(std::string_view text);
 // Metres, or feet with "ft" after the number ("150ft", "150 ft"); 1 ft is
 // 0.3048 m exactly. Rounded up to the ten-thousandth of a metre.
 std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decimalComma = false);
@@ -206,13 +252,21 @@ struct ConditionTexts
     std::string_view system{};
     std::string_view powerFactor{};
     std::string_view maxDrop{};
+    std::string_view continuous{};
+    std::string_view deviceRating{};
+    std::string_view sets{};
+    std::string_view largest{};
+    std::string_view bondMaterial{};
     bool decimalComma = false; // numbers may be written "15,5" (a semicolon or tab schedule)
 };
 // The window's start-up values (copper, raceway or cable, 60 °C, 30 °C, 1-3),
-// the rule's default terminations, no breaker and no run; single phase,
-// power factor 1, 3 %.
-inline constexpr ConditionTexts DefaultConditionTexts{"cu", "raceway", "60", "30",  "1", "auto",
-                                                      "",   "",        "",   "1ph", "1", "3"};
+// the rule's default terminations, a breaker chosen and no run; single
+// phase, power factor 1, 3 %; a continuous load on an 80 % device, one set
+// (500 kcmil at most when the sets are chosen), bonded in the circuit's
+// material.
+inline constexpr ConditionTexts DefaultConditionTexts{
+    "cu", "raceway", "60", "30", "1",   "auto", "",  "", "",
+    "1ph", "1",      "3",  "yes", "80", "1",    "500", ""};
 
 // The fields of ConditionTexts in order, with the names of their options and
 // schedule columns.
@@ -228,6 +282,9 @@ inline constexpr ConditionField ConditionFields[] = {
     {&ConditionTexts::breaker, "breaker"},          {&ConditionTexts::length, "length"},
     {&ConditionTexts::voltage, "voltage"},          {&ConditionTexts::system, "system"},
     {&ConditionTexts::powerFactor, "power_factor"}, {&ConditionTexts::maxDrop, "max_drop"},
+    {&ConditionTexts::continuous, "continuous"},    {&ConditionTexts::deviceRating, "device_rating"},
+    {&ConditionTexts::sets, "sets"},                {&ConditionTexts::largest, "largest"},
+    {&ConditionTexts::bondMaterial, "bond_material"},
 };
 
 // Reads each text, taking the default's where the text is empty (and the
@@ -239,11 +296,14 @@ readConditions(const ConditionTexts &texts, const ConditionTexts &defaults = Def
 // Which requirement chose the conductor.
 enum class Governing
 {
-    Ampacity,    // the insulation column, corrected, alone
-    Termination, // the termination cap moved it up
-    VoltageDrop, // the drop moved it up
+    Ampacity,       // the insulation column, corrected, alone
+    Termination,    // the termination cap moved it up
+    ContinuousLoad, // Rule 8-104's 80 % (or 70, 85, 100 %) moved it up
+    Protection,     // the breaker may not protect a smaller one (Rule 14-104, Table 13)
+    VoltageDrop,    // the drop moved it up
 };
-std::string_view governingName(Governing governing); // "ampacity", "termination", "voltage drop"
+// "ampacity", "termination", "continuous load", "protection", "voltage drop"
+std::string_view governingName(Governing governing);
 
 // The voltage drop of one conductor over a run.
 struct Drop
@@ -295,11 +355,27 @@ struct Sizing
     std::string_view ampacitySizeText; // ...and its list text
     std::optional<Drop> drop;          // with a run
     Run run;                           // the run it was worked out over
+    Amperes load = 0;                  // the load it was sized for
+    int sets = 1;                      // parallel sets of this conductor
+    Amperes perConductor = 0;          // the load each conductor carries, rounded up
+    int continuousPercent = 0;         // Rule 8-104's share of the ampacity; 0: not continuous
+    Amperes breaker = 0;               // the rating protecting the circuit; 0: none
+    bool breakerChosen = false;        // the program chose it
+    int maxBreaker = 0;                // the largest Rule 14-104 allows on the set, amperes
+    std::string_view bondingText;      // the bonding conductor, the list's style
+    std::int16_t bondingMaterial = 0;  // its material
 };
 
+// Rule 12-108: whether a conductor of the material's list (its row) may be
+// one of parallel sets: 1/0 AWG and larger.
+bool mayRunInParallel(std::int16_t materialCode, int wireSizeRow);
+
 // The first conductor of the conditions' list whose usable ampacity carries
-// the load and, with a run, whose voltage drop is within the limit; or the
-// problem: NoConductorCarries, DropAboveLimit, DropNotListed.
+// the load, as a continuous load where it is one, that the circuit's breaker
+// protects and, with a run, whose voltage drop is within the limit, in one
+// set or the sets asked for; with its breaker and bonding conductor. Or the
+// problem: NoConductorCarries, BreakerTooSmall, NoBreakerRating,
+// NotProtected, DropAboveLimit, DropNotListed, NoSetsCarry, BondBeyondTable16.
 std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &conditions);
 
 } // namespace ampacity::sizing

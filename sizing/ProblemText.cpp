@@ -87,6 +87,20 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
                 {std::string(p.sizeText)},
                 0};
     case Kind::NoConductorCarries:
+        if (p.sets > 1 && p.third > 0)
+            return {TORVANE_TEXT("Sizing", "no conductor carries \"%1\" A in %3 sets under these "
+                                           "conditions: %3 sets of 2000 MCM carry %2 A, a "
+                                           "continuous load of %4 A (Rule 8-104)"),
+                    {p.value, number(p.limit, 4), std::to_string(p.sets), number(p.third, 4)}};
+        if (p.sets > 1)
+            return {TORVANE_TEXT("Sizing", "no conductor carries \"%1\" A in %3 sets under these "
+                                           "conditions: %3 sets of 2000 MCM carry %2 A"),
+                    {p.value, number(p.limit, 4), std::to_string(p.sets)}};
+        if (p.third > 0)
+            return {TORVANE_TEXT("Sizing", "no conductor carries \"%1\" A under these conditions: "
+                                           "2000 MCM carries %2 A, a continuous load of %3 A "
+                                           "(Rule 8-104)"),
+                    {p.value, number(p.limit, 4), number(p.third, 4)}};
         return {TORVANE_TEXT("Sizing", "no conductor carries \"%1\" A under these conditions: "
                                        "2000 MCM carries %2 A"),
                 {p.value, number(p.limit, 4)}};
@@ -117,6 +131,45 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
         return {TORVANE_TEXT("Sizing", "the header row names no load column"), {}};
     case Kind::DuplicateColumn:
         return {TORVANE_TEXT("Sizing", "the header names the column %1 twice"), {p.value}};
+    case Kind::ContinuousNotYesNo:
+        return {TORVANE_TEXT("Sizing", "continuous \"%1\" is not yes or no"), {p.value}};
+    case Kind::DeviceRatingNotKnown:
+        return {TORVANE_TEXT("Sizing", "the device rating \"%1\" is not 80 or 100 (%)"),
+                {p.value}};
+    case Kind::SetsNotCount:
+        return {TORVANE_TEXT("Sizing",
+                             "the sets \"%1\" is not a whole number from 1 to 10, or auto"),
+                {p.value}};
+    case Kind::UnknownLargest:
+        return {TORVANE_TEXT("Sizing", "the largest size \"%1\" is not in the list of conductors"),
+                {p.value}};
+    case Kind::UnknownBondMaterial:
+        return {TORVANE_TEXT("Sizing", "the bonding material \"%1\" is not cu or al"), {p.value}};
+    case Kind::BreakerTooSmall:
+        if (p.third > 0)
+            return {TORVANE_TEXT("Sizing", "a %2 A breaker is too small for a continuous load of "
+                                           "\"%1\" A: at %3 % it carries %4 A (Rule 8-104)"),
+                    {p.value, number(p.limit, 4), std::to_string(p.third),
+                     number(p.limit * p.third / 100, 4)}};
+        return {TORVANE_TEXT("Sizing", "a %2 A breaker is too small for a load of \"%1\" A"),
+                {p.value, number(p.limit, 4)}};
+    case Kind::NoBreakerRating:
+        return {TORVANE_TEXT("Sizing", "no breaker rating up to 6000 A carries \"%1\" A"),
+                {p.value}};
+    case Kind::NotProtected:
+        return {TORVANE_TEXT("Sizing", "no conductor carrying \"%1\" A may be protected by a "
+                                       "%2 A breaker (Rule 14-104, Table 13): the largest "
+                                       "allows %3 A"),
+                {p.value, number(p.limit, 4), std::to_string(p.third)}};
+    case Kind::NoSetsCarry:
+        return {TORVANE_TEXT("Sizing", "even 10 parallel sets of conductors up to %2 do not "
+                                       "meet every requirement for \"%1\" A"),
+                {p.value, std::string(p.sizeText)},
+                1};
+    case Kind::BondBeyondTable16:
+        return {TORVANE_TEXT("Sizing", "Table 16 names no bonding conductor above 6000 A: "
+                                       "this circuit needs one for %1 A"),
+                {number(p.limit, 4)}};
     }
     return {p.value, {}};
 }
@@ -140,14 +193,29 @@ std::string fillIn(std::string_view format, const std::vector<std::string> &argu
     return text;
 }
 
+std::optional<ProblemText> suggestionText(const Problem &problem)
+{
+    if (problem.suggestedSets <= 0)
+        return std::nullopt;
+    return ProblemText{TORVANE_TEXT("Sizing", "; %1 parallel sets of %2 would (Rule 12-108)"),
+                       {std::to_string(problem.suggestedSets), std::string(problem.suggestedSize)},
+                       1};
+}
+
 std::string describe(const Problem &problem, std::string_view decimalSeparator)
 {
-    ProblemText text = problemText(problem, decimalSeparator);
-    if (text.wireSizeArgument >= 0) {
-        auto &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
-        size = std::string(trimmed(size));
+    std::string line;
+    for (auto text : {std::optional(problemText(problem, decimalSeparator)),
+                      suggestionText(problem)}) {
+        if (!text)
+            continue;
+        if (text->wireSizeArgument >= 0) {
+            auto &size = text->arguments[static_cast<std::size_t>(text->wireSizeArgument)];
+            size = std::string(trimmed(size));
+        }
+        line += fillIn(text->format, text->arguments);
     }
-    return fillIn(text.format, text.arguments);
+    return line;
 }
 
 } // namespace ampacity::sizing

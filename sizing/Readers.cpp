@@ -154,7 +154,67 @@ std::variant<Amperes, Problem> readBreaker(std::string_view text, bool decimalCo
 {
     if (trimmed(text).empty())
         return Amperes{0};
+    if (sameWord(text, "none") || sameWord(text, "aucun"))
+        return NoBreaker;
     return readPositive(text, 4, Rounding::Down, Problem::Kind::BreakerNotPositive, decimalComma);
+}
+
+std::variant<bool, Problem> readContinuous(std::string_view text)
+{
+    const std::string_view word = trimmed(text);
+    for (std::string_view yes : {"yes", "oui"})
+        if (sameWord(word, yes))
+            return true;
+    for (std::string_view no : {"no", "non"})
+        if (sameWord(word, no))
+            return false;
+    return makeProblem(Problem::Kind::ContinuousNotYesNo, word);
+}
+
+std::variant<int, Problem> readDeviceRating(std::string_view text)
+{
+    std::string_view word = trimmed(text);
+    if (word.size() > 1 && word.back() == '%')
+        word = trimmed(word.substr(0, word.size() - 1));
+    if (word == "80")
+        return 80;
+    if (word == "100")
+        return 100;
+    return makeProblem(Problem::Kind::DeviceRatingNotKnown, trimmed(text));
+}
+
+std::variant<int, Problem> readSets(std::string_view text)
+{
+    const std::string_view word = trimmed(text);
+    if (sameWord(word, "auto"))
+        return 0;
+    // Rule 12-108 in practice: ten sets is already a switchboard's bus.
+    constexpr int mostSets = 10;
+    const auto number = readDecimal(word);
+    const auto count = number && !number->negative && number->fraction.empty()
+                           ? wholeValue(number->whole)
+                           : std::nullopt;
+    if (!count || *count < 1 || *count > mostSets)
+        return makeProblem(Problem::Kind::SetsNotCount, word);
+    return static_cast<int>(*count);
+}
+
+std::variant<std::size_t, Problem> readLargest(std::string_view text)
+{
+    const auto row = readWireSize(text, material::Copper);
+    if (const auto *listRow = std::get_if<int>(&row))
+        return static_cast<std::size_t>(*listRow);
+    return makeProblem(Problem::Kind::UnknownLargest, trimmed(text));
+}
+
+std::variant<std::int16_t, Problem> readBondMaterial(std::string_view text)
+{
+    if (trimmed(text).empty())
+        return std::int16_t{-1};
+    const auto code = readMaterial(text);
+    if (std::holds_alternative<Problem>(code))
+        return makeProblem(Problem::Kind::UnknownBondMaterial, trimmed(text));
+    return code;
 }
 
 std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decimalComma)
@@ -311,6 +371,11 @@ std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
     take(readSystem(orDefault(&ConditionTexts::system)), c.run.system);
     take(readPowerFactor(orDefault(&ConditionTexts::powerFactor), comma), c.run.powerFactor);
     take(readMaxDrop(orDefault(&ConditionTexts::maxDrop), comma), c.run.maxDrop);
+    take(readContinuous(orDefault(&ConditionTexts::continuous)), c.continuous);
+    take(readDeviceRating(orDefault(&ConditionTexts::deviceRating)), c.devicePercent);
+    take(readSets(orDefault(&ConditionTexts::sets)), c.sets);
+    take(readLargest(orDefault(&ConditionTexts::largest)), c.largestRow);
+    take(readBondMaterial(orDefault(&ConditionTexts::bondMaterial)), c.bondMaterial);
     if (!first && c.run.length > 0 && c.run.voltage == 0)
         first =
             makeProblem(Problem::Kind::LengthWithoutVoltage, orDefault(&ConditionTexts::length));

@@ -8,28 +8,105 @@
 namespace ampacity::sizing {
 namespace {
 
-// The answer columns an earlier version wrote, before terminations and
-// voltage drop: a schedule it sized has these at its end.
-constexpr std::string_view EarlierAddedColumns[] = {
+// The answer columns earlier versions wrote: a schedule one of them sized
+// has one of these sets at its end. First without terminations and voltage
+// drop, then without breaker, sets and bonding.
+constexpr std::string_view FirstAddedColumns[] = {
     "size",           "table",        "table_ampacity", "corrected_ampacity",
     "ambient_factor", "count_factor", "tables",         "problem"};
+constexpr std::string_view DropAddedColumns[] = {
+    "size",         "table",           "table_ampacity", "corrected_ampacity", "ambient_factor",
+    "count_factor", "tables",          "terminations",   "usable_ampacity",    "drop_volts",
+    "drop_percent", "governed_by",     "size_for_ampacity", "problem"};
+
+std::string_view nameOf(std::string_view name)
+{
+    return name;
+}
+std::string_view nameOf(const AnswerColumn &column)
+{
+    return column.name;
+}
+
+std::string amperesCell(Amperes amperes, std::string_view separator)
+{
+    return scaledText(amperes, 4, separator);
+}
+
+// The answer's columns; only their order and names are read elsewhere.
+const AnswerColumn AnswerColumns[] = {
+    {"size", false, true,
+     [](const Sizing &s, std::string_view) { return std::string(trimmed(s.sizeText)); }},
+    {"table", true, true,
+     [](const Sizing &s, std::string_view) { return std::to_string(s.tableNumber); }},
+    {"table_ampacity", true, true,
+     [](const Sizing &s, std::string_view) { return std::to_string(s.tableAmpacity); }},
+    {"corrected_ampacity", true, true,
+     [](const Sizing &s, std::string_view d) { return amperesCell(s.corrected, d); }},
+    {"ambient_factor", true, true,
+     [](const Sizing &s, std::string_view d) { return numberText(s.ambientFactor, d); }},
+    {"count_factor", true, true,
+     [](const Sizing &s, std::string_view d) { return numberText(s.countFactor, d); }},
+    // Empty as an answer: no correction applied.
+    {"tables", false, false,
+     [](const Sizing &s, std::string_view) { return std::string(s.correctionTables); }},
+    {"terminations", false, true,
+     [](const Sizing &s, std::string_view) {
+         return s.terminationRating > 0 ? std::to_string(s.terminationRating)
+                                        : std::string("none");
+     }},
+    {"usable_ampacity", true, true,
+     [](const Sizing &s, std::string_view d) { return amperesCell(s.usable, d); }},
+    {"drop_volts", true, true,
+     [](const Sizing &s, std::string_view d) {
+         return s.drop ? scaledText(s.drop->volts, 2, d) : std::string();
+     }},
+    {"drop_percent", true, true,
+     [](const Sizing &s, std::string_view d) {
+         return s.drop ? scaledText(s.drop->percent, 2, d) : std::string();
+     }},
+    {"governed_by", false, true,
+     [](const Sizing &s, std::string_view) { return std::string(governingName(s.governedBy)); }},
+    {"size_for_ampacity", false, true,
+     [](const Sizing &s, std::string_view) { return std::string(trimmed(s.ampacitySizeText)); }},
+    {"breaker_rating", true, true,
+     [](const Sizing &s, std::string_view d) {
+         return s.breaker > 0 ? amperesCell(s.breaker, d) : std::string();
+     }},
+    {"breaker_chosen", false, true,
+     [](const Sizing &s, std::string_view) { return std::string(s.breakerChosen ? "yes" : "no"); }},
+    {"max_breaker", true, true,
+     [](const Sizing &s, std::string_view) { return std::to_string(s.maxBreaker); }},
+    {"parallel_sets", true, true,
+     [](const Sizing &s, std::string_view) { return std::to_string(s.sets); }},
+    {"bonding", false, true,
+     [](const Sizing &s, std::string_view) { return std::string(trimmed(s.bondingText)); }},
+    {"bonding_material", false, true,
+     [](const Sizing &s, std::string_view) {
+         return std::string(s.bondingMaterial == material::Copper ? "cu" : "al");
+     }},
+    {"problem", false, true, nullptr},
+};
+constexpr std::size_t ProblemColumn = std::size(AnswerColumns) - 1;
 
 // How many columns at the end of the header are this program's own answer
 // (a schedule sized before): the whole set, in order, each under its own name
 // or its distinct one. 0 when the header does not end so.
-template <std::size_t N>
-std::size_t ownAnswerColumns(const std::vector<std::string> &names,
-                             const std::string_view (&answer)[N])
+template <typename Names>
+std::size_t ownAnswerColumns(const std::vector<std::string> &names, const Names &answer)
 {
-    if (names.size() < N)
+    const std::size_t count = std::size(answer);
+    if (names.size() < count)
         return 0;
-    const std::size_t first = names.size() - N;
-    for (std::size_t c = 0; c < N; ++c) {
-        const std::string name = folded(trimmed(names[first + c]));
-        if (name != answer[c] && name != std::string(DistinctAnswerPrefix) + std::string(answer[c]))
+    const std::size_t first = names.size() - count;
+    std::size_t c = 0;
+    for (const auto &column : answer) {
+        const std::string_view own = nameOf(column);
+        const std::string name = folded(trimmed(names[first + c++]));
+        if (name != own && name != std::string(DistinctAnswerPrefix) + std::string(own))
             return 0;
     }
-    return N;
+    return count;
 }
 
 // The input columns whose cells are numbers, which a semicolon or tab file
@@ -76,7 +153,8 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
 std::vector<std::string> answerColumnNames(const std::vector<std::string> &carried)
 {
     std::vector<std::string> names;
-    for (std::string_view name : AddedColumns) {
+    for (const AnswerColumn &column : AnswerColumns) {
+        const std::string_view name = column.name;
         const bool taken = std::any_of(carried.begin(), carried.end(), [&](const std::string &c) {
             return folded(trimmed(c)) == name;
         });
@@ -194,9 +272,11 @@ bool ScheduleReader::readHeader()
     // replaced. Every other column is carried through, and the input columns
     // among them are read.
     m_headerCells = header->cells.size();
-    std::size_t own = ownAnswerColumns(header->cells, AddedColumns);
+    std::size_t own = ownAnswerColumns(header->cells, AnswerColumns);
     if (own == 0)
-        own = ownAnswerColumns(header->cells, EarlierAddedColumns);
+        own = ownAnswerColumns(header->cells, DropAddedColumns);
+    if (own == 0)
+        own = ownAnswerColumns(header->cells, FirstAddedColumns);
     m_carried = m_headerCells - own;
     for (std::size_t index = 0; index < m_carried; ++index) {
         const std::string &name = header->cells[index];
@@ -370,6 +450,8 @@ ScheduleSummary summarize(const Schedule &schedule)
         ++summary.sized;
         summary.byVoltageDrop += row.sizing->governedBy == Governing::VoltageDrop;
         summary.byTermination += row.sizing->governedBy == Governing::Termination;
+        summary.byProtection += row.sizing->governedBy == Governing::Protection;
+        summary.byContinuous += row.sizing->governedBy == Governing::ContinuousLoad;
     }
     return summary;
 }
@@ -388,8 +470,11 @@ Schedule singleCircuit(std::string_view load, const ConditionTexts &given)
     row.cells.emplace_back(load);
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field) {
         const auto text = ConditionFields[field].text;
-        const std::string value(trimmed(given.*text).empty() ? DefaultConditionTexts.*text
-                                                             : given.*text);
+        std::string value(trimmed(given.*text).empty() ? DefaultConditionTexts.*text
+                                                       : given.*text);
+        // The bonding conductor is of the circuit's metal unless said otherwise.
+        if (text == &ConditionTexts::bondMaterial && trimmed(value).empty())
+            value = read[1];
         inputs[field + 1] = static_cast<int>(read.size());
         read.push_back(value);
         if (text == &ConditionTexts::terminations)
@@ -403,34 +488,21 @@ Schedule singleCircuit(std::string_view load, const ConditionTexts &given)
     return schedule;
 }
 
+std::span<const AnswerColumn> answerColumns()
+{
+    return AnswerColumns;
+}
+
 std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
                                      const std::optional<Problem> &problem,
                                      std::string_view decimalSeparator)
 {
-    const auto number = [&](std::int64_t value, int decimals) {
-        return scaledText(value, decimals, decimalSeparator);
-    };
-    std::vector<std::string> cells(std::size(AddedColumns));
-    if (sizing) {
-        cells[0] = trimmed(sizing->sizeText);
-        cells[1] = std::to_string(sizing->tableNumber);
-        cells[2] = std::to_string(sizing->tableAmpacity);
-        cells[3] = number(sizing->corrected, 4);
-        cells[4] = numberText(sizing->ambientFactor, decimalSeparator);
-        cells[5] = numberText(sizing->countFactor, decimalSeparator);
-        cells[6] = sizing->correctionTables;
-        cells[7] =
-            sizing->terminationRating > 0 ? std::to_string(sizing->terminationRating) : "none";
-        cells[8] = number(sizing->usable, 4);
-        if (sizing->drop) {
-            cells[9] = number(sizing->drop->volts, 2);
-            cells[10] = number(sizing->drop->percent, 2);
-        }
-        cells[11] = governingName(sizing->governedBy);
-        cells[12] = trimmed(sizing->ampacitySizeText);
-    }
+    std::vector<std::string> cells(std::size(AnswerColumns));
+    if (sizing)
+        for (std::size_t c = 0; c < ProblemColumn; ++c)
+            cells[c] = AnswerColumns[c].cell(*sizing, decimalSeparator);
     if (problem)
-        cells[13] = describe(*problem, decimalSeparator);
+        cells[ProblemColumn] = describe(*problem, decimalSeparator);
     return cells;
 }
 
@@ -476,11 +548,6 @@ void appendScheduleRowCsv(std::string &csv, const Schedule &layout, const Schedu
 std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row)
 {
     // The numbers are JSON numbers; an answer that has none gives null.
-    constexpr std::array<bool, std::size(AddedColumns)> numeric = {
-        false, true, true, true, true, true, false, false, true, true, true, false, false, false};
-    // Texts that are empty for want of an answer, not as an answer.
-    constexpr std::array<bool, std::size(AddedColumns)> nullWhenEmpty = {
-        true, true, true, true, true, true, false, true, true, true, true, true, true, true};
     std::string json = "{";
     for (std::size_t c = 0; c < layout.columns.size(); ++c) {
         json += c == 0 ? "" : ", ";
@@ -492,8 +559,9 @@ std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row)
         json += c == 0 && layout.columns.empty() ? "" : ", ";
         json += jsonString(layout.answerColumns[c]);
         json += ": ";
-        const bool absent = added[c].empty() && (nullWhenEmpty[c] || !row.sizing);
-        json += absent ? "null" : numeric[c] ? added[c] : jsonString(added[c]);
+        const AnswerColumn &column = AnswerColumns[c];
+        const bool absent = added[c].empty() && (column.nullWhenEmpty || !row.sizing);
+        json += absent ? "null" : column.numeric ? added[c] : jsonString(added[c]);
     }
     json += "}";
     return json;

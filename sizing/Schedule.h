@@ -7,6 +7,7 @@
 #include <array>
 #include <deque>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,21 +21,20 @@
 // circuit, and the answer is added in columns of its own.
 namespace ampacity::sizing {
 
-// The columns the answer adds, in this order.
-inline constexpr std::string_view AddedColumns[] = {"size",
-                                                    "table",
-                                                    "table_ampacity",
-                                                    "corrected_ampacity",
-                                                    "ambient_factor",
-                                                    "count_factor",
-                                                    "tables",
-                                                    "terminations",
-                                                    "usable_ampacity",
-                                                    "drop_volts",
-                                                    "drop_percent",
-                                                    "governed_by",
-                                                    "size_for_ampacity",
-                                                    "problem"};
+// One column the answer adds: its name in CSV and JSON (scripts read these
+// names: they never change), how JSON writes it, and its cell.
+struct AnswerColumn
+{
+    std::string_view name;
+    bool numeric = false;      // a JSON number, not a string
+    bool nullWhenEmpty = true; // empty for want of an answer (null), not as an answer ("")
+    // The cell of a sized row: English words, exact ampacities, numbers
+    // with the decimal separator given. Null for the problem column.
+    std::string (*cell)(const Sizing &sizing, std::string_view decimalSeparator) = nullptr;
+};
+
+// The columns the answer adds, in their order, the problem last.
+std::span<const AnswerColumn> answerColumns();
 
 // An answer column whose name a column of the user's already has is written
 // with this before its name, so that nothing of the user's is replaced.
@@ -62,6 +62,11 @@ inline constexpr std::array<std::array<std::string_view, 5>, InputColumnCount> I
     {"system", "systeme"},
     {"powerfactor", "facteurdepuissance", "pf", "fp"},
     {"maxdrop", "chutemax", "chutemaximale", "chutedetensionmax"},
+    {"continuous", "continu", "chargecontinue"},
+    {"devicerating", "calibredudispositif", "dispositif"},
+    {"sets", "ensembles", "parallelsets", "ensemblesenparallele"},
+    {"largest", "calibremax", "calibremaximal"},
+    {"bondmaterial", "materiaudeliaison", "bondingmaterial"},
 }};
 
 // A header's name as compared with InputColumnNames.
@@ -183,8 +188,10 @@ struct ScheduleSummary
     int circuits = 0;      // rows that are not blank
     int sized = 0;         // ...given a conductor
     int problems = 0;      // ...with a problem instead
-    int byVoltageDrop = 0; // sized rows the voltage drop governed
-    int byTermination = 0; // sized rows the terminations governed
+    int byVoltageDrop = 0;  // sized rows the voltage drop governed
+    int byTermination = 0;  // sized rows the terminations governed
+    int byProtection = 0;   // sized rows their breaker's protection governed
+    int byContinuous = 0;   // sized rows the continuous load governed
 };
 ScheduleSummary summarize(const Schedule &schedule);
 
@@ -210,7 +217,7 @@ std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row);
 std::string scheduleCsv(const Schedule &schedule);
 std::string scheduleJson(const Schedule &schedule);
 
-// The added cells of one answer, in the order of AddedColumns (English
+// The added cells of one answer, in the order of answerColumns() (English
 // names, exact ampacities, the decimal separator given); all empty but the
 // problem for a row that has one.
 std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,

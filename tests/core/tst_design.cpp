@@ -5,6 +5,7 @@
 #include "AmpacityTables.h"
 #include "Check.h"
 #include "ConductorSizing.h"
+#include "TableOnly.h"
 #include "VoltageDropTable.h"
 
 #include <fstream>
@@ -17,9 +18,11 @@ using namespace ampacity::sizing;
 
 namespace {
 
+// Sized as the tables, terminations and drop alone size it: a load that is
+// not continuous, no breaker unless one is given.
 std::optional<Sizing> sized(std::string_view load, const ConditionTexts &texts)
 {
-    const auto conditions = readConditions(texts);
+    const auto conditions = readConditions(tableonly::conditions(texts));
     if (!check::that(std::holds_alternative<Conditions>(conditions),
                      "conditions read for " + std::string(load)))
         return std::nullopt;
@@ -179,12 +182,15 @@ void terminationsFollowTheRule()
     const Case cases[] = {
         // 95 A on 90 °C copper: No. 3 (115 A) is held to 85 A at 60 °C, 100 A at 75 °C.
         {"95", {"cu", "raceway", "90", "", "", "auto", "100"}, "2 AWG", 60, Governing::Termination},
+        // Above 100 A, 75 °C: No. 3 carries 100 A, but Table 13 lets 100 A
+        // be protected by 100 A at most (Rule 14-104), so No. 2 (115 A, 125 A).
         {"95",
          {"cu", "raceway", "90", "", "", "auto", "100.01"},
-         "3 AWG",
+         "2 AWG",
          75,
-         Governing::Termination},
-        {"95", {"cu", "raceway", "90", "", "", "auto", "125"}, "3 AWG", 75, Governing::Termination},
+         Governing::Protection},
+        {"95", {"cu", "raceway", "90", "", "", "auto", "125"}, "2 AWG", 75, Governing::Protection},
+        {"95", {"cu", "raceway", "90", "", "", "75", "100"}, "3 AWG", 75, Governing::Termination},
         // No breaker: No. 1 AWG takes 60 °C (110 A), 1/0 AWG 75 °C (150 A).
         {"110", {"cu", "raceway", "90"}, "1 AWG", 60, Governing::Termination},
         {"120", {"cu", "raceway", "90"}, "1/0 AWG", 75, Governing::Termination},

@@ -4,6 +4,7 @@
 // cut into pieces.
 
 #include "Check.h"
+#include "TableOnly.h"
 #include "Schedule.h"
 #include "TextEncoding.h"
 
@@ -87,21 +88,27 @@ void frenchSpreadsheetGoesBackAsItCame()
     check::that(schedule.byteOrderMark, "the byte-order mark kept");
     const std::string answer = ";size;table;table_ampacity;corrected_ampacity;ambient_factor;"
                                "count_factor;tables;terminations;usable_ampacity;drop_volts;"
-                               "drop_percent;governed_by;size_for_ampacity;problem\r\n";
+                               "drop_percent;governed_by;size_for_ampacity;breaker_rating;"
+                               "breaker_chosen;max_breaker;parallel_sets;bonding;"
+                               "bonding_material;problem\r\n";
     check::equal(
         scheduleCsv(schedule),
         "\xEF\xBB\xBF"
         "Circuit;Charge (A);Mat\xC3\xA9riau;Temp\xC3\xA9rature ambiante;Longueur (m);"
         "Tension (V);Syst\xC3\xA8me" +
             answer +
-            // 14 AWG at 40 °C: 15 x 0,82 = 12,3 A; 12 AWG: 20 x 0,82 = 16,4 A.
-            "P-1;15,5;cuivre;40;;;;12 AWG;2;20;16,4;0,82;1;5A;60;16,4;;;ampacity;;\r\n"
-            ";;;;;;;;;;;;;;;;;;;;\r\n"
-            // 60 m at 240 V: 10 AWG drops 6,05 %, 8 AWG 3,81 %, 6 AWG 2,39 %.
+            // A continuous 15,5 A needs 19,375 A of conductor and a 20 A
+            // breaker: 12 AWG at 40 °C, 20 x 0,82 = 16,4 A, is not enough;
+            // 10 AWG, 24,6 A, may have 25 A (Table 13). Bonded with 14 AWG.
+            "P-1;15,5;cuivre;40;;;;10 AWG;2;30;24,6;0,82;1;5A;60;24,6;;;continuous load;;20;yes;"
+            "25;1;14 AWG;cu;\r\n"
+            ";;;;;;;;;;;;;;;;;;;;;;;;;;\r\n"
+            // 30 A continuous: a 40 A breaker and 8 AWG; 60 m at 240 V: 8 AWG
+            // drops 3,81 %, 6 AWG 2,39 %. Bonded by 6 AWG's 55 A: 10 AWG.
             "P-2;30;;;60;240;monophas\xC3\xA9;6 AWG;2;55;55;1;1;;60;55;5,72;2,39;voltage drop;"
-            "10 AWG;\r\n"
-            "P-3;1,500,5;;;;;;;;;;;;;;;;;;;\"the load \"\"1,500,5\"\" is not a positive number "
-            "of amperes (write decimals after a point)\"\r\n",
+            "8 AWG;40;yes;60;1;10 AWG;cu;\r\n"
+            "P-3;1,500,5;;;;;;;;;;;;;;;;;;;;;;;;;\"the load \"\"1,500,5\"\" is not a positive "
+            "number of amperes (write decimals after a point)\"\r\n",
         "written back with semicolons and decimal commas");
     // The same with a point: written back with points.
     const Schedule points = sizeSchedule("load;note\n15.5;a\n");
@@ -111,7 +118,7 @@ void frenchSpreadsheetGoesBackAsItCame()
     check::that(commas.rows.size() == 1 && commas.rows[0].problem.has_value(),
                 "1,5 refused in a comma file");
     // Tabs, as Excel's "Unicode text".
-    const Schedule tabs = sizeSchedule("Circuit\tLoad\nP-1\t20\n");
+    const Schedule tabs = sizeSchedule("Circuit\tLoad\nP-1\t20\n", tableonly::Defaults);
     check::equal(tabs.separator, '\t', "tabs");
     check::equal(tabs.rows.size(), 1u, "one tab row");
     check::equal(tabs.rows.empty() || !tabs.rows[0].sizing
@@ -219,7 +226,8 @@ void editsAndDefaultsSizeRowsAgain()
                                      "C,abc,,,\n"
                                      ",,,,\n"
                                      "D,30,,60,240\n"
-                                     "E,5,al\n");
+                                     "E,5,al\n",
+                                     tableonly::Defaults);
     check::equal(schedule.rows.size(), 6u, "every row kept");
     const ScheduleSummary before = summarize(schedule);
     check::equal(before.circuits, 5, "the blank row is no circuit");
@@ -229,20 +237,20 @@ void editsAndDefaultsSizeRowsAgain()
 
     // Its load fixed, C is sized; B's load written with a comma is refused.
     schedule.rows[2].cells[1] = "40";
-    resizeRow(schedule, schedule.rows[2], DefaultConditionTexts);
+    resizeRow(schedule, schedule.rows[2], tableonly::Defaults);
     check::equal(sizeOf(schedule.rows[2]), std::string("8 AWG"), "C sized once fixed");
     check::that(!schedule.rows[2].problem, "C's problem gone");
     schedule.rows[1].cells[1] = "20,5";
-    resizeRow(schedule, schedule.rows[1], DefaultConditionTexts);
+    resizeRow(schedule, schedule.rows[1], tableonly::Defaults);
     check::that(schedule.rows[1].problem.has_value(), "no decimal comma in a comma file");
     // A row short of cells has them all once edited.
     schedule.rows[5].cells.resize(3);
-    resizeRow(schedule, schedule.rows[5], DefaultConditionTexts);
+    resizeRow(schedule, schedule.rows[5], tableonly::Defaults);
     check::equal(sizeOf(schedule.rows[5]), std::string("12 AWG"), "E sized once completed");
     // Emptied, a row is blank again, not a circuit.
     for (std::string &cell : schedule.rows[0].cells)
         cell.clear();
-    resizeRow(schedule, schedule.rows[0], DefaultConditionTexts);
+    resizeRow(schedule, schedule.rows[0], tableonly::Defaults);
     check::that(schedule.rows[0].blank && !schedule.rows[0].problem, "an emptied row is blank");
 
     // The material's default: D takes it, B names copper; nobody names an
@@ -251,7 +259,7 @@ void editsAndDefaultsSizeRowsAgain()
     check::that(takesDefault(schedule, schedule.rows[4], material), "D takes the material");
     check::that(!takesDefault(schedule, schedule.rows[1], material), "B names its own");
     check::that(takesDefault(schedule, schedule.rows[1], 2), "no insulation column: the default");
-    ConditionTexts aluminum = DefaultConditionTexts;
+    ConditionTexts aluminum = tableonly::Defaults;
     aluminum.material = "al";
     resizeRow(schedule, schedule.rows[4], aluminum);
     check::equal(sizeOf(schedule.rows[4]), std::string("4 AWG"),

@@ -8,6 +8,7 @@
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
 #include "Schedule.h"
+#include "TableOnly.h"
 
 #include <string>
 #include <vector>
@@ -83,6 +84,7 @@ void agreesWithTheWindowEverywhere()
                             ConditionTexts texts{materialText, installationText, ratingText,
                                                  ambientText, count};
                             texts.terminations = "none";
+                            texts = tableonly::conditions(texts);
                             const auto conditions = std::get<Conditions>(readConditions(texts));
                             std::vector<long> exact;
                             std::vector<std::string> boxes;
@@ -168,7 +170,8 @@ void namesTheSizeTheTableAndTheCorrection()
     };
     // clang-format on
     for (const Case &c : cases) {
-        const auto conditions = std::get<Conditions>(readConditions(c.conditions));
+        const auto conditions =
+            std::get<Conditions>(readConditions(tableonly::conditions(c.conditions)));
         const auto answer = sizeFor(std::get<Amperes>(readLoad(c.load)), conditions);
         const auto *sizing = std::get_if<Sizing>(&answer);
         if (!check::that(sizing != nullptr, "load " + c.load + " is sized"))
@@ -192,6 +195,7 @@ void badValuesAreNamed()
         std::string load;
         ConditionTexts conditions{};
         std::string problem;
+        ConditionTexts defaults{}; // beyond the table-only ones
     };
     const Case cases[] = {
         {"0", {}, "the load \"0\" is not a positive number of amperes"},
@@ -235,7 +239,8 @@ void badValuesAreNamed()
         // 2000 MCM at 90 °C carries 750 A, but 75 °C terminations hold it to 665 A.
         {"700",
          {"cu", "raceway", "90"},
-         "no conductor carries \"700\" A under these conditions: 2000 MCM carries 665 A"},
+         "no conductor carries \"700\" A under these conditions: 2000 MCM carries 665 A; 2 "
+         "parallel sets of 500 MCM would (Rule 12-108)"},
         {"10",
          {.terminations = "80"},
          "the terminations \"80\" are not auto, 60, 75, 90 or none (°C)"},
@@ -272,7 +277,7 @@ void badValuesAreNamed()
         {"1100",
          {"cu", "free-air", "75", "", "", "", "", "10", "600"},
          "only conductors above 1000 kcmil carry \"1100\" A, and Table D3 gives no K for "
-         "them: consider conductors in parallel"},
+         "them: consider conductors in parallel; 2 parallel sets of 500 MCM would (Rule 12-108)"},
         // 1000 kcmil over 2 km at 120 V: 0.0558 x 2 x 100 x 2000 / 1000 = 22.32 V, 18.6 %.
         {"100",
          {.length = "2000", .voltage = "120"},
@@ -287,7 +292,8 @@ void badValuesAreNamed()
             header.append(1, ',').append(field.name);
             row.append(1, ',').append(csvField(c.conditions.*field.text));
         }
-        const Schedule schedule = sizeSchedule(header + "\n" + row + "\n");
+        const Schedule schedule =
+            sizeSchedule(header + "\n" + row + "\n", tableonly::conditions(c.defaults));
         if (!check::equal(schedule.rows.size(), 1u, "one row for " + c.load))
             continue;
         const ScheduleRow &sized = schedule.rows[0];
@@ -310,23 +316,25 @@ void scheduleRoundTrips()
                               "P-4,20,60,3/4\" conduit,1\r\n"
                               "P-5,20\r\n"
                               "P-6,5000,,,\r\n";
-    const Schedule schedule = sizeSchedule(input);
+    const Schedule schedule = sizeSchedule(input, tableonly::Defaults);
     check::that(!schedule.error, "the schedule reads");
     const std::string answerHeader =
         "size,table,table_ampacity,corrected_ampacity,ambient_factor,count_factor,tables,"
         "terminations,usable_ampacity,drop_volts,drop_percent,governed_by,size_for_ampacity,"
+        "breaker_rating,breaker_chosen,max_breaker,parallel_sets,bonding,bonding_material,"
         "problem";
-    const std::string noAnswer = ",,,,,,,,,,,,,,"; // 13 empty answers, then the problem
+    const std::string noAnswer = ",,,,,,,,,,,,,,,,,,,,"; // 19 empty answers, then the problem
     // 4/0 AWG is larger than No. 1 AWG: 75 °C terminations, above the
-    // conductor's own 60 °C, so they do not limit it.
+    // conductor's own 60 °C, so they do not limit it. Without a breaker, the
+    // bonding conductor goes by the ampacity: 159.9 A, 6 AWG.
     const std::string expected =
         "\xEF\xBB\xBF"
         "circuit,Load,ambient,notes,conductors," +
         answerHeader +
         "\r\n"
         "P-1,150,40,\"feeds \"\"MCC-1\"\", east\",,4/0 AWG,2,195,159.9,0.82,1,5A,75,159.9,,,"
-        "ampacity,,\r\n"
-        "P-2,30,,,4,8 AWG,2,40,32,1,0.8,5C,60,32,,,ampacity,,\r\n"
+        "ampacity,,,no,175,1,6 AWG,cu,\r\n"
+        "P-2,30,,,4,8 AWG,2,40,32,1,0.8,5C,60,32,,,ampacity,,,no,35,1,10 AWG,cu,\r\n"
         ",,,," +
         noAnswer +
         "\r\n" // the blank line, kept as a blank row
@@ -358,17 +366,21 @@ void scheduleRoundTrips()
     const std::string shortRow =
         "P-5,20,,," + noAnswer + "the row has 2 cells and the header 5\r\n";
     again.replace(again.find(shortRow), shortRow.size(),
-                  "P-5,20,,,,12 AWG,2,20,20,1,1,,60,20,,,ampacity,,\r\n");
-    check::equal(scheduleCsv(sizeSchedule(expected)), again, "sizing the answer again");
+                  "P-5,20,,,,12 AWG,2,20,20,1,1,,60,20,,,ampacity,,,no,20,1,14 AWG,cu,\r\n");
+    check::equal(scheduleCsv(sizeSchedule(expected, tableonly::Defaults)), again,
+                 "sizing the answer again");
     // So is one sized by the version before terminations and voltage drop.
     check::equal(scheduleCsv(sizeSchedule("load,size,table,table_ampacity,corrected_ampacity,"
                                           "ambient_factor,count_factor,tables,problem\n"
-                                          "20,14 AWG,2,15,15,1,1,,\n")),
-                 "load," + answerHeader + "\n20,12 AWG,2,20,20,1,1,,60,20,,,ampacity,,\n",
+                                          "20,14 AWG,2,15,15,1,1,,\n",
+                                          tableonly::Defaults)),
+                 "load," + answerHeader +
+                     "\n20,12 AWG,2,20,20,1,1,,60,20,,,ampacity,,,no,20,1,14 AWG,cu,\n",
                  "sizing an earlier answer again");
 
     // The same as JSON: the CSV's names as keys, numbers as numbers.
-    const Schedule two = sizeSchedule("id,load\nA,150\nB,x\n", {"cu", "raceway", "60", "40", "1"});
+    const Schedule two = sizeSchedule("id,load\nA,150\nB,x\n",
+                                      tableonly::conditions({"cu", "raceway", "60", "40", "1"}));
     check::equal(
         scheduleJson(two),
         std::string("[\n"
@@ -377,12 +389,16 @@ void scheduleRoundTrips()
                     "\"ambient_factor\": 0.82, \"count_factor\": 1, \"tables\": \"5A\", "
                     "\"terminations\": \"75\", \"usable_ampacity\": 159.9, \"drop_volts\": null, "
                     "\"drop_percent\": null, \"governed_by\": \"ampacity\", "
-                    "\"size_for_ampacity\": null, \"problem\": null},\n"
+                    "\"size_for_ampacity\": null, \"breaker_rating\": null, "
+                    "\"breaker_chosen\": \"no\", \"max_breaker\": 175, \"parallel_sets\": 1, "
+                    "\"bonding\": \"6 AWG\", \"bonding_material\": \"cu\", \"problem\": null},\n"
                     "  {\"id\": \"B\", \"load\": \"x\", \"size\": null, \"table\": null, "
                     "\"table_ampacity\": null, \"corrected_ampacity\": null, "
                     "\"ambient_factor\": null, \"count_factor\": null, \"tables\": null, "
                     "\"terminations\": null, \"usable_ampacity\": null, \"drop_volts\": null, "
                     "\"drop_percent\": null, \"governed_by\": null, \"size_for_ampacity\": null, "
+                    "\"breaker_rating\": null, \"breaker_chosen\": null, \"max_breaker\": null, "
+                    "\"parallel_sets\": null, \"bonding\": null, \"bonding_material\": null, "
                     "\"problem\": \"the load \\\"x\\\" is not a positive number of "
                     "amperes\"}\n"
                     "]\n"),
@@ -397,7 +413,7 @@ void usersColumnsAreNeverReplaced()
     const Schedule schedule = sizeSchedule("Size,load,terminations,note\n"
                                            "big,25,75,\n"
                                            "small,25,,\n",
-                                           {"cu", "raceway", "90"});
+                                           tableonly::conditions({"cu", "raceway", "90"}));
     // 25 A on 90 °C insulation: 14 AWG carries 25 A, but 75 °C terminations
     // hold it to 20 A (Rule 4-006), so 12 AWG; auto gives 60 °C, where 12 AWG
     // is held to 20 A too, so 10 AWG.
@@ -406,24 +422,33 @@ void usersColumnsAreNeverReplaced()
         std::string("Size,load,terminations,note,torvane_size,table,table_ampacity,"
                     "corrected_ampacity,ambient_factor,count_factor,tables,torvane_terminations,"
                     "usable_ampacity,drop_volts,drop_percent,governed_by,size_for_ampacity,"
-                    "problem\n"
-                    "big,25,75,,12 AWG,2,30,30,1,1,,75,25,,,termination,,\n"
-                    "small,25,,,10 AWG,2,40,40,1,1,,60,30,,,termination,,\n"),
+                    "breaker_rating,breaker_chosen,max_breaker,parallel_sets,bonding,"
+                    "bonding_material,problem\n"
+                    "big,25,75,,12 AWG,2,30,30,1,1,,75,25,,,termination,,,no,20,1,12 AWG,cu,\n"
+                    "small,25,,,10 AWG,2,40,40,1,1,,60,30,,,termination,,,no,30,1,12 AWG,cu,\n"),
         "the user's Size and terminations kept");
     // And sized again, the same.
-    check::equal(scheduleCsv(sizeSchedule(scheduleCsv(schedule), {"cu", "raceway", "90"})),
+    check::equal(scheduleCsv(sizeSchedule(scheduleCsv(schedule),
+                                          tableonly::conditions({"cu", "raceway", "90"}))),
                  scheduleCsv(schedule), "sized again");
 }
 
-// Options not given leave the window's start-up values for blank cells.
+// Options not given leave the window's start-up values for blank cells, and
+// the designer's: a continuous load, and a breaker chosen for it. 150 A
+// continuous needs a 200 A breaker (150 / 0.8 = 187.5), so 75 °C
+// terminations, and 187.5 A of conductor: 4/0 AWG at 60 °C, 195 A, which
+// Table 13 lets a 200 A breaker protect; bonded with 6 AWG (Table 16, 200 A).
 void blankCellsWithoutOptionsTakeTheStartUpValues()
 {
     const Schedule schedule = sizeSchedule("load,ambient,conductors\n150,,\n", ConditionTexts{});
     check::equal(scheduleCsv(schedule),
                  std::string("load,ambient,conductors,size,table,table_ampacity,corrected_ampacity,"
                              "ambient_factor,count_factor,tables,terminations,usable_ampacity,"
-                             "drop_volts,drop_percent,governed_by,size_for_ampacity,problem\n"
-                             "150,,,3/0 AWG,2,165,165,1,1,,75,165,,,ampacity,,\n"),
+                             "drop_volts,drop_percent,governed_by,size_for_ampacity,"
+                             "breaker_rating,breaker_chosen,max_breaker,parallel_sets,bonding,"
+                             "bonding_material,problem\n"
+                             "150,,,4/0 AWG,2,195,195,1,1,,75,195,,,continuous load,,200,yes,"
+                             "200,1,6 AWG,cu,\n"),
                  "blank cells, no options");
 }
 

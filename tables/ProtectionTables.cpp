@@ -1,0 +1,64 @@
+#include "ProtectionTables.h"
+
+#include "ConditionCodes.h"
+
+#include <array>
+
+namespace ampacity {
+namespace {
+
+constexpr std::array<Table13Row, 28> Table13 = {{
+    {0, 15, 15},      {16, 20, 20},     {21, 25, 25},     {26, 30, 30},     {31, 35, 35},
+    {36, 40, 40},     {41, 45, 45},     {46, 50, 50},     {51, 60, 60},     {61, 70, 70},
+    {71, 80, 80},     {81, 90, 90},     {91, 100, 100},   {101, 110, 110},  {111, 125, 125},
+    {126, 150, 150},  {151, 175, 175},  {176, 200, 200},  {201, 225, 225},  {226, 250, 250},
+    {251, 300, 300},  {301, 350, 350},  {351, 400, 400},  {401, 450, 450},  {451, 500, 500},
+    {501, 600, 600},  {601, 700, 700},  {701, 800, 800},
+}};
+
+constexpr std::array<int, 37> StandardRatings = {
+    15,  20,  25,  30,  35,  40,  45,  50,  60,   70,   80,   90,   100,  110,  125,  150,  175, 200,
+    225, 250, 300, 350, 400, 450, 500, 600, 700,  800,  1000, 1200, 1600, 2000, 2500, 3000, 4000,
+    5000, 6000};
+
+// Rows of the copper wire-size list: 14, 12 and 10 AWG.
+constexpr std::size_t Row14Awg = 0;
+constexpr std::size_t Row12Awg = 1;
+constexpr std::size_t Row10Awg = 2;
+
+} // namespace
+
+std::span<const Table13Row> table13()
+{
+    return Table13;
+}
+
+int table13Rating(std::int64_t wholeAmperes)
+{
+    for (const Table13Row &row : Table13)
+        if (wholeAmperes <= row.ampacityTo)
+            return row.ratingPermitted;
+    return static_cast<int>(wholeAmperes);
+}
+
+std::optional<int> smallConductorLimit(std::int16_t materialCode, std::size_t copperListRow)
+{
+    const bool copper = materialCode == material::Copper;
+    switch (copperListRow) {
+    case Row14Awg:
+        return copper ? std::optional<int>(15) : std::nullopt;
+    case Row12Awg:
+        return copper ? 20 : 15;
+    case Row10Awg:
+        return copper ? 30 : 25;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::span<const int> standardRatings()
+{
+    return StandardRatings;
+}
+
+} // namespace ampacity
