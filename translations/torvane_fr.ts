@@ -354,14 +354,6 @@
         <translation>raceway (canalisation, tableaux 2 et 4), cable (câble, comme raceway&#xa0;; colonne câble du tableau D3) ou free-air (air libre, tableaux 1 et 3) (raceway).</translation>
     </message>
     <message>
-        <source>Temperature rating of the terminations, Rule 4-006: auto (60 °C up to a 100 A breaker or, without one, up to No. 1 AWG; 75 °C above), 60, 75, 90 or none (the table alone) (auto).</source>
-        <translation>Température nominale des bornes, article 4-006&#xa0;: auto (60&#xa0;°C jusqu&apos;à un disjoncteur de 100&#xa0;A ou, sans disjoncteur, jusqu&apos;au calibre 1 AWG&#xa0;; 75&#xa0;°C au-delà), 60, 75, 90 ou none (le tableau seul) (auto).</translation>
-    </message>
-    <message>
-        <source>Rating of the overcurrent device, amperes; it decides auto terminations.</source>
-        <translation>Calibre du dispositif de protection contre les surintensités, en ampères&#xa0;; il détermine les bornes en mode auto.</translation>
-    </message>
-    <message>
         <source>One-way length of the run, metres (or feet: 150ft), to check the voltage drop (Rule 8-102, Table D3).</source>
         <translation>Longueur du parcours (aller seulement), en mètres (ou en pieds&#xa0;: 150ft), pour vérifier la chute de tension (article 8-102, tableau D3).</translation>
     </message>
@@ -440,14 +432,6 @@
     <message>
         <source>drop needs --current and --voltage</source>
         <translation>drop demande --current et --voltage</translation>
-    </message>
-    <message>
-        <source>%1: longest run %2 m (%3 ft) for a voltage drop of at most %4 % at %5 V %6, %7 A</source>
-        <translation>%1&#xa0;: longueur maximale de %2&#xa0;m (%3&#xa0;pi) pour une chute de tension d&apos;au plus %4&#xa0;% à %5&#xa0;V en %6, %7&#xa0;A</translation>
-    </message>
-    <message>
-        <source>%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7 A; %8</source>
-        <translation>%1&#xa0;: chute de tension de %2&#xa0;% (%3&#xa0;V) sur %4 à %5&#xa0;V en %6, %7&#xa0;A&#xa0;; %8</translation>
     </message>
     <message>
         <source>within the %1 % allowed</source>
@@ -572,6 +556,98 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     <message>
         <source>unknown command &quot;%1&quot;: try size, drop, table, report or --help</source>
         <translation>commande inconnue «&#xa0;%1&#xa0;»&#xa0;: essayez size, drop, table, report ou --help</translation>
+    </message>
+    <message>
+        <source>Temperature rating of the terminations, Rule 4-006: auto (60 °C up to a 100 A breaker, given or chosen, or with --breaker none up to No. 1 AWG; 75 °C above), 60, 75, 90 or none (the table alone) (auto).</source>
+        <translation>Température nominale des bornes, article 4-006&#xa0;: auto (60&#xa0;°C jusqu&apos;à un disjoncteur de 100&#xa0;A, donné ou choisi, ou, avec --breaker none, jusqu&apos;au calibre 1 AWG&#xa0;; 75&#xa0;°C au-delà), 60, 75, 90 ou none (le tableau seul) (auto).</translation>
+    </message>
+    <message>
+        <source>Rating of the breaker or fuse protecting the circuit, amperes, checked against the load (Rule 8-104) and the conductor (Rule 14-104, Table 13); without it the smallest standard rating that carries the load is chosen; none for a circuit whose protection another Rule decides (motors, heating). It decides auto terminations.</source>
+        <translation>Calibre du disjoncteur ou du fusible qui protège le circuit, en ampères, vérifié selon la charge (article 8-104) et le conducteur (article 14-104, tableau 13)&#xa0;; sans lui, le plus petit calibre normalisé qui porte la charge est choisi&#xa0;; none pour un circuit dont la protection relève d&apos;un autre article (moteurs, chauffage). Il détermine les bornes en mode auto.</translation>
+    </message>
+    <message>
+        <source>Whether the load is continuous, Rule 8-104: yes (a load is, unless shown not to run more than 1 h in any 2 h) or no (yes).</source>
+        <translation>Si la charge est continue, article 8-104&#xa0;: yes (elle l&apos;est, sauf s&apos;il est établi qu&apos;elle ne dure pas plus de 1&#xa0;h sur 2&#xa0;h) ou no (yes).</translation>
+    </message>
+    <message>
+        <source>The breaker&apos;s marking for continuous loads, per cent: 80, or 100 for a device marked so (80).</source>
+        <translation>Le marquage du disjoncteur pour les charges continues, en pourcentage&#xa0;: 80, ou 100 pour un dispositif marqué ainsi (80).</translation>
+    </message>
+    <message>
+        <source>Conductors in parallel, Rule 12-108: the number of sets, 1 to 10, each in its own raceway or cable, 1/0 AWG and larger; auto for the fewest sets of a conductor up to --largest (1).</source>
+        <translation>Conducteurs en parallèle, article 12-108&#xa0;: le nombre d&apos;ensembles, de 1 à 10, chacun dans sa propre canalisation ou son propre câble, de 1/0 AWG et plus&#xa0;; auto pour le moins d&apos;ensembles d&apos;un conducteur d&apos;au plus --largest (1).</translation>
+    </message>
+    <message>
+        <source>The largest conductor --sets auto may use (500 kcmil).</source>
+        <translation>Le plus gros conducteur que --sets auto peut employer (500 kcmil).</translation>
+    </message>
+    <message>
+        <source>The bonding conductor&apos;s material, Rule 10-616 and Table 16: cu or al (the circuit conductors&apos;).</source>
+        <translation>Le matériau du conducteur de continuité des masses, article 10-616 et tableau 16&#xa0;: cu ou al (celui des conducteurs du circuit).</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>; %1 A in each of %2 parallel sets</source>
+        <translation>&#xa0;; %1&#xa0;A dans chacun des %2 ensembles en parallèle</translation>
+    </message>
+    <message>
+        <source>; continuous load %1 A needs %2 A (Rule 8-104, %3 %)</source>
+        <translation>&#xa0;; la charge continue de %1&#xa0;A demande %2&#xa0;A (article 8-104, %3&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>; no breaker checked (at most %1 A on this conductor)</source>
+        <translation>&#xa0;; aucun disjoncteur vérifié (au plus %1&#xa0;A sur ce conducteur)</translation>
+    </message>
+    <message>
+        <source>; %1 A breaker (chosen; at most %2 A on this conductor)</source>
+        <translation>&#xa0;; disjoncteur de %1&#xa0;A (choisi&#xa0;; au plus %2&#xa0;A sur ce conducteur)</translation>
+    </message>
+    <message>
+        <source>; %1 A breaker (at most %2 A on this conductor)</source>
+        <translation>&#xa0;; disjoncteur de %1&#xa0;A (au plus %2&#xa0;A sur ce conducteur)</translation>
+    </message>
+    <message>
+        <source>; bonding %1 copper</source>
+        <translation>&#xa0;; continuité des masses %1 en cuivre</translation>
+    </message>
+    <message>
+        <source>; bonding %1 aluminum</source>
+        <translation>&#xa0;; continuité des masses %1 en aluminium</translation>
+    </message>
+    <message>
+        <source>; governed by the continuous load</source>
+        <translation>&#xa0;; déterminé par la charge continue</translation>
+    </message>
+    <message>
+        <source>; governed by the breaker&apos;s protection (Rule 14-104)</source>
+        <translation>&#xa0;; déterminé par la protection du disjoncteur (article 14-104)</translation>
+    </message>
+    <message>
+        <source>drop takes a number of sets, 1 to 10, not auto</source>
+        <translation>drop prend un nombre d&apos;ensembles, de 1 à 10, pas auto</translation>
+    </message>
+    <message>
+        <source>%1 is not run in parallel: Rule 12-108 allows 1/0 AWG and larger</source>
+        <translation>le %1 ne se pose pas en parallèle&#xa0;: l&apos;article 12-108 le permet à partir de 1/0 AWG</translation>
+    </message>
+    <message>
+        <source>%1 A in %2 parallel sets</source>
+        <translation>%1&#xa0;A en %2 ensembles en parallèle</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1&#xa0;A</translation>
+    </message>
+    <message>
+        <source>%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7; %8</source>
+        <translation>%1&#xa0;: chute de tension de %2&#xa0;% (%3&#xa0;V) sur %4 à %5&#xa0;V en %6, %7&#xa0;; %8</translation>
+    </message>
+    <message>
+        <source>%1: longest run %2 m (%3 ft) for a voltage drop of at most %4 % at %5 V %6, %7</source>
+        <translation>%1&#xa0;: longueur maximale de %2&#xa0;m (%3&#xa0;pi) pour une chute de tension d&apos;au plus %4&#xa0;% à %5&#xa0;V en %6, %7</translation>
     </message>
 </context>
 <context>
@@ -796,12 +872,148 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <translation>Courant admissible&#xa0;: le plus petit conducteur de la liste des calibres dont le courant admissible, la cellule du tableau 1, 2, 3 ou 4 pour son isolant multipliée par les facteurs du tableau 5A (température ambiante) et du tableau 5B ou 5C (conducteurs regroupés), porte la charge, comparé exactement.</translation>
     </message>
     <message>
-        <source>Terminations, Rule 4-006: the usable ampacity is the lesser of that derated ampacity and the cell of the termination temperature&apos;s column, which caps it where the terminations are rated lower than the insulation; auto is 60 °C up to a 100 A breaker (or, without one, up to No. 1 AWG) and 75 °C above.</source>
-        <translation>Bornes, article 4-006&#xa0;: le courant utilisable est le moindre de ce courant corrigé et de la cellule de la colonne de température des bornes, qui le plafonne là où les bornes ont une température nominale inférieure à celle de l&apos;isolant&#xa0;; auto est 60&#xa0;°C jusqu&apos;à un disjoncteur de 100&#xa0;A (ou, sans disjoncteur, jusqu&apos;au calibre 1 AWG) et 75&#xa0;°C au-delà.</translation>
-    </message>
-    <message>
         <source>Voltage drop, Rule 8-102: with a length and a voltage, drop = K × f × I × L / 1000, with K from Table D3 (ohms per km, for the power factor and installation), f = 2 single-phase and DC or √3 three-phase, I the load and L the one-way length in metres; the conductor is the first whose drop is within the limit, a drop exactly at the limit passing.</source>
         <translation>Chute de tension, article 8-102&#xa0;: avec une longueur et une tension, chute = K × f × I × L / 1000, où K vient du tableau D3 (ohms par km, selon le facteur de puissance et l&apos;installation), f = 2 en monophasé et en courant continu ou √3 en triphasé, I est la charge et L la longueur aller en mètres&#xa0;; le conducteur est le premier dont la chute respecte la limite, une chute égale à la limite étant acceptée.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>80 %</source>
+        <translation>80&#xa0;%</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100&#xa0;%</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Auto (fewest)</source>
+        <translation>Auto (le moins)</translation>
+    </message>
+    <message>
+        <source>As the conductors</source>
+        <translation>Comme les conducteurs</translation>
+    </message>
+    <message>
+        <source>Continuous load</source>
+        <translation>Charge continue</translation>
+    </message>
+    <message>
+        <source>Device rating</source>
+        <translation>Calibre du dispositif</translation>
+    </message>
+    <message>
+        <source>Parallel sets</source>
+        <translation>Ensembles en parallèle</translation>
+    </message>
+    <message>
+        <source>Largest for sets</source>
+        <translation>Calibre max. des ensembles</translation>
+    </message>
+    <message>
+        <source>Bond material</source>
+        <translation>Matériau de liaison</translation>
+    </message>
+    <message>
+        <source>Protection</source>
+        <translation>Protection</translation>
+    </message>
+    <message>
+        <source>; %1 governed by the continuous load</source>
+        <translation>&#xa0;; %1 déterminés par la charge continue</translation>
+    </message>
+    <message>
+        <source>; %1 governed by protection</source>
+        <translation>&#xa0;; %1 déterminés par la protection</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Ensembles</translation>
+    </message>
+    <message>
+        <source>Breaker</source>
+        <translation>Disjoncteur</translation>
+    </message>
+    <message>
+        <source>Bonding</source>
+        <translation>Continuité des masses</translation>
+    </message>
+    <message>
+        <source>None (max. %1 A)</source>
+        <translation>Aucun (max. %1&#xa0;A)</translation>
+    </message>
+    <message>
+        <source>%1 (chosen)</source>
+        <translation>%1 (choisi)</translation>
+    </message>
+    <message>
+        <source>%1 Cu</source>
+        <translation>%1 Cu</translation>
+    </message>
+    <message>
+        <source>%1 Al</source>
+        <translation>%1 Al</translation>
+    </message>
+    <message>
+        <source>Terminations, Rule 4-006: the usable ampacity is the lesser of that derated ampacity and the cell of the termination temperature&apos;s column, which caps it where the terminations are rated lower than the insulation; auto is 60 °C up to a 100 A breaker, given or chosen (or, with none, up to No. 1 AWG), and 75 °C above.</source>
+        <translation>Bornes, article 4-006&#xa0;: le courant utilisable est le moindre de ce courant corrigé et de la cellule de la colonne de température des bornes, qui le plafonne là où les bornes ont une température nominale inférieure à celle de l&apos;isolant&#xa0;; auto est 60&#xa0;°C jusqu&apos;à un disjoncteur de 100&#xa0;A, donné ou choisi (ou, sans disjoncteur, jusqu&apos;au calibre 1 AWG), et 75&#xa0;°C au-delà.</translation>
+    </message>
+    <message>
+        <source>Continuous load, Rule 8-104: a load is taken as continuous unless the schedule says no; it may then be at most 80 % of the ampacity from Table 2 or 4 (100 % with a device marked for 100 %) and 70 % of the ampacity from Table 1 or 3 (85 %), and at most 80 % (100 %) of the breaker&apos;s rating.</source>
+        <translation>Charge continue, article 8-104&#xa0;: une charge est tenue pour continue sauf si le tableau de câblage dit non&#xa0;; elle peut alors atteindre au plus 80&#xa0;% du courant admissible du tableau 2 ou 4 (100&#xa0;% avec un dispositif marqué pour 100&#xa0;%) et 70&#xa0;% de celui du tableau 1 ou 3 (85&#xa0;%), et au plus 80&#xa0;% (100&#xa0;%) du calibre du disjoncteur.</translation>
+    </message>
+    <message>
+        <source>Protection, Rule 14-104 and Table 13: without a breaker given, the smallest standard rating that carries the load is chosen; the breaker may not exceed the rating Table 13 permits for the ampacity in whole amperes rounded down (110.4 A permits 110 A), above 800 A the ampacity itself, nor the limits of Rule 14-104(2): 15, 20 and 30 A on 14, 12 and 10 AWG copper, 15 and 25 A on 12 and 10 AWG aluminum.</source>
+        <translation>Protection, article 14-104 et tableau 13&#xa0;: sans disjoncteur donné, le plus petit calibre normalisé qui porte la charge est choisi&#xa0;; le disjoncteur ne peut dépasser le calibre que le tableau 13 permet pour le courant admissible en ampères entiers arrondis vers le bas (110,4&#xa0;A permet 110&#xa0;A), au-delà de 800&#xa0;A le courant admissible lui-même, ni les limites de l&apos;article 14-104(2)&#xa0;: 15, 20 et 30&#xa0;A sur le cuivre 14, 12 et 10 AWG, 15 et 25&#xa0;A sur l&apos;aluminium 12 et 10 AWG.</translation>
+    </message>
+    <message>
+        <source>Bonding, Rule 10-616 and Table 16: the bonding conductor by the breaker&apos;s rating, or by the ampacity where the voltage drop made the conductors larger; one in each raceway or cable of parallel sets, for its share; never larger than the circuit conductors of the same metal.</source>
+        <translation>Continuité des masses, article 10-616 et tableau 16&#xa0;: le conducteur de continuité des masses selon le calibre du disjoncteur, ou selon le courant admissible là où la chute de tension a grossi les conducteurs&#xa0;; un dans chaque canalisation ou câble des ensembles en parallèle, pour sa part&#xa0;; jamais plus gros que les conducteurs du circuit du même métal.</translation>
+    </message>
+    <message>
+        <source>Parallel sets, Rule 12-108: each set in its own raceway or cable and of 1/0 AWG or larger, every conductor carrying its share of the load, the voltage drop worked out with that share; auto takes the fewest sets, up to 10, of a conductor no larger than the largest allowed.</source>
+        <translation>Ensembles en parallèle, article 12-108&#xa0;: chaque ensemble dans sa propre canalisation ou son propre câble et de 1/0 AWG ou plus, chaque conducteur portant sa part de la charge, la chute de tension calculée avec cette part&#xa0;; auto prend le moins d&apos;ensembles, jusqu&apos;à 10, d&apos;un conducteur d&apos;au plus le calibre maximal permis.</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1229,66 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <source>only conductors above 1000 kcmil carry &quot;%1&quot; A, and Table D3 gives no K for them: consider conductors in parallel</source>
         <translation>seuls des conducteurs de plus de 1000 kcmil portent %1&#xa0;A, et le tableau D3 ne donne aucun K pour eux&#xa0;: envisagez des conducteurs en parallèle</translation>
     </message>
+    <message>
+        <source>no conductor carries &quot;%1&quot; A in %3 sets under these conditions: %3 sets of 2000 MCM carry %2 A, a continuous load of %4 A (Rule 8-104)</source>
+        <translation>aucun conducteur ne porte %1&#xa0;A en %3 ensembles dans ces conditions&#xa0;: %3 ensembles de 2000 kcmil portent %2&#xa0;A, une charge continue de %4&#xa0;A (article 8-104)</translation>
+    </message>
+    <message>
+        <source>no conductor carries &quot;%1&quot; A in %3 sets under these conditions: %3 sets of 2000 MCM carry %2 A</source>
+        <translation>aucun conducteur ne porte %1&#xa0;A en %3 ensembles dans ces conditions&#xa0;: %3 ensembles de 2000 kcmil portent %2&#xa0;A</translation>
+    </message>
+    <message>
+        <source>no conductor carries &quot;%1&quot; A under these conditions: 2000 MCM carries %2 A, a continuous load of %3 A (Rule 8-104)</source>
+        <translation>aucun conducteur ne porte %1&#xa0;A dans ces conditions&#xa0;: le 2000 kcmil porte %2&#xa0;A, une charge continue de %3&#xa0;A (article 8-104)</translation>
+    </message>
+    <message>
+        <source>continuous &quot;%1&quot; is not yes or no</source>
+        <translation>continu «&#xa0;%1&#xa0;» n&apos;est ni oui ni non</translation>
+    </message>
+    <message>
+        <source>the device rating &quot;%1&quot; is not 80 or 100 (%)</source>
+        <translation>le calibre du dispositif «&#xa0;%1&#xa0;» n&apos;est ni 80 ni 100&#xa0;%</translation>
+    </message>
+    <message>
+        <source>the sets &quot;%1&quot; is not a whole number from 1 to 10, or auto</source>
+        <translation>le nombre d&apos;ensembles «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier de 1 à 10, ni auto</translation>
+    </message>
+    <message>
+        <source>the largest size &quot;%1&quot; is not in the list of conductors</source>
+        <translation>le calibre maximal «&#xa0;%1&#xa0;» n&apos;est pas dans la liste des conducteurs</translation>
+    </message>
+    <message>
+        <source>the bonding material &quot;%1&quot; is not cu or al</source>
+        <translation>le matériau de liaison «&#xa0;%1&#xa0;» n&apos;est ni cu ni al</translation>
+    </message>
+    <message>
+        <source>a %2 A breaker is too small for a continuous load of &quot;%1&quot; A: at %3 % it carries %4 A (Rule 8-104)</source>
+        <translation>un disjoncteur de %2&#xa0;A est trop petit pour une charge continue de %1&#xa0;A&#xa0;: à %3&#xa0;% il porte %4&#xa0;A (article 8-104)</translation>
+    </message>
+    <message>
+        <source>a %2 A breaker is too small for a load of &quot;%1&quot; A</source>
+        <translation>un disjoncteur de %2&#xa0;A est trop petit pour une charge de %1&#xa0;A</translation>
+    </message>
+    <message>
+        <source>no breaker rating up to 6000 A carries &quot;%1&quot; A</source>
+        <translation>aucun calibre de disjoncteur jusqu&apos;à 6000&#xa0;A ne porte %1&#xa0;A</translation>
+    </message>
+    <message>
+        <source>no conductor carrying &quot;%1&quot; A may be protected by a %2 A breaker (Rule 14-104, Table 13): the largest allows %3 A</source>
+        <translation>aucun conducteur portant %1&#xa0;A ne peut être protégé par un disjoncteur de %2&#xa0;A (article 14-104, tableau 13)&#xa0;: le plus gros permet %3&#xa0;A</translation>
+    </message>
+    <message>
+        <source>even 10 parallel sets of conductors up to %2 do not meet every requirement for &quot;%1&quot; A</source>
+        <translation>même 10 ensembles en parallèle de conducteurs d&apos;au plus %2 ne satisfont pas à toutes les exigences pour %1&#xa0;A</translation>
+    </message>
+    <message>
+        <source>Table 16 names no bonding conductor above 6000 A: this circuit needs one for %1 A</source>
+        <translation>le tableau 16 ne donne aucun conducteur de continuité des masses au-delà de 6000&#xa0;A&#xa0;: ce circuit en demande un pour %1&#xa0;A</translation>
+    </message>
+    <message>
+        <source>; %1 parallel sets of %2 would (Rule 12-108)</source>
+        <translation>&#xa0;; %1 ensembles en parallèle de %2 conviendraient (article 12-108)</translation>
+    </message>
 </context>
 <context>
     <name>Wire sizes</name>
@@ -1119,6 +1391,14 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     <message>
         <source> 2000 MCM</source>
         <translation> 2000 kcmil</translation>
+    </message>
+    <message>
+        <source>   700 MCM</source>
+        <translation>   700 kcmil</translation>
+    </message>
+    <message>
+        <source>   800 MCM</source>
+        <translation>   800 kcmil</translation>
     </message>
 </context>
 </TS>
