@@ -32,14 +32,33 @@ QString cell(const QString &text, const char *tag = "td")
     return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), escaped(text));
 }
 
+// A column's heading.
+QString heading(const QString &text)
+{
+    return cell(text, "th");
+}
+
+// The answer's columns on paper: the window's, with the parallel sets
+// written before the size ("2 × 350 kcmil") rather than in a column of
+// their own, for the width a Letter page has.
+constexpr int ReportAnswers[] = {scheduletexts::SizeAnswer,     scheduletexts::BreakerAnswer,
+                                 scheduletexts::BondingAnswer,  scheduletexts::GovernedAnswer,
+                                 scheduletexts::UsableAnswer,   scheduletexts::DropAnswer,
+                                 scheduletexts::ProblemAnswer};
+
 // One row's inputs and answer, as the window's columns show them.
 QString circuitRow(const Schedule &schedule, const ScheduleRow &row, const std::string &separator)
 {
     QString html = QStringLiteral("<tr>") + cell(QString::number(row.line));
     for (std::size_t c = 0; c < schedule.columns.size(); ++c)
         html += cell(c < row.cells.size() ? toQString(row.cells[c]) : QString());
-    for (int column = 0; column < scheduletexts::AnswerColumnCount; ++column)
-        html += cell(scheduletexts::answerText(row, column, separator));
+    for (const int column : ReportAnswers) {
+        QString text = scheduletexts::answerText(row, column, separator);
+        if (column == scheduletexts::SizeAnswer && row.sizing && row.sizing->sets > 1)
+            text = QCoreApplication::translate("Report", "%1 × %2")
+                       .arg(QString::number(row.sizing->sets), text);
+        html += cell(text);
+    }
     return html + QStringLiteral("</tr>");
 }
 
@@ -83,11 +102,12 @@ QString reportHtml(const ScheduleFile &file)
                      escaped(scheduletexts::summaryText(summarize(schedule))));
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"1\" "
                            "width=\"100%\" style=\"font-size: 6.5pt\"><thead><tr>");
-    html += cell(QCoreApplication::translate("Report", "Line"), "th");
+    html += heading(QCoreApplication::translate("Report", "Line"));
     for (const std::string &name : schedule.columns)
-        html += cell(toQString(name), "th");
-    for (const QString &name : scheduletexts::answerHeaders())
-        html += cell(name, "th");
+        html += heading(toQString(name));
+    const QStringList headers = scheduletexts::answerHeaders();
+    for (const int column : ReportAnswers)
+        html += heading(headers.value(column));
     html += QStringLiteral("</tr></thead>");
     for (const ScheduleRow &row : schedule.rows)
         html += circuitRow(schedule, row, separator);
@@ -113,7 +133,8 @@ bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *erro
         QPdfWriter writer(&output);
         writer.setPageSize(QPageSize(QPageSize::Letter));
         writer.setPageOrientation(QPageLayout::Landscape);
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        // Margins any office printer keeps, and room for a schedule's columns.
+        writer.setPageMargins(QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter);
         writer.setTitle(QCoreApplication::translate("Report", "Cable schedule: %1")
                             .arg(QFileInfo(file.path()).fileName()));
         writer.setCreator(QCoreApplication::applicationName() + QLatin1Char(' ') +
@@ -124,6 +145,11 @@ bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *erro
         QFont font = document.defaultFont();
         font.setPointSizeF(8.5);
         document.setDefaultFont(font);
+        // Lines break between words only: a word cut in two ("Conductor s")
+        // misreads, and the table makes room for its longest words instead.
+        QTextOption wrapping = document.defaultTextOption();
+        wrapping.setWrapMode(QTextOption::WordWrap);
+        document.setDefaultTextOption(wrapping);
         document.setHtml(reportHtml(file));
 
         // Each page: its part of the document, then its number at the foot.

@@ -149,17 +149,28 @@ void TestFrench::scheduleWindowAndReportInFrench()
     QStringList headers;
     for (int c = 5; c < rows->columnCount(); ++c)
         headers << rows->headerData(c, Qt::Horizontal).toString();
-    QCOMPARE(headers, (QStringList{"Calibre", "Déterminé par", "Courant utilisable",
-                                   "Chute de tension" + nbsp + "%", "Problème"}));
-    // 14 AWG at 40 °C: 15 x 0,82 = 12,3 A; 12 AWG: 16,4 A.
-    QCOMPARE(rows->index(0, 5).data().toString(), QStringLiteral("12 AWG"));
-    QCOMPARE(rows->index(0, 7).data().toString(), "16,4" + nbsp + "A");
-    QCOMPARE(rows->index(1, 6).data().toString(), QStringLiteral("Chute de tension"));
-    QCOMPARE(rows->index(1, 8).data().toString(), QStringLiteral("2,39"));
-    QVERIFY(rows->index(2, 9).data().toString().contains("«" + nbsp + "abc"));
-    QCOMPARE(rows->index(3, 5).data().toString(), QStringLiteral("600 kcmil"));
+    QCOMPARE(headers,
+             (QStringList{"Calibre", "Ensembles", "Disjoncteur", "Continuité des masses",
+                          "Déterminé par", "Courant utilisable", "Chute de tension" + nbsp + "%",
+                          "Problème"}));
+    // 15,5 A continuous needs 19,375 A at 40 °C: 12 AWG carries 20 x 0,82 =
+    // 16,4 A, 10 AWG 24,6 A, on a 20 A breaker chosen for it.
+    QCOMPARE(rows->index(0, 5).data().toString(), QStringLiteral("10 AWG"));
+    QCOMPARE(rows->index(0, 6).data().toString(), QStringLiteral("1"));
+    QCOMPARE(rows->index(0, 7).data().toString(), "20" + nbsp + "A (choisi)");
+    QCOMPARE(rows->index(0, 8).data().toString(), QStringLiteral("14 AWG Cu"));
+    QCOMPARE(rows->index(0, 9).data().toString(), QStringLiteral("Charge continue"));
+    QCOMPARE(rows->index(0, 10).data().toString(), "24,6" + nbsp + "A");
+    QCOMPARE(rows->index(1, 9).data().toString(), QStringLiteral("Chute de tension"));
+    QCOMPARE(rows->index(1, 11).data().toString(), QStringLiteral("2,39"));
+    QVERIFY(rows->index(2, 12).data().toString().contains("«" + nbsp + "abc"));
+    QCOMPARE(rows->index(3, 5).data().toString(), QStringLiteral("1000 kcmil"));
     QCOMPARE(window->summary()->text(), "4 circuits" + nbsp + ": 3 calibrés, 1 en défaut" + nbsp +
-                                            "; 1 déterminés par la chute de tension");
+                                            "; 1 déterminés par la chute de tension" + nbsp +
+                                            "; 2 déterminés par la charge continue");
+    auto *continuous = qobject_cast<QComboBox *>(window->defaultEditor(12));
+    QVERIFY(continuous);
+    QCOMPARE(continuous->currentText(), QStringLiteral("Oui"));
     auto *material = qobject_cast<QComboBox *>(window->defaultEditor(0));
     QVERIFY(material);
     QCOMPARE(material->currentText(), QStringLiteral("Cuivre"));
@@ -181,8 +192,9 @@ void TestFrench::scheduleWindowAndReportInFrench()
         QString::fromUtf8(text.readAllStandardOutput()).replace(nbsp, QStringLiteral(" "));
     for (QString expected :
          {"Tableau de câblage" + nbsp + ": tableau.csv", QStringLiteral("CSA C22.1:24"),
-          QStringLiteral("article 8-102"), QStringLiteral("Page 1 de 1"),
-          QStringLiteral("600 kcmil"), "16,4" + nbsp + "A"})
+          QStringLiteral("article 8-102"), QStringLiteral("article 8-104"),
+          QStringLiteral("article 14-104"), QStringLiteral("Page 1 de 2"),
+          QStringLiteral("1000 kcmil"), "24,6" + nbsp + "A"})
         QVERIFY2(report.contains(expected.replace(nbsp, QStringLiteral(" "))),
                  qPrintable(expected));
 #endif

@@ -28,16 +28,17 @@ def main():
     headers = [cells.getColumnDescription(c) or
                (cells.getColumnHeader(c).name if cells.getColumnHeader(c) else "")
                for c in range(cells.nColumns)]
-    check(headers == ["Circuit", "Load (A)", "Length", "Voltage", "Size", "Governed by",
-                      "Usable ampacity", "Voltage drop %", "Problem"],
+    check(headers == ["Circuit", "Load (A)", "Length", "Voltage", "Size", "Sets", "Breaker",
+                      "Bonding", "Governed by", "Usable ampacity", "Voltage drop %", "Problem"],
           "every column header read: %r" % headers)
     check(cells.nRows == 2, "every row of the file is a row")
     read = [[cells.getAccessibleAt(r, c).name for c in range(cells.nColumns)]
             for r in range(cells.nRows)]
-    check(read[0][:8] == ["P-1", "16", "12", "120", "12 AWG", "Ampacity", "20 A", "2.04"],
+    check(read[0][:11] == ["P-1", "16", "12", "120", "12 AWG", "1", "20 A (chosen)",
+                           "14 AWG Cu", "Ampacity", "20 A", "2.04"],
           "a sized circuit read cell by cell: %r" % read[0])
-    check(read[1][8] == 'the load "abc" is not a positive number of amperes',
-          "a problem read in words: %r" % read[1][8])
+    check(read[1][11] == 'the load "abc" is not a positive number of amperes',
+          "a problem read in words: %r" % read[1][11])
     counts = first(app, pyatspi.ROLE_LABEL, "2 circuits: 1 sized, 1 with a problem")
     check(counts is not None, "the counts read from the status line")
     # A combo box is read by its value and the label it is labelled by.
