@@ -99,30 +99,36 @@ rows.append(("peak memory (RSS)", "%.1f MB" % rss_ours, "%.1f MB" % rss_theirs,
              "<= baseline + 5 MB", rss_ours <= rss_theirs + 5))
 
 
-def write_schedule(circuits, with_runs):
+def write_schedule(circuits, with_runs, with_design=False):
     """A schedule file of the given number of circuits, varied over every
     condition; with runs, each circuit has a length, a voltage and a system,
-    so its drop is checked. Gives its name; the caller removes it."""
+    so its drop is checked; with design, a breaker (given, chosen or none),
+    continuous or not, and one, two or the fewest parallel sets. Gives its
+    name; the caller removes it."""
     import random
     import tempfile
     rng = random.Random(7)
     with tempfile.NamedTemporaryFile("w", suffix=".csv", delete=False) as schedule:
         schedule.write("circuit,load,material,installation,insulation,ambient,conductors,"
-                       "length,voltage,system,notes\n")
+                       "length,voltage,system,breaker,continuous,sets,notes\n")
         for i in range(circuits):
             insulation = rng.choice(["60", "75", "90"])
             run = ("%.1f,%s,%s" % (rng.uniform(5, 120), rng.choice(["120", "208", "347", "600"]),
                                    rng.choice(["1ph", "3ph"]))) if with_runs else ",,"
-            schedule.write('C-%d,%.2f,%s,%s,%s,%s,%d,%s,"feeder, panel %d"\n' % (
-                i, rng.uniform(1, 450), rng.choice(["cu", "al"]), rng.choice(["raceway", "free-air"]),
+            load = rng.uniform(1, 450)
+            design = ("%s,%s,%s" % (rng.choice(["", "", "none", str(int(load / 0.8) + 10)]),
+                                    rng.choice(["", "no"]), rng.choice(["", "2", "auto"]))
+                      if with_design else ",no,")
+            schedule.write('C-%d,%.2f,%s,%s,%s,%s,%d,%s,%s,"feeder, panel %d"\n' % (
+                i, load, rng.choice(["cu", "al"]), rng.choice(["raceway", "free-air"]),
                 insulation, rng.choice(["", "30", "35", "40", "45", "50"]), rng.randint(1, 4), run,
-                i % 40))
+                design, i % 40))
     return schedule.name
 
 
-def schedule_seconds(circuits, runs, with_runs=False, with_memory=False):
+def schedule_seconds(circuits, runs, with_runs=False, with_memory=False, with_design=False):
     """Times `torvane size --schedule` start to finish on a schedule."""
-    name = write_schedule(circuits, with_runs)
+    name = write_schedule(circuits, with_runs, with_design)
     try:
         times = []
         peaks = []
@@ -168,6 +174,9 @@ rows.append(("schedule of 100,000 circuits", "%.2f s (%.0f circuits/s)" % (secon
              "-", "< 1 s", seconds < 1.0))
 seconds = schedule_seconds(circuits, 5, with_runs=True)
 rows.append(("the same with lengths (voltage drop)",
+             "%.2f s (%.0f circuits/s)" % (seconds, circuits / seconds), "-", "< 1 s", seconds < 1.0))
+seconds = schedule_seconds(circuits, 5, with_runs=True, with_design=True)
+rows.append(("the same with breakers given and chosen, continuous loads and parallel sets",
              "%.2f s (%.0f circuits/s)" % (seconds, circuits / seconds), "-", "< 1 s", seconds < 1.0))
 million = 1000000
 seconds, peak = schedule_seconds(million, 5, with_memory=True)

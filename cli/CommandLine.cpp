@@ -879,8 +879,11 @@ int CommandLine::run(const QStringList &arguments)
            "\n"
            "Commands:\n"
            "  size LOAD              the smallest conductor whose allowable ampacity carries\n"
-           "                         LOAD amperes, within its terminations' rating and, with\n"
-           "                         --length and --voltage, within the voltage drop allowed\n"
+           "                         LOAD amperes, within its terminations' rating, as a\n"
+           "                         continuous load unless --continuous no, protected by\n"
+           "                         its breaker (given, or chosen) and, with --length and\n"
+           "                         --voltage, within the voltage drop allowed; with its\n"
+           "                         breaker, bonding conductor and parallel sets\n"
            "  size --schedule FILE   the same for every row of a cable schedule\n"
            "  drop SIZE --current I --voltage V [--length L]\n"
            "                         the voltage drop of a conductor over a run, or without\n"
@@ -892,8 +895,9 @@ int CommandLine::run(const QStringList &arguments)
            "\n"
            "torvane FILE, a schedule without a command, opens it in the schedule window.\n"
            "\n"
-           "Exit status: 0 answered; 1 a load no conductor carries, a drop above the limit,\n"
-           "or schedule rows with a problem (the other rows are sized); 2 bad input."));
+           "Exit status: 0 answered; 1 a load no conductor carries (or none its breaker\n"
+           "protects, or a breaker too small for it), a drop above the limit, or schedule\n"
+           "rows with a problem (the other rows are sized); 2 bad input."));
     parser.addPositionalArgument(QStringLiteral("command"), tr("size, drop, table or report"),
                                  QStringLiteral("command"));
     parser.addPositionalArgument(QStringLiteral("value"),

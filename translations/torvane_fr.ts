@@ -498,50 +498,6 @@
         <translation>le rapport n&apos;a pas pu être écrit dans %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>Allowable ampacity of insulated conductors from the Canadian Electrical Code.
-Without a command, opens the calculator&apos;s window.
-
-Commands:
-  size LOAD              the smallest conductor whose allowable ampacity carries
-                         LOAD amperes, within its terminations&apos; rating and, with
-                         --length and --voltage, within the voltage drop allowed
-  size --schedule FILE   the same for every row of a cable schedule
-  drop SIZE --current I --voltage V [--length L]
-                         the voltage drop of a conductor over a run, or without
-                         --length the longest run within --max-drop
-  table N                Table N (1 to 4) with its 60, 75 and 90 °C columns
-  report FILE --output REPORT.pdf
-                         the report of a sized schedule, as the schedule
-                         window exports it
-
-torvane FILE, a schedule without a command, opens it in the schedule window.
-
-Exit status: 0 answered; 1 a load no conductor carries, a drop above the limit,
-or schedule rows with a problem (the other rows are sized); 2 bad input.</source>
-        <translation>Courant admissible des conducteurs isolés selon le Code canadien de l&apos;électricité.
-Sans commande, ouvre la fenêtre de la calculatrice.
-
-Commandes&#xa0;:
-  size CHARGE            le plus petit conducteur dont le courant admissible porte
-                         CHARGE ampères, dans la limite de ses bornes et, avec
-                         --length et --voltage, de la chute de tension permise
-  size --schedule FICHIER
-                         la même chose pour chaque ligne d&apos;un tableau de câblage
-  drop CALIBRE --current I --voltage V [--length L]
-                         la chute de tension d&apos;un conducteur sur un parcours ou,
-                         sans --length, la longueur maximale sous --max-drop
-  table N                le tableau N (1 à 4) avec ses colonnes de 60, 75 et 90&#xa0;°C
-  report FICHIER --output RAPPORT.pdf
-                         le rapport d&apos;un tableau de câblage calibré, tel que la
-                         fenêtre du tableau l&apos;exporte
-
-torvane FICHIER, un tableau de câblage sans commande, l&apos;ouvre dans sa fenêtre.
-
-Code de sortie&#xa0;: 0 réponse donnée&#xa0;; 1 une charge qu&apos;aucun conducteur ne porte,
-une chute au-delà de la limite, ou des lignes en défaut dans le tableau de
-câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
-    </message>
-    <message>
         <source>size, drop, table or report</source>
         <translation>size, drop, table ou report</translation>
     </message>
@@ -649,6 +605,58 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <source>%1: longest run %2 m (%3 ft) for a voltage drop of at most %4 % at %5 V %6, %7</source>
         <translation>%1&#xa0;: longueur maximale de %2&#xa0;m (%3&#xa0;pi) pour une chute de tension d&apos;au plus %4&#xa0;% à %5&#xa0;V en %6, %7</translation>
     </message>
+    <message>
+        <source>Allowable ampacity of insulated conductors from the Canadian Electrical Code.
+Without a command, opens the calculator&apos;s window.
+
+Commands:
+  size LOAD              the smallest conductor whose allowable ampacity carries
+                         LOAD amperes, within its terminations&apos; rating, as a
+                         continuous load unless --continuous no, protected by
+                         its breaker (given, or chosen) and, with --length and
+                         --voltage, within the voltage drop allowed; with its
+                         breaker, bonding conductor and parallel sets
+  size --schedule FILE   the same for every row of a cable schedule
+  drop SIZE --current I --voltage V [--length L]
+                         the voltage drop of a conductor over a run, or without
+                         --length the longest run within --max-drop
+  table N                Table N (1 to 4) with its 60, 75 and 90 °C columns
+  report FILE --output REPORT.pdf
+                         the report of a sized schedule, as the schedule
+                         window exports it
+
+torvane FILE, a schedule without a command, opens it in the schedule window.
+
+Exit status: 0 answered; 1 a load no conductor carries (or none its breaker
+protects, or a breaker too small for it), a drop above the limit, or schedule
+rows with a problem (the other rows are sized); 2 bad input.</source>
+        <translation>Courant admissible des conducteurs isolés selon le Code canadien de l&apos;électricité.
+Sans commande, ouvre la fenêtre de la calculatrice.
+
+Commandes&#xa0;:
+  size CHARGE            le plus petit conducteur dont le courant admissible porte
+                         CHARGE ampères, dans la limite de ses bornes, en charge
+                         continue sauf --continuous no, protégé par son
+                         disjoncteur (donné, ou choisi) et, avec --length et
+                         --voltage, dans la chute de tension permise&#xa0;; avec son
+                         disjoncteur, sa continuité des masses et ses ensembles
+  size --schedule FICHIER
+                         la même chose pour chaque ligne d&apos;un tableau de câblage
+  drop CALIBRE --current I --voltage V [--length L]
+                         la chute de tension d&apos;un conducteur sur un parcours ou,
+                         sans --length, la longueur maximale sous --max-drop
+  table N                le tableau N (1 à 4) avec ses colonnes de 60, 75 et 90&#xa0;°C
+  report FICHIER --output RAPPORT.pdf
+                         le rapport d&apos;un tableau de câblage calibré, tel que la
+                         fenêtre du tableau l&apos;exporte
+
+torvane FICHIER, un tableau de câblage sans commande, l&apos;ouvre dans sa fenêtre.
+
+Code de sortie&#xa0;: 0 réponse donnée&#xa0;; 1 une charge qu&apos;aucun conducteur ne porte
+(ou qu&apos;aucun conducteur protégé par son disjoncteur ne porte, ou un disjoncteur
+trop petit pour elle), une chute au-delà de la limite, ou des lignes en défaut dans
+le tableau de câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -695,6 +703,10 @@ câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     <message>
         <source>that is the schedule itself</source>
         <translation>c&apos;est le tableau de câblage lui-même</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
     </message>
 </context>
 <context>
