@@ -41,9 +41,9 @@ QString heading(const QString &text)
 // The answer's columns on paper: the window's, with the parallel sets
 // written before the size ("2 × 350 kcmil") rather than in a column of
 // their own, for the width a Letter page has.
-constexpr int ReportAnswers[] = {scheduletexts::SizeAnswer,     scheduletexts::BreakerAnswer,
-                                 scheduletexts::BondingAnswer,  scheduletexts::GovernedAnswer,
-                                 scheduletexts::UsableAnswer,   scheduletexts::DropAnswer,
+constexpr int ReportAnswers[] = {scheduletexts::SizeAnswer,    scheduletexts::BreakerAnswer,
+                                 scheduletexts::BondingAnswer, scheduletexts::GovernedAnswer,
+                                 scheduletexts::UsableAnswer,  scheduletexts::DropAnswer,
                                  scheduletexts::ProblemAnswer};
 
 // One row's inputs and answer, as the window's columns show them.

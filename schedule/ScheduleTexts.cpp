@@ -41,13 +41,17 @@ constexpr Choice YesNo[] = {{"yes", QT_TRANSLATE_NOOP("Schedule", "Yes")},
                             {"no", QT_TRANSLATE_NOOP("Schedule", "No")}};
 constexpr Choice DeviceRatings[] = {{"80", QT_TRANSLATE_NOOP("Schedule", "80 %")},
                                     {"100", QT_TRANSLATE_NOOP("Schedule", "100 %")}};
-constexpr Choice SetCounts[] = {
-    {"1", QT_TRANSLATE_NOOP("Schedule", "1")},   {"2", QT_TRANSLATE_NOOP("Schedule", "2")},
-    {"3", QT_TRANSLATE_NOOP("Schedule", "3")},   {"4", QT_TRANSLATE_NOOP("Schedule", "4")},
-    {"5", QT_TRANSLATE_NOOP("Schedule", "5")},   {"6", QT_TRANSLATE_NOOP("Schedule", "6")},
-    {"7", QT_TRANSLATE_NOOP("Schedule", "7")},   {"8", QT_TRANSLATE_NOOP("Schedule", "8")},
-    {"9", QT_TRANSLATE_NOOP("Schedule", "9")},   {"10", QT_TRANSLATE_NOOP("Schedule", "10")},
-    {"auto", QT_TRANSLATE_NOOP("Schedule", "Auto (fewest)")}};
+constexpr Choice SetCounts[] = {{"1", QT_TRANSLATE_NOOP("Schedule", "1")},
+                                {"2", QT_TRANSLATE_NOOP("Schedule", "2")},
+                                {"3", QT_TRANSLATE_NOOP("Schedule", "3")},
+                                {"4", QT_TRANSLATE_NOOP("Schedule", "4")},
+                                {"5", QT_TRANSLATE_NOOP("Schedule", "5")},
+                                {"6", QT_TRANSLATE_NOOP("Schedule", "6")},
+                                {"7", QT_TRANSLATE_NOOP("Schedule", "7")},
+                                {"8", QT_TRANSLATE_NOOP("Schedule", "8")},
+                                {"9", QT_TRANSLATE_NOOP("Schedule", "9")},
+                                {"10", QT_TRANSLATE_NOOP("Schedule", "10")},
+                                {"auto", QT_TRANSLATE_NOOP("Schedule", "Auto (fewest)")}};
 constexpr Choice BondMaterials[] = {{"", QT_TRANSLATE_NOOP("Schedule", "As the conductors")},
                                     {"cu", QT_TRANSLATE_NOOP("Schedule", "Copper")},
                                     {"al", QT_TRANSLATE_NOOP("Schedule", "Aluminum")}};
@@ -125,8 +129,8 @@ QString conditionValueText(std::size_t field, std::string_view value)
 QString problemLine(const Problem &problem, std::string_view decimalSeparator)
 {
     QString line;
-    for (auto text : {std::optional(problemText(problem, decimalSeparator)),
-                      suggestionText(problem)}) {
+    for (auto text :
+         {std::optional(problemText(problem, decimalSeparator)), suggestionText(problem)}) {
         if (!text)
             continue;
         if (text->wireSizeArgument >= 0) {
@@ -213,9 +217,9 @@ QString answerText(const ScheduleRow &row, int column, std::string_view decimalS
         if (sizing.breaker <= 0)
             return QCoreApplication::translate("Schedule", "None (max. %1 A)")
                 .arg(sizing.maxBreaker);
-        return sizing.breakerChosen
-                   ? QCoreApplication::translate("Schedule", "%1 (chosen)").arg(amperes(sizing.breaker))
-                   : amperes(sizing.breaker);
+        return sizing.breakerChosen ? QCoreApplication::translate("Schedule", "%1 (chosen)")
+                                          .arg(amperes(sizing.breaker))
+                                    : amperes(sizing.breaker);
     case BondingAnswer:
         return (sizing.bondingMaterial == ampacity::material::Copper
                     ? QCoreApplication::translate("Schedule", "%1 Cu")

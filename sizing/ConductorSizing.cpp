@@ -166,8 +166,8 @@ struct CircuitSearch
         Candidate result;
         result.corrected = column.amperes[row] * factors;
         result.usable = result.corrected;
-        result.terminationRating = terminationRating(
-            c.terminations, breaker > 0 ? breaker : Amperes{0}, row + firstRow);
+        result.terminationRating =
+            terminationRating(c.terminations, breaker > 0 ? breaker : Amperes{0}, row + firstRow);
         // The termination column caps the conductor only where it is the cooler.
         if (result.terminationRating > 0 && result.terminationRating < insulationRating) {
             const auto &capColumn = capColumns[(result.terminationRating - 60) / 15];
@@ -277,8 +277,8 @@ std::variant<Amperes, Problem> circuitBreaker(const Conditions &c, Amperes load)
     if (c.breaker > 0) {
         if (deviceCarries(c.breaker, load, c.continuous, c.devicePercent))
             return c.breaker;
-        Problem tooSmall = makeProblem(Problem::Kind::BreakerTooSmall, scaledText(load, 4),
-                                       c.breaker);
+        Problem tooSmall =
+            makeProblem(Problem::Kind::BreakerTooSmall, scaledText(load, 4), c.breaker);
         tooSmall.third = c.continuous ? c.devicePercent : 0;
         return tooSmall;
     }
@@ -432,14 +432,13 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     // the voltage drop (10-616(3)(b)) or no device is known; one in each
     // raceway or cable of parallel sets, for its share (10-616(4)); never
     // larger than the circuit conductor of the same metal (10-616(5)).
-    const bool byAmpacity =
-        sizing.governedBy == Governing::VoltageDrop || circuit.breaker <= 0;
+    const bool byAmpacity = sizing.governedBy == Governing::VoltageDrop || circuit.breaker <= 0;
     const Amperes bondingBasis = byAmpacity ? here.usable * sets : circuit.breaker;
     sizing.bondingMaterial = c.bondMaterial < 0 ? c.materialCode : c.bondMaterial;
     auto bonding = bondingConductor(sizing.bondingMaterial, bondingBasis, sets);
     if (!bonding) {
-        Problem beyond = makeProblem(Problem::Kind::BondBeyondTable16, scaledText(load, 4),
-                                     bondingBasis);
+        Problem beyond =
+            makeProblem(Problem::Kind::BondBeyondTable16, scaledText(load, 4), bondingBasis);
         return beyond;
     }
     const BondingSize conductor = listedSize(row + firstRow);

@@ -186,8 +186,8 @@ struct Conditions
     // marking, 80 % unless it is marked for 100 %.
     bool continuous = true;
     int devicePercent = 80;
-    int sets = 1;                  // parallel sets, Rule 12-108; 0: the fewest that do
-    std::size_t largestRow = 17;   // --sets auto: the largest conductor, copper list row
+    int sets = 1;                   // parallel sets, Rule 12-108; 0: the fewest that do
+    std::size_t largestRow = 17;    // --sets auto: the largest conductor, copper list row
     std::int16_t bondMaterial = -1; // the bonding conductor's material; -1: the circuit's
 };
 
@@ -264,9 +264,9 @@ struct ConditionTexts
 // phase, power factor 1, 3 %; a continuous load on an 80 % device, one set
 // (500 kcmil at most when the sets are chosen), bonded in the circuit's
 // material.
-inline constexpr ConditionTexts DefaultConditionTexts{
-    "cu", "raceway", "60", "30", "1",   "auto", "",  "", "",
-    "1ph", "1",      "3",  "yes", "80", "1",    "500", ""};
+inline constexpr ConditionTexts DefaultConditionTexts{"cu",  "raceway", "60", "30",  "1", "auto",
+                                                      "",    "",        "",   "1ph", "1", "3",
+                                                      "yes", "80",      "1",  "500", ""};
 
 // The fields of ConditionTexts in order, with the names of their options and
 // schedule columns.
@@ -276,14 +276,22 @@ struct ConditionField
     std::string_view name;
 };
 inline constexpr ConditionField ConditionFields[] = {
-    {&ConditionTexts::material, "material"},        {&ConditionTexts::installation, "installation"},
-    {&ConditionTexts::insulation, "insulation"},    {&ConditionTexts::ambient, "ambient"},
-    {&ConditionTexts::conductors, "conductors"},    {&ConditionTexts::terminations, "terminations"},
-    {&ConditionTexts::breaker, "breaker"},          {&ConditionTexts::length, "length"},
-    {&ConditionTexts::voltage, "voltage"},          {&ConditionTexts::system, "system"},
-    {&ConditionTexts::powerFactor, "power_factor"}, {&ConditionTexts::maxDrop, "max_drop"},
-    {&ConditionTexts::continuous, "continuous"},    {&ConditionTexts::deviceRating, "device_rating"},
-    {&ConditionTexts::sets, "sets"},                {&ConditionTexts::largest, "largest"},
+    {&ConditionTexts::material, "material"},
+    {&ConditionTexts::installation, "installation"},
+    {&ConditionTexts::insulation, "insulation"},
+    {&ConditionTexts::ambient, "ambient"},
+    {&ConditionTexts::conductors, "conductors"},
+    {&ConditionTexts::terminations, "terminations"},
+    {&ConditionTexts::breaker, "breaker"},
+    {&ConditionTexts::length, "length"},
+    {&ConditionTexts::voltage, "voltage"},
+    {&ConditionTexts::system, "system"},
+    {&ConditionTexts::powerFactor, "power_factor"},
+    {&ConditionTexts::maxDrop, "max_drop"},
+    {&ConditionTexts::continuous, "continuous"},
+    {&ConditionTexts::deviceRating, "device_rating"},
+    {&ConditionTexts::sets, "sets"},
+    {&ConditionTexts::largest, "largest"},
     {&ConditionTexts::bondMaterial, "bond_material"},
 };
 

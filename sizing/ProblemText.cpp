@@ -134,12 +134,11 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
     case Kind::ContinuousNotYesNo:
         return {TORVANE_TEXT("Sizing", "continuous \"%1\" is not yes or no"), {p.value}};
     case Kind::DeviceRatingNotKnown:
-        return {TORVANE_TEXT("Sizing", "the device rating \"%1\" is not 80 or 100 (%)"),
-                {p.value}};
+        return {TORVANE_TEXT("Sizing", "the device rating \"%1\" is not 80 or 100 (%)"), {p.value}};
     case Kind::SetsNotCount:
-        return {TORVANE_TEXT("Sizing",
-                             "the sets \"%1\" is not a whole number from 1 to 10, or auto"),
-                {p.value}};
+        return {
+            TORVANE_TEXT("Sizing", "the sets \"%1\" is not a whole number from 1 to 10, or auto"),
+            {p.value}};
     case Kind::UnknownLargest:
         return {TORVANE_TEXT("Sizing", "the largest size \"%1\" is not in the list of conductors"),
                 {p.value}};
@@ -205,8 +204,8 @@ std::optional<ProblemText> suggestionText(const Problem &problem)
 std::string describe(const Problem &problem, std::string_view decimalSeparator)
 {
     std::string line;
-    for (auto text : {std::optional(problemText(problem, decimalSeparator)),
-                      suggestionText(problem)}) {
+    for (auto text :
+         {std::optional(problemText(problem, decimalSeparator)), suggestionText(problem)}) {
         if (!text)
             continue;
         if (text->wireSizeArgument >= 0) {

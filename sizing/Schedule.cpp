@@ -14,10 +14,20 @@ namespace {
 constexpr std::string_view FirstAddedColumns[] = {
     "size",           "table",        "table_ampacity", "corrected_ampacity",
     "ambient_factor", "count_factor", "tables",         "problem"};
-constexpr std::string_view DropAddedColumns[] = {
-    "size",         "table",           "table_ampacity", "corrected_ampacity", "ambient_factor",
-    "count_factor", "tables",          "terminations",   "usable_ampacity",    "drop_volts",
-    "drop_percent", "governed_by",     "size_for_ampacity", "problem"};
+constexpr std::string_view DropAddedColumns[] = {"size",
+                                                 "table",
+                                                 "table_ampacity",
+                                                 "corrected_ampacity",
+                                                 "ambient_factor",
+                                                 "count_factor",
+                                                 "tables",
+                                                 "terminations",
+                                                 "usable_ampacity",
+                                                 "drop_volts",
+                                                 "drop_percent",
+                                                 "governed_by",
+                                                 "size_for_ampacity",
+                                                 "problem"};
 
 std::string_view nameOf(std::string_view name)
 {
@@ -52,8 +62,7 @@ const AnswerColumn AnswerColumns[] = {
      [](const Sizing &s, std::string_view) { return std::string(s.correctionTables); }},
     {"terminations", false, true,
      [](const Sizing &s, std::string_view) {
-         return s.terminationRating > 0 ? std::to_string(s.terminationRating)
-                                        : std::string("none");
+         return s.terminationRating > 0 ? std::to_string(s.terminationRating) : std::string("none");
      }},
     {"usable_ampacity", true, true,
      [](const Sizing &s, std::string_view d) { return amperesCell(s.usable, d); }},
@@ -470,8 +479,7 @@ Schedule singleCircuit(std::string_view load, const ConditionTexts &given)
     row.cells.emplace_back(load);
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field) {
         const auto text = ConditionFields[field].text;
-        std::string value(trimmed(given.*text).empty() ? DefaultConditionTexts.*text
-                                                       : given.*text);
+        std::string value(trimmed(given.*text).empty() ? DefaultConditionTexts.*text : given.*text);
         // The bonding conductor is of the circuit's metal unless said otherwise.
         if (text == &ConditionTexts::bondMaterial && trimmed(value).empty())
             value = read[1];

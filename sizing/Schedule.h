@@ -188,10 +188,10 @@ struct ScheduleSummary
     int circuits = 0;      // rows that are not blank
     int sized = 0;         // ...given a conductor
     int problems = 0;      // ...with a problem instead
-    int byVoltageDrop = 0;  // sized rows the voltage drop governed
-    int byTermination = 0;  // sized rows the terminations governed
-    int byProtection = 0;   // sized rows their breaker's protection governed
-    int byContinuous = 0;   // sized rows the continuous load governed
+    int byVoltageDrop = 0; // sized rows the voltage drop governed
+    int byTermination = 0; // sized rows the terminations governed
+    int byProtection = 0;  // sized rows their breaker's protection governed
+    int byContinuous = 0;  // sized rows the continuous load governed
 };
 ScheduleSummary summarize(const Schedule &schedule);
 

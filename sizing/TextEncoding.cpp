@@ -1,5 +1,6 @@
 #include "TextEncoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -231,26 +232,52 @@ void TextDecoder::finish(std::string &utf8)
     m_highSurrogate = 0;
 }
 
+ScheduleDecoder::ScheduleDecoder(std::string_view firstBytes) : m_mark(byteOrderMarkOf(firstBytes))
+{
+}
+
+Encoding ScheduleDecoder::encoding() const
+{
+    return guessed() ? Encoding::Windows1252 : m_mark.encoding;
+}
+
+void ScheduleDecoder::start(std::string &utf8)
+{
+    const Encoding decided = encoding();
+    m_decoder.emplace(decided);
+    if (decided != Encoding::Utf8) {
+        // UTF-8's own mark in place of UTF-16's, and in front of Windows-1252.
+        utf8.append(Utf8ByteOrderMark);
+        m_markLeft = m_mark.length;
+    }
+}
+
+void ScheduleDecoder::decode(std::string_view bytes, std::string &utf8)
+{
+    if (!m_decoder)
+        start(utf8);
+    const std::size_t skipped = std::min(m_markLeft, bytes.size());
+    m_markLeft -= skipped;
+    m_decoder->decode(bytes.substr(skipped), utf8);
+}
+
+void ScheduleDecoder::finish(std::string &utf8)
+{
+    if (!m_decoder)
+        start(utf8);
+    m_decoder->finish(utf8);
+}
+
 DecodedFile decodeFile(std::string_view bytes)
 {
+    ScheduleDecoder decoder(bytes.substr(0, 4));
+    if (decoder.needsCheck())
+        decoder.check(bytes);
     DecodedFile file;
-    const ByteOrderMark mark = byteOrderMarkOf(bytes.substr(0, 4));
-    file.encoding = mark.encoding;
-    if (mark.length == 0) {
-        Utf8Check check;
-        check.feed(bytes);
-        if (!check.valid()) {
-            file.encoding = Encoding::Windows1252;
-            file.guessed = true;
-        }
-    }
-    if (file.encoding == Encoding::Utf8) {
-        file.utf8.assign(bytes); // its byte-order mark, if it has one, stays
-        return file;
-    }
-    file.utf8.assign(Utf8ByteOrderMark);
-    TextDecoder decoder(file.encoding);
-    decoder.decode(bytes.substr(mark.length), file.utf8);
+    file.encoding = decoder.encoding();
+    file.guessed = decoder.guessed();
+    file.utf8.reserve(bytes.size() + Utf8ByteOrderMark.size());
+    decoder.decode(bytes, file.utf8);
     decoder.finish(file.utf8);
     return file;
 }

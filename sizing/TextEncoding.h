@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -65,10 +66,41 @@ private:
     std::uint32_t m_highSurrogate = 0;
 };
 
-// A whole file as UTF-8. Its byte-order mark names the encoding; without
-// one it is UTF-8 where all of it is valid UTF-8, Windows-1252 (guessed)
-// where not. Text that was not UTF-8 comes out after UTF-8's own byte-order
-// mark, so that what is written from it tells a spreadsheet it is UTF-8.
+// The one rule for a schedule's encoding, for a file read whole or piece
+// by piece: its byte-order mark names the encoding; without one it is UTF-8
+// where all of it is valid UTF-8, Windows-1252 (guessed) where not, so that
+// such a file is checked to its end before any of it is decoded. Text that
+// was not UTF-8 comes out after UTF-8's own byte-order mark, so that what is
+// written from it tells a spreadsheet it is UTF-8; UTF-8 keeps its mark, or
+// its lack of one.
+class ScheduleDecoder
+{
+public:
+    // The file's first bytes: 4, or all there are.
+    explicit ScheduleDecoder(std::string_view firstBytes);
+
+    // Without a byte-order mark, every byte of the file is fed to check()
+    // before the first is decoded.
+    bool needsCheck() const { return m_mark.length == 0; }
+    void check(std::string_view bytes) { m_check.feed(bytes); }
+
+    Encoding encoding() const;
+    bool guessed() const { return needsCheck() && !m_check.valid(); }
+
+    // The file's bytes from its first, piece by piece, as UTF-8.
+    void decode(std::string_view bytes, std::string &utf8);
+    void finish(std::string &utf8);
+
+private:
+    void start(std::string &utf8);
+
+    ByteOrderMark m_mark;
+    Utf8Check m_check;
+    std::optional<TextDecoder> m_decoder; // once the encoding is known
+    std::size_t m_markLeft = 0;           // bytes of a foreign mark still to skip
+};
+
+// A whole file as UTF-8, by the rule above.
 struct DecodedFile
 {
     std::string utf8;

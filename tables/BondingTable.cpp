@@ -42,8 +42,10 @@ enum Size : int
 // for the 700 kcmil between.
 constexpr std::size_t ListRowOf(Size size)
 {
-    return size <= Kcmil600 ? static_cast<std::size_t>(size)
-                            : size == Kcmil750 ? 19 : size == Kcmil1000 ? 20 : 21;
+    return size <= Kcmil600    ? static_cast<std::size_t>(size)
+           : size == Kcmil750  ? 19
+           : size == Kcmil1000 ? 20
+                               : 21;
 }
 
 constexpr std::string_view Kcmil700Text = TORVANE_TEXT("Wire sizes", "   700 MCM");
@@ -66,12 +68,12 @@ struct Table16Row
 };
 
 constexpr std::array<Table16Row, 19> Table16 = {{
-    {20, Awg14, Awg12},         {30, Awg12, Awg10},          {60, Awg10, Awg8},
-    {100, Awg8, Awg6},          {200, Awg6, Awg4},           {300, Awg4, Awg2},
-    {400, Awg3, Awg1},          {500, Awg2, Awg1_0},         {600, Awg1, Awg2_0},
-    {800, Awg1_0, Awg3_0},      {1000, Awg2_0, Awg4_0},      {1200, Awg3_0, Kcmil250},
-    {1600, Awg4_0, Kcmil350},   {2000, Kcmil250, Kcmil400},  {2500, Kcmil350, Kcmil500},
-    {3000, Kcmil400, Kcmil600}, {4000, Kcmil500, Kcmil800},  {5000, Kcmil700, Kcmil1000},
+    {20, Awg14, Awg12},          {30, Awg12, Awg10},         {60, Awg10, Awg8},
+    {100, Awg8, Awg6},           {200, Awg6, Awg4},          {300, Awg4, Awg2},
+    {400, Awg3, Awg1},           {500, Awg2, Awg1_0},        {600, Awg1, Awg2_0},
+    {800, Awg1_0, Awg3_0},       {1000, Awg2_0, Awg4_0},     {1200, Awg3_0, Kcmil250},
+    {1600, Awg4_0, Kcmil350},    {2000, Kcmil250, Kcmil400}, {2500, Kcmil350, Kcmil500},
+    {3000, Kcmil400, Kcmil600},  {4000, Kcmil500, Kcmil800}, {5000, Kcmil700, Kcmil1000},
     {6000, Kcmil800, Kcmil1250},
 }};
 

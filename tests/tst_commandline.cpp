@@ -110,8 +110,8 @@ void TestCommandLine::answersAndExitStatuses_data()
     // Rule 4-006 and Rule 8-102 in the text line: what limited the conductor,
     // its drop, and what governed.
     QTest::newRow("terminations and drop")
-        << QStringList{"size",     "100",   "--insulation", "90",  "--terminations",  "75",
-                       "--length", "120",   "--voltage",    "600", "--system",        "3ph",
+        << QStringList{"size",           "100", "--insulation", "90",  "--terminations", "75",
+                       "--length",       "120", "--voltage",    "600", "--system",       "3ph",
                        "--power-factor", "0.8", "--continuous", "no"}
         << 0
         << "3 AWG, 115 A from Table 2, =115 A  (I \u00D7 1 \u00D7 1), no correction applied; "
@@ -131,16 +131,16 @@ void TestCommandLine::answersAndExitStatuses_data()
         << "";
     // The window shows 252.2 A for 1750 MCM, but it carries 252.15 A.
     QTest::newRow("tie on the safe side")
-        << QStringList{"size", "252.2", "--material", "al", "--insulation", "90", "--ambient", "80",
-                       "--continuous", "no", "--breaker", "none"}
+        << QStringList{"size",      "252.2", "--material",   "al", "--insulation", "90",
+                       "--ambient", "80",    "--continuous", "no", "--breaker",    "none"}
         << 0
         << "2000 MCM, 630 A from Table 4, =258.3 A  (I \u00D7 0.41 \u00D7 1), Table 5A applied; "
            "no breaker checked (at most 300 A on this conductor); bonding 2 AWG aluminum; governed "
            "by ampacity\n"
         << "";
     QTest::newRow("terminations govern")
-        << QStringList{"size", "25", "--insulation", "90", "--terminations", "75", "--breaker",
-                       "none", "--continuous", "no"}
+        << QStringList{"size", "25",        "--insulation", "90",           "--terminations",
+                       "75",   "--breaker", "none",         "--continuous", "no"}
         << 0
         << "12 AWG, 30 A from Table 2, =30 A  (I \u00D7 1 \u00D7 1), no correction applied; "
            "limited to 25 A by 75 °C terminations; no breaker checked (at most 20 A on this "
@@ -148,7 +148,8 @@ void TestCommandLine::answersAndExitStatuses_data()
         << "";
     QTest::newRow("no single conductor")
         << QStringList{"size", "800"} << 1 << ""
-        << "torvane: no conductor carries \"800\" A under these conditions: 2000 MCM carries 555 A, "
+        << "torvane: no conductor carries \"800\" A under these conditions: 2000 MCM carries 555 "
+           "A, "
            "a continuous load of 444 A (Rule 8-104); 4 parallel sets of 350 MCM would (Rule "
            "12-108)\n";
     QTest::newRow("breaker too small")
@@ -181,10 +182,12 @@ void TestCommandLine::answersAndExitStatuses_data()
         << "";
     QTest::newRow("drop of 3 AWG in parallel")
         << QStringList{"drop", "3", "--current", "100", "--voltage", "480", "--sets", "2"} << 2
-        << "" << "torvane: 3 AWG is not run in parallel: Rule 12-108 allows 1/0 AWG and larger\n";
+        << ""
+        << "torvane: 3 AWG is not run in parallel: Rule 12-108 allows 1/0 AWG and larger\n";
     QTest::newRow("drop with a sizing option of circuits")
-        << QStringList{"drop", "3", "--current", "5", "--voltage", "480", "--continuous", "no"}
-        << 2 << "" << "torvane: --continuous is not an option of drop\n";
+        << QStringList{"drop", "3", "--current", "5", "--voltage", "480", "--continuous", "no"} << 2
+        << ""
+        << "torvane: --continuous is not an option of drop\n";
     QTest::newRow("no conductor within the drop")
         << QStringList{"size", "100", "--length", "2000", "--voltage", "120"} << 1 << ""
         << "torvane: no conductor of Table D3 keeps the voltage drop within 3 %: the least is "
@@ -363,13 +366,13 @@ void TestCommandLine::frenchTextFollowsTheDesktop()
         QSKIP("A Windows program speaks Windows' language, not the environment's");
     const QStringList french = {"LANGUAGE=fr", "LC_ALL=fr_CA.UTF-8"};
     const Result text = runProgram({"size", "300", "--ambient", "40"}, {}, french);
-    QCOMPARE(text.out,
-             QStringLiteral("1250 kcmil, 495 A selon le tableau 2, =405,9 A  (I \u00D7 0,82 \u00D7 "
-                            "1), Tableau 5A appliqué\u00A0; la charge continue de 300\u00A0A "
-                            "demande 375\u00A0A (article 8-104, 80\u00A0%)\u00A0; disjoncteur de "
-                            "400\u00A0A (choisi\u00A0; au plus 450\u00A0A sur ce conducteur)\u00A0; "
-                            "continuité des masses 3 AWG en cuivre\u00A0; déterminé par la charge "
-                            "continue\n"));
+    QCOMPARE(text.out, QStringLiteral(
+                           "1250 kcmil, 495 A selon le tableau 2, =405,9 A  (I \u00D7 0,82 \u00D7 "
+                           "1), Tableau 5A appliqué\u00A0; la charge continue de 300\u00A0A "
+                           "demande 375\u00A0A (article 8-104, 80\u00A0%)\u00A0; disjoncteur de "
+                           "400\u00A0A (choisi\u00A0; au plus 450\u00A0A sur ce conducteur)\u00A0; "
+                           "continuité des masses 3 AWG en cuivre\u00A0; déterminé par la charge "
+                           "continue\n"));
     QCOMPARE(text.status, 0);
     // Status 1 and 2 in French: parallel sets suggested, a bad number of sets.
     const Result parallel = runProgram({"size", "800"}, {}, french);

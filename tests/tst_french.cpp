@@ -149,10 +149,9 @@ void TestFrench::scheduleWindowAndReportInFrench()
     QStringList headers;
     for (int c = 5; c < rows->columnCount(); ++c)
         headers << rows->headerData(c, Qt::Horizontal).toString();
-    QCOMPARE(headers,
-             (QStringList{"Calibre", "Ensembles", "Disjoncteur", "Continuité des masses",
-                          "Déterminé par", "Courant utilisable", "Chute de tension" + nbsp + "%",
-                          "Problème"}));
+    QCOMPARE(headers, (QStringList{"Calibre", "Ensembles", "Disjoncteur", "Continuité des masses",
+                                   "Déterminé par", "Courant utilisable",
+                                   "Chute de tension" + nbsp + "%", "Problème"}));
     // 15,5 A continuous needs 19,375 A at 40 °C: 12 AWG carries 20 x 0,82 =
     // 16,4 A, 10 AWG 24,6 A, on a 20 A breaker chosen for it.
     QCOMPARE(rows->index(0, 5).data().toString(), QStringLiteral("10 AWG"));

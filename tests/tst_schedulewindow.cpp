@@ -186,7 +186,7 @@ void TestScheduleWindow::showsEveryRowWithTheCommandLinesAnswer()
     const int sets = columnOf(window, QStringLiteral("Sets"));
     const int breaker = columnOf(window, QStringLiteral("Breaker"));
     const int bonding = columnOf(window, QStringLiteral("Bonding"));
-    QCOMPARE(size, 10); // after the file's ten columns, as they are
+    QCOMPARE(size, 10);       // after the file's ten columns, as they are
     QCOMPARE(sets, size + 1); // Sets, Breaker and Bonding beside Size
     QCOMPARE(breaker, size + 2);
     QCOMPARE(bonding, size + 3);
@@ -210,16 +210,15 @@ void TestScheduleWindow::showsEveryRowWithTheCommandLinesAnswer()
                  text("usable_ampacity").isEmpty() ? QString() : text("usable_ampacity") + " A");
         QCOMPARE(cell(window, row, drop), text("drop_percent"));
         QCOMPARE(cell(window, row, sets), text("parallel_sets"));
-        const QString rating = text("breaker_rating").isEmpty() ? QString()
-                                                                : text("breaker_rating") + " A";
-        QCOMPARE(cell(window, row, breaker), text("breaker_chosen") == QLatin1String("yes")
-                                                 ? rating + " (chosen)"
-                                                 : rating);
+        const QString rating =
+            text("breaker_rating").isEmpty() ? QString() : text("breaker_rating") + " A";
+        QCOMPARE(cell(window, row, breaker),
+                 text("breaker_chosen") == QLatin1String("yes") ? rating + " (chosen)" : rating);
         QCOMPARE(cell(window, row, bonding),
                  text("bonding").isEmpty()
                      ? QString()
-                     : text("bonding") + (text("bonding_material") == QLatin1String("cu") ? " Cu"
-                                                                                       : " Al"));
+                     : text("bonding") +
+                           (text("bonding_material") == QLatin1String("cu") ? " Cu" : " Al"));
         QCOMPARE(cell(window, row, problem), text("problem"));
         // A problem says so with an icon too, in its cell and its row's header.
         const bool hasProblem = !text("problem").isEmpty();

@@ -97,9 +97,10 @@ void tablesMatchTheReferences()
                          listWords(row[static_cast<std::size_t>(column)]),
                          "Table 16 at " + row[0] + " A, column " + std::to_string(column));
             const auto above = bondingConductor(material, limit + 1);
-            const std::string next = r + 1 < table16Rows.size()
-                                         ? listWords(table16Rows[r + 1][static_cast<std::size_t>(column)])
-                                         : "(none)";
+            const std::string next =
+                r + 1 < table16Rows.size()
+                    ? listWords(table16Rows[r + 1][static_cast<std::size_t>(column)])
+                    : "(none)";
             check::equal(above ? std::string(trimmed(above->text)) : "(none)", next,
                          "Table 16 just above " + row[0] + " A");
         }
@@ -125,7 +126,8 @@ Design designed(std::string_view load, const ConditionTexts &texts)
         design.problem = *p;
         return design;
     }
-    const auto answer = sizeFor(std::get<Amperes>(readLoad(load)), std::get<Conditions>(conditions));
+    const auto answer =
+        sizeFor(std::get<Amperes>(readLoad(load)), std::get<Conditions>(conditions));
     if (const auto *sizing = std::get_if<Sizing>(&answer))
         design.sizing = *sizing;
     else
@@ -225,7 +227,8 @@ void circuitsAreDesignedWhole()
             continue;
         const Sizing &s = *design.sizing;
         check::equal(trimmed(s.sizeText), c.size, what + ": size");
-        check::equal(governingName(s.governedBy), governingName(c.governing), what + ": governed by");
+        check::equal(governingName(s.governedBy), governingName(c.governing),
+                     what + ": governed by");
         check::equal(s.breaker, c.breaker * OneAmpere, what + ": breaker");
         check::equal(s.breakerChosen, c.chosen, what + ": breaker chosen");
         check::equal(s.maxBreaker, c.maxBreaker, what + ": largest breaker");
@@ -280,11 +283,11 @@ void table13EdgesFallOnTheSafeSide()
     }
     // The rating chosen: the smallest standard one that carries the load.
     const std::pair<std::string, int> chosen[] = {
-        {"15", 15}, {"15.0001", 20}, {"100", 100}, {"100.01", 110}, {"110", 110},
-        {"110.01", 125}, {"800", 800}, {"800.01", 1000}, {"3000.01", 4000}};
+        {"15", 15},      {"15.0001", 20}, {"100", 100},     {"100.01", 110},  {"110", 110},
+        {"110.01", 125}, {"800", 800},    {"800.01", 1000}, {"3000.01", 4000}};
     for (const auto &[load, rating] : chosen) {
-        const Design design =
-            designed(load, {.insulation = "90", .terminations = "90", .continuous = "no", .sets = "auto"});
+        const Design design = designed(
+            load, {.insulation = "90", .terminations = "90", .continuous = "no", .sets = "auto"});
         check::equal(design.sizing ? design.sizing->breaker : 0, Amperes{rating} * OneAmpere,
                      "the breaker chosen for " + load + " A");
     }
@@ -323,8 +326,8 @@ void parallelSets()
 {
     // 200 A in two sets: 1 AWG (110 A) would do, but is never paralleled.
     const Design two = designed("200", {.breaker = "none", .continuous = "no", .sets = "2"});
-    check::equal(two.sizing ? std::string(trimmed(two.sizing->sizeText)) : "", std::string("1/0 AWG"),
-                 "1 AWG never paralleled");
+    check::equal(two.sizing ? std::string(trimmed(two.sizing->sizeText)) : "",
+                 std::string("1/0 AWG"), "1 AWG never paralleled");
     if (two.sizing)
         check::equal(two.sizing->perConductor, 100 * OneAmpere, "each carries half");
     // 500 kcmil at 75 °C carries 380 A: one set to 380 A, two above.
@@ -337,7 +340,8 @@ void parallelSets()
     check::that(one.sizing && one.sizing->sets == 1 && trimmed(one.sizing->sizeText) == "500 MCM",
                 "one set of 500 kcmil at 380 A");
     const Design more = designed("380.0001", autoSets);
-    check::that(more.sizing && more.sizing->sets == 2 && trimmed(more.sizing->sizeText) == "3/0 AWG",
+    check::that(more.sizing && more.sizing->sets == 2 &&
+                    trimmed(more.sizing->sizeText) == "3/0 AWG",
                 "two sets of 3/0 AWG above 380 A");
     ConditionTexts larger = autoSets;
     larger.largest = "600";
@@ -358,7 +362,8 @@ void parallelSets()
                     trimmed(single.problem->suggestedSize) == "350 MCM",
                 "800 A continuous: 4 sets of 350 kcmil would");
     // The drop of each set is its share's: two sets at 300 A drop as one at 150 A.
-    const ConditionTexts run{.breaker = "none", .length = "100", .voltage = "600", .continuous = "no"};
+    const ConditionTexts run{
+        .breaker = "none", .length = "100", .voltage = "600", .continuous = "no"};
     ConditionTexts runInTwo = run;
     runInTwo.sets = "2";
     const Design inTwo = designed("300", runInTwo);

@@ -4,8 +4,8 @@
 // cut into pieces.
 
 #include "Check.h"
-#include "TableOnly.h"
 #include "Schedule.h"
+#include "TableOnly.h"
 #include "TextEncoding.h"
 
 #include <string>

@@ -1,0 +1,176 @@
+#include "DropCommand.h"
+
+#include "AmpacityTables.h"
+#include "Csv.h"
+#include "Json.h"
+#include "ScheduleTexts.h"
+
+#include <tuple>
+
+using namespace ampacity;
+using namespace ampacity::sizing;
+using qtbridge::toQString;
+using qtbridge::toUtf8;
+using scheduletexts::problemLine;
+
+namespace commandline {
+
+DropCommand::DropCommand(const Invocation &run) : m_run(run), m_texts(run.decimalSeparator()) {}
+
+int DropCommand::run()
+{
+    const Options &options = m_run.options();
+    const QString command = QStringLiteral("drop");
+    if (!m_run.onlyOptionsOf(command, {&options.condition(&ConditionTexts::insulation),
+                                       &options.condition(&ConditionTexts::ambient),
+                                       &options.condition(&ConditionTexts::conductors),
+                                       &options.condition(&ConditionTexts::terminations),
+                                       &options.condition(&ConditionTexts::breaker),
+                                       &options.condition(&ConditionTexts::continuous),
+                                       &options.condition(&ConditionTexts::deviceRating),
+                                       &options.condition(&ConditionTexts::largest),
+                                       &options.condition(&ConditionTexts::bondMaterial),
+                                       &options.schedule()}))
+        return BadInput;
+    const QStringList positional = m_run.positional();
+    if (positional.size() != 2) {
+        complain(tr("drop needs one conductor size, as in drop 3 or drop 250kcmil"));
+        return BadInput;
+    }
+    if (!m_run.isSet(options.current()) ||
+        !m_run.isSet(options.condition(&ConditionTexts::voltage))) {
+        complain(tr("drop needs --current and --voltage"));
+        return BadInput;
+    }
+    std::vector<std::string> texts;
+    const auto given = m_run.givenConditions(texts);
+    const auto read = given ? m_run.readGivenConditions(*given) : std::nullopt;
+    if (!read)
+        return BadInput;
+    const Conditions &c = *read;
+    if (c.sets == 0) {
+        complain(tr("drop takes a number of sets, 1 to 10, not auto"));
+        return BadInput;
+    }
+    const std::string currentText = toUtf8(m_run.value(options.current()));
+    const auto amperes = readLoad(currentText);
+    if (std::holds_alternative<Problem>(amperes)) {
+        Problem problem;
+        problem.kind = Problem::Kind::CurrentNotPositive;
+        problem.value = trimmed(currentText);
+        complain(problemLine(problem, m_run.decimalSeparator()));
+        return BadInput;
+    }
+    const auto row = readWireSize(toUtf8(positional[1]), c.materialCode);
+    if (const auto *problem = std::get_if<Problem>(&row)) {
+        complain(problemLine(*problem, m_run.decimalSeparator()));
+        return BadInput;
+    }
+    const int wireSizeRow = std::get<int>(row);
+    const std::size_t firstRow = c.materialCode == material::Copper ? 0 : 1;
+    const std::string_view sizeText =
+        WireSizeTexts[static_cast<std::size_t>(wireSizeRow) + firstRow];
+    if (c.sets > 1 && !mayRunInParallel(c.materialCode, wireSizeRow)) {
+        complain(tr("%1 is not run in parallel: Rule 12-108 allows 1/0 AWG and larger")
+                     .arg(AnswerTexts::sizeName(sizeText)));
+        return BadInput;
+    }
+    // Each of parallel sets carries its share, rounded up (Rule 12-108).
+    const Amperes total = std::get<Amperes>(amperes);
+    const Amperes load = (total + c.sets - 1) / c.sets;
+    const bool withLength = c.run.length > 0;
+    const auto drop =
+        voltageDrop(c.materialCode, c.installationCode, c.cable, wireSizeRow, load, c.run);
+    const auto longest =
+        longestRun(c.materialCode, c.installationCode, c.cable, wireSizeRow, load, c.run);
+    if (!longest) {
+        Problem problem;
+        problem.kind = Problem::Kind::SizeNotInTableD3;
+        problem.sizeText = sizeText;
+        complain(problemLine(problem, m_run.decimalSeparator()));
+        return BadInput;
+    }
+    const bool within = !withLength || (drop && drop->withinLimit);
+
+    const auto chosen = m_run.chosenFormat(Format::Text);
+    if (!chosen)
+        return BadInput;
+    // The answer's columns, and how JSON writes each.
+    enum Kind
+    {
+        Text,
+        Number,
+        Boolean
+    };
+    const char *systems[] = {"1ph", "3ph", "dc"};
+    const char *powerFactors[] = {"1", "0.9", "0.8"};
+    const std::tuple<const char *, std::string, Kind> answer[] = {
+        {"size", std::string(trimmed(sizeText)), Text},
+        {"material", c.materialCode == material::Copper ? "cu" : "al", Text},
+        {"current", scaledText(total, 4), Number},
+        {"sets", std::to_string(c.sets), Number},
+        {"voltage", scaledText(c.run.voltage, 2), Number},
+        {"system", systems[static_cast<int>(c.run.system)], Text},
+        {"power_factor",
+         c.run.system == SupplySystem::DirectCurrent
+             ? ""
+             : powerFactors[static_cast<int>(c.run.powerFactor)],
+         Number},
+        {"k", scaledText(longest->k, 4), Number},
+        {"length", withLength ? scaledText(c.run.length, 4) : "", Number},
+        {"max_drop", scaledText(c.run.maxDrop, 2), Number},
+        {"drop_volts", withLength ? scaledText(drop->volts, 2) : "", Number},
+        {"drop_percent", withLength ? scaledText(drop->percent, 2) : "", Number},
+        {"within_limit", withLength ? (within ? "true" : "false") : "", Boolean},
+        {"max_length", withLength ? "" : scaledText(longest->metreTenths, 1), Number},
+    };
+    const QString currentWords =
+        c.sets > 1
+            ? tr("%1 A in %2 parallel sets").arg(m_run.number(total, 4), QString::number(c.sets))
+            : tr("%1 A").arg(m_run.number(total, 4));
+    std::string out;
+    switch (*chosen) {
+    case Format::Text:
+        if (withLength)
+            out = toUtf8(
+                tr("%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7; %8")
+                    .arg(AnswerTexts::sizeName(sizeText), m_run.number(drop->percent, 2),
+                         m_run.number(drop->volts, 2), m_texts.lengthText(c.run),
+                         m_run.number(c.run.voltage, 2), m_texts.systemName(c.run.system),
+                         currentWords,
+                         (within ? tr("within the %1 % allowed") : tr("above the %1 % allowed"))
+                             .arg(m_run.number(c.run.maxDrop, 2))));
+        else
+            out = toUtf8(tr("%1: longest run %2 m (%3 ft) for a voltage drop of at most %4 % at "
+                            "%5 V %6, %7")
+                             .arg(AnswerTexts::sizeName(sizeText),
+                                  m_run.number(longest->metreTenths, 1),
+                                  m_run.number(longest->footTenths, 1),
+                                  m_run.number(c.run.maxDrop, 2), m_run.number(c.run.voltage, 2),
+                                  m_texts.systemName(c.run.system), currentWords));
+        out += "\n";
+        break;
+    case Format::Csv: {
+        std::string header, cells;
+        for (const auto &[name, cell, kind] : answer) {
+            const char *separator = header.empty() ? "" : ",";
+            header += separator + std::string(name);
+            cells += separator + csvField(cell);
+        }
+        out = header + "\n" + cells + "\n";
+        break;
+    }
+    case Format::Json:
+        for (const auto &[name, cell, kind] : answer) {
+            out += out.empty() ? "{" : ", ";
+            out += jsonString(name) + ": ";
+            out += cell.empty() ? "null" : kind == Text ? jsonString(cell) : cell;
+        }
+        out += "}\n";
+        break;
+    }
+    m_run.output(out);
+    return within ? Answered : Unanswered;
+}
+
+} // namespace commandline

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ConductorSizing.h"
+
+#include <QCommandLineOption>
+#include <QList>
+
+#include <span>
+#include <string_view>
+
+// The command line's options, listed once: the parser is built from this
+// list, and so is the reading of the program's arguments that decides
+// between the command line and a window. Every option takes a value.
+namespace commandline {
+
+struct OptionSpec
+{
+    std::string_view name;   // --name
+    const char *valueName;   // in --help: --name VALUE
+    const char *description; // marked for translation in the context "CommandLine"
+};
+
+// Every option: one for each of a circuit's conditions, in the order of
+// ConditionFields (a schedule's column "power_factor" is the option
+// "--power-factor"), then the commands' own.
+std::span<const OptionSpec> optionSpecs();
+
+// Whether --name is one of them.
+bool isOption(std::string_view name);
+
+// The options as Qt's parser takes them, their descriptions in the user's
+// language.
+class Options
+{
+public:
+    Options();
+
+    const QCommandLineOption &condition(std::size_t field) const
+    {
+        return m_all[static_cast<qsizetype>(field)];
+    }
+    const QCommandLineOption &
+    condition(std::string_view ampacity::sizing::ConditionTexts::*text) const;
+    const QCommandLineOption &schedule() const { return named("schedule"); }
+    const QCommandLineOption &current() const { return named("current"); }
+    const QCommandLineOption &separator() const { return named("separator"); }
+    const QCommandLineOption &output() const { return named("output"); }
+    const QCommandLineOption &format() const { return named("format"); }
+    const QList<QCommandLineOption> &all() const { return m_all; }
+
+private:
+    const QCommandLineOption &named(std::string_view name) const;
+
+    QList<QCommandLineOption> m_all;
+};
+
+} // namespace commandline

@@ -1,0 +1,61 @@
+#include "ReportCommand.h"
+
+#include "Schedule.h"
+#include "ScheduleFile.h"
+#include "ScheduleReport.h"
+#include "ScheduleTexts.h"
+
+using namespace ampacity;
+using namespace ampacity::sizing;
+using qtbridge::toQString;
+using qtbridge::toUtf8;
+using scheduletexts::problemLine;
+
+namespace commandline {
+
+ReportCommand::ReportCommand(const Invocation &run) : m_run(run) {}
+
+int ReportCommand::run()
+{
+    const Options &options = m_run.options();
+    if (!m_run.onlyOptionsOf(QStringLiteral("report"),
+                             {&options.current(), &options.schedule(), &options.format()}))
+        return BadInput;
+    const QStringList positional = m_run.positional();
+    if (positional.size() != 2) {
+        complain(
+            positional.size() < 2
+                ? tr("report needs a schedule: report FILE --output REPORT.pdf")
+                : tr("report takes one schedule: \"%1\" is one too many").arg(positional.last()));
+        return BadInput;
+    }
+    if (!m_run.isSet(options.output())) {
+        complain(tr("report needs --output REPORT.pdf"));
+        return BadInput;
+    }
+    std::optional<char> separatorGiven;
+    if (!m_run.readSeparatorOption(separatorGiven))
+        return BadInput;
+    std::vector<std::string> texts;
+    const auto given = m_run.givenConditions(texts);
+    if (!given || !m_run.readGivenConditions(*given))
+        return BadInput;
+
+    const QString &path = positional[1];
+    ScheduleFile file(*given);
+    if (!file.load(path, separatorGiven)) {
+        complain(tr("%1: %2").arg(path, file.errorString()));
+        return BadInput;
+    }
+    if (file.readAsWindows1252())
+        complain(tr("%1 is not UTF-8: read as Windows-1252").arg(path));
+    QString error;
+    if (!schedulereport::writeReport(file, m_run.value(options.output()), &error)) {
+        complain(tr("the report could not be written to %1: %2")
+                     .arg(m_run.value(options.output()), error));
+        return BadInput;
+    }
+    return summarize(file.schedule()).problems == 0 ? Answered : Unanswered;
+}
+
+} // namespace commandline
