@@ -212,9 +212,9 @@ std::variant<std::int16_t, Problem> readBondMaterial(std::string_view text)
     if (trimmed(text).empty())
         return std::int16_t{-1};
     const auto code = readMaterial(text);
-    if (std::holds_alternative<Problem>(code))
-        return makeProblem(Problem::Kind::UnknownBondMaterial, trimmed(text));
-    return code;
+    if (const auto *material = std::get_if<std::int16_t>(&code))
+        return *material;
+    return makeProblem(Problem::Kind::UnknownBondMaterial, trimmed(text));
 }
 
 std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decimalComma)

@@ -183,6 +183,11 @@ void circuitsAreDesignedWhole()
         {"100 A continuous in free air, 100 % device", "100",
          {.installation = "free-air", .insulation = "75", .terminations = "75", .deviceRating = "100"},
          "4 AWG", Governing::Ampacity, 100, true, 125, "8 AWG"},
+        // 85 A continuous in free air on a 100 % device needs 100 A: 6 AWG
+        // (95 A) would carry 85 A whole, not at 85 %.
+        {"85 A continuous in free air, 100 % device", "85",
+         {.installation = "free-air", .insulation = "75", .terminations = "75", .deviceRating = "100"},
+         "4 AWG", Governing::ContinuousLoad, 90, true, 125, "8 AWG"},
         // A 40 A breaker on 20 A: 12 AWG may have 20 A, 10 AWG 30 A: 8 AWG.
         {"20 A on a 40 A breaker", "20", {.breaker = "40"},
          "8 AWG", Governing::Protection, 40, false, 40, "10 AWG"},
