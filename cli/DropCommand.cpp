@@ -1,11 +1,8 @@
 #include "DropCommand.h"
 
 #include "AmpacityTables.h"
-#include "Csv.h"
-#include "Json.h"
+#include "Fields.h"
 #include "ScheduleTexts.h"
-
-#include <tuple>
 
 using namespace ampacity;
 using namespace ampacity::sizing;
@@ -67,9 +64,8 @@ int DropCommand::run()
         return BadInput;
     }
     const int wireSizeRow = std::get<int>(row);
-    const std::size_t firstRow = c.materialCode == material::Copper ? 0 : 1;
     const std::string_view sizeText =
-        WireSizeTexts[static_cast<std::size_t>(wireSizeRow) + firstRow];
+        wireSizeText(c.materialCode, static_cast<std::size_t>(wireSizeRow));
     if (c.sets > 1 && !mayRunInParallel(c.materialCode, wireSizeRow)) {
         complain(tr("%1 is not run in parallel: Rule 12-108 allows 1/0 AWG and larger")
                      .arg(AnswerTexts::sizeName(sizeText)));
@@ -96,15 +92,11 @@ int DropCommand::run()
     if (!chosen)
         return BadInput;
     // The answer's columns, and how JSON writes each.
-    enum Kind
-    {
-        Text,
-        Number,
-        Boolean
-    };
+    using Kind = Field::Kind;
+    constexpr Kind Text = Kind::Text, Number = Kind::Number, Boolean = Kind::Boolean;
     const char *systems[] = {"1ph", "3ph", "dc"};
     const char *powerFactors[] = {"1", "0.9", "0.8"};
-    const std::tuple<const char *, std::string, Kind> answer[] = {
+    const Field answer[] = {
         {"size", std::string(trimmed(sizeText)), Text},
         {"material", c.materialCode == material::Copper ? "cu" : "al", Text},
         {"current", scaledText(total, 4), Number},
@@ -150,23 +142,11 @@ int DropCommand::run()
                                   m_texts.systemName(c.run.system), currentWords));
         out += "\n";
         break;
-    case Format::Csv: {
-        std::string header, cells;
-        for (const auto &[name, cell, kind] : answer) {
-            const char *separator = header.empty() ? "" : ",";
-            header += separator + std::string(name);
-            cells += separator + csvField(cell);
-        }
-        out = header + "\n" + cells + "\n";
+    case Format::Csv:
+        out = csvHeaderLine(answer) + csvRowLine(answer);
         break;
-    }
     case Format::Json:
-        for (const auto &[name, cell, kind] : answer) {
-            out += out.empty() ? "{" : ", ";
-            out += jsonString(name) + ": ";
-            out += cell.empty() ? "null" : kind == Text ? jsonString(cell) : cell;
-        }
-        out += "}\n";
+        out = jsonObject(answer) + "\n";
         break;
     }
     m_run.output(out);

@@ -1,7 +1,7 @@
 #include "TableCommand.h"
 
 #include "AmpacityTables.h"
-#include "Json.h"
+#include "Fields.h"
 #include "QtText.h"
 
 #include <algorithm>
@@ -55,7 +55,6 @@ int TableCommand::run()
     std::optional<AmpacityColumn> columns[3];
     for (int c = 0; c < 3; ++c)
         columns[c] = selectAmpacityColumn(materialCode, installationCode, ratings[c]);
-    const std::size_t firstRow = materialCode == material::Copper ? 0 : 1;
     const std::size_t rows = columns[0]->texts.size();
 
     std::string out;
@@ -64,7 +63,7 @@ int TableCommand::run()
         QStringList sizes;
         auto sizeWidth = tr("Wire size").size();
         for (std::size_t row = 0; row < rows; ++row) {
-            sizes << qtbridge::translatedWireSize(WireSizeTexts[row + firstRow]).trimmed();
+            sizes << qtbridge::translatedWireSize(wireSizeText(materialCode, row)).trimmed();
             sizeWidth = std::max(sizeWidth, sizes.last().size());
         }
         constexpr int ampacityWidth = 9;
@@ -84,23 +83,18 @@ int TableCommand::run()
     }
     case Format::Csv:
     case Format::Json: {
+        // One record a size: its text and the three columns' amperes.
         const bool csv = *chosen == Format::Csv;
-        out = csv ? "size,60C,75C,90C\n" : "[";
         for (std::size_t row = 0; row < rows; ++row) {
-            const std::string size(trimmed(WireSizeTexts[row + firstRow]));
-            if (csv) {
-                out += size;
-                for (const auto &column : columns)
-                    out += "," + std::to_string(column->amperes[row]);
-                out += "\n";
-                continue;
-            }
-            out += row == 0 ? "\n  {" : ",\n  {";
-            out += "\"size\": " + jsonString(size);
+            std::vector<Field> record{
+                {"size", std::string(trimmed(wireSizeText(materialCode, row)))}};
             for (int c = 0; c < 3; ++c)
-                out += ", \"" + std::string(ratingNames[c]) +
-                       "\": " + std::to_string(columns[c]->amperes[row]);
-            out += "}";
+                record.push_back({ratingNames[c], std::to_string(columns[c]->amperes[row]),
+                                  Field::Kind::Number});
+            if (csv)
+                out += (row == 0 ? csvHeaderLine(record) : std::string()) + csvRowLine(record);
+            else
+                out += (row == 0 ? "[\n  " : ",\n  ") + jsonObject(record);
         }
         if (!csv)
             out += "\n]\n";

@@ -45,6 +45,11 @@ bool ScheduleModel::hasProblem(int row) const
     return m_file->schedule().rows.at(static_cast<std::size_t>(row)).problem.has_value();
 }
 
+bool ScheduleModel::save(const QString &path)
+{
+    return m_file->save(path);
+}
+
 int ScheduleModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_file->schedule().rows.size());

@@ -37,7 +37,9 @@ public:
     ~ScheduleModel() override;
 
     const ScheduleFile &file() const { return *m_file; }
-    ScheduleFile &file() { return *m_file; }
+    // Writes the schedule with its answers to the path, which it then
+    // belongs to; false with the file's errorString() if not.
+    bool save(const QString &path);
     // The column of an answer, after the file's own.
     int answerColumn(AnswerColumn column) const;
     bool hasProblem(int row) const;

@@ -56,32 +56,11 @@ constexpr Choice BondMaterials[] = {{"", QT_TRANSLATE_NOOP("Schedule", "As the c
                                     {"cu", QT_TRANSLATE_NOOP("Schedule", "Copper")},
                                     {"al", QT_TRANSLATE_NOOP("Schedule", "Aluminum")}};
 
-constexpr const char *ConditionLabels[] = {
-    QT_TRANSLATE_NOOP("Schedule", "Material"),
-    QT_TRANSLATE_NOOP("Schedule", "Installation"),
-    QT_TRANSLATE_NOOP("Schedule", "Insulation"),
-    QT_TRANSLATE_NOOP("Schedule", "Ambient (°C)"),
-    QT_TRANSLATE_NOOP("Schedule", "Conductors"),
-    QT_TRANSLATE_NOOP("Schedule", "Terminations"),
-    QT_TRANSLATE_NOOP("Schedule", "Breaker (A)"),
-    QT_TRANSLATE_NOOP("Schedule", "Length (m)"),
-    QT_TRANSLATE_NOOP("Schedule", "Voltage (V)"),
-    QT_TRANSLATE_NOOP("Schedule", "System"),
-    QT_TRANSLATE_NOOP("Schedule", "Power factor"),
-    QT_TRANSLATE_NOOP("Schedule", "Maximum drop (%)"),
-    QT_TRANSLATE_NOOP("Schedule", "Continuous load"),
-    QT_TRANSLATE_NOOP("Schedule", "Device rating"),
-    QT_TRANSLATE_NOOP("Schedule", "Parallel sets"),
-    QT_TRANSLATE_NOOP("Schedule", "Largest for sets"),
-    QT_TRANSLATE_NOOP("Schedule", "Bond material"),
-};
-static_assert(std::size(ConditionLabels) == std::size(ConditionFields));
-
 } // namespace
 
 QString conditionLabel(std::size_t field)
 {
-    return translated(ConditionLabels[field]);
+    return translated(ConditionFields[field].label);
 }
 
 std::span<const Choice> choicesOf(std::size_t field)
@@ -187,14 +166,11 @@ QString summaryText(const ScheduleSummary &summary)
 
 QStringList answerHeaders()
 {
-    return {QCoreApplication::translate("Schedule", "Size"),
-            QCoreApplication::translate("Schedule", "Sets"),
-            QCoreApplication::translate("Schedule", "Breaker"),
-            QCoreApplication::translate("Schedule", "Bonding"),
-            QCoreApplication::translate("Schedule", "Governed by"),
-            QCoreApplication::translate("Schedule", "Usable ampacity"),
-            QCoreApplication::translate("Schedule", "Voltage drop %"),
-            QCoreApplication::translate("Schedule", "Problem")};
+    QStringList headers(AnswerColumnCount);
+    for (const AnswerColumn &column : answerColumns())
+        if (column.windowPlace >= 0)
+            headers[column.windowPlace] = translated(column.heading);
+    return headers;
 }
 
 QString answerText(const ScheduleRow &row, int column, std::string_view decimalSeparator)

@@ -288,7 +288,7 @@ QString ScheduleWindow::chooseFile(QWidget *parent, FileUse use, const QString &
 
 bool ScheduleWindow::saveTo(const QString &path)
 {
-    if (!m_model->file().save(path)) {
+    if (!m_model->save(path)) {
         QMessageBox::warning(
             this, tr("Torvane"),
             tr("%1 could not be saved: %2")

@@ -309,8 +309,8 @@ std::string_view governingName(Governing governing)
 
 bool mayRunInParallel(std::int16_t materialCode, int wireSizeRow)
 {
-    const std::size_t firstRow = materialCode == material::Copper ? 0 : 1;
-    return static_cast<std::size_t>(wireSizeRow) + firstRow >= SmallestParallelRow;
+    return copperListRow(materialCode, static_cast<std::size_t>(wireSizeRow)) >=
+           SmallestParallelRow;
 }
 
 std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
@@ -343,7 +343,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         std::get<Amperes>(breaker),
         *column,
         factorHundredths(ambientFactor) * factorHundredths(countFactor),
-        c.materialCode == material::Copper ? std::size_t{0} : std::size_t{1},
+        copperListRow(c.materialCode),
         insulation::ratingOf(c.insulationCode),
         c.continuous ? continuousPercent(column->tableNumber, c.devicePercent) : 0,
         capColumns};

@@ -1,6 +1,7 @@
 #include "Schedule.h"
 
 #include "CorrectedAmpacity.h"
+#include "Fields.h"
 #include "TextEncoding.h"
 
 #include <algorithm>
@@ -46,7 +47,8 @@ std::string amperesCell(Amperes amperes, std::string_view separator)
 // The answer's columns; only their order and names are read elsewhere.
 const AnswerColumn AnswerColumns[] = {
     {"size", false, true,
-     [](const Sizing &s, std::string_view) { return std::string(trimmed(s.sizeText)); }},
+     [](const Sizing &s, std::string_view) { return std::string(trimmed(s.sizeText)); },
+     TORVANE_TEXT("Schedule", "Size"), 0},
     {"table", true, true,
      [](const Sizing &s, std::string_view) { return std::to_string(s.tableNumber); }},
     {"table_ampacity", true, true,
@@ -65,7 +67,8 @@ const AnswerColumn AnswerColumns[] = {
          return s.terminationRating > 0 ? std::to_string(s.terminationRating) : std::string("none");
      }},
     {"usable_ampacity", true, true,
-     [](const Sizing &s, std::string_view d) { return amperesCell(s.usable, d); }},
+     [](const Sizing &s, std::string_view d) { return amperesCell(s.usable, d); },
+     TORVANE_TEXT("Schedule", "Usable ampacity"), 5},
     {"drop_volts", true, true,
      [](const Sizing &s, std::string_view d) {
          return s.drop ? scaledText(s.drop->volts, 2, d) : std::string();
@@ -73,28 +76,33 @@ const AnswerColumn AnswerColumns[] = {
     {"drop_percent", true, true,
      [](const Sizing &s, std::string_view d) {
          return s.drop ? scaledText(s.drop->percent, 2, d) : std::string();
-     }},
+     },
+     TORVANE_TEXT("Schedule", "Voltage drop %"), 6},
     {"governed_by", false, true,
-     [](const Sizing &s, std::string_view) { return std::string(governingName(s.governedBy)); }},
+     [](const Sizing &s, std::string_view) { return std::string(governingName(s.governedBy)); },
+     TORVANE_TEXT("Schedule", "Governed by"), 4},
     {"size_for_ampacity", false, true,
      [](const Sizing &s, std::string_view) { return std::string(trimmed(s.ampacitySizeText)); }},
     {"breaker_rating", true, true,
      [](const Sizing &s, std::string_view d) {
          return s.breaker > 0 ? amperesCell(s.breaker, d) : std::string();
-     }},
+     },
+     TORVANE_TEXT("Schedule", "Breaker"), 2},
     {"breaker_chosen", false, true,
      [](const Sizing &s, std::string_view) { return std::string(s.breakerChosen ? "yes" : "no"); }},
     {"max_breaker", true, true,
      [](const Sizing &s, std::string_view) { return std::to_string(s.maxBreaker); }},
     {"parallel_sets", true, true,
-     [](const Sizing &s, std::string_view) { return std::to_string(s.sets); }},
+     [](const Sizing &s, std::string_view) { return std::to_string(s.sets); },
+     TORVANE_TEXT("Schedule", "Sets"), 1},
     {"bonding", false, true,
-     [](const Sizing &s, std::string_view) { return std::string(trimmed(s.bondingText)); }},
+     [](const Sizing &s, std::string_view) { return std::string(trimmed(s.bondingText)); },
+     TORVANE_TEXT("Schedule", "Bonding"), 3},
     {"bonding_material", false, true,
      [](const Sizing &s, std::string_view) {
          return std::string(s.bondingMaterial == material::Copper ? "cu" : "al");
      }},
-    {"problem", false, true, nullptr},
+    {"problem", false, true, nullptr, TORVANE_TEXT("Schedule", "Problem"), 7},
 };
 constexpr std::size_t ProblemColumn = std::size(AnswerColumns) - 1;
 
@@ -117,10 +125,6 @@ std::size_t ownAnswerColumns(const std::vector<std::string> &names, const Names 
     }
     return count;
 }
-
-// The input columns whose cells are numbers, which a semicolon or tab file
-// may write with a decimal comma.
-constexpr std::size_t NumericInputColumns[] = {0, 4, 7, 8, 9, 11, 12};
 
 void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
              const std::array<int, InputColumnCount> &inputs, const ConditionTexts &defaults,
@@ -193,10 +197,16 @@ std::string columnKey(std::string_view header)
 std::optional<std::size_t> inputColumnOf(std::string_view header)
 {
     const std::string key = columnKey(header);
-    for (std::size_t column = 0; column < InputColumnNames.size(); ++column)
-        for (std::string_view name : InputColumnNames[column])
-            if (!name.empty() && key == name)
-                return column;
+    const auto named = [&](std::string_view name, const std::array<std::string_view, 4> &others) {
+        return key == columnKey(name) ||
+               std::any_of(others.begin(), others.end(),
+                           [&](std::string_view other) { return !other.empty() && key == other; });
+    };
+    if (named(LoadColumn, LoadOtherNames))
+        return 0;
+    for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
+        if (named(ConditionFields[field].name, ConditionFields[field].otherNames))
+            return field + 1;
     return std::nullopt;
 }
 
@@ -355,7 +365,10 @@ const std::variant<Conditions, Problem> &ConditionsCache::read(const ConditionTe
 
 void ScheduleReader::decideDecimalMark(const ScheduleRow &row)
 {
-    for (const std::size_t column : NumericInputColumns) {
+    for (std::size_t column = 0; column < InputColumnCount; ++column) {
+        // The load, and the conditions written as numbers.
+        if (column > 0 && !ConditionFields[column - 1].number)
+            continue;
         const int index = m_inputs[column];
         if (index < 0 || static_cast<std::size_t>(index) >= row.cells.size())
             continue;
@@ -475,7 +488,7 @@ Schedule singleCircuit(std::string_view load, const ConditionTexts &given)
     std::vector<std::string> read{std::string(load)};
     std::array<int, InputColumnCount> inputs{};
     inputs[0] = 0;
-    schedule.columns.emplace_back(InputColumnNames[0][0]);
+    schedule.columns.emplace_back(LoadColumn);
     row.cells.emplace_back(load);
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field) {
         const auto text = ConditionFields[field].text;
@@ -555,24 +568,20 @@ void appendScheduleRowCsv(std::string &csv, const Schedule &layout, const Schedu
 
 std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row)
 {
-    // The numbers are JSON numbers; an answer that has none gives null.
-    std::string json = "{";
-    for (std::size_t c = 0; c < layout.columns.size(); ++c) {
-        json += c == 0 ? "" : ", ";
-        json += jsonString(layout.columns[c]) + ": " +
-                jsonString(c < row.cells.size() ? std::string_view(row.cells[c]) : "");
-    }
-    const std::vector<std::string> added = answerCells(row.sizing, row.problem);
+    // The file's cells as strings, the answer's as its columns say.
+    std::vector<Field> fields;
+    fields.reserve(layout.columns.size() + std::size(AnswerColumns));
+    for (std::size_t c = 0; c < layout.columns.size(); ++c)
+        fields.push_back({layout.columns[c], c < row.cells.size() ? row.cells[c] : std::string(),
+                          Field::Kind::Text, false});
+    std::vector<std::string> added = answerCells(row.sizing, row.problem);
     for (std::size_t c = 0; c < added.size(); ++c) {
-        json += c == 0 && layout.columns.empty() ? "" : ", ";
-        json += jsonString(layout.answerColumns[c]);
-        json += ": ";
         const AnswerColumn &column = AnswerColumns[c];
-        const bool absent = added[c].empty() && (column.nullWhenEmpty || !row.sizing);
-        json += absent ? "null" : column.numeric ? added[c] : jsonString(added[c]);
+        fields.push_back({layout.answerColumns[c], std::move(added[c]),
+                          column.numeric ? Field::Kind::Number : Field::Kind::Text,
+                          column.nullWhenEmpty || !row.sizing});
     }
-    json += "}";
-    return json;
+    return jsonObject(fields);
 }
 
 std::string scheduleCsv(const Schedule &schedule)

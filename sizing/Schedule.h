@@ -16,13 +16,14 @@
 
 // A cable schedule: a CSV file with a header row that names at least a load
 // column, and optionally any of the conditions' columns, in English or in
-// French (InputColumnNames below); every column (circuit name, notes) is
+// French (ConditionFields' names); every column (circuit name, notes) is
 // carried through as it is. Each row is sized as `torvane size` sizes one
 // circuit, and the answer is added in columns of its own.
 namespace ampacity::sizing {
 
 // One column the answer adds: its name in CSV and JSON (scripts read these
-// names: they never change), how JSON writes it, and its cell.
+// names: they never change), how JSON writes it, its cell, and its heading
+// where the schedule window and the report show it.
 struct AnswerColumn
 {
     std::string_view name;
@@ -31,6 +32,11 @@ struct AnswerColumn
     // The cell of a sized row: English words, exact ampacities, numbers
     // with the decimal separator given. Null for the problem column.
     std::string (*cell)(const Sizing &sizing, std::string_view decimalSeparator) = nullptr;
+    // The window's heading (context "Schedule") and its place among the
+    // window's answer columns; -1 where the window shows it in another's cell
+    // or not at all.
+    const char *heading = nullptr;
+    int windowPlace = -1;
 };
 
 // The columns the answer adds, in their order, the problem last.
@@ -44,32 +50,15 @@ inline constexpr std::string_view DistinctAnswerPrefix = "torvane_";
 // ConditionFields.
 inline constexpr std::size_t InputColumnCount = 1 + std::size(ConditionFields);
 
-// The names a header may give each input column, English and French, as
-// compared: in lower case, without accents, without a unit in brackets, and
-// without blanks, underscores or other signs ("Charge (A)" is "charge",
-// "power_factor" is "powerfactor", "Chute max (%)" is "chutemax").
-inline constexpr std::array<std::array<std::string_view, 5>, InputColumnCount> InputColumnNames = {{
-    {"load", "charge", "courant", "current"},
-    {"material", "materiau", "matiere"},
-    {"installation", "pose", "modedepose"},
-    {"insulation", "isolant", "isolation"},
-    {"ambient", "ambiante", "temperatureambiante", "ambienttemperature", "temperature"},
-    {"conductors", "conducteurs", "nombredeconducteurs"},
-    {"terminations", "terminaisons", "bornes"},
-    {"breaker", "disjoncteur"},
-    {"length", "longueur"},
-    {"voltage", "tension"},
-    {"system", "systeme"},
-    {"powerfactor", "facteurdepuissance", "pf", "fp"},
-    {"maxdrop", "chutemax", "chutemaximale", "chutedetensionmax"},
-    {"continuous", "continu", "chargecontinue"},
-    {"devicerating", "calibredudispositif", "dispositif"},
-    {"sets", "ensembles", "parallelsets", "ensemblesenparallele"},
-    {"largest", "calibremax", "calibremaximal"},
-    {"bondmaterial", "materiaudeliaison", "bondingmaterial"},
-}};
+// The load column: its name, and the others a header may give it, as
+// ConditionFields gives the conditions'.
+inline constexpr std::string_view LoadColumn = "load";
+inline constexpr std::array<std::string_view, 4> LoadOtherNames = {"charge", "courant", "current"};
 
-// A header's name as compared with InputColumnNames.
+// A header's name as it is compared with the columns' names: in lower case,
+// without accents, without a unit in brackets, and without blanks,
+// underscores or other signs ("Charge (A)" is "charge", "power_factor" is
+// "powerfactor", "Chute max (%)" is "chutemax").
 std::string columnKey(std::string_view header);
 
 // The input column a header names (0 the load, then ConditionFields' order),

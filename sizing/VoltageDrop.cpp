@@ -2,7 +2,7 @@
 // of Table D3. Worked out in whole numbers, so that a drop exactly at the
 // limit passes and a longest run is never a hair too long.
 
-#include "ConductorSizing.h"
+#include "VoltageDrop.h"
 
 #include "VoltageDropTable.h"
 

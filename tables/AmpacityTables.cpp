@@ -162,6 +162,16 @@ int wireSizeRowCount(std::int16_t materialCode)
     return materialCode == material::Copper ? CopperRowCount : AluminumRowCount;
 }
 
+std::size_t copperListRow(std::int16_t materialCode, std::size_t row)
+{
+    return row + (materialCode == material::Copper ? 0 : 1);
+}
+
+std::string_view wireSizeText(std::int16_t materialCode, std::size_t row)
+{
+    return WireSizeTexts[copperListRow(materialCode, row)];
+}
+
 std::optional<AmpacityColumn> selectAmpacityColumn(std::int16_t materialCode,
                                                    std::int16_t installationCode,
                                                    std::int16_t insulationCode)

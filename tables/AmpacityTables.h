@@ -53,6 +53,13 @@ inline constexpr std::string_view FirstWireSizeText = WireSizeTexts[0];
 // Rows of the wire-size list for a material code (0 copper, otherwise aluminum).
 int wireSizeRowCount(std::int16_t materialCode);
 
+// Where a material's list begins in the copper list, which has every size:
+// 0 for copper, 1 for aluminum (no 14 AWG).
+std::size_t copperListRow(std::int16_t materialCode, std::size_t row = 0);
+
+// The list's text of a row of the material's list: "   4/0 AWG".
+std::string_view wireSizeText(std::int16_t materialCode, std::size_t row);
+
 // One column of one table, as the ampacity list shows it.
 struct AmpacityColumn
 {

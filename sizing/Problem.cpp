@@ -1,8 +1,9 @@
 // What can be wrong with a circuit, as sentences the windows and the command
 // line show in the user's language.
 
-#include "ConductorSizing.h"
+#include "Problem.h"
 
+#include "TextReading.h"
 #include "Texts.h"
 
 namespace ampacity::sizing {

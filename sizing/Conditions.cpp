@@ -1,7 +1,8 @@
 // Reading one circuit's conditions from the user's texts.
 
+#include "Conditions.h"
+
 #include "AmpacityTables.h"
-#include "ConductorSizing.h"
 #include "FactorCycle.h"
 
 #include <array>
@@ -319,7 +320,7 @@ std::variant<int, Problem> readWireSize(std::string_view text, std::int16_t mate
             break;
         }
     }
-    const std::size_t firstRow = materialCode == material::Copper ? 0 : 1;
+    const std::size_t firstRow = copperListRow(materialCode);
     for (std::size_t row = firstRow; row < WireSizeTexts.size(); ++row) {
         // The list's own text without its unit: "14", "1/0", "250".
         const std::string_view listed = trimmed(WireSizeTexts[row]);

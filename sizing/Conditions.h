@@ -1,0 +1,269 @@
+#pragma once
+
+#include "ConditionCodes.h"
+#include "Problem.h"
+#include "TextReading.h"
+#include "Texts.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <variant>
+
+// One circuit's conditions: the window's (material, installation,
+// insulation, ambient, conductors) and a designer's (terminations, breaker,
+// run, continuous load, parallel sets, bonding), and their readers from the
+// user's texts.
+namespace ampacity::sizing {
+
+// Amperes in ten-thousandths. Every allowable ampacity is a table cell times
+// two factors of two decimals each, so it is a whole number of
+// ten-thousandths of an ampere; a load is read rounded up to them, exactly
+// for any decimal text, so 35.035 is carried by 35.035 A and 35.0351 is not.
+using Amperes = std::int64_t;
+inline constexpr Amperes OneAmpere = 10000;
+
+// The breaker of a circuit whose protection another Rule decides (motors,
+// heating: Rule 14-104(1)(c)): none is chosen and none is checked.
+inline constexpr Amperes NoBreaker = -1;
+
+// Rule 4-006: the temperature rating of the terminations a conductor is
+// connected to. Auto is the rule's default for equipment not marked otherwise.
+enum class TerminationRule
+{
+    Auto,
+    At60C,
+    At75C,
+    At90C,
+    None, // the ampacity table alone, as the window shows it
+};
+
+// The kind of circuit, for the factor f of the voltage drop.
+enum class SupplySystem
+{
+    SinglePhase,   // f = 2
+    ThreePhase,    // f = the square root of 3, line to line
+    DirectCurrent, // f = 2
+};
+
+// The power factors Table D3 has columns for.
+enum class PowerFactor
+{
+    Unity,
+    Lagging90,
+    Lagging80,
+};
+
+// Rule 8-102: what the voltage drop of a circuit is checked with.
+struct Run
+{
+    std::int64_t length = 0;   // one way, ten-thousandths of a metre; 0: no check
+    bool lengthInFeet = false; // given in feet (shown so)
+    std::int64_t feet = 0;     // then as given, ten-thousandths of a foot
+    std::int64_t voltage = 0;  // nominal, hundredths of a volt; line to line in three phase
+    SupplySystem system = SupplySystem::SinglePhase;
+    PowerFactor powerFactor = PowerFactor::Unity;
+    std::int64_t maxDrop = 300; // hundredths of a per cent: 3 % in a feeder or branch circuit
+};
+
+// The conditions of one circuit, as the window's buttons would set them,
+// and what a designer adds: the terminations and the run.
+struct Conditions
+{
+    std::int16_t materialCode = material::Copper;
+    std::int16_t installationCode = installation::RacewayOrCable;
+    std::int16_t insulationCode = insulation::Rated60C;
+    int ambientStep = 0; // row of the rating's Table 5A column: 0 is 30 °C
+    int countStep = 0;   // group of Table 5C (raceway) or 5B (free air): 0 is the first
+    bool cable = false;  // a cable rather than a raceway: Table D3's cable columns
+    TerminationRule terminations = TerminationRule::Auto;
+    Amperes breaker = 0; // the overcurrent device's rating; 0: chosen; NoBreaker: none
+    Run run;
+    // Rule 8-104: a load is continuous unless shown otherwise; the device's
+    // marking, 80 % unless it is marked for 100 %.
+    bool continuous = true;
+    int devicePercent = 80;
+    int sets = 1;                   // parallel sets, Rule 12-108; 0: the fewest that do
+    std::size_t largestRow = 17;    // --sets auto: the largest conductor, copper list row
+    std::int16_t bondMaterial = -1; // the bonding conductor's material; -1: the circuit's
+};
+
+// Each reader takes the user's text (case and surrounding blanks do not
+// matter) and gives the value or the problem.
+std::variant<Amperes, Problem> readLoad(std::string_view text, bool decimalComma = false);
+std::variant<std::int16_t, Problem> readMaterial(std::string_view text); // cu, al
+std::variant<std::int16_t, Problem>
+readInstallation(std::string_view text); // raceway, cable, free-air
+std::variant<std::int16_t, Problem> readInsulation(std::string_view text); // 60, 75, 90
+// Table 5A has rows every 5 °C from 30 °C: a temperature between two rows
+// takes the hotter one (the safe side), one at or below 30 °C the 30 °C row,
+// where the table ampacities hold as they are.
+std::variant<int, Problem> readAmbient(std::string_view text, std::int16_t insulationCode,
+                                       bool decimalComma = false);
+// Current-carrying conductors run together: the group of Table 5C in a
+// raceway or cable (1-3, 4-6, 7-24, 25-42, 43 and over), 1 to 4 of Table 5B
+// in free air.
+std::variant<int, Problem> readConductors(std::string_view text, std::int16_t installationCode);
+std::variant<TerminationRule, Problem>
+readTerminations(std::string_view text); // auto, 60, 75, 90, none
+// A breaker, a length, a voltage or a limit: empty gives 0, "not given".
+// A breaker may be "none" (or "aucun"): NoBreaker.
+std::variant<Amperes, Problem> readBreaker(std::string_view text, bool decimalComma = false);
+// yes or no, oui or non.
+std::variant<bool, Problem> readContinuous(std::string_view text);
+// 80 or 100, with or without a per cent sign.
+std::variant<int, Problem> readDeviceRating(std::string_view text);
+// 1 to 10, or auto: 0.
+std::variant<int, Problem> readSets(std::string_view text);
+// A size of the copper list, as readWireSize reads it: its row.
+std::variant<std::size_t, Problem> readLargest(std::string_view text);
+// cu or al, or empty for the circuit's own: -1.
+std::variant<std::int16_t, Problem> readBondMaterial(std::string_view text);
+// Metres, or feet with "ft" after the number ("150ft", "150 ft"); 1 ft is
+// 0.3048 m exactly. Rounded up to the ten-thousandth of a metre.
+std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decimalComma = false);
+// hundredths, rounded down
+std::variant<std::int64_t, Problem> readVoltage(std::string_view text, bool decimalComma = false);
+std::variant<SupplySystem, Problem> readSystem(std::string_view text); // 1ph, 3ph, dc
+// 1, 0.9, 0.8
+std::variant<PowerFactor, Problem> readPowerFactor(std::string_view text,
+                                                   bool decimalComma = false);
+// hundredths, rounded down
+std::variant<std::int64_t, Problem> readMaxDrop(std::string_view text, bool decimalComma = false);
+// A size as the list writes it or in short: "3", "#3", "3 AWG", "1/0",
+// "250", "250 kcmil", "250 MCM". Gives the row of the material's list.
+std::variant<int, Problem> readWireSize(std::string_view text, std::int16_t materialCode);
+
+// The user's texts for one circuit's conditions; empty ones take the defaults.
+struct ConditionTexts
+{
+    std::string_view material{};
+    std::string_view installation{};
+    std::string_view insulation{};
+    std::string_view ambient{};
+    std::string_view conductors{};
+    std::string_view terminations{};
+    std::string_view breaker{};
+    std::string_view length{};
+    std::string_view voltage{};
+    std::string_view system{};
+    std::string_view powerFactor{};
+    std::string_view maxDrop{};
+    std::string_view continuous{};
+    std::string_view deviceRating{};
+    std::string_view sets{};
+    std::string_view largest{};
+    std::string_view bondMaterial{};
+    bool decimalComma = false; // numbers may be written "15,5" (a semicolon or tab schedule)
+};
+// The window's start-up values (copper, raceway or cable, 60 °C, 30 °C, 1-3),
+// the rule's default terminations, a breaker chosen and no run; single
+// phase, power factor 1, 3 %; a continuous load on an 80 % device, one set
+// (500 kcmil at most when the sets are chosen), bonded in the circuit's
+// material.
+inline constexpr ConditionTexts DefaultConditionTexts{"cu",  "raceway", "60", "30",  "1", "auto",
+                                                      "",    "",        "",   "1ph", "1", "3",
+                                                      "yes", "80",      "1",  "500", ""};
+
+// Each of a circuit's conditions, described once: its field of
+// ConditionTexts; its name as an option (with a hyphen for the underscore)
+// and a schedule's column; the other names a schedule's header may give it,
+// English and French, as compared (lower case, no accents, no unit in
+// brackets, no blanks or signs: "Chute max (%)" is "chutemax"); whether it
+// is a number a semicolon or tab schedule may write with a decimal comma; and
+// its label in the schedule window and the report (context "Schedule").
+struct ConditionField
+{
+    std::string_view ConditionTexts::*text;
+    std::string_view name;
+    std::array<std::string_view, 4> otherNames;
+    bool number;
+    const char *label;
+};
+inline constexpr ConditionField ConditionFields[] = {
+    {&ConditionTexts::material,
+     "material",
+     {"materiau", "matiere"},
+     false,
+     TORVANE_TEXT("Schedule", "Material")},
+    {&ConditionTexts::installation,
+     "installation",
+     {"pose", "modedepose"},
+     false,
+     TORVANE_TEXT("Schedule", "Installation")},
+    {&ConditionTexts::insulation,
+     "insulation",
+     {"isolant", "isolation"},
+     false,
+     TORVANE_TEXT("Schedule", "Insulation")},
+    {&ConditionTexts::ambient,
+     "ambient",
+     {"ambiante", "temperatureambiante", "ambienttemperature", "temperature"},
+     true,
+     TORVANE_TEXT("Schedule", "Ambient (°C)")},
+    {&ConditionTexts::conductors,
+     "conductors",
+     {"conducteurs", "nombredeconducteurs"},
+     false,
+     TORVANE_TEXT("Schedule", "Conductors")},
+    {&ConditionTexts::terminations,
+     "terminations",
+     {"terminaisons", "bornes"},
+     false,
+     TORVANE_TEXT("Schedule", "Terminations")},
+    {&ConditionTexts::breaker,
+     "breaker",
+     {"disjoncteur"},
+     true,
+     TORVANE_TEXT("Schedule", "Breaker (A)")},
+    {&ConditionTexts::length, "length", {"longueur"}, true, TORVANE_TEXT("Schedule", "Length (m)")},
+    {&ConditionTexts::voltage,
+     "voltage",
+     {"tension"},
+     true,
+     TORVANE_TEXT("Schedule", "Voltage (V)")},
+    {&ConditionTexts::system, "system", {"systeme"}, false, TORVANE_TEXT("Schedule", "System")},
+    {&ConditionTexts::powerFactor,
+     "power_factor",
+     {"facteurdepuissance", "pf", "fp"},
+     true,
+     TORVANE_TEXT("Schedule", "Power factor")},
+    {&ConditionTexts::maxDrop,
+     "max_drop",
+     {"chutemax", "chutemaximale", "chutedetensionmax"},
+     true,
+     TORVANE_TEXT("Schedule", "Maximum drop (%)")},
+    {&ConditionTexts::continuous,
+     "continuous",
+     {"continu", "chargecontinue"},
+     false,
+     TORVANE_TEXT("Schedule", "Continuous load")},
+    {&ConditionTexts::deviceRating,
+     "device_rating",
+     {"calibredudispositif", "dispositif"},
+     false,
+     TORVANE_TEXT("Schedule", "Device rating")},
+    {&ConditionTexts::sets,
+     "sets",
+     {"ensembles", "parallelsets", "ensemblesenparallele"},
+     false,
+     TORVANE_TEXT("Schedule", "Parallel sets")},
+    {&ConditionTexts::largest,
+     "largest",
+     {"calibremax", "calibremaximal"},
+     false,
+     TORVANE_TEXT("Schedule", "Largest for sets")},
+    {&ConditionTexts::bondMaterial,
+     "bond_material",
+     {"materiaudeliaison", "bondingmaterial"},
+     false,
+     TORVANE_TEXT("Schedule", "Bond material")},
+};
+
+// Reads each text, taking the default's where the text is empty (and the
+// start-up value where that is empty too); the first problem met, in the
+// order of the fields, is the answer then.
+std::variant<Conditions, Problem>
+readConditions(const ConditionTexts &texts, const ConditionTexts &defaults = DefaultConditionTexts);
+
+} // namespace ampacity::sizing

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What can be wrong with one circuit or a schedule, and the sentence that
+// says so.
+namespace ampacity::sizing {
+
+// What can be wrong with one circuit, or with a whole schedule.
+struct Problem
+{
+    enum class Kind
+    {
+        LoadNotPositive,      // not a positive number of amperes, or missing
+        UnknownMaterial,      // not cu or al
+        UnknownInstallation,  // not raceway, cable or free-air
+        UnknownInsulation,    // not 60, 75 or 90
+        AmbientNotNumber,     // not a temperature in °C
+        AmbientAboveTable,    // above the last row of the rating's Table 5A column
+        ConductorsNotCount,   // not a whole number of conductors, 1 or more
+        FreeAirAboveFour,     // Table 5B stops at 4 conductors
+        UnknownTerminations,  // not auto, 60, 75, 90 or none
+        BreakerNotPositive,   // not a positive number of amperes
+        LengthNotPositive,    // not a positive length in metres or feet
+        VoltageNotPositive,   // not a positive number of volts
+        UnknownSystem,        // not 1ph, 3ph or dc
+        UnknownPowerFactor,   // not 1, 0.9 or 0.8
+        MaxDropNotPercent,    // not a percentage above 0, at most 100
+        LengthWithoutVoltage, // a length was given, but no voltage to take the drop from
+        CurrentNotPositive,   // the drop command's current
+        UnknownSize,          // not a size of the wire-size list
+        SizeNotInTableD3,     // a size Table D3 gives no K for
+        NoConductorCarries,   // even 2000 MCM under these conditions carries less
+        DropAboveLimit,       // every size of Table D3 that carries the load drops too much
+        DropNotListed,        // only sizes above 1000 kcmil carry the load: no K to check
+        UnclosedQuote,        // a CSV row: a quoted field never closed
+        TextAfterQuote,       // a CSV row: more text after a closing quote
+        CellCount,            // a CSV row with more or fewer cells than the header
+        EmptySchedule,        // a schedule without even a header row
+        NoLoadColumn,         // a header without a load column
+        DuplicateColumn,      // a header naming a column it reads twice
+        ContinuousNotYesNo,   // not yes or no (oui, non)
+        DeviceRatingNotKnown, // not 80 or 100 (per cent)
+        SetsNotCount,         // not a whole number of sets from 1 to 10, or auto
+        UnknownLargest,       // the largest conductor for parallel sets: not a size of the list
+        UnknownBondMaterial,  // not cu or al
+        BreakerTooSmall,      // the breaker given does not carry the load (Rule 8-104)
+        NoBreakerRating,      // no standard rating up to 6000 A carries the load
+        NotProtected,         // no conductor carrying the load may have the breaker (Rule 14-104)
+        NoSetsCarry,          // parallel sets chosen: even 10 sets up to the largest do not
+        BondBeyondTable16,    // a device above 6000 A: Table 16 names no bonding conductor
+    };
+    Kind kind = Kind::LoadNotPositive;
+    std::string value;         // the user's text as given (the load, the material...)
+    std::int64_t limit = 0;    // AmbientAboveTable: the highest °C; FreeAirAboveFour: 4;
+                               // NoConductorCarries: what 2000 MCM carries, in ten-thousandths;
+                               // DropAboveLimit: the least drop, hundredths of a per cent;
+                               // UnclosedQuote: the line it opened on; CellCount: the row's cells
+    std::int64_t other = 0;    // AmbientAboveTable: the rating, 60, 75 or 90; CellCount: the
+                               // header's; DropAboveLimit: the limit, hundredths of a per cent
+    std::string_view sizeText; // DropAboveLimit: the size with the least drop, the
+                               // list's text; SizeNotInTableD3: the size; NoSetsCarry:
+                               // the largest size allowed
+    // NoConductorCarries: the continuous load 2000 MCM takes, ten-thousandths
+    // (0: the load is not continuous); BreakerTooSmall: the device's per cent
+    // for a continuous load (0: not continuous); NotProtected: the largest
+    // breaker any conductor carrying the load may have, whole amperes.
+    std::int64_t third = 0;
+    int sets = 1; // the parallel sets the answer was looked for in
+    // Where one conductor does not do, the fewest parallel sets that would
+    // (as --sets auto chooses them) and their size, the list's text; 0: none.
+    int suggestedSets = 0;
+    std::string_view suggestedSize;
+};
+
+inline Problem makeProblem(Problem::Kind kind, std::string_view value = {}, std::int64_t limit = 0,
+                           std::int64_t other = 0)
+{
+    Problem problem;
+    problem.kind = kind;
+    problem.value = std::string(value);
+    problem.limit = limit;
+    problem.other = other;
+    return problem;
+}
+
+// A problem as a sentence to fill in: the English text (marked for
+// translation, context "Sizing") with %1, %2 and %3 standing for the
+// arguments, numbers written with the decimal separator given. Where an
+// argument is a wire size, it is the list's English text ("  1000 MCM"),
+// for the windows to show in the user's language.
+struct ProblemText
+{
+    std::string_view format;
+    std::vector<std::string> arguments;
+    int wireSizeArgument = -1; // the index of the argument that is a wire size, if one is
+};
+ProblemText problemText(const Problem &problem, std::string_view decimalSeparator = ".");
+// What the problem's line adds where parallel sets would do: "; 2 parallel
+// sets of 500 MCM would (Rule 12-108)"; nothing where none would.
+std::optional<ProblemText> suggestionText(const Problem &problem);
+
+// Puts the arguments in place of %1, %2... in one pass, so that an argument
+// holding "%2" stays as it is.
+std::string fillIn(std::string_view format, const std::vector<std::string> &arguments);
+
+// The problem in one English line: the problem column's.
+std::string describe(const Problem &problem, std::string_view decimalSeparator = ".");
+
+} // namespace ampacity::sizing
