@@ -20,29 +20,39 @@ void CsvReader::append(std::string_view text)
 
 std::optional<Record> CsvReader::next()
 {
-    if (m_pos >= m_text.size())
+    if (m_pos >= m_text.size() && !(m_partial.active && m_closed))
         return std::nullopt;
+    // A record the text ended within goes on from where it stopped, its
+    // cells and field so far kept: a field that spans many pieces is never
+    // scanned again from its start.
+    Partial &partial = m_partial;
+    if (!partial.active) {
+        partial = Partial{};
+        partial.active = true;
+        partial.record.line = m_line;
+        partial.record.cells.reserve(m_lastCells);
+        partial.line = m_line;
+    }
     const std::string_view text = m_text;
     std::size_t pos = m_pos;
-    int line = m_line;
-    Record record;
-    record.line = line;
-    record.cells.reserve(m_lastCells);
-    std::string field;
-    bool fieldStarted = false;
+    Record &record = partial.record;
+    std::string &field = partial.field;
+    int &line = partial.line;
+    const auto wait = [&] {
+        m_pos = pos; // everything before is in the partial record
+        return std::nullopt;
+    };
     const auto finish = [&](std::string_view lineEnd) {
         record.cells.push_back(std::move(field));
         record.lineEnd = lineEnd;
         m_lastCells = record.cells.size();
         m_pos = pos;
         m_line = line;
+        partial.active = false;
         return std::optional<Record>(std::move(record));
     };
-    while (pos < text.size()) {
-        const char c = text[pos];
-        if (c == '"' && !fieldStarted) {
-            const int openedOn = line;
-            ++pos;
+    while (pos < text.size() || partial.inQuote) {
+        if (partial.inQuote) {
             bool closedQuote = false;
             while (pos < text.size()) {
                 // Up to the next quote at once, counting the lines it spans.
@@ -55,41 +65,50 @@ std::optional<Record> CsvReader::next()
                 pos = end;
                 if (quote == std::string_view::npos)
                     break;
+                if (pos + 1 == text.size() && !m_closed)
+                    return wait(); // a doubled quote may follow: the quote is read again
                 ++pos;
                 if (pos < text.size() && text[pos] == '"') {
                     field.push_back('"');
                     ++pos;
                     continue;
                 }
-                if (pos == text.size() && !m_closed)
-                    return std::nullopt; // a doubled quote may follow
                 closedQuote = true;
                 break;
             }
             if (!closedQuote) {
                 if (!m_closed)
-                    return std::nullopt;
+                    return wait();
                 // Never closed: the rest of the text is this field.
-                record.malformed = makeProblem(Problem::Kind::UnclosedQuote, {}, openedOn, 0);
+                record.malformed =
+                    makeProblem(Problem::Kind::UnclosedQuote, {}, partial.openedOn, 0);
                 return finish({});
             }
-            fieldStarted = true;
+            partial.inQuote = false;
+            partial.fieldStarted = true;
             // After the closing quote only a separator or the end of the row.
             if (pos < text.size() && text[pos] != m_separator && text[pos] != '\n' &&
                 text[pos] != '\r' && !record.malformed)
                 record.malformed = makeProblem(Problem::Kind::TextAfterQuote, {}, 0, 0);
             continue;
         }
+        const char c = text[pos];
+        if (c == '"' && !partial.fieldStarted) {
+            partial.openedOn = line;
+            partial.inQuote = true;
+            ++pos;
+            continue;
+        }
         if (c == m_separator) {
             record.cells.push_back(std::move(field));
             field.clear();
-            fieldStarted = false;
+            partial.fieldStarted = false;
             ++pos;
             continue;
         }
         if (c == '\r' || c == '\n') {
             if (c == '\r' && pos + 1 == text.size() && !m_closed)
-                return std::nullopt; // "\r\n" may be cut in two
+                return wait(); // "\r\n" may be cut in two: the \r is read again
             const bool crlf = c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n';
             pos += crlf ? 2 : 1;
             ++line;
@@ -101,40 +120,48 @@ std::optional<Record> CsvReader::next()
                text[end] != '\r')
             ++end;
         field.append(text.data() + pos, end - pos);
-        fieldStarted = true;
+        partial.fieldStarted = true;
         pos = end;
     }
     if (!m_closed)
-        return std::nullopt;
+        return wait();
     return finish({});
+}
+
+std::optional<char> detectSeparator(std::string_view text, bool closed, SeparatorScan &scan)
+{
+    constexpr std::array<char, 3> candidates = {',', ';', '\t'};
+    std::size_t pos = scan.scanned;
+    bool lineEnded = false;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c == '"') {
+            scan.quoted = !scan.quoted;
+            continue;
+        }
+        if (scan.quoted)
+            continue;
+        if (c == '\n' || c == '\r') {
+            lineEnded = true;
+            break;
+        }
+        for (std::size_t i = 0; i < candidates.size(); ++i)
+            scan.counts[i] += c == candidates[i];
+    }
+    scan.scanned = pos;
+    if (!lineEnded && !closed)
+        return std::nullopt;
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < candidates.size(); ++i)
+        if (scan.counts[i] > scan.counts[best])
+            best = i;
+    return candidates[best];
 }
 
 std::optional<char> detectSeparator(std::string_view text, bool closed)
 {
-    constexpr std::array<char, 3> candidates = {',', ';', '\t'};
-    std::array<int, 3> counts{};
-    bool quoted = false;
-    std::size_t pos = 0;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (c == '"') {
-            quoted = !quoted;
-            continue;
-        }
-        if (quoted)
-            continue;
-        if (c == '\n' || c == '\r')
-            break;
-        for (std::size_t i = 0; i < candidates.size(); ++i)
-            counts[i] += c == candidates[i];
-    }
-    if (pos == text.size() && !closed)
-        return std::nullopt;
-    std::size_t best = 0;
-    for (std::size_t i = 1; i < candidates.size(); ++i)
-        if (counts[i] > counts[best])
-            best = i;
-    return candidates[best];
+    SeparatorScan scan;
+    return detectSeparator(text, closed, scan);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "ConductorSizing.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,14 +43,27 @@ public:
     // The next record; nothing when the text so far ends within it (until
     // more comes or the text is closed) or when everything has been read.
     std::optional<Record> next();
-    bool atEnd() const { return m_closed && m_pos >= m_text.size(); }
+    bool atEnd() const { return m_closed && m_pos >= m_text.size() && !m_partial.active; }
 
     // The text not read yet.
     std::string_view unread() const { return std::string_view(m_text).substr(m_pos); }
 
 private:
+    // A record the text so far ends within, and where its reading stopped.
+    struct Partial
+    {
+        bool active = false;
+        Record record;
+        std::string field;
+        bool fieldStarted = false;
+        bool inQuote = false;
+        int openedOn = 0; // the line a quoted field opened on
+        int line = 0;     // the line the reading is on
+    };
+
     std::string m_text;
-    std::size_t m_pos = 0;
+    std::size_t m_pos = 0; // the text before it is read, into records or m_partial
+    Partial m_partial;
     int m_line = 1;
     char m_separator = ',';
     bool m_closed = false;
@@ -58,7 +72,16 @@ private:
 
 // The separator of a schedule, from its header line: the most frequent of
 // comma, semicolon and tab outside quotes, a comma where there is none.
-// Nothing while the text holds no whole line and more may come.
+// Nothing while the text holds no whole line and more may come. Fed the text
+// as it grows, it goes on from where it stopped (`scan`), so that a header
+// that spans many pieces is read once.
+struct SeparatorScan
+{
+    std::size_t scanned = 0;
+    bool quoted = false;
+    std::array<int, 3> counts{}; // comma, semicolon, tab
+};
+std::optional<char> detectSeparator(std::string_view text, bool closed, SeparatorScan &scan);
 std::optional<char> detectSeparator(std::string_view text, bool closed);
 
 // One CSV field, quoted when it holds the separator, a quote, a line break

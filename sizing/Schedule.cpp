@@ -256,7 +256,7 @@ bool ScheduleReader::readHeader()
     if (!m_started)
         return false;
     if (!m_separatorGiven) {
-        const auto detected = detectSeparator(m_csv.unread(), m_csv.closed());
+        const auto detected = detectSeparator(m_csv.unread(), m_csv.closed(), m_separatorScan);
         if (!detected)
             return false;
         m_csv.setSeparator(*detected);

@@ -150,6 +150,7 @@ private:
     std::string m_start; // the first bytes, until the byte-order mark is known
     bool m_started = false;
     CsvReader m_csv;
+    SeparatorScan m_separatorScan; // the header read so far for its separator
     Schedule m_layout;
     std::array<int, InputColumnCount> m_inputs{};
     std::size_t m_headerCells = 0;

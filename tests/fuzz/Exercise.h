@@ -28,15 +28,9 @@ inline void exercise(std::string_view bytes)
     const std::optional<char> separator =
         choice & 0x10 ? std::optional<char>(";,\t"[choice % 3]) : std::nullopt;
 
-    const ByteOrderMark mark = byteOrderMarkOf(bytes);
-    Encoding encoding = mark.encoding;
-    if (mark.length == 0) {
-        Utf8Check check;
-        check.feed(bytes);
-        if (!check.valid())
-            encoding = Encoding::Windows1252;
-    }
-    TextDecoder decoder(encoding);
+    ScheduleDecoder decoder(bytes.substr(0, 4));
+    if (decoder.needsCheck())
+        decoder.check(bytes);
     ScheduleReader reader(DefaultConditionTexts, separator);
     std::string text, out;
     ScheduleRow row;
@@ -48,7 +42,7 @@ inline void exercise(std::string_view bytes)
                 out.clear();
         }
     };
-    for (std::size_t pos = mark.length; pos < bytes.size(); pos += pieceSize) {
+    for (std::size_t pos = 0; pos < bytes.size(); pos += pieceSize) {
         text.clear();
         decoder.decode(bytes.substr(pos, pieceSize), text);
         reader.append(text);
