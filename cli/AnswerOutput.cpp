@@ -6,8 +6,12 @@ namespace commandline {
 
 bool Output::toFile(const QString &path)
 {
-    m_file = std::make_unique<QSaveFile>(path);
-    return m_file->open(QIODevice::WriteOnly);
+    m_file = std::make_unique<OutputFile>();
+    if (!m_file->open(path))
+        return false;
+    if (m_file->kind() == OutputFile::Kind::StandardOutput)
+        m_file.reset();
+    return true;
 }
 
 QString Output::errorString() const
@@ -34,7 +38,7 @@ void Output::flush()
         return;
     }
     const bool written =
-        m_file ? m_file->write(m_pending.data(), static_cast<qint64>(m_pending.size())) ==
+        m_file ? m_file->device()->write(m_pending.data(), static_cast<qint64>(m_pending.size())) ==
                      static_cast<qint64>(m_pending.size())
                : console::write(console::Stream::Output, m_pending);
     m_failed = !written;
@@ -47,8 +51,7 @@ bool Output::finish()
     if (!m_file)
         return !m_failed;
     if (m_failed) {
-        m_file->cancelWriting();
-        m_file->commit();
+        m_file->cancel();
         return false;
     }
     return m_file->commit();
@@ -58,7 +61,7 @@ void Output::abandon()
 {
     m_pending.clear();
     if (m_file)
-        m_file->cancelWriting();
+        m_file->cancel();
 }
 
 } // namespace commandline

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QSaveFile>
+#include "OutputFile.h"
+
 #include <QString>
 
 #include <memory>
@@ -12,9 +13,10 @@ namespace commandline {
 // Where the answer goes: standard output, or with --output a file written
 // through a temporary file in the same folder, renamed over the file only
 // when all of it is written, so that a failed or interrupted run never
-// leaves half a file (and a schedule may be written over itself). Written in
-// pieces; a write that fails is remembered, and the run ends with status 2
-// and a line that says so, whatever it had answered.
+// leaves half a file (and a schedule may be written over itself); a device
+// or a pipe is written to directly (OutputFile). Written in pieces; a write
+// that fails is remembered, and the run ends with status 2 and a line that
+// says so, whatever it had answered.
 class Output
 {
 public:
@@ -32,7 +34,7 @@ public:
     void abandon();
 
 private:
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<OutputFile> m_file; // null: standard output
     std::string m_pending;
     bool m_failed = false;
 };

@@ -6,6 +6,7 @@
 #include "DropCommand.h"
 #include "Invocation.h"
 #include "Options.h"
+#include "OutputFile.h"
 #include "ProgramIdentity.h"
 #include "QtText.h"
 #include "ReportCommand.h"
@@ -123,10 +124,12 @@ int CommandLine::run(const QStringList &arguments)
         return status;
     }
     if (!sink.finish()) {
-        complain(parser.isSet(outputFile)
-                     ? tr("the answer could not be written to %1: %2")
-                           .arg(parser.value(outputFile), sink.errorString())
-                     : tr("the answer could not be written to standard output"));
+        const bool toFile =
+            parser.isSet(outputFile) &&
+            OutputFile::kindOf(parser.value(outputFile)) != OutputFile::Kind::StandardOutput;
+        complain(toFile ? tr("the answer could not be written to %1: %2")
+                              .arg(parser.value(outputFile), sink.errorString())
+                        : tr("the answer could not be written to standard output"));
         return BadInput;
     }
     return status;

@@ -1,9 +1,12 @@
 #include "ReportCommand.h"
 
+#include "OutputFile.h"
 #include "Schedule.h"
 #include "ScheduleFile.h"
 #include "ScheduleReport.h"
 #include "ScheduleTexts.h"
+
+#include <QBuffer>
 
 using namespace ampacity;
 using namespace ampacity::sizing;
@@ -50,7 +53,19 @@ int ReportCommand::run()
     if (file.readAsWindows1252())
         complain(tr("%1 is not UTF-8: read as Windows-1252").arg(path));
     QString error;
-    if (!schedulereport::writeReport(file, m_run.value(options.output()), &error)) {
+    const QString output = m_run.value(options.output());
+    if (OutputFile::kindOf(output) == OutputFile::Kind::StandardOutput) {
+        // Drawn whole, then written as the answers are (a PDF is bytes, sent
+        // as they are to a file or a pipe).
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        if (!schedulereport::drawReport(file, pdf, &error)) {
+            complain(tr("the report could not be written to %1: %2").arg(output, error));
+            return BadInput;
+        }
+        m_run.output(
+            std::string_view(pdf.data().constData(), static_cast<std::size_t>(pdf.data().size())));
+    } else if (!schedulereport::writeReport(file, output, &error)) {
         complain(tr("the report could not be written to %1: %2")
                      .arg(m_run.value(options.output()), error));
         return BadInput;

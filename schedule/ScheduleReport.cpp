@@ -1,6 +1,7 @@
 #include "ScheduleReport.h"
 
 #include "AmpacityTables.h"
+#include "OutputFile.h"
 #include "QtText.h"
 #include "ScheduleFile.h"
 #include "ScheduleTexts.h"
@@ -12,7 +13,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 using namespace ampacity;
@@ -115,20 +115,8 @@ QString reportHtml(const ScheduleFile &file)
     return html;
 }
 
-bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *error)
+bool drawReport(const ScheduleFile &file, QIODevice &output, QString *error)
 {
-    // A report written over its own schedule would lose the schedule.
-    if (file.isAt(pdfPath)) {
-        *error = QCoreApplication::translate("Report", "that is the schedule itself");
-        return false;
-    }
-    // Through a temporary file, as the schedule is saved: a report that
-    // cannot be finished leaves nothing behind.
-    QSaveFile output(pdfPath);
-    if (!output.open(QIODevice::WriteOnly)) {
-        *error = output.errorString();
-        return false;
-    }
     {
         QPdfWriter writer(&output);
         writer.setPageSize(QPageSize(QPageSize::Letter));
@@ -177,9 +165,30 @@ bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *erro
         }
         if (!painter.end()) {
             *error = QCoreApplication::translate("Report", "the report could not be drawn");
-            output.cancelWriting();
             return false;
         }
+    }
+    return true;
+}
+
+bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *error)
+{
+    // A report written over its own schedule would lose the schedule.
+    if (file.isAt(pdfPath)) {
+        *error = QCoreApplication::translate("Report", "that is the schedule itself");
+        return false;
+    }
+    // Through a temporary file, as the schedule is saved: a report that
+    // cannot be finished leaves nothing behind. (A device or a pipe is
+    // written to directly.)
+    OutputFile output;
+    if (!output.open(pdfPath) || !output.device()) {
+        *error = output.errorString();
+        return false;
+    }
+    if (!drawReport(file, *output.device(), error)) {
+        output.cancel();
+        return false;
     }
     if (!output.commit()) {
         *error = output.errorString();

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QIODevice;
 class ScheduleFile;
 
 // The report of a sized schedule, for a designer to attach to the drawings:
@@ -14,8 +15,13 @@ namespace schedulereport {
 // The report as HTML, one document of every page.
 QString reportHtml(const ScheduleFile &file);
 
+// The report as a PDF into a device; false, with the reason in `error`,
+// when it cannot be drawn.
+bool drawReport(const ScheduleFile &file, QIODevice &output, QString *error);
+
 // The report as a PDF file; false, with the reason in `error`, when it
-// cannot be written (the file is whole or not there).
+// cannot be written (the file is whole or not there). A device or a pipe is
+// written to directly.
 bool writeReport(const ScheduleFile &file, const QString &pdfPath, QString *error);
 
 } // namespace schedulereport

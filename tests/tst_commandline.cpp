@@ -6,6 +6,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
+
 // The program itself, started as a user starts it, with no display at all:
 // what it prints, on which stream, and the status it exits with.
 class TestCommandLine : public QObject
@@ -24,6 +30,7 @@ private slots:
     void unicodeTextScheduleFromExcel();
     void outputFileIsWholeOrNotAtAll();
     void failedWritesExitTwo();
+    void outputOntoDevicesAndPipes();
     void optionsBeforeTheCommand();
     void standardErrorNamesTwentyProblemRows();
     void everyTableInBothLanguages_data();
@@ -474,6 +481,12 @@ void TestCommandLine::reportWithoutDisplay()
         QVERIFY(report.contains(QLatin1String("200 A (chosen)")));
     }
 
+    // Options before the command, as anywhere: the report still needs no display.
+    QFile::remove(pdf);
+    result = runProgram({"--material", "al", "report", schedule.fileName(), "--output", pdf});
+    QCOMPARE(result.status, 1);
+    QVERIFY(QFile::exists(pdf));
+
     // Sized with no problem: status 0. Asked wrongly: status 2, no file.
     QVERIFY(schedule.open(QIODevice::WriteOnly | QIODevice::Truncate));
     schedule.write("Circuit,Load\nP-1,16\n");
@@ -613,6 +626,80 @@ void TestCommandLine::failedWritesExitTwo()
     QCOMPARE(program.exitCode(), 2);
     QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
              QStringLiteral("torvane: the answer could not be written to standard output\n"));
+}
+
+// --output onto something that is not a regular file writes to it, never
+// replaces it with a file: device nodes and a named pipe made in a
+// temporary folder (never the machine's own /dev), "-" for standard output.
+void TestCommandLine::outputOntoDevicesAndPipes()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("device nodes and named pipes are made here on Linux");
+#else
+    QTemporaryDir folder;
+    const auto kindOf = [](const QString &path) {
+        struct stat status
+        {
+        };
+        return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT
+                                                                          : mode_t{0};
+    };
+    const QString pipe = folder.filePath(QStringLiteral("pipe"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QProcess reader;
+    reader.start(QStringLiteral("cat"), {pipe});
+    QVERIFY(reader.waitForStarted());
+    Result result = runProgram({"size", "30", "--output", pipe});
+    QVERIFY(reader.waitForFinished(20000));
+    QCOMPARE(result.status, 0);
+    QVERIFY(reader.readAllStandardOutput().startsWith("8 AWG, 40 A from Table 2"));
+    QCOMPARE(kindOf(pipe), mode_t{S_IFIFO});
+
+    for (const char *standardOutput : {"-", "/dev/stdout"}) {
+        result = runProgram({"size", "30", "--output", standardOutput});
+        QCOMPARE(result.status, 0);
+        QVERIFY2(result.out.startsWith(QLatin1String("8 AWG, ")), standardOutput);
+    }
+    result = runProgram({"report", "--output", "-", folder.filePath(QStringLiteral("none.csv"))});
+    QCOMPARE(result.status, 2); // no such schedule, and nothing written
+    QCOMPARE(result.out, QString());
+
+    // A symbolic link is followed: its target replaced, the link kept.
+    const QString target = folder.filePath(QStringLiteral("answer.txt"));
+    const QString link = folder.filePath(QStringLiteral("link.txt"));
+    QFile(target).open(QIODevice::WriteOnly);
+    QVERIFY(QFile::link(target, link));
+    QCOMPARE(runProgram({"size", "30", "--output", link}).status, 0);
+    QCOMPARE(kindOf(link), mode_t{S_IFLNK});
+    QFile written(target);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().startsWith("8 AWG, "));
+
+    if (::geteuid() != 0)
+        QSKIP("device nodes are made by root only");
+    const QString null = folder.filePath(QStringLiteral("null"));
+    const QString full = folder.filePath(QStringLiteral("full"));
+    QCOMPARE(::mknod(QFile::encodeName(null).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    QCOMPARE(::mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666, makedev(1, 7)), 0);
+    QCOMPARE(runProgram({"size", "30", "--output", null}).status, 0);
+    QCOMPARE(runProgram({"size", "--schedule", "-", "--output", null}, "load\n20\n").status, 0);
+    QCOMPARE(kindOf(null), mode_t{S_IFCHR});
+    // A write that fails is never a success: exit 2 and the reason.
+    result = runProgram({"size", "30", "--output", full});
+    QCOMPARE(result.status, 2);
+    QVERIFY2(result.err.contains(QLatin1String("No space left")), qPrintable(result.err));
+    QFile schedule(folder.filePath(QStringLiteral("panel.csv")));
+    QVERIFY(schedule.open(QIODevice::WriteOnly));
+    schedule.write("Circuit,Load\nP-1,16\n");
+    schedule.close();
+    QCOMPARE(runProgram({"report", schedule.fileName(), "--output", full}).status, 2);
+    QCOMPARE(runProgram({"report", schedule.fileName(), "--output", null}).status, 0);
+    QCOMPARE(kindOf(full), mode_t{S_IFCHR});
+    QCOMPARE(kindOf(null), mode_t{S_IFCHR});
+    const Result pdf = runProgram({"report", schedule.fileName(), "--output", "-"});
+    QCOMPARE(pdf.status, 0);
+    QVERIFY(pdf.bytes.startsWith("%PDF-"));
+#endif
 }
 
 // Options may come before the command; a command line is never the window.
