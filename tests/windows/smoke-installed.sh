@@ -89,13 +89,13 @@ printf '%s\r\n' '@echo off' 'torvane size 150 --ambient 40' 'echo status=%ERRORL
     > "$work/typed.bat"
 (cd "$work" && LANGUAGE=en LC_ALL=C.UTF-8 wine cmd /c typed.bat > typed.out 2>&1)
 tr -d '\r' < "$work/typed.out" > "$work/typed.txt"
-expected="4/0 AWG, 195 A from Table 2, =159.9 A  (I × 0.82 × 1), Table 5A applied
+expected="300 MCM, 240 A from Table 2, =196.8 A  (I × 0.82 × 1), Table 5A applied; continuous load 150 A needs 187.5 A (Rule 8-104, 80 %); 200 A breaker (chosen; at most 200 A on this conductor); bonding 6 AWG copper; governed by the continuous load
 status=0"
 [ "$(head -n 2 "$work/typed.txt")" = "$expected" ] && pass "torvane size 150 --ambient 40 in cmd, then status=0" ||
     fail "in cmd: $(head -n 2 "$work/typed.txt" | tr '\n' '|')"
 sed -n 3,4p "$work/typed.txt" | grep -qx 'status=2' && pass "a bad load gives status=2 in cmd" ||
     fail "a bad load in cmd: $(sed -n 3,4p "$work/typed.txt" | tr '\n' '|')"
-grep -q '^150,A,3/0 AWG,' "$work/typed.txt" && grep -qx 'status=1' "$work/typed.txt" &&
+grep -q '^150,A,4/0 AWG,' "$work/typed.txt" && grep -qx 'status=1' "$work/typed.txt" &&
     pass "a schedule piped through type, sized, status=1 for its problem row" ||
     fail "piped schedule: $(tail -n 4 "$work/typed.txt" | tr '\n' '|')"
 grep -qx 'report-status=1' "$work/typed.txt" && [ "$(head -c 5 "$work/report.pdf")" = "%PDF-" ] &&
