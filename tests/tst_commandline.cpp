@@ -180,6 +180,11 @@ void TestCommandLine::answersAndExitStatuses_data()
     QTest::newRow("breaker none or amperes")
         << QStringList{"size", "10", "--breaker", "any"} << 2 << ""
         << "torvane: the breaker \"any\" is not a positive number of amperes\n";
+    QTest::newRow("a word after the load")
+        << QStringList{"size", "150", "A"} << 2 << ""
+        << "torvane: size takes one load, or --schedule FILE: \"A\" is one too many\n";
+    QTest::newRow("an empty breaker") << QStringList{"size", "10", "--breaker="} << 2 << ""
+                                      << "torvane: --breaker needs a value\n";
     QTest::newRow("an empty option") << QStringList{"size", "10", "--sets="} << 2 << ""
                                      << "torvane: --sets needs a value\n";
     QTest::newRow("drop in parallel")
@@ -431,6 +436,14 @@ void TestCommandLine::frenchTextFollowsTheDesktop()
                             "sous 3\u00A0%\u00A0: la plus faible est de 18,6\u00A0% avec "
                             "1000 kcmil\u00A0; envisagez des conducteurs en parallèle\n"));
     QCOMPARE(tooFar.status, 1);
+    // What the largest conductor carries, with the decimal comma; the hint
+    // for "1,500" in French words, asking for a point as the command line reads.
+    const Result hot40 = runProgram({"size", "500", "--ambient", "40"}, {}, french);
+    QVERIFY2(hot40.err.contains("le 2000 kcmil porte 455,1\u00A0A"), qPrintable(hot40.err));
+    const Result thousands = runProgram({"size", "1,500"}, {}, french);
+    QVERIFY2(thousands.err.endsWith(QStringLiteral("(séparez les décimales par un point)\n")),
+             qPrintable(thousands.err));
+    QCOMPARE(thousands.status, 2);
     const Result bad = runProgram({"size", "10", "--system", "biphasé"}, {}, french);
     QCOMPARE(bad.err, QStringLiteral("torvane: le système «\u00A0biphasé\u00A0» n'est ni 1ph, "
                                      "ni 3ph, ni dc\n"));

@@ -458,7 +458,8 @@ void TestScheduleWindow::unsavedEditsAskBeforeClosing()
     window = open(path);
     QVERIFY(window);
     window->model()->setData(window->model()->index(0, 0), QStringLiteral("30"));
-    answerNextDialog([](QWidget *dialog) { pressButton(dialog, QMessageBox::Save); });
+    // Enter takes the default button, which saves: it never discards.
+    answerNextDialog([](QWidget *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
     QVERIFY(window->close());
     QVERIFY(contentsOf(path).startsWith("load,note,size,"));
     QVERIFY(contentsOf(path).contains("\n30,a,8 AWG,")); // 30 A continuous: 37.5 A

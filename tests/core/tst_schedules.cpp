@@ -199,6 +199,46 @@ void piecesGiveTheSameAnswer()
     }
 }
 
+// Cells holding a carriage return alone, a tab or another control
+// character: one row each still, in CSV read back and in JSON.
+void controlCharactersStayInTheirCells()
+{
+    const std::string input = "load,note\n"
+                              "20,\"a\rb\"\n"
+                              "30,\"tab\there\"\n"
+                              "40,\"bell\x07x\"\n";
+    const Schedule schedule = sizeSchedule(input);
+    const std::string csv = scheduleCsv(schedule);
+    const Schedule again = sizeSchedule(csv);
+    check::equal(again.rows.size(), 3u, "three rows read back");
+    const char *notes[] = {"a\rb", "tab\there", "bell\x07x"};
+    for (std::size_t r = 0; r < again.rows.size() && r < 3; ++r)
+        check::equal(again.rows[r].cells[1], std::string(notes[r]),
+                     "note of row " + std::to_string(r));
+    const std::string json = scheduleJson(schedule);
+    check::that(json.find("\"a\\rb\"") != std::string::npos, "\\r escaped in JSON");
+    check::that(json.find("\"tab\\there\"") != std::string::npos, "\\t escaped in JSON");
+    check::that(json.find("\"bell\\u0007x\"") != std::string::npos, "U+0007 escaped in JSON");
+    check::that(json.find('\r') == std::string::npos && json.find('\x07') == std::string::npos,
+                "no raw control character in JSON");
+}
+
+// The separator is the header's outside quotes: a name holding commas or
+// semicolons does not count; a tab file may write a decimal comma.
+void separatorsAndDecimalMarks()
+{
+    const Schedule semicolons = sizeSchedule("\"Load; A, each\";\"note, x\";other\n20;x;y\n");
+    check::equal(semicolons.separator, ';', "semicolons outside the quotes");
+    check::equal(semicolons.columns.size(), 3u, "three columns");
+    const Schedule commas = sizeSchedule("\"Load; A\",\"note; x\";other\n");
+    check::equal(commas.separator, ',', "a comma between quoted names");
+    const Schedule tabs = sizeSchedule("load\tnote\n20,5\tx\n", tableonly::Defaults);
+    check::equal(tabs.separator, '\t', "tabs");
+    check::that(tabs.decimalComma, "a decimal comma in a tab file");
+    check::that(tabs.rows.size() == 1 && tabs.rows[0].sizing && tabs.rows[0].sizing->load == 205000,
+                "20,5 read as 20.5 A");
+}
+
 // A cell that is not UTF-8 still gives valid JSON.
 void jsonIsAlwaysValid()
 {
@@ -296,6 +336,8 @@ int main()
     headerNamesInBothLanguages();
     piecesGiveTheSameAnswer();
     jsonIsAlwaysValid();
+    controlCharactersStayInTheirCells();
+    separatorsAndDecimalMarks();
     editsAndDefaultsSizeRowsAgain();
     wholeFilesDecode();
     return check::summary();

@@ -163,6 +163,8 @@ void namesTheSizeTheTableAndTheCorrection()
         // 13.125 A and not a ten-thousandth more.
         {"13.125", {"cu", "raceway", "75", "50", "43"}, "10 AWG", 2, 35, "=13.12 A  (I" + x + "0.75" + x + "0.5)", "Tables 5A and 5C applied", "5A+5C"},
         {"13.1251", {"cu", "raceway", "75", "50", "43"}, "8 AWG", 2, 50, "=18.75 A  (I" + x + "0.75" + x + "0.5)", "Tables 5A and 5C applied", "5A+5C"},
+        // More digits than a ten-thousandth: rounded up, so not carried either.
+        {"13.12501", {"cu", "raceway", "75", "50", "43"}, "8 AWG", 2, 50, "=18.75 A  (I" + x + "0.75" + x + "0.5)", "Tables 5A and 5C applied", "5A+5C"},
         // Between rows of Table 5A: 41 °C takes the 45 °C row, 0.71 at 60 °C.
         {"150", {"", "", "", "41", ""}, "250 MCM", 2, 215, "=152.6 A  (I" + x + "0.71" + x + "1)", "Table 5A applied", "5A"},
         // At or below 30 °C the table ampacity holds as it is.
