@@ -42,8 +42,20 @@ std::optional<Record> CsvReader::next()
         m_pos = pos; // everything before is in the partial record
         return std::nullopt;
     };
-    const auto finish = [&](std::string_view lineEnd) {
+    // A cell ends: its text, and whether it came in quotes.
+    const auto endCell = [&] {
+        if (partial.fieldQuoted) {
+            record.quoted.resize(record.cells.size() + 1);
+            record.quoted.back() = true;
+        }
         record.cells.push_back(std::move(field));
+        field.clear();
+        partial.fieldQuoted = false;
+    };
+    const auto finish = [&](std::string_view lineEnd) {
+        endCell();
+        if (!record.quoted.empty())
+            record.quoted.resize(record.cells.size());
         record.lineEnd = lineEnd;
         m_lastCells = record.cells.size();
         m_pos = pos;
@@ -96,12 +108,12 @@ std::optional<Record> CsvReader::next()
         if (c == '"' && !partial.fieldStarted) {
             partial.openedOn = line;
             partial.inQuote = true;
+            partial.fieldQuoted = true;
             ++pos;
             continue;
         }
         if (c == m_separator) {
-            record.cells.push_back(std::move(field));
-            field.clear();
+            endCell();
             partial.fieldStarted = false;
             ++pos;
             continue;
@@ -184,13 +196,13 @@ constexpr QuotedCharacters QuotedWithTab = quotedCharacters('\t');
 
 } // namespace
 
-void appendCsvField(std::string &row, std::string_view text, char separator)
+void appendCsvField(std::string &row, std::string_view text, char separator, bool quoted)
 {
     const QuotedCharacters *table = separator == ','    ? &QuotedWithComma
                                     : separator == ';'  ? &QuotedWithSemicolon
                                     : separator == '\t' ? &QuotedWithTab
                                                         : nullptr;
-    bool quote = !text.empty() && (text.front() == ' ' || text.back() == ' ');
+    bool quote = quoted || (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (table) {
         for (std::size_t i = 0; i < text.size() && !quote; ++i)
             quote = (*table)[static_cast<unsigned char>(text[i])];

@@ -18,6 +18,9 @@ struct Record
 {
     int line = 0; // where it starts, the first line being 1
     std::vector<std::string> cells;
+    // The cells the text gave in quotes, which a spreadsheet reads as text
+    // ("01", "3/4", "1E3"): empty when none was.
+    std::vector<bool> quoted;
     std::optional<Problem> malformed;
     std::string_view lineEnd; // "\r\n", "\n" or "\r"; empty at the end of the text
 };
@@ -56,6 +59,7 @@ private:
         Record record;
         std::string field;
         bool fieldStarted = false;
+        bool fieldQuoted = false;
         bool inQuote = false;
         int openedOn = 0; // the line a quoted field opened on
         int line = 0;     // the line the reading is on
@@ -85,9 +89,9 @@ std::optional<char> detectSeparator(std::string_view text, bool closed, Separato
 std::optional<char> detectSeparator(std::string_view text, bool closed);
 
 // One CSV field, quoted when it holds the separator, a quote, a line break
-// or blanks at either end.
+// or blanks at either end, or when it came quoted (`quoted`).
 std::string csvField(std::string_view text, char separator = ',');
 // The same, added to the end of a row being written.
-void appendCsvField(std::string &row, std::string_view text, char separator);
+void appendCsvField(std::string &row, std::string_view text, char separator, bool quoted = false);
 
 } // namespace ampacity::sizing

@@ -315,6 +315,9 @@ bool ScheduleReader::readHeader()
         m_done = true;
         return true;
     }
+    m_layout.columnsQuoted = header->quoted;
+    if (!m_layout.columnsQuoted.empty())
+        m_layout.columnsQuoted.resize(m_carried);
     m_layout.answerColumns = answerColumnNames(m_layout.columns);
     m_layout.inputs = m_inputs;
     // A comma file writes its numbers with a point; a semicolon or tab file
@@ -333,6 +336,9 @@ ScheduleRow ScheduleReader::sizedRow(Record record)
     const std::size_t cells = record.cells.size();
     row.cells = std::move(record.cells);
     row.cells.resize(m_carried); // the answer columns of a schedule sized before go
+    row.quoted = std::move(record.quoted);
+    if (!row.quoted.empty())
+        row.quoted.resize(m_carried);
     if (row.blank)
         return row;
     if (record.malformed) {
@@ -445,6 +451,8 @@ void resizeRow(const Schedule &layout, ScheduleRow &row, const ConditionTexts &d
     row.sizing.reset();
     row.problem.reset();
     row.cells.resize(layout.columns.size());
+    if (!row.quoted.empty())
+        row.quoted.resize(layout.columns.size());
     row.blank = std::all_of(row.cells.begin(), row.cells.end(),
                             [](const std::string &cell) { return cell.empty(); });
     if (!row.blank)
@@ -532,10 +540,12 @@ std::string scheduleHeaderCsv(const Schedule &layout)
     std::string csv = layout.byteOrderMark ? std::string(Utf8ByteOrderMark) : std::string();
     bool first = true;
     for (const auto *names : {&layout.columns, &layout.answerColumns}) {
-        for (const std::string &name : *names) {
+        for (std::size_t c = 0; c < names->size(); ++c) {
             if (!first)
                 csv += layout.separator;
-            appendCsvField(csv, name, layout.separator);
+            const bool quoted = names == &layout.columns && c < layout.columnsQuoted.size() &&
+                                layout.columnsQuoted[c];
+            appendCsvField(csv, (*names)[c], layout.separator, quoted);
             first = false;
         }
     }
@@ -549,7 +559,8 @@ void appendScheduleRowCsv(std::string &csv, const Schedule &layout, const Schedu
         if (c > 0)
             csv += layout.separator;
         if (c < row.cells.size())
-            appendCsvField(csv, row.cells[c], layout.separator);
+            appendCsvField(csv, row.cells[c], layout.separator,
+                           c < row.quoted.size() && row.quoted[c]);
     }
     // The answer's cells hold no separator, quote or line end but the
     // problem's sentence, which is quoted where it must be.

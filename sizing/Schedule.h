@@ -69,6 +69,7 @@ struct ScheduleRow
 {
     int line = 0;                   // where the row starts in the file, the header being line 1
     std::vector<std::string> cells; // the input's cells, one per carried column
+    std::vector<bool> quoted;       // those the file gave in quotes, written so again; empty: none
     bool blank = false;             // every cell empty: kept as a blank row, not sized
     std::optional<Sizing> sizing;   // the answer, or
     std::optional<Problem> problem; // why there is none
@@ -87,6 +88,7 @@ inline constexpr std::array<int, InputColumnCount> NoInputColumns = [] {
 struct Schedule
 {
     std::vector<std::string> columns;       // carried through, in the input's order
+    std::vector<bool> columnsQuoted;        // their names the file gave in quotes; empty: none
     std::vector<std::string> answerColumns; // the names the answer is written under
     // Where each input column is among the carried ones (0 the load, then
     // ConditionFields' order), -1 where the file has none.

@@ -239,6 +239,27 @@ void separatorsAndDecimalMarks()
                 "20,5 read as 20.5 A");
 }
 
+// Text cells a spreadsheet exported in quotes ("01", "3/4", "1E3") go out
+// in quotes, so that it reopens them as text, not as 1, a date and 1000;
+// the others as before, an edited cell as it came.
+void quotedCellsGoOutQuoted()
+{
+    const std::string input = "\"circuit\",load,\"code\"\r\n"
+                              "\"01\",20,\"3/4\"\r\n"
+                              "P-2,30,\"1E3\"\r\n";
+    Schedule schedule = sizeSchedule(input, tableonly::Defaults);
+    const std::string csv = scheduleCsv(schedule);
+    check::that(csv.starts_with("\"circuit\",load,\"code\",size,"), "the header's quotes kept");
+    check::that(csv.find("\r\n\"01\",20,\"3/4\",12 AWG,") != std::string::npos,
+                "\"01\" and \"3/4\" quoted");
+    check::that(csv.find("\r\nP-2,30,\"1E3\",10 AWG,") != std::string::npos, "\"1E3\" quoted");
+    check::equal(scheduleCsv(sizeSchedule(csv, tableonly::Defaults)), csv, "sized again, the same");
+    schedule.rows[0].cells[2] = "1/2";
+    resizeRow(schedule, schedule.rows[0], tableonly::Defaults);
+    check::that(scheduleCsv(schedule).find("\"01\",20,\"1/2\",") != std::string::npos,
+                "an edited cell keeps its quotes");
+}
+
 // A cell that is not UTF-8 still gives valid JSON.
 void jsonIsAlwaysValid()
 {
@@ -337,6 +358,7 @@ int main()
     piecesGiveTheSameAnswer();
     jsonIsAlwaysValid();
     controlCharactersStayInTheirCells();
+    quotedCellsGoOutQuoted();
     separatorsAndDecimalMarks();
     editsAndDefaultsSizeRowsAgain();
     wholeFilesDecode();
