@@ -255,21 +255,39 @@ bool ScheduleReader::readHeader()
 {
     if (!m_started)
         return false;
-    if (!m_separatorGiven) {
-        const auto detected = detectSeparator(m_csv.unread(), m_csv.closed(), m_separatorScan);
-        if (!detected)
-            return false;
-        m_csv.setSeparator(*detected);
-    } else {
-        m_csv.setSeparator(*m_separatorGiven);
-    }
-    const auto header = m_csv.next();
-    if (!header) {
-        if (m_csv.atEnd()) {
-            m_layout.error = makeProblem(Problem::Kind::EmptySchedule);
-            m_done = true;
+    // The heading row is the first, within the first ten, that names a load
+    // column: title rows above it ("Panel P1 — 4th floor", a blank row) go
+    // out again as they came, each read with its own separator.
+    constexpr int mostTitleRows = 9;
+    std::optional<Record> header;
+    for (;;) {
+        if (!m_separatorGiven) {
+            const auto detected = detectSeparator(m_csv.unread(), m_csv.closed(), m_separatorScan);
+            if (!detected)
+                return false;
+            m_csv.setSeparator(*detected);
+        } else {
+            m_csv.setSeparator(*m_separatorGiven);
         }
-        return m_done;
+        header = m_csv.next();
+        if (!header) {
+            if (m_csv.atEnd()) {
+                // Rows, and none named a load column: not an empty schedule.
+                m_layout.error = makeProblem(m_titleRows > 0 ? Problem::Kind::NoLoadColumn
+                                                             : Problem::Kind::EmptySchedule);
+                m_done = true;
+            }
+            return m_done;
+        }
+        const bool namesLoad =
+            std::any_of(header->cells.begin(), header->cells.end(), [](const std::string &name) {
+                return inputColumnOf(name) == std::size_t{0};
+            });
+        if (namesLoad || header->malformed || m_titleRows >= mostTitleRows || m_csv.atEnd())
+            break;
+        appendTitleRow(*header);
+        ++m_titleRows;
+        m_separatorScan = SeparatorScan{};
     }
     m_headerRead = true;
     m_layout.separator = m_csv.separator();
@@ -324,6 +342,20 @@ bool ScheduleReader::readHeader()
     // shows which it uses in its first decimal number.
     m_decimalDecided = m_layout.separator == ',';
     return true;
+}
+
+void ScheduleReader::appendTitleRow(const Record &record)
+{
+    std::string &text = m_layout.titleText;
+    for (std::size_t c = 0; c < record.cells.size(); ++c) {
+        if (c > 0)
+            text += m_csv.separator();
+        if (c < record.quoted.size() && record.quoted[c])
+            appendCsvField(text, record.cells[c], m_csv.separator(), true);
+        else
+            text += record.cells[c];
+    }
+    text += record.lineEnd.empty() ? std::string_view("\n") : record.lineEnd;
 }
 
 ScheduleRow ScheduleReader::sizedRow(Record record)
@@ -538,6 +570,7 @@ std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
 std::string scheduleHeaderCsv(const Schedule &layout)
 {
     std::string csv = layout.byteOrderMark ? std::string(Utf8ByteOrderMark) : std::string();
+    csv += layout.titleText;
     bool first = true;
     for (const auto *names : {&layout.columns, &layout.answerColumns}) {
         for (std::size_t c = 0; c < names->size(); ++c) {

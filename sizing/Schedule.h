@@ -89,6 +89,7 @@ struct Schedule
 {
     std::vector<std::string> columns;       // carried through, in the input's order
     std::vector<bool> columnsQuoted;        // their names the file gave in quotes; empty: none
+    std::string titleText;                  // the rows above the heading row, as they came
     std::vector<std::string> answerColumns; // the names the answer is written under
     // Where each input column is among the carried ones (0 the load, then
     // ConditionFields' order), -1 where the file has none.
@@ -143,6 +144,7 @@ public:
 
 private:
     bool readHeader();
+    void appendTitleRow(const Record &record);
     ScheduleRow sizedRow(Record record);
     void decideDecimalMark(const ScheduleRow &row);
 
@@ -153,6 +155,7 @@ private:
     bool m_started = false;
     CsvReader m_csv;
     SeparatorScan m_separatorScan; // the header read so far for its separator
+    int m_titleRows = 0;           // rows above the heading row
     Schedule m_layout;
     std::array<int, InputColumnCount> m_inputs{};
     std::size_t m_headerCells = 0;

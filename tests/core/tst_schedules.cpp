@@ -260,6 +260,37 @@ void quotedCellsGoOutQuoted()
                 "an edited cell keeps its quotes");
 }
 
+// A title and a blank row above the headings, as many schedules have: the
+// heading row is the first that names a load column, within the first ten;
+// the rows above it go out as they came, in their place.
+void titleRowsAboveTheHeadings()
+{
+    const std::string input = "Panel P1 \xE2\x80\x94 4th floor, east\r\n"
+                              "\r\n"
+                              "Circuit;Charge (A);Notes\r\n"
+                              "P-1;20;x\r\n";
+    const Schedule schedule = sizeSchedule(input, tableonly::Defaults);
+    check::that(!schedule.error, "read past its title");
+    check::equal(schedule.separator, ';', "the heading row's separator");
+    check::equal(schedule.columns.size(), 3u, "the heading row's columns");
+    check::that(schedule.rows.size() == 1 && schedule.rows[0].line == 4 && schedule.rows[0].sizing,
+                "the circuit on line 4, sized");
+    const std::string csv = scheduleCsv(schedule);
+    check::that(csv.starts_with("Panel P1 \xE2\x80\x94 4th floor, east\r\n\r\nCircuit;Charge (A);"
+                                "Notes;size;"),
+                "the title and the blank row kept: " + csv.substr(0, 60));
+    check::equal(scheduleCsv(sizeSchedule(csv, tableonly::Defaults)), csv, "sized again, the same");
+    // Ten rows without one: the header names no load column.
+    std::string titles;
+    for (int row = 0; row < 10; ++row)
+        titles += "title\n";
+    const Schedule none = sizeSchedule(titles + "load\n20\n");
+    check::that(none.error && none.error->kind == Problem::Kind::NoLoadColumn,
+                "the heading within the first ten rows");
+    const Schedule nine = sizeSchedule(titles.substr(6) + "load\n20\n");
+    check::that(!nine.error && nine.rows.size() == 1, "nine title rows are read past");
+}
+
 // A cell that is not UTF-8 still gives valid JSON.
 void jsonIsAlwaysValid()
 {
@@ -359,6 +390,7 @@ int main()
     jsonIsAlwaysValid();
     controlCharactersStayInTheirCells();
     quotedCellsGoOutQuoted();
+    titleRowsAboveTheHeadings();
     separatorsAndDecimalMarks();
     editsAndDefaultsSizeRowsAgain();
     wholeFilesDecode();
