@@ -54,7 +54,7 @@ int SizeCommand::run()
 
 int SizeCommand::sizeOneLoad(const std::string &load, const ConditionTexts &given, Format chosen)
 {
-    const auto amperes = readLoad(load);
+    const auto amperes = readLoadText(load, LoadUnit::Amperes);
     if (const auto *problem = std::get_if<Problem>(&amperes)) {
         complain(problemLine(*problem, m_run.decimalSeparator()));
         return BadInput;
@@ -62,7 +62,8 @@ int SizeCommand::sizeOneLoad(const std::string &load, const ConditionTexts &give
 
     // One circuit is a schedule of one row: the same columns and the same
     // numbers in CSV and JSON.
-    const Schedule schedule = singleCircuit(load, given);
+    Schedule schedule = singleCircuit(load, given);
+    schedule.problemWords = scheduletexts::problemWords;
     const ScheduleRow &row = schedule.rows.front();
     if (row.problem)
         complain(problemLine(*row.problem, m_run.decimalSeparator()));
@@ -121,6 +122,11 @@ int SizeCommand::sizeSchedule(const ConditionTexts &given, Format chosen)
 
     // The encoding: one decision, made over the whole file where it has no
     // byte-order mark, before any of it is decoded.
+    if (isWorkbook(input->peek(8).toStdString())) {
+        complain(tr("%1: %2").arg(
+            name, problemLine(makeProblem(Problem::Kind::Workbook), m_run.decimalSeparator())));
+        return BadInput;
+    }
     ScheduleDecoder decoder(input->peek(4).toStdString());
     if (decoder.needsCheck()) {
         for (;;) {
@@ -136,6 +142,7 @@ int SizeCommand::sizeSchedule(const ConditionTexts &given, Format chosen)
     if (decoder.guessed())
         complain(tr("%1 is not UTF-8: read as Windows-1252").arg(name));
     ScheduleReader reader(given, separatorGiven);
+    reader.setProblemWords(scheduletexts::problemWords);
 
     // Each row is written as soon as it is sized; the first problem rows go
     // to standard error, then how many more: the problem column has them all.

@@ -66,11 +66,16 @@ bool ScheduleFile::load(const QString &path, std::optional<char> separator)
         return false;
     }
     const DecodedFile text = decodeFile(std::string_view(bytes.constData(), bytes.size()));
+    if (text.workbook) {
+        m_error = scheduletexts::problemLine(makeProblem(Problem::Kind::Workbook), ".");
+        return false;
+    }
     Schedule schedule = sizeSchedule(text.utf8, defaults(), separator);
     if (schedule.error) {
         m_error = scheduletexts::problemLine(*schedule.error, ".");
         return false;
     }
+    schedule.problemWords = scheduletexts::problemWords;
     m_schedule = std::move(schedule);
     m_readAs1252 = text.guessed;
     m_path = path;

@@ -123,6 +123,11 @@ QString problemLine(const Problem &problem, std::string_view decimalSeparator)
     return line;
 }
 
+std::string problemWords(const Problem &problem, std::string_view decimalSeparator)
+{
+    return toUtf8(problemLine(problem, decimalSeparator));
+}
+
 QString governingText(Governing governing)
 {
     switch (governing) {

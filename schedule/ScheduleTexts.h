@@ -13,6 +13,9 @@ namespace scheduletexts {
 
 // A problem in one sentence, numbers with the decimal separator given.
 QString problemLine(const ampacity::sizing::Problem &problem, std::string_view decimalSeparator);
+// The same as UTF-8, for a schedule's problem column in the user's language.
+std::string problemWords(const ampacity::sizing::Problem &problem,
+                         std::string_view decimalSeparator);
 
 // What chose the conductor, as the window's "Governed by" column says it.
 QString governingText(ampacity::sizing::Governing governing);

@@ -6,6 +6,7 @@
 #include "FactorCycle.h"
 
 #include <array>
+#include <cmath>
 
 namespace ampacity::sizing {
 namespace {
@@ -56,6 +57,102 @@ std::variant<Amperes, Problem> readLoad(std::string_view text, bool decimalComma
     if (!whole || *whole > beyondEveryTable)
         return beyondEveryTable * OneAmpere;
     return *scaledValue(*number, 4, Rounding::Up);
+}
+
+std::optional<LoadUnit> loadUnitNamed(std::string_view word)
+{
+    const std::string unit = folded(trimmed(word));
+    for (std::string_view amperes : {"a", "amp", "amps", "ampere", "amperes"})
+        if (unit == amperes)
+            return LoadUnit::Amperes;
+    if (unit == "va")
+        return LoadUnit::VoltAmperes;
+    if (unit == "kva")
+        return LoadUnit::KiloVoltAmperes;
+    if (unit == "w" || unit == "watt" || unit == "watts")
+        return LoadUnit::Watts;
+    if (unit == "kw")
+        return LoadUnit::KiloWatts;
+    return std::nullopt;
+}
+
+std::optional<bool> lengthUnitInFeet(std::string_view word)
+{
+    const std::string unit = folded(trimmed(word));
+    for (std::string_view metres : {"m", "metre", "metres", "meter", "meters"})
+        if (unit == metres)
+            return false;
+    for (std::string_view feet : {"ft", "foot", "feet", "pi", "pied", "pieds", "'"})
+        if (unit == feet)
+            return true;
+    return std::nullopt;
+}
+
+std::variant<LoadText, Problem> readLoadText(std::string_view text, LoadUnit columnUnit,
+                                             bool decimalComma)
+{
+    // A unit of its own after the number: its letters at the end.
+    std::string_view number = trimmed(text);
+    LoadText load;
+    load.unit = columnUnit;
+    std::size_t letters = number.size();
+    while (letters > 0 && ((number[letters - 1] >= 'a' && number[letters - 1] <= 'z') ||
+                           (number[letters - 1] >= 'A' && number[letters - 1] <= 'Z')))
+        --letters;
+    if (letters > 0 && letters < number.size()) {
+        const auto unit = loadUnitNamed(number.substr(letters));
+        if (!unit)
+            return makeProblem(Problem::Kind::LoadNotPositive, trimmed(text));
+        load.unit = *unit;
+        number = trimmed(number.substr(0, letters));
+    }
+    const auto value = readLoad(number, decimalComma);
+    if (std::holds_alternative<Problem>(value))
+        return makeProblem(Problem::Kind::LoadNotPositive, trimmed(text));
+    load.value = std::get<Amperes>(value);
+    return load;
+}
+
+Amperes amperesOf(const LoadText &load, const Run &run)
+{
+    __extension__ using Wide = __int128;
+    if (load.unit == LoadUnit::Amperes)
+        return load.value;
+    // In watts or volt-amperes, ten-thousandths.
+    const bool kilo = load.unit == LoadUnit::KiloWatts || load.unit == LoadUnit::KiloVoltAmperes;
+    const Wide power = Wide{load.value} * (kilo ? 1000 : 1);
+    const bool real = load.unit == LoadUnit::Watts || load.unit == LoadUnit::KiloWatts;
+    const int powerFactor = !real || run.system == SupplySystem::DirectCurrent ? 100
+                            : run.powerFactor == PowerFactor::Lagging90        ? 90
+                            : run.powerFactor == PowerFactor::Lagging80        ? 80
+                                                                               : 100;
+    // I x 10^4 = P x 10^4 / (V x pf), V and pf in hundredths: N / D.
+    const Wide numerator = power * 10000;
+    const Wide denominator = Wide{run.voltage} * powerFactor;
+    if (denominator <= 0)
+        return 0;
+    constexpr Wide most = Wide{1} << 62;
+    if (run.system != SupplySystem::ThreePhase) {
+        const Wide amperes = (numerator + denominator - 1) / denominator;
+        return static_cast<Amperes>(amperes > most ? most : amperes);
+    }
+    // Three phase: the least n with n x √3 x D >= N, that is 3 n² D² >= N²,
+    // found from the nearest guess in whole numbers.
+    auto n = static_cast<Wide>(static_cast<long double>(numerator) /
+                               (std::sqrt(3.0L) * static_cast<long double>(denominator)));
+    if (n > most)
+        return static_cast<Amperes>(most);
+    if (numerator > (Wide{1} << 60))
+        return static_cast<Amperes>(n + 1); // beyond every table: squares would not fit
+    const auto enough = [&](Wide candidate) {
+        const Wide left = candidate * denominator;
+        return 3 * left * left >= numerator * numerator;
+    };
+    while (n > 0 && enough(n - 1))
+        --n;
+    while (!enough(n))
+        ++n;
+    return static_cast<Amperes>(n);
 }
 
 std::variant<std::int16_t, Problem> readMaterial(std::string_view text)

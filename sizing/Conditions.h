@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -91,6 +92,39 @@ struct Conditions
 // Each reader takes the user's text (case and surrounding blanks do not
 // matter) and gives the value or the problem.
 std::variant<Amperes, Problem> readLoad(std::string_view text, bool decimalComma = false);
+
+// The units a load is given in: amperes, or a power that becomes amperes
+// from the circuit's voltage and system.
+enum class LoadUnit
+{
+    Amperes,
+    VoltAmperes,
+    KiloVoltAmperes,
+    Watts,
+    KiloWatts,
+};
+// "A", "amps", "ampères"; "VA", "kVA"; "W", "watts", "kW"; nothing for
+// another word.
+std::optional<LoadUnit> loadUnitNamed(std::string_view word);
+// "m", "metres", "ft", "feet", "pi", "pieds": whether in feet; nothing for
+// another word.
+std::optional<bool> lengthUnitInFeet(std::string_view word);
+
+// A load as written, with its own unit after the number ("15 kW") or the
+// column's: its value in ten-thousandths of the unit, rounded up.
+struct LoadText
+{
+    std::int64_t value = 0;
+    LoadUnit unit = LoadUnit::Amperes;
+};
+std::variant<LoadText, Problem> readLoadText(std::string_view text, LoadUnit columnUnit,
+                                             bool decimalComma = false);
+
+// The amperes a load in a power unit draws: P / V single-phase and DC,
+// P / (√3 × V) three-phase, V line to line; watts also over the power
+// factor (DC takes 1). Rounded up to a ten-thousandth of an ampere, exactly.
+// The run needs its voltage.
+Amperes amperesOf(const LoadText &load, const Run &run);
 std::variant<std::int16_t, Problem> readMaterial(std::string_view text); // cu, al
 std::variant<std::int16_t, Problem>
 readInstallation(std::string_view text); // raceway, cable, free-air

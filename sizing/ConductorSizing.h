@@ -54,6 +54,7 @@ struct Sizing
     std::optional<Drop> drop;          // with a run
     Run run;                           // the run it was worked out over
     Amperes load = 0;                  // the load it was sized for
+    bool loadFromPower = false;        // ...worked out from a power (kW, kVA...)
     int sets = 1;                      // parallel sets of this conductor
     Amperes perConductor = 0;          // the load each conductor carries, rounded up
     int continuousPercent = 0;         // Rule 8-104's share of the ampacity; 0: not continuous

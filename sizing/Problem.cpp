@@ -18,6 +18,15 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
     case Kind::LoadNotPositive:
         if (trimmed(p.value).empty())
             return {TORVANE_TEXT("Sizing", "the load is missing"), {}};
+        // A thousands space, as French spreadsheets write "1 500,5" (a
+        // space, a no-break space or a narrow one between digits).
+        for (std::string_view space : {" ", "\u00A0", "\u202F"})
+            if (const auto at = p.value.find(space);
+                at != std::string::npos && at > 0 && isDigit(p.value[at - 1]) &&
+                at + space.size() < p.value.size() && isDigit(p.value[at + space.size()]))
+                return {TORVANE_TEXT("Sizing", "the load \"%1\" is not a positive number of "
+                                               "amperes (write it without the thousands space)"),
+                        {p.value}};
         if (p.value.find(',') != std::string::npos)
             return {TORVANE_TEXT("Sizing", "the load \"%1\" is not a positive number of amperes "
                                            "(write decimals after a point)"),
@@ -166,6 +175,24 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
                                        "meet every requirement for \"%1\" A"),
                 {p.value, std::string(p.sizeText)},
                 1};
+    case Kind::UnknownUnit:
+        if (p.other == 0)
+            return {TORVANE_TEXT("Sizing", "the column \"%1\" gives its load in a unit not "
+                                           "known: A, kVA, kW, VA or W"),
+                    {p.value}};
+        return {TORVANE_TEXT("Sizing", "the column \"%1\" gives its length in a unit not known: "
+                                       "m or ft (pi)"),
+                {p.value}};
+    case Kind::PowerWithoutVoltage:
+        return {TORVANE_TEXT("Sizing", "the load \"%1\" is a power: it needs a voltage to work "
+                                       "out its amperes"),
+                {p.value}};
+    case Kind::Workbook:
+        return {TORVANE_TEXT("Sizing", "this is a workbook (.xlsx, .xls or .ods), not a CSV file: "
+                                       "save it as CSV first (Excel: File, Save As, \"CSV UTF-8 "
+                                       "(Comma delimited)\"; LibreOffice Calc: File, Save As, "
+                                       "\"Text CSV\")"),
+                {}};
     case Kind::BondBeyondTable16:
         return {TORVANE_TEXT("Sizing", "Table 16 names no bonding conductor above 6000 A: "
                                        "this circuit needs one for %1 A"),

@@ -46,6 +46,11 @@ std::string amperesCell(Amperes amperes, std::string_view separator)
 
 // The answer's columns; only their order and names are read elsewhere.
 const AnswerColumn AnswerColumns[] = {
+    // Only where the load column gives a power: the amperes it draws.
+    {"load_amperes", true, true,
+     [](const Sizing &s, std::string_view d) {
+         return s.loadFromPower ? amperesCell(s.load, d) : std::string();
+     }},
     {"size", false, true,
      [](const Sizing &s, std::string_view) { return std::string(trimmed(s.sizeText)); },
      TORVANE_TEXT("Schedule", "Size"), 0},
@@ -105,6 +110,27 @@ const AnswerColumn AnswerColumns[] = {
     {"problem", false, true, nullptr, TORVANE_TEXT("Schedule", "Problem"), 7},
 };
 constexpr std::size_t ProblemColumn = std::size(AnswerColumns) - 1;
+// load_amperes, written only where the load column gives a power.
+constexpr std::size_t LoadAmperesColumn = 0;
+
+// The length's input column: after the load, its place among the conditions.
+std::size_t lengthColumn()
+{
+    for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
+        if (ConditionFields[field].text == &ConditionTexts::length)
+            return field + 1;
+    return 0;
+}
+
+// Whether a layout writes an answer column.
+bool writes(const Schedule &layout, std::size_t column)
+{
+    return column != LoadAmperesColumn || layout.withLoadAmperes;
+}
+
+// The answer's columns as a schedule without load_amperes has them.
+const std::span<const AnswerColumn> AmperesAnswerColumns =
+    std::span<const AnswerColumn>(AnswerColumns).subspan(1);
 
 // How many columns at the end of the header are this program's own answer
 // (a schedule sized before): the whole set, in order, each under its own name
@@ -128,7 +154,7 @@ std::size_t ownAnswerColumns(const std::vector<std::string> &names, const Names 
 
 void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
              const std::array<int, InputColumnCount> &inputs, const ConditionTexts &defaults,
-             bool decimalComma, ConditionsCache *cache = nullptr)
+             bool decimalComma, const ColumnUnits &units, ConditionsCache *cache = nullptr)
 {
     const auto cell = [&](std::size_t column) -> std::string_view {
         const int index = inputs[column];
@@ -136,7 +162,7 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
                    ? std::string_view{}
                    : std::string_view(cells[static_cast<std::size_t>(index)]);
     };
-    const auto load = readLoad(cell(0), decimalComma);
+    const auto load = readLoadText(cell(0), units.load, decimalComma);
     if (const auto *p = std::get_if<Problem>(&load)) {
         row.problem = *p;
         return;
@@ -145,6 +171,14 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
         texts.*ConditionFields[field].text = cell(field + 1);
     texts.decimalComma = decimalComma;
+    // A length under a heading in feet, without a unit of its own, is in feet.
+    std::string lengthInFeet;
+    if (units.lengthInFeet && !trimmed(texts.length).empty() &&
+        std::none_of(texts.length.begin(), texts.length.end(),
+                     [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); })) {
+        lengthInFeet = std::string(trimmed(texts.length)) + " ft";
+        texts.length = lengthInFeet;
+    }
     std::variant<Conditions, Problem> read;
     const auto &conditions =
         cache ? cache->read(texts, defaults) : (read = readConditions(texts, defaults));
@@ -152,13 +186,21 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
         row.problem = *p;
         return;
     }
-    auto answer = sizeFor(std::get<Amperes>(load), std::get<Conditions>(conditions));
+    const Conditions &c = std::get<Conditions>(conditions);
+    const LoadText &given = std::get<LoadText>(load);
+    const bool fromPower = given.unit != LoadUnit::Amperes;
+    if (fromPower && c.run.voltage <= 0) {
+        row.problem = makeProblem(Problem::Kind::PowerWithoutVoltage, trimmed(cell(0)));
+        return;
+    }
+    auto answer = sizeFor(amperesOf(given, c.run), c);
     if (auto *p = std::get_if<Problem>(&answer)) {
         p->value = trimmed(cell(0));
         row.problem = *p;
         return;
     }
     row.sizing = std::get<Sizing>(answer);
+    row.sizing->loadFromPower = fromPower;
 }
 
 // The answer's column names: each as it is, unless a carried column has
@@ -192,6 +234,51 @@ std::string columnKey(std::string_view header)
             key += c;
     }
     return key;
+}
+
+Heading readHeading(std::string_view header)
+{
+    Heading heading;
+    heading.column = inputColumnOf(header);
+    // A unit in brackets: "Length (ft)", "Charge (kW)".
+    const std::string text = folded(header);
+    if (const auto open = text.find_first_of("(["); open != std::string::npos) {
+        const auto close = text.find_first_of(")]", open);
+        heading.unit = columnKey(text.substr(
+            open + 1, close == std::string::npos ? std::string::npos : close - open - 1));
+        if (heading.unit.empty() && text.find('%', open) != std::string::npos)
+            heading.unit = "%";
+        return heading;
+    }
+    if (heading.column)
+        return heading;
+    // A unit after the name: "Load kVA", "Longueur pi".
+    const std::string key = columnKey(header);
+    const auto unitAfter = [&](std::string_view name, std::size_t column) {
+        const std::string nameKey = columnKey(name);
+        if (key.size() <= nameKey.size() || !key.starts_with(nameKey))
+            return false;
+        const std::string unit = key.substr(nameKey.size());
+        const bool known =
+            column == 0 ? loadUnitNamed(unit).has_value() : lengthUnitInFeet(unit).has_value();
+        if (known) {
+            heading.column = column;
+            heading.unit = unit;
+        }
+        return known;
+    };
+    if (unitAfter(LoadColumn, 0))
+        return heading;
+    for (std::string_view other : LoadOtherNames)
+        if (!other.empty() && unitAfter(other, 0))
+            return heading;
+    const ConditionField &length = ConditionFields[lengthColumn() - 1];
+    if (unitAfter(length.name, lengthColumn()))
+        return heading;
+    for (std::string_view other : length.otherNames)
+        if (!other.empty() && unitAfter(other, lengthColumn()))
+            return heading;
+    return heading;
 }
 
 std::optional<std::size_t> inputColumnOf(std::string_view header)
@@ -281,7 +368,7 @@ bool ScheduleReader::readHeader()
         }
         const bool namesLoad =
             std::any_of(header->cells.begin(), header->cells.end(), [](const std::string &name) {
-                return inputColumnOf(name) == std::size_t{0};
+                return readHeading(name).column == std::size_t{0};
             });
         if (namesLoad || header->malformed || m_titleRows >= mostTitleRows || m_csv.atEnd())
             break;
@@ -311,13 +398,16 @@ bool ScheduleReader::readHeader()
     m_headerCells = header->cells.size();
     std::size_t own = ownAnswerColumns(header->cells, AnswerColumns);
     if (own == 0)
+        own = ownAnswerColumns(header->cells, AmperesAnswerColumns);
+    if (own == 0)
         own = ownAnswerColumns(header->cells, DropAddedColumns);
     if (own == 0)
         own = ownAnswerColumns(header->cells, FirstAddedColumns);
     m_carried = m_headerCells - own;
     for (std::size_t index = 0; index < m_carried; ++index) {
         const std::string &name = header->cells[index];
-        if (const auto column = inputColumnOf(name)) {
+        const Heading heading = readHeading(name);
+        if (const auto column = heading.column) {
             if (m_inputs[*column] >= 0) {
                 m_layout.error =
                     makeProblem(Problem::Kind::DuplicateColumn, std::string(trimmed(name)));
@@ -325,9 +415,28 @@ bool ScheduleReader::readHeader()
                 return true;
             }
             m_inputs[*column] = static_cast<int>(index);
+            // The load and the length are read in their heading's unit; a
+            // unit not known is never taken for another.
+            const bool load = *column == 0;
+            const bool length = *column == lengthColumn();
+            if ((load || length) && !heading.unit.empty()) {
+                const auto loadUnit = load ? loadUnitNamed(heading.unit) : std::nullopt;
+                const auto feet = length ? lengthUnitInFeet(heading.unit) : std::nullopt;
+                if (!loadUnit && !feet) {
+                    m_layout.error = makeProblem(Problem::Kind::UnknownUnit,
+                                                 std::string(trimmed(name)), 0, load ? 0 : 1);
+                    m_done = true;
+                    return true;
+                }
+                if (loadUnit)
+                    m_layout.units.load = *loadUnit;
+                if (feet)
+                    m_layout.units.lengthInFeet = *feet;
+            }
         }
         m_layout.columns.push_back(name);
     }
+    m_layout.withLoadAmperes = m_layout.units.load != LoadUnit::Amperes;
     if (m_inputs[0] < 0) {
         m_layout.error = makeProblem(Problem::Kind::NoLoadColumn);
         m_done = true;
@@ -380,7 +489,8 @@ ScheduleRow ScheduleReader::sizedRow(Record record)
                                   static_cast<std::int64_t>(m_headerCells));
     } else {
         // The input columns are all among the carried ones.
-        sizeRow(row, row.cells, m_inputs, m_defaults, m_layout.separator != ',', &m_conditions);
+        sizeRow(row, row.cells, m_inputs, m_defaults, m_layout.separator != ',', m_layout.units,
+                &m_conditions);
     }
     return row;
 }
@@ -488,7 +598,8 @@ void resizeRow(const Schedule &layout, ScheduleRow &row, const ConditionTexts &d
     row.blank = std::all_of(row.cells.begin(), row.cells.end(),
                             [](const std::string &cell) { return cell.empty(); });
     if (!row.blank)
-        sizeRow(row, row.cells, layout.inputs, defaults, layout.separator != ',', cache);
+        sizeRow(row, row.cells, layout.inputs, defaults, layout.separator != ',', layout.units,
+                cache);
 }
 
 bool takesDefault(const Schedule &layout, const ScheduleRow &row, std::size_t field)
@@ -543,7 +654,7 @@ Schedule singleCircuit(std::string_view load, const ConditionTexts &given)
         schedule.columns.emplace_back(ConditionFields[field].name);
         row.cells.push_back(value);
     }
-    sizeRow(row, read, inputs, given, false);
+    sizeRow(row, read, inputs, given, false, ColumnUnits{});
     schedule.answerColumns = answerColumnNames(schedule.columns);
     schedule.rows.push_back(std::move(row));
     return schedule;
@@ -556,14 +667,14 @@ std::span<const AnswerColumn> answerColumns()
 
 std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
                                      const std::optional<Problem> &problem,
-                                     std::string_view decimalSeparator)
+                                     std::string_view decimalSeparator, ProblemWords problemWords)
 {
     std::vector<std::string> cells(std::size(AnswerColumns));
     if (sizing)
         for (std::size_t c = 0; c < ProblemColumn; ++c)
             cells[c] = AnswerColumns[c].cell(*sizing, decimalSeparator);
     if (problem)
-        cells[ProblemColumn] = describe(*problem, decimalSeparator);
+        cells[ProblemColumn] = (problemWords ? problemWords : describe)(*problem, decimalSeparator);
     return cells;
 }
 
@@ -574,6 +685,8 @@ std::string scheduleHeaderCsv(const Schedule &layout)
     bool first = true;
     for (const auto *names : {&layout.columns, &layout.answerColumns}) {
         for (std::size_t c = 0; c < names->size(); ++c) {
+            if (names == &layout.answerColumns && !writes(layout, c))
+                continue;
             if (!first)
                 csv += layout.separator;
             const bool quoted = names == &layout.columns && c < layout.columnsQuoted.size() &&
@@ -598,10 +711,14 @@ void appendScheduleRowCsv(std::string &csv, const Schedule &layout, const Schedu
     // The answer's cells hold no separator, quote or line end but the
     // problem's sentence, which is quoted where it must be.
     const std::vector<std::string> cells =
-        answerCells(row.sizing, row.problem, layout.decimalComma ? "," : ".");
+        answerCells(row.sizing, row.problem, layout.decimalComma ? "," : ".", layout.problemWords);
+    bool first = layout.columns.empty();
     for (std::size_t c = 0; c < cells.size(); ++c) {
-        if (c > 0 || !layout.columns.empty())
+        if (!writes(layout, c))
+            continue;
+        if (!first)
             csv += layout.separator;
+        first = false;
         if (c + 1 == cells.size())
             appendCsvField(csv, cells[c], layout.separator);
         else
@@ -618,8 +735,10 @@ std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row)
     for (std::size_t c = 0; c < layout.columns.size(); ++c)
         fields.push_back({layout.columns[c], c < row.cells.size() ? row.cells[c] : std::string(),
                           Field::Kind::Text, false});
-    std::vector<std::string> added = answerCells(row.sizing, row.problem);
+    std::vector<std::string> added = answerCells(row.sizing, row.problem, ".", layout.problemWords);
     for (std::size_t c = 0; c < added.size(); ++c) {
+        if (!writes(layout, c))
+            continue;
         const AnswerColumn &column = AnswerColumns[c];
         fields.push_back({layout.answerColumns[c], std::move(added[c]),
                           column.numeric ? Field::Kind::Number : Field::Kind::Text,

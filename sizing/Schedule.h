@@ -42,6 +42,9 @@ struct AnswerColumn
 // The columns the answer adds, in their order, the problem last.
 std::span<const AnswerColumn> answerColumns();
 
+// A problem in words, numbers with the decimal separator given.
+using ProblemWords = std::string (*)(const Problem &problem, std::string_view decimalSeparator);
+
 // An answer column whose name a column of the user's already has is written
 // with this before its name, so that nothing of the user's is replaced.
 inline constexpr std::string_view DistinctAnswerPrefix = "torvane_";
@@ -65,6 +68,24 @@ std::string columnKey(std::string_view header);
 // or nothing.
 std::optional<std::size_t> inputColumnOf(std::string_view header);
 
+// A heading as read: the input column it names, and the unit it gives, in
+// brackets or after the name ("Length (ft)", "Longueur (pi)", "Load kVA",
+// "Charge (kW)"), folded; empty without one.
+struct Heading
+{
+    std::optional<std::size_t> column;
+    std::string unit;
+};
+Heading readHeading(std::string_view header);
+
+// The units a schedule's load and length columns give their cells in, from
+// their headings; a cell may give its own ("15 kW", "150 ft").
+struct ColumnUnits
+{
+    LoadUnit load = LoadUnit::Amperes;
+    bool lengthInFeet = false;
+};
+
 struct ScheduleRow
 {
     int line = 0;                   // where the row starts in the file, the header being line 1
@@ -87,9 +108,16 @@ inline constexpr std::array<int, InputColumnCount> NoInputColumns = [] {
 // line ends the file came with.
 struct Schedule
 {
-    std::vector<std::string> columns;       // carried through, in the input's order
-    std::vector<bool> columnsQuoted;        // their names the file gave in quotes; empty: none
-    std::string titleText;                  // the rows above the heading row, as they came
+    std::vector<std::string> columns; // carried through, in the input's order
+    std::vector<bool> columnsQuoted;  // their names the file gave in quotes; empty: none
+    std::string titleText;            // the rows above the heading row, as they came
+    ColumnUnits units;                // of the load and length columns
+    // The answer begins with load_amperes, the amperes a load given as a
+    // power draws (its column's heading names a power unit).
+    bool withLoadAmperes = false;
+    // The problem column's sentences: English unless the program's texts
+    // are in another language (the column names and answers' words stay).
+    ProblemWords problemWords = describe;
     std::vector<std::string> answerColumns; // the names the answer is written under
     // Where each input column is among the carried ones (0 the load, then
     // ConditionFields' order), -1 where the file has none.
@@ -129,6 +157,8 @@ public:
 
     void append(std::string_view utf8);
     void close(); // no more text will come
+    // The problem column in the program's language, rather than English.
+    void setProblemWords(ProblemWords words) { m_layout.problemWords = words; }
 
     enum class Status
     {
@@ -217,6 +247,7 @@ std::string scheduleJson(const Schedule &schedule);
 // problem for a row that has one.
 std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
                                      const std::optional<Problem> &problem,
-                                     std::string_view decimalSeparator = ".");
+                                     std::string_view decimalSeparator = ".",
+                                     ProblemWords problemWords = describe);
 
 } // namespace ampacity::sizing

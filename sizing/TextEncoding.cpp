@@ -268,8 +268,20 @@ void ScheduleDecoder::finish(std::string &utf8)
     m_decoder->finish(utf8);
 }
 
+bool isWorkbook(std::string_view firstBytes)
+{
+    constexpr std::string_view zip = "PK\x03\x04";
+    constexpr std::string_view compound = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+    return firstBytes.starts_with(zip) || firstBytes.starts_with(compound);
+}
+
 DecodedFile decodeFile(std::string_view bytes)
 {
+    if (isWorkbook(bytes.substr(0, 8))) {
+        DecodedFile workbook;
+        workbook.workbook = true;
+        return workbook;
+    }
     ScheduleDecoder decoder(bytes.substr(0, 4));
     if (decoder.needsCheck())
         decoder.check(bytes);

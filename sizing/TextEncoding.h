@@ -66,6 +66,11 @@ private:
     std::uint32_t m_highSurrogate = 0;
 };
 
+// Whether a file's first bytes (8, or all there are) are a spreadsheet's
+// workbook rather than text: a zip (.xlsx, .ods) or a compound document
+// (.xls).
+bool isWorkbook(std::string_view firstBytes);
+
 // The one rule for a schedule's encoding, for a file read whole or piece
 // by piece: its byte-order mark names the encoding; without one it is UTF-8
 // where all of it is valid UTF-8, Windows-1252 (guessed) where not, so that
@@ -105,7 +110,8 @@ struct DecodedFile
 {
     std::string utf8;
     Encoding encoding = Encoding::Utf8;
-    bool guessed = false; // no byte-order mark and not UTF-8: read as Windows-1252
+    bool guessed = false;  // no byte-order mark and not UTF-8: read as Windows-1252
+    bool workbook = false; // a workbook, not text: nothing decoded
 };
 DecodedFile decodeFile(std::string_view bytes);
 

@@ -1301,6 +1301,26 @@ le tableau de câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</t
         <source>; %1 parallel sets of %2 would (Rule 12-108)</source>
         <translation>&#xa0;; %1 ensembles en parallèle de %2 conviendraient (article 12-108)</translation>
     </message>
+    <message>
+        <source>the load &quot;%1&quot; is not a positive number of amperes (write it without the thousands space)</source>
+        <translation>la charge «&#xa0;%1&#xa0;» n&apos;est pas un nombre positif d&apos;ampères (écrivez-la sans l&apos;espace des milliers)</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; gives its load in a unit not known: A, kVA, kW, VA or W</source>
+        <translation>la colonne «&#xa0;%1&#xa0;» donne sa charge dans une unité inconnue&#xa0;: A, kVA, kW, VA ou W</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; gives its length in a unit not known: m or ft (pi)</source>
+        <translation>la colonne «&#xa0;%1&#xa0;» donne sa longueur dans une unité inconnue&#xa0;: m ou pi (ft)</translation>
+    </message>
+    <message>
+        <source>the load &quot;%1&quot; is a power: it needs a voltage to work out its amperes</source>
+        <translation>la charge «&#xa0;%1&#xa0;» est une puissance&#xa0;: il faut une tension pour en calculer les ampères</translation>
+    </message>
+    <message>
+        <source>this is a workbook (.xlsx, .xls or .ods), not a CSV file: save it as CSV first (Excel: File, Save As, &quot;CSV UTF-8 (Comma delimited)&quot;; LibreOffice Calc: File, Save As, &quot;Text CSV&quot;)</source>
+        <translation>c&apos;est un classeur (.xlsx, .xls ou .ods), pas un fichier CSV&#xa0;: enregistrez-le d&apos;abord en CSV (Excel&#xa0;: Fichier, Enregistrer sous, «&#xa0;CSV UTF-8 (délimité par des virgules)&#xa0;»&#xa0;; LibreOffice Calc&#xa0;: Fichier, Enregistrer sous, «&#xa0;Texte CSV&#xa0;»)</translation>
+    </message>
 </context>
 <context>
     <name>Wire sizes</name>

@@ -291,6 +291,78 @@ void titleRowsAboveTheHeadings()
     check::that(!nine.error && nine.rows.size() == 1, "nine title rows are read past");
 }
 
+// Units in the headings, English and French, and in the cells: a load given
+// as a power becomes amperes from its circuit's voltage and system (and
+// power factor, for watts), worked out here by hand; a length in feet is
+// read in feet. A unit not known is refused, never read as another.
+void unitsInTheHeadings()
+{
+    struct Case
+    {
+        std::string csv;
+        Amperes amperes; // ten-thousandths, rounded up
+        bool loadAmperesColumn;
+    };
+    const Case cases[] = {
+        // 15 000 W / 208 V = 72.11538...
+        {"Load (kW),voltage\n15,208\n", 721154, true},
+        // 15 000 / (√3 x 208) = 41.63586...
+        {"Load (kW),voltage,system\n15,208,3ph\n", 416359, true},
+        // 15 000 VA / (√3 x 600) = 14.43375...
+        {"Charge kVA;Tension;Système\n15;600;triphasé\n", 144338, true},
+        {"Charge (W);Tension\n1500;120\n", 125000, true},
+        {"Load (VA),voltage\n2400,240\n", 100000, true},
+        // Real power over the power factor: 10 000 / (240 x 0.8) = 52.0833...
+        {"Load (kW),voltage,power factor\n10,240,0.8\n", 520834, true},
+        // Direct current has no power factor: 480 W / 48 V.
+        {"Load (W),voltage,system,pf\n480,48,dc,0.8\n", 100000, true},
+        {"Load (A),voltage\n20,240\n", 200000, false},
+        {"Load amps\n20\n", 200000, false},
+        // A unit of the cell's own.
+        {"Load,voltage\n15 kW,208\n", 721154, false},
+        {"Load (kW),voltage\n500 W,100\n", 50000, true},
+    };
+    for (const Case &c : cases) {
+        const Schedule schedule = sizeSchedule(c.csv, tableonly::Defaults);
+        const bool sized = !schedule.error && schedule.rows.size() == 1 && schedule.rows[0].sizing;
+        if (!check::that(sized, "sized: " + c.csv))
+            continue;
+        check::equal(schedule.rows[0].sizing->load, c.amperes, "amperes of " + c.csv);
+        const std::string csv = scheduleCsv(schedule);
+        check::equal(csv.find("load_amperes") != std::string::npos, c.loadAmperesColumn,
+                     "load_amperes column for " + c.csv);
+    }
+    // Lengths: 150 ft is 45.72 m, in English or French headings.
+    for (const char *heading : {"Length (ft)", "Longueur (pi)", "Longueur pieds", "length"}) {
+        const std::string value = std::string(heading) == "length" ? "150 ft" : "150";
+        const Schedule schedule =
+            sizeSchedule("load,voltage," + std::string(heading) + "\n20,240," + value + "\n",
+                         tableonly::Defaults);
+        check::that(!schedule.error && schedule.rows.size() == 1 && schedule.rows[0].sizing &&
+                        schedule.rows[0].sizing->run.length == 457200,
+                    std::string(heading) + ": 45.72 m");
+    }
+    const Schedule metres =
+        sizeSchedule("load,voltage,Longueur (m)\n20,240,150\n", tableonly::Defaults);
+    check::that(metres.rows.size() == 1 && metres.rows[0].sizing &&
+                    metres.rows[0].sizing->run.length == 1500000,
+                "Longueur (m): 150 m");
+    // Refused: units not known, and a power without a voltage.
+    for (const char *refused : {"Load (hp)\n5\n", "load,Length (yd)\n5,10\n"}) {
+        const Schedule schedule = sizeSchedule(refused);
+        check::that(schedule.error && schedule.error->kind == Problem::Kind::UnknownUnit,
+                    std::string("refused: ") + refused);
+    }
+    check::equal(describe(*sizeSchedule("Load (hp)\n5\n").error),
+                 std::string("the column \"Load (hp)\" gives its load in a unit not known: A, "
+                             "kVA, kW, VA or W"),
+                 "the line names the column and the units known");
+    const Schedule noVoltage = sizeSchedule("Load (kW)\n15\n");
+    check::that(noVoltage.rows.size() == 1 && noVoltage.rows[0].problem &&
+                    noVoltage.rows[0].problem->kind == Problem::Kind::PowerWithoutVoltage,
+                "a power without a voltage is the row's problem");
+}
+
 // A cell that is not UTF-8 still gives valid JSON.
 void jsonIsAlwaysValid()
 {
@@ -391,6 +463,7 @@ int main()
     controlCharactersStayInTheirCells();
     quotedCellsGoOutQuoted();
     titleRowsAboveTheHeadings();
+    unitsInTheHeadings();
     separatorsAndDecimalMarks();
     editsAndDefaultsSizeRowsAgain();
     wholeFilesDecode();
