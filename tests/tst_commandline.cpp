@@ -294,6 +294,10 @@ void TestCommandLine::answersAndExitStatuses_data()
                                 "Wire size    60\u00A0°C    75\u00A0°C    90\u00A0°C\n"
                                 "   14 AWG     15 A     20 A     25 A\n"
                              << "";
+    QTest::newRow("thousands space")
+        << QStringList{"size", "1 500"} << 2 << ""
+        << "torvane: the load \"1 500\" is not a positive number of amperes (write it without the "
+           "thousands space)\n";
     QTest::newRow("table 5") << QStringList{"table", "5"} << 2 << ""
                              << "torvane: the table \"5\" is not 1, 2, 3 or 4\n";
     QTest::newRow("table with a size option")
@@ -344,6 +348,17 @@ void TestCommandLine::scheduleFromStandardInput()
     QCOMPARE(result.err, QStringLiteral("torvane: line 3: the load \"1,5\" is not a positive "
                                         "number of amperes (write decimals after a point)\n"));
     QCOMPARE(result.status, 1);
+
+    // A workbook is named as one, not read as Windows-1252 text.
+    for (const QByteArray &workbook : {QByteArray("PK\x03\x04\x14\0\x06\0", 8),
+                                       QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)}) {
+        const Result book = runProgram({"size", "--schedule", "-"}, workbook + "rest");
+        QCOMPARE(book.status, 2);
+        QVERIFY2(book.err.startsWith(QLatin1String("torvane: standard input: this is a workbook")) &&
+                     book.err.count(QLatin1Char('\n')) == 1,
+                 qPrintable(book.err));
+        QCOMPARE(book.out, QString());
+    }
 
     const Result headerless = runProgram({"size", "--schedule", "-"}, "circuit,amps\nP-1,20\n");
     QCOMPARE(headerless.err,
@@ -444,6 +459,15 @@ void TestCommandLine::frenchTextFollowsTheDesktop()
     QVERIFY2(thousands.err.endsWith(QStringLiteral("(séparez les décimales par un point)\n")),
              qPrintable(thousands.err));
     QCOMPARE(thousands.status, 2);
+    // A schedule's problem column in French too; its column names stay.
+    const Result column =
+        runProgram({"size", "--schedule", "-"}, "load;note\n1 500,5;x\n", french);
+    QVERIFY2(column.out.startsWith(QLatin1String("load;note;size;")), qPrintable(column.out));
+    QVERIFY2(column.out.endsWith(QStringLiteral(";la charge «\u00A01 500,5\u00A0» n'est pas un "
+                                                "nombre positif d'ampères (écrivez-la sans "
+                                                "l'espace des milliers)\n")),
+             qPrintable(column.out));
+    QCOMPARE(column.status, 1);
     const Result bad = runProgram({"size", "10", "--system", "biphasé"}, {}, french);
     QCOMPARE(bad.err, QStringLiteral("torvane: le système «\u00A0biphasé\u00A0» n'est ni 1ph, "
                                      "ni 3ph, ni dc\n"));
