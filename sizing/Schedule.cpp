@@ -186,8 +186,8 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
         row.problem = *p;
         return;
     }
-    const Conditions &c = std::get<Conditions>(conditions);
-    const LoadText &given = std::get<LoadText>(load);
+    const auto &c = std::get<Conditions>(conditions);
+    const auto &given = std::get<LoadText>(load);
     const bool fromPower = given.unit != LoadUnit::Amperes;
     if (fromPower && c.run.voltage <= 0) {
         row.problem = makeProblem(Problem::Kind::PowerWithoutVoltage, trimmed(cell(0)));
