@@ -10,7 +10,7 @@ using ampacity::sizing::ConditionTexts;
 namespace commandline {
 namespace {
 
-constexpr OptionSpec Specs[] = {
+constexpr OptionEntry Entries[] = {
     {"material", "cu|al", QT_TRANSLATE_NOOP("CommandLine", "Conductor material: cu or al (cu).")},
     {"installation", "raceway|cable|free-air",
      QT_TRANSLATE_NOOP(
@@ -111,7 +111,7 @@ constexpr bool namedAsColumn(std::string_view option, std::string_view column)
 constexpr bool conditionsComeFirst()
 {
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
-        if (!namedAsColumn(Specs[field].name, ConditionFields[field].name))
+        if (!namedAsColumn(Entries[field].name, ConditionFields[field].name))
             return false;
     return true;
 }
@@ -119,24 +119,24 @@ static_assert(conditionsComeFirst(), "one option for each condition, in their or
 
 } // namespace
 
-std::span<const OptionSpec> optionSpecs()
+std::span<const OptionEntry> optionList()
 {
-    return Specs;
+    return Entries;
 }
 
 bool isOption(std::string_view name)
 {
-    return std::any_of(std::begin(Specs), std::end(Specs),
-                       [&](const OptionSpec &spec) { return spec.name == name; });
+    return std::any_of(std::begin(Entries), std::end(Entries),
+                       [&](const OptionEntry &entry) { return entry.name == name; });
 }
 
 Options::Options()
 {
-    for (const OptionSpec &spec : Specs)
+    for (const OptionEntry &entry : Entries)
         m_all.append(QCommandLineOption(
-            QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())),
-            QCoreApplication::translate("CommandLine", spec.description),
-            QString::fromUtf8(spec.valueName)));
+            QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size())),
+            QCoreApplication::translate("CommandLine", entry.description),
+            QString::fromUtf8(entry.valueName)));
 }
 
 const QCommandLineOption &Options::condition(std::string_view ConditionTexts::*text) const
@@ -150,7 +150,7 @@ const QCommandLineOption &Options::condition(std::string_view ConditionTexts::*t
 const QCommandLineOption &Options::named(std::string_view name) const
 {
     for (qsizetype o = 0; o < m_all.size(); ++o)
-        if (Specs[o].name == name)
+        if (Entries[o].name == name)
             return m_all[o];
     return m_all.front();
 }

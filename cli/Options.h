@@ -13,7 +13,7 @@
 // between the command line and a window. Every option takes a value.
 namespace commandline {
 
-struct OptionSpec
+struct OptionEntry
 {
     std::string_view name;   // --name
     const char *valueName;   // in --help: --name VALUE
@@ -23,7 +23,7 @@ struct OptionSpec
 // Every option: one for each of a circuit's conditions, in the order of
 // ConditionFields (a schedule's column "power_factor" is the option
 // "--power-factor"), then the commands' own.
-std::span<const OptionSpec> optionSpecs();
+std::span<const OptionEntry> optionList();
 
 // Whether --name is one of them.
 bool isOption(std::string_view name);
