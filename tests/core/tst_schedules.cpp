@@ -365,6 +365,42 @@ void unitsInTheHeadings()
                 "a power without a voltage is the row's problem");
 }
 
+// A designer's schedule in French: the circuit's design read from columns
+// named in French, sized and written back with its breaker, sets and bonding.
+void designColumnsInFrench()
+{
+    const std::string input = "Circuit;Charge (A);Continu;Calibre du dispositif;Ensembles;"
+                              "Calibre max;Mat\xC3\xA9riau de liaison;Disjoncteur\r\n"
+                              "P-1;48;oui;;;;;\r\n"
+                              "P-2;85;non;100 %;;;aluminium;aucun\r\n"
+                              "P-3;800;;;auto;;;\r\n"
+                              "P-4;600;non;;2;;;600\r\n";
+    const Schedule schedule = sizeSchedule(input);
+    check::that(!schedule.error && schedule.rows.size() == 4, "four circuits");
+    const std::string csv = scheduleCsv(schedule);
+    const auto row = [&](std::string_view start) {
+        const auto at = csv.find(start);
+        return at == std::string::npos ? std::string() : csv.substr(at, csv.find('\r', at) - at);
+    };
+    // 48 A continuous: a 60 A breaker chosen, 4 AWG, bonded with 10 AWG.
+    check::that(row("P-1;").find(";4 AWG;2;70;70;1;1;;60;70;;;continuous load;;60;yes;70;1;"
+                                 "10 AWG;cu;") != std::string::npos,
+                "P-1: " + row("P-1;"));
+    // Not continuous, no breaker: 85 A, 4 AWG (60 °C, 70 A) is not enough.
+    check::that(row("P-2;").find(";3 AWG;2;85;85;1;1;;60;85;;;ampacity;;;no;90;1;6 AWG;al;") !=
+                    std::string::npos,
+                "P-2: " + row("P-2;"));
+    // The fewest sets up to 500 kcmil: four of 350 kcmil on a 1000 A breaker.
+    check::that(row("P-3;").find(";350 MCM;2;260;260;1;1;;75;260;;;continuous load;;1000;yes;"
+                                 "1040;4;4 AWG;cu;") != std::string::npos,
+                "P-3: " + row("P-3;"));
+    // Two sets of 500 kcmil (320 A each) on 600 A, each raceway bonded as 300 A.
+    check::that(row("P-4;").find(";500 MCM;2;320;320;1;1;;75;320;;;ampacity;;600;no;700;2;"
+                                 "4 AWG;cu;") != std::string::npos,
+                "P-4: " + row("P-4;"));
+    check::equal(scheduleCsv(sizeSchedule(csv)), csv, "written back and sized again, the same");
+}
+
 // A cell that is not UTF-8 still gives valid JSON.
 void jsonIsAlwaysValid()
 {
@@ -466,6 +502,7 @@ int main()
     quotedCellsGoOutQuoted();
     titleRowsAboveTheHeadings();
     unitsInTheHeadings();
+    designColumnsInFrench();
     separatorsAndDecimalMarks();
     editsAndDefaultsSizeRowsAgain();
     wholeFilesDecode();
