@@ -10,6 +10,9 @@ using ampacity::sizing::ConditionTexts;
 namespace commandline {
 namespace {
 
+// Every option: one for each of a circuit's conditions, in the order of
+// ConditionFields (a schedule's column "power_factor" is the option
+// "--power-factor"), then the commands' own.
 constexpr OptionEntry Entries[] = {
     {"material", "cu|al", QT_TRANSLATE_NOOP("CommandLine", "Conductor material: cu or al (cu).")},
     {"installation", "raceway|cable|free-air",
@@ -118,11 +121,6 @@ constexpr bool conditionsComeFirst()
 static_assert(conditionsComeFirst(), "one option for each condition, in their order");
 
 } // namespace
-
-std::span<const OptionEntry> optionList()
-{
-    return Entries;
-}
 
 bool isOption(std::string_view name)
 {

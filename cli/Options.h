@@ -20,11 +20,6 @@ struct OptionEntry
     const char *description; // marked for translation in the context "CommandLine"
 };
 
-// Every option: one for each of a circuit's conditions, in the order of
-// ConditionFields (a schedule's column "power_factor" is the option
-// "--power-factor"), then the commands' own.
-std::span<const OptionEntry> optionList();
-
 // Whether --name is one of them.
 bool isOption(std::string_view name);
 

@@ -108,17 +108,14 @@ QString conditionValueText(std::size_t field, std::string_view value)
 QString problemLine(const Problem &problem, std::string_view decimalSeparator)
 {
     QString line;
-    for (auto text :
-         {std::optional(problemText(problem, decimalSeparator)), suggestionText(problem)}) {
-        if (!text)
-            continue;
-        if (text->wireSizeArgument >= 0) {
-            std::string &size = text->arguments[static_cast<std::size_t>(text->wireSizeArgument)];
+    for (ProblemText &text : problemSentences(problem, decimalSeparator)) {
+        if (text.wireSizeArgument >= 0) {
+            std::string &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
             size = toUtf8(qtbridge::translatedWireSize(size).trimmed());
         }
         const QString format =
-            QCoreApplication::translate("Sizing", std::string(text->format).c_str());
-        line += toQString(fillIn(toUtf8(format), text->arguments));
+            QCoreApplication::translate("Sizing", std::string(text.format).c_str());
+        line += toQString(fillIn(toUtf8(format), text.arguments));
     }
     return line;
 }

@@ -170,12 +170,6 @@ std::optional<char> detectSeparator(std::string_view text, bool closed, Separato
     return candidates[best];
 }
 
-std::optional<char> detectSeparator(std::string_view text, bool closed)
-{
-    SeparatorScan scan;
-    return detectSeparator(text, closed, scan);
-}
-
 namespace {
 
 // The characters that make a field quoted, for a separator: a table, as

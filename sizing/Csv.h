@@ -86,7 +86,6 @@ struct SeparatorScan
     std::array<int, 3> counts{}; // comma, semicolon, tab
 };
 std::optional<char> detectSeparator(std::string_view text, bool closed, SeparatorScan &scan);
-std::optional<char> detectSeparator(std::string_view text, bool closed);
 
 // One CSV field, quoted when it holds the separator, a quote, a line break
 // or blanks at either end, or when it came quoted (`quoted`).

@@ -220,27 +220,26 @@ std::string fillIn(std::string_view format, const std::vector<std::string> &argu
     return text;
 }
 
-std::optional<ProblemText> suggestionText(const Problem &problem)
+std::vector<ProblemText> problemSentences(const Problem &problem, std::string_view decimalSeparator)
 {
-    if (problem.suggestedSets <= 0)
-        return std::nullopt;
-    return ProblemText{TORVANE_TEXT("Sizing", "; %1 parallel sets of %2 would (Rule 12-108)"),
-                       {std::to_string(problem.suggestedSets), std::string(problem.suggestedSize)},
-                       1};
+    std::vector<ProblemText> sentences{problemText(problem, decimalSeparator)};
+    if (problem.suggestedSets > 0)
+        sentences.push_back(
+            {TORVANE_TEXT("Sizing", "; %1 parallel sets of %2 would (Rule 12-108)"),
+             {std::to_string(problem.suggestedSets), std::string(problem.suggestedSize)},
+             1});
+    return sentences;
 }
 
 std::string describe(const Problem &problem, std::string_view decimalSeparator)
 {
     std::string line;
-    for (auto text :
-         {std::optional(problemText(problem, decimalSeparator)), suggestionText(problem)}) {
-        if (!text)
-            continue;
-        if (text->wireSizeArgument >= 0) {
-            auto &size = text->arguments[static_cast<std::size_t>(text->wireSizeArgument)];
+    for (ProblemText &text : problemSentences(problem, decimalSeparator)) {
+        if (text.wireSizeArgument >= 0) {
+            auto &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
             size = std::string(trimmed(size));
         }
-        line += fillIn(text->format, text->arguments);
+        line += fillIn(text.format, text.arguments);
     }
     return line;
 }

@@ -103,9 +103,10 @@ struct ProblemText
     int wireSizeArgument = -1; // the index of the argument that is a wire size, if one is
 };
 ProblemText problemText(const Problem &problem, std::string_view decimalSeparator = ".");
-// What the problem's line adds where parallel sets would do: "; 2 parallel
-// sets of 500 MCM would (Rule 12-108)"; nothing where none would.
-std::optional<ProblemText> suggestionText(const Problem &problem);
+// The problem's line in its sentences: the problem, then, where parallel
+// sets would do, "; 2 parallel sets of 500 MCM would (Rule 12-108)".
+std::vector<ProblemText> problemSentences(const Problem &problem,
+                                          std::string_view decimalSeparator = ".");
 
 // Puts the arguments in place of %1, %2... in one pass, so that an argument
 // holding "%2" stays as it is.
