@@ -111,12 +111,14 @@ def write_unclosed_quote(circuits):
     return schedule.name
 
 
-def write_schedule(circuits, with_runs, with_design=False):
+def write_schedule(circuits, with_runs, with_design=False, with_motors=False):
     """A schedule file of the given number of circuits, varied over every
     condition; with runs, each circuit has a length, a voltage and a system,
     so its drop is checked; with design, a breaker (given, chosen or none),
-    continuous or not, and one, two or the fewest parallel sets. Gives its
-    name; the caller removes it."""
+    continuous or not, and one, two or the fewest parallel sets; with motors,
+    a third of the rows a motor in horsepower at 208, 480 or 600 V three-phase
+    (Table 44), with its breaker or fuse chosen. Gives its name; the caller
+    removes it."""
     import random
     import tempfile
     rng = random.Random(7)
@@ -131,18 +133,24 @@ def write_schedule(circuits, with_runs, with_design=False):
             design = ("%s,%s,%s" % (rng.choice(["", "", "none", str(int(load / 0.8) + 10)]),
                                     rng.choice(["", "no"]), rng.choice(["", "2", "auto"]))
                       if with_design else ",no,")
-            schedule.write('C-%d,%.2f,%s,%s,%s,%s,%d,%s,%s,"feeder, panel %d"\n' % (
-                i, load, rng.choice(["cu", "al"]), rng.choice(["raceway", "free-air"]),
+            load_text = "%.2f" % load
+            if with_motors and i % 3 == 0:
+                load_text = rng.choice(["1/2", "3", "7-1/2", "10", "25", "50", "100", "200"]) + " hp"
+                run = "%s,%s,3ph" % ("%.1f" % rng.uniform(5, 120) if with_runs else "",
+                                     rng.choice(["208", "480", "600"]))
+                design = "%s,,%s" % (rng.choice(["", "", "none"]), rng.choice(["", "2"]))
+            schedule.write('C-%d,%s,%s,%s,%s,%s,%d,%s,%s,"feeder, panel %d"\n' % (
+                i, load_text, rng.choice(["cu", "al"]), rng.choice(["raceway", "free-air"]),
                 insulation, rng.choice(["", "30", "35", "40", "45", "50"]), rng.randint(1, 4), run,
                 design, i % 40))
     return schedule.name
 
 
 def schedule_seconds(circuits, runs, with_runs=False, with_memory=False, with_design=False,
-                     unclosed=False):
+                     unclosed=False, with_motors=False):
     """Times `torvane size --schedule` start to finish on a schedule."""
     name = (write_unclosed_quote(circuits) if unclosed
-            else write_schedule(circuits, with_runs, with_design))
+            else write_schedule(circuits, with_runs, with_design, with_motors))
     try:
         times = []
         peaks = []
@@ -191,6 +199,9 @@ rows.append(("the same with lengths (voltage drop)",
              "%.2f s (%.0f circuits/s)" % (seconds, circuits / seconds), "-", "< 1 s", seconds < 1.0))
 seconds = schedule_seconds(circuits, 5, with_runs=True, with_design=True)
 rows.append(("the same with breakers given and chosen, continuous loads and parallel sets",
+             "%.2f s (%.0f circuits/s)" % (seconds, circuits / seconds), "-", "< 1 s", seconds < 1.0))
+seconds = schedule_seconds(circuits, 5, with_runs=True, with_design=True, with_motors=True)
+rows.append(("the same, a third of the circuits motors in horsepower",
              "%.2f s (%.0f circuits/s)" % (seconds, circuits / seconds), "-", "< 1 s", seconds < 1.0))
 million = 1000000
 seconds, peak = schedule_seconds(million, 5, with_memory=True)

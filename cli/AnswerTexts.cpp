@@ -46,6 +46,41 @@ QString AnswerTexts::sizeName(std::string_view listText)
     return qtbridge::translatedWireSize(listText).trimmed();
 }
 
+QString AnswerTexts::motorDeviceText(const Sizing &sizing) const
+{
+    // Rule 28-200: the branch-circuit device and Table 29's largest; Rule
+    // 28-306: the overload relay's largest setting.
+    const QString most = QString::number(sizing.maxBreaker);
+    QString text;
+    switch (sizing.motorDevice) {
+    case MotorDevice::Fuse:
+        text =
+            sizing.breaker <= 0 ? tr("; no fuse checked (at most %1 A, Table 29)").arg(most)
+            : sizing.breakerChosen
+                ? tr("; %1 A fuse (chosen; at most %2 A, Table 29)")
+                      .arg(number(sizing.breaker, 4), most)
+                : tr("; %1 A fuse (at most %2 A, Table 29)").arg(number(sizing.breaker, 4), most);
+        break;
+    case MotorDevice::TimeDelayFuse:
+        text = sizing.breaker <= 0
+                   ? tr("; no time-delay fuse checked (at most %1 A, Table 29)").arg(most)
+               : sizing.breakerChosen
+                   ? tr("; %1 A time-delay fuse (chosen; at most %2 A, Table 29)")
+                         .arg(number(sizing.breaker, 4), most)
+                   : tr("; %1 A time-delay fuse (at most %2 A, Table 29)")
+                         .arg(number(sizing.breaker, 4), most);
+        break;
+    case MotorDevice::Breaker:
+        text = sizing.breaker <= 0 ? tr("; no breaker checked (at most %1 A, Table 29)").arg(most)
+               : sizing.breakerChosen ? tr("; %1 A breaker (chosen; at most %2 A, Table 29)")
+                                            .arg(number(sizing.breaker, 4), most)
+                                      : tr("; %1 A breaker (at most %2 A, Table 29)")
+                                            .arg(number(sizing.breaker, 4), most);
+        break;
+    }
+    return text + tr("; overload at most %1 A (Rule 28-306)").arg(number(sizing.overloadMax, 4));
+}
+
 QString AnswerTexts::sizingLine(const Sizing &sizing) const
 {
     const QString tables = sizing.correctionTables.empty()
@@ -66,6 +101,19 @@ QString AnswerTexts::sizingLine(const Sizing &sizing) const
     if (sizing.sets > 1)
         line += tr("; %1 A in each of %2 parallel sets")
                     .arg(number(sizing.perConductor, 4), QString::number(sizing.sets));
+    if (sizing.motor) {
+        // The conductors' 125 % of the full-load current, rounded up as a load is.
+        const std::int64_t needed = (sizing.load * MotorConductorPercent + 99) / 100;
+        line += (sizing.motorCurrentFrom == MotorCurrentFrom::Table44
+                     ? tr("; motor full-load current %1 A (Table 44) needs %2 A (Rule 28-106, "
+                          "125 %)")
+                 : sizing.motorCurrentFrom == MotorCurrentFrom::Table45
+                     ? tr("; motor full-load current %1 A (Table 45) needs %2 A (Rule 28-106, "
+                          "125 %)")
+                     : tr("; motor full-load current %1 A (nameplate) needs %2 A (Rule 28-106, "
+                          "125 %)"))
+                    .arg(number(sizing.load, 4), number(needed, 4));
+    }
     if (sizing.continuousPercent > 0) {
         // The ampacity the load needs, rounded up as a load is.
         const std::int64_t needed =
@@ -79,7 +127,9 @@ QString AnswerTexts::sizingLine(const Sizing &sizing) const
                     .arg(number(sizing.drop->percent, 2), number(sizing.drop->volts, 2),
                          lengthText(sizing.run), number(sizing.run.voltage, 2),
                          systemName(sizing.run.system));
-    if (sizing.breaker <= 0)
+    if (sizing.motor)
+        line += motorDeviceText(sizing);
+    else if (sizing.breaker <= 0)
         line += tr("; no breaker checked (at most %1 A on this conductor)").arg(sizing.maxBreaker);
     else if (sizing.breakerChosen)
         line += tr("; %1 A breaker (chosen; at most %2 A on this conductor)")
@@ -103,6 +153,9 @@ QString AnswerTexts::sizingLine(const Sizing &sizing) const
     case Governing::VoltageDrop:
         line += tr("; governed by voltage drop (ampacity alone: %1)")
                     .arg(sizeName(sizing.ampacitySizeText));
+        break;
+    case Governing::Motor:
+        line += tr("; governed by the motor's full-load current");
         break;
     case Governing::Ampacity:
         line += tr("; governed by ampacity");

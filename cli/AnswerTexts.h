@@ -30,6 +30,8 @@ public:
 
 private:
     QString number(std::int64_t value, int decimals) const;
+    // A motor's branch-circuit device and overload relay, in words.
+    QString motorDeviceText(const ampacity::sizing::Sizing &sizing) const;
 
     std::string m_decimalSeparator;
 };

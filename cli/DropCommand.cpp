@@ -27,6 +27,12 @@ int DropCommand::run()
                                        &options.condition(&ConditionTexts::deviceRating),
                                        &options.condition(&ConditionTexts::largest),
                                        &options.condition(&ConditionTexts::bondMaterial),
+                                       &options.condition(&ConditionTexts::motor),
+                                       &options.condition(&ConditionTexts::fla),
+                                       &options.condition(&ConditionTexts::protection),
+                                       &options.condition(&ConditionTexts::starting),
+                                       &options.condition(&ConditionTexts::motorType),
+                                       &options.condition(&ConditionTexts::serviceFactor),
                                        &options.schedule()}))
         return BadInput;
     const QStringList positional = m_run.positional();

@@ -75,6 +75,31 @@ constexpr OptionEntry Entries[] = {
      QT_TRANSLATE_NOOP("CommandLine",
                        "The bonding conductor's material, Rule 10-616 and Table 16: cu or al (the "
                        "circuit conductors').")},
+    {"motor", "yes|no",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Whether a load in amperes is a motor's full-load current, sized by "
+                       "Section 28 rather than as a continuous load (no). A load in horsepower "
+                       "(10hp, 1-1/2hp, 3/4hp) is a motor.")},
+    {"fla", "A",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "A motor's nameplate full-load current, amperes, for a load in "
+                       "horsepower; without it the current comes from Table 44 (three-phase) or "
+                       "Table 45 (single-phase) at --voltage (Rule 28-106).")},
+    {"protection", "breaker|fuse|time-delay-fuse",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "The device protecting a motor's branch circuit, Rule 28-200 and Table 29: "
+                       "breaker (inverse time), fuse or time-delay-fuse (breaker).")},
+    {"starting", "full-voltage|resistor|reactor|autotransformer|star-delta",
+     QT_TRANSLATE_NOOP("CommandLine", "How a motor is started, for Table 29 (full-voltage).")},
+    {"motor-type", "induction|synchronous|wound-rotor",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "The kind of motor, for Tables 44 and 29; a synchronous motor's current "
+                       "is Table 44's unity power factor current times 1.1 at --power-factor 0.9 "
+                       "and 1.25 at 0.8 (induction).")},
+    {"service-factor", "SF",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "A motor's service factor: the overload relay is set at most 125 % of the "
+                       "full-load current at 1.15 or more, 115 % below (Rule 28-306) (1).")},
     {"schedule", "FILE",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Size every row of a cable schedule: a CSV file whose header names a load "

@@ -67,6 +67,9 @@ int SizeCommand::sizeOneLoad(const std::string &load, const ConditionTexts &give
     const ScheduleRow &row = schedule.rows.front();
     if (row.problem)
         complain(problemLine(*row.problem, m_run.decimalSeparator()));
+    // A motor the tables cannot answer for needs the user's nameplate current.
+    if (row.problem && isMotorInputProblem(*row.problem))
+        return BadInput;
     switch (chosen) {
     case Format::Text:
         if (row.sizing)

@@ -97,6 +97,8 @@ QVariant ScheduleModel::answerData(const ScheduleRow &row, int column, int role)
             return static_cast<qlonglong>(row.sizing->breaker);
         if (row.sizing && column == BondingColumn)
             return sizeOrder(row.sizing->bondingText);
+        if (row.sizing && row.sizing->motor && column == MotorColumn)
+            return static_cast<qlonglong>(row.sizing->load);
         if (row.sizing && row.sizing->drop && column == DropColumn)
             return static_cast<qlonglong>(row.sizing->drop->percent);
         return scheduletexts::answerText(row, column, m_decimalSeparator);

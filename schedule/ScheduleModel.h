@@ -9,7 +9,7 @@
 
 // A sized schedule as a table: the file's own columns as they are, then the
 // answer (Size, Sets, Breaker, Bonding, Governed by, Usable ampacity,
-// Voltage drop %, Problem). The
+// Voltage drop %, Motor current, Problem). The
 // file's cells are edited here, and each edit sizes its row again; the row
 // headers are the file's line numbers, with a warning icon on a row that has
 // a problem.
@@ -30,6 +30,7 @@ public:
         GovernedColumn = scheduletexts::GovernedAnswer,
         UsableColumn = scheduletexts::UsableAnswer,
         DropColumn = scheduletexts::DropAnswer,
+        MotorColumn = scheduletexts::MotorAnswer,
         ProblemColumn = scheduletexts::ProblemAnswer
     };
 

@@ -15,6 +15,8 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 
+#include <vector>
+
 using namespace ampacity;
 using namespace ampacity::sizing;
 using qtbridge::toQString;
@@ -40,19 +42,27 @@ QString heading(const QString &text)
 
 // The answer's columns on paper: the window's, with the parallel sets
 // written before the size ("2 × 350 kcmil") rather than in a column of
-// their own, for the width a Letter page has.
-constexpr int ReportAnswers[] = {scheduletexts::SizeAnswer,    scheduletexts::BreakerAnswer,
-                                 scheduletexts::BondingAnswer, scheduletexts::GovernedAnswer,
-                                 scheduletexts::UsableAnswer,  scheduletexts::DropAnswer,
-                                 scheduletexts::ProblemAnswer};
+// their own, for the width a Letter page has; the motor's current where the
+// schedule has motors.
+std::vector<int> reportAnswers(const ScheduleSummary &summary)
+{
+    std::vector<int> columns = {scheduletexts::SizeAnswer,    scheduletexts::BreakerAnswer,
+                                scheduletexts::BondingAnswer, scheduletexts::GovernedAnswer,
+                                scheduletexts::UsableAnswer,  scheduletexts::DropAnswer,
+                                scheduletexts::ProblemAnswer};
+    if (summary.motors > 0)
+        columns.insert(columns.end() - 1, scheduletexts::MotorAnswer);
+    return columns;
+}
 
 // One row's inputs and answer, as the window's columns show them.
-QString circuitRow(const Schedule &schedule, const ScheduleRow &row, const std::string &separator)
+QString circuitRow(const Schedule &schedule, const ScheduleRow &row, const std::string &separator,
+                   const std::vector<int> &answers)
 {
     QString html = QStringLiteral("<tr>") + cell(QString::number(row.line));
     for (std::size_t c = 0; c < schedule.columns.size(); ++c)
         html += cell(c < row.cells.size() ? toQString(row.cells[c]) : QString());
-    for (const int column : ReportAnswers) {
+    for (const int column : answers) {
         QString text = scheduletexts::answerText(row, column, separator);
         if (column == scheduletexts::SizeAnswer && row.sizing && row.sizing->sets > 1)
             text = QCoreApplication::translate("Report", "%1 × %2")
@@ -97,20 +107,22 @@ QString reportHtml(const ScheduleFile &file)
         html += QStringLiteral("<li>%1</li>").arg(escaped(sentence));
     html += QStringLiteral("</ul>");
 
+    const ScheduleSummary summary = summarize(schedule);
+    const std::vector<int> answers = reportAnswers(summary);
     html += QStringLiteral("<h3>%1</h3><p>%2</p>")
                 .arg(escaped(QCoreApplication::translate("Report", "Circuits")),
-                     escaped(scheduletexts::summaryText(summarize(schedule))));
+                     escaped(scheduletexts::summaryText(summary)));
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"1\" "
                            "width=\"100%\" style=\"font-size: 6.5pt\"><thead><tr>");
     html += heading(QCoreApplication::translate("Report", "Line"));
     for (const std::string &name : schedule.columns)
         html += heading(toQString(name));
     const QStringList headers = scheduletexts::answerHeaders();
-    for (const int column : ReportAnswers)
+    for (const int column : answers)
         html += heading(headers.value(column));
     html += QStringLiteral("</tr></thead>");
     for (const ScheduleRow &row : schedule.rows)
-        html += circuitRow(schedule, row, separator);
+        html += circuitRow(schedule, row, separator, answers);
     html += QStringLiteral("</table></body></html>");
     return html;
 }

@@ -33,6 +33,21 @@ void ScheduleSortProxy::setProblemsOnly(bool only)
     invalidateRowsFilter();
 }
 
+void ScheduleSortProxy::setShowsMotors(bool shows)
+{
+    if (shows == m_showsMotors)
+        return;
+    m_showsMotors = shows;
+    invalidateColumnsFilter();
+}
+
+bool ScheduleSortProxy::filterAcceptsColumn(int sourceColumn, const QModelIndex &) const
+{
+    const auto *schedule = qobject_cast<const ScheduleModel *>(sourceModel());
+    return m_showsMotors || !schedule ||
+           sourceColumn != schedule->answerColumn(ScheduleModel::MotorColumn);
+}
+
 bool ScheduleSortProxy::filterAcceptsRow(int sourceRow, const QModelIndex &) const
 {
     if (!m_problemsOnly)

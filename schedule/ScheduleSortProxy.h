@@ -4,7 +4,8 @@
 
 // Sorts a schedule's rows by any column, numbers as numbers (a load of 9 A
 // before one of 10 A, "15,5" as 15.5), and shows only the rows with a
-// problem when asked.
+// problem when asked; the motor's current only where the schedule has
+// motors.
 class ScheduleSortProxy : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -15,11 +16,14 @@ public:
 
     bool problemsOnly() const { return m_problemsOnly; }
     void setProblemsOnly(bool only);
+    void setShowsMotors(bool shows);
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    bool filterAcceptsColumn(int sourceColumn, const QModelIndex &sourceParent) const override;
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
 
 private:
     bool m_problemsOnly = false;
+    bool m_showsMotors = false;
 };

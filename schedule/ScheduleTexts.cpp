@@ -52,6 +52,19 @@ constexpr Choice SetCounts[] = {{"1", QT_TRANSLATE_NOOP("Schedule", "1")},
                                 {"9", QT_TRANSLATE_NOOP("Schedule", "9")},
                                 {"10", QT_TRANSLATE_NOOP("Schedule", "10")},
                                 {"auto", QT_TRANSLATE_NOOP("Schedule", "Auto (fewest)")}};
+constexpr Choice MotorDevices[] = {
+    {"breaker", QT_TRANSLATE_NOOP("Schedule", "Breaker (inverse time)")},
+    {"fuse", QT_TRANSLATE_NOOP("Schedule", "Fuse")},
+    {"time-delay-fuse", QT_TRANSLATE_NOOP("Schedule", "Time-delay fuse")}};
+constexpr Choice Startings[] = {
+    {"full-voltage", QT_TRANSLATE_NOOP("Schedule", "Full voltage")},
+    {"resistor", QT_TRANSLATE_NOOP("Schedule", "Resistor")},
+    {"reactor", QT_TRANSLATE_NOOP("Schedule", "Reactor")},
+    {"autotransformer", QT_TRANSLATE_NOOP("Schedule", "Autotransformer")},
+    {"star-delta", QT_TRANSLATE_NOOP("Schedule", "Star-delta")}};
+constexpr Choice MotorTypes[] = {{"induction", QT_TRANSLATE_NOOP("Schedule", "Induction")},
+                                 {"synchronous", QT_TRANSLATE_NOOP("Schedule", "Synchronous")},
+                                 {"wound-rotor", QT_TRANSLATE_NOOP("Schedule", "Wound rotor")}};
 constexpr Choice BondMaterials[] = {{"", QT_TRANSLATE_NOOP("Schedule", "As the conductors")},
                                     {"cu", QT_TRANSLATE_NOOP("Schedule", "Copper")},
                                     {"al", QT_TRANSLATE_NOOP("Schedule", "Aluminum")}};
@@ -86,6 +99,14 @@ std::span<const Choice> choicesOf(std::size_t field)
         return SetCounts;
     if (text == &ConditionTexts::bondMaterial)
         return BondMaterials;
+    if (text == &ConditionTexts::motor)
+        return YesNo;
+    if (text == &ConditionTexts::protection)
+        return MotorDevices;
+    if (text == &ConditionTexts::starting)
+        return Startings;
+    if (text == &ConditionTexts::motorType)
+        return MotorTypes;
     return {};
 }
 
@@ -136,6 +157,8 @@ QString governingText(Governing governing)
         return QCoreApplication::translate("Schedule", "Continuous load");
     case Governing::Protection:
         return QCoreApplication::translate("Schedule", "Protection");
+    case Governing::Motor:
+        return QCoreApplication::translate("Schedule", "Motor");
     case Governing::Ampacity:
         break;
     }
@@ -160,6 +183,9 @@ QString summaryText(const ScheduleSummary &summary)
     if (summary.byContinuous > 0)
         text += QCoreApplication::translate("Schedule", "; %1 governed by the continuous load")
                     .arg(summary.byContinuous);
+    if (summary.byMotor > 0)
+        text += QCoreApplication::translate("Schedule", "; %1 governed by a motor's current")
+                    .arg(summary.byMotor);
     if (summary.byProtection > 0)
         text += QCoreApplication::translate("Schedule", "; %1 governed by protection")
                     .arg(summary.byProtection);
@@ -211,6 +237,20 @@ QString answerText(const ScheduleRow &row, int column, std::string_view decimalS
         return sizing.drop
                    ? toQString(ampacity::scaledText(sizing.drop->percent, 2, decimalSeparator))
                    : QString();
+    case MotorAnswer:
+        if (!sizing.motor)
+            return {};
+        switch (sizing.motorCurrentFrom) {
+        case MotorCurrentFrom::Table44:
+            return QCoreApplication::translate("Schedule", "%1 (Table 44)")
+                .arg(amperes(sizing.load));
+        case MotorCurrentFrom::Table45:
+            return QCoreApplication::translate("Schedule", "%1 (Table 45)")
+                .arg(amperes(sizing.load));
+        case MotorCurrentFrom::Nameplate:
+            break;
+        }
+        return QCoreApplication::translate("Schedule", "%1 (nameplate)").arg(amperes(sizing.load));
     default:
         return {};
     }
@@ -257,6 +297,23 @@ QStringList methodSentences()
             "or by the ampacity where the voltage drop made the conductors larger; one in each "
             "raceway or cable of parallel sets, for its share; never larger than the circuit "
             "conductors of the same metal."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Motors, Rule 28-106 and Tables 44 and 45: a load in horsepower (or in amperes said "
+            "to be a motor's) is a motor; its full-load current is the nameplate's where given, "
+            "otherwise Table 44's (three-phase) or Table 45's (single-phase) at its voltage, and "
+            "its conductors carry 125 % of it, without Rule 8-104 or Table 13."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Motor branch-circuit protection, Rule 28-200 and Table 29: the breaker or fuse is "
+            "at most the full-load current times Table 29's per cent for the motor's kind, "
+            "starting and device, taken down to a standard rating, 15 A being always permitted; "
+            "without one given, that largest rating is chosen."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Motor overload, Rule 28-306: the overload relay is set at most 125 % of the "
+            "full-load current for a service factor of 1.15 or more, 115 % otherwise; the "
+            "nameplate current, not the table's, sets it."),
         QCoreApplication::translate(
             "Schedule",
             "Parallel sets, Rule 12-108: each set in its own raceway or cable and of 1/0 AWG or "

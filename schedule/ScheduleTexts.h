@@ -53,12 +53,13 @@ enum AnswerText
     GovernedAnswer,
     UsableAnswer,
     DropAnswer,
+    MotorAnswer, // shown where a schedule has motors
     ProblemAnswer,
     AnswerColumnCount
 };
 
 // Their names: Size, Sets, Breaker, Bonding, Governed by, Usable ampacity,
-// Voltage drop %, Problem.
+// Voltage drop %, Motor current, Problem.
 QStringList answerHeaders();
 
 // A row's answer in one of those columns, numbers with the separator

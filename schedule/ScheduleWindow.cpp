@@ -56,7 +56,8 @@ constexpr std::size_t ShownDefaults[] = {
     fieldOf(&ConditionTexts::system),      fieldOf(&ConditionTexts::voltage),
     fieldOf(&ConditionTexts::powerFactor), fieldOf(&ConditionTexts::maxDrop),
     fieldOf(&ConditionTexts::continuous),  fieldOf(&ConditionTexts::deviceRating),
-    fieldOf(&ConditionTexts::sets),        fieldOf(&ConditionTexts::bondMaterial)};
+    fieldOf(&ConditionTexts::sets),        fieldOf(&ConditionTexts::bondMaterial),
+    fieldOf(&ConditionTexts::protection)};
 
 } // namespace
 
@@ -67,6 +68,7 @@ ScheduleWindow::ScheduleWindow(std::unique_ptr<ScheduleFile> file, QWidget *pare
     m_model = new ScheduleModel(std::move(file), this);
     m_rows = new ScheduleSortProxy(this);
     m_rows->setSourceModel(m_model);
+    m_rows->setShowsMotors(summarize(m_model->file().schedule()).motors > 0);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -229,7 +231,10 @@ void ScheduleWindow::showTitle()
 
 void ScheduleWindow::showSummary()
 {
-    QString text = scheduletexts::summaryText(summarize(m_model->file().schedule()));
+    const ScheduleSummary summary = summarize(m_model->file().schedule());
+    // The motor's current only where the schedule has motors.
+    m_rows->setShowsMotors(summary.motors > 0);
+    QString text = scheduletexts::summaryText(summary);
     if (m_model->file().readAsWindows1252())
         text += tr(" (the file is not UTF-8: read as Windows-1252)");
     m_summary->setText(text);

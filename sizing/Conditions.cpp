@@ -5,8 +5,11 @@
 #include "AmpacityTables.h"
 #include "FactorCycle.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 namespace ampacity::sizing {
 namespace {
@@ -44,6 +47,66 @@ std::string_view withoutDegrees(std::string_view word)
     return word;
 }
 
+// A motor's horsepower as nameplates and schedules write it: "10", "7.5",
+// "3/4", "1-1/2" (or "1 1/2"). Its value in ten-thousandths of a horsepower,
+// rounded up, and in twelfths where it is a whole number of them.
+std::optional<LoadText> readHorsepower(std::string_view text, bool decimalComma)
+{
+    LoadText load;
+    load.unit = LoadUnit::Horsepower;
+    const std::string_view word = trimmed(text);
+    const auto slash = word.find('/');
+    if (slash == std::string_view::npos) {
+        const auto value = readLoad(word, decimalComma);
+        if (!std::holds_alternative<Amperes>(value))
+            return std::nullopt;
+        load.value = std::get<Amperes>(value);
+        // 1/12 hp is 833.33 ten-thousandths: only whole multiples of
+        // 1/4 hp (2500) and the like come out exact, as every table row is.
+        if ((load.value * 12) % 10000 == 0)
+            load.horsepowerTwelfths = load.value * 12 / 10000;
+        return load;
+    }
+    // A whole number, then a fraction after a hyphen or a blank.
+    std::string_view whole;
+    std::string_view fraction = word;
+    if (const auto split = word.substr(0, slash).find_last_of("- ");
+        split != std::string_view::npos) {
+        whole = trimmed(word.substr(0, split));
+        fraction = word.substr(split + 1);
+    }
+    const auto count = [](std::string_view digits) -> std::optional<std::int64_t> {
+        digits = trimmed(digits);
+        if (digits.empty() || digits.size() > 6 ||
+            !std::all_of(digits.begin(), digits.end(), isDigit))
+            return std::nullopt;
+        return wholeValue(digits);
+    };
+    const auto fractionSlash = fraction.find('/');
+    const auto units = whole.empty() ? std::optional<std::int64_t>(0) : count(whole);
+    const auto numerator = count(fraction.substr(0, fractionSlash));
+    const auto denominator = count(fraction.substr(fractionSlash + 1));
+    if (!units || !numerator || !denominator || *denominator == 0 || *numerator == 0)
+        return std::nullopt;
+    const std::int64_t over = *units * *denominator + *numerator; // in 1/denominator hp
+    load.value = (over * 10000 + *denominator - 1) / *denominator;
+    if ((over * 12) % *denominator == 0)
+        load.horsepowerTwelfths = over * 12 / *denominator;
+    return load;
+}
+
+// A word of a short list, in English or French; the value of the first
+// list that names it.
+template <typename Value>
+std::optional<Value> named(std::string_view text,
+                           std::initializer_list<std::pair<std::string_view, Value>> names)
+{
+    for (const auto &[name, value] : names)
+        if (sameWord(text, name))
+            return value;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<Amperes, Problem> readLoad(std::string_view text, bool decimalComma)
@@ -73,6 +136,9 @@ std::optional<LoadUnit> loadUnitNamed(std::string_view word)
         return LoadUnit::Watts;
     if (unit == "kw")
         return LoadUnit::KiloWatts;
+    // Horsepower, "ch" (cheval-vapeur) in French.
+    if (unit == "hp" || unit == "ch")
+        return LoadUnit::Horsepower;
     return std::nullopt;
 }
 
@@ -105,6 +171,12 @@ std::variant<LoadText, Problem> readLoadText(std::string_view text, LoadUnit col
             return makeProblem(Problem::Kind::LoadNotPositive, trimmed(text));
         load.unit = *unit;
         number = trimmed(number.substr(0, letters));
+    }
+    if (load.unit == LoadUnit::Horsepower) {
+        const auto horsepower = readHorsepower(number, decimalComma);
+        if (!horsepower)
+            return makeProblem(Problem::Kind::LoadNotPositive, trimmed(text));
+        return *horsepower;
     }
     const auto value = readLoad(number, decimalComma);
     if (std::holds_alternative<Problem>(value))
@@ -315,6 +387,97 @@ std::variant<std::int16_t, Problem> readBondMaterial(std::string_view text)
     return makeProblem(Problem::Kind::UnknownBondMaterial, trimmed(text));
 }
 
+std::variant<bool, Problem> readMotor(std::string_view text)
+{
+    const auto yes = readContinuous(text);
+    if (const auto *answer = std::get_if<bool>(&yes))
+        return *answer;
+    return makeProblem(Problem::Kind::MotorNotYesNo, trimmed(text));
+}
+
+std::variant<Amperes, Problem> readNameplate(std::string_view text, bool decimalComma)
+{
+    std::string_view word = trimmed(text);
+    if (word.empty())
+        return Amperes{0};
+    if (word.size() > 1 && (word.back() == 'A' || word.back() == 'a'))
+        word = trimmed(word.substr(0, word.size() - 1));
+    // Rounded up: the conductors and the overload are worked out from it.
+    auto value =
+        readPositive(word, 4, Rounding::Up, Problem::Kind::NameplateNotPositive, decimalComma);
+    if (std::holds_alternative<Problem>(value))
+        return makeProblem(Problem::Kind::NameplateNotPositive, trimmed(text));
+    return value;
+}
+
+std::variant<MotorDevice, Problem> readMotorDevice(std::string_view text)
+{
+    if (const auto device =
+            named<MotorDevice>(text, {{"breaker", MotorDevice::Breaker},
+                                      {"inverse-time", MotorDevice::Breaker},
+                                      {"disjoncteur", MotorDevice::Breaker},
+                                      {"fuse", MotorDevice::Fuse},
+                                      {"fusible", MotorDevice::Fuse},
+                                      {"time-delay-fuse", MotorDevice::TimeDelayFuse},
+                                      {"time-delay fuse", MotorDevice::TimeDelayFuse},
+                                      {"time delay fuse", MotorDevice::TimeDelayFuse},
+                                      {"fusible temporise", MotorDevice::TimeDelayFuse},
+                                      {"fusible-temporise", MotorDevice::TimeDelayFuse}}))
+        return *device;
+    return makeProblem(Problem::Kind::UnknownMotorDevice, trimmed(text));
+}
+
+std::variant<MotorStarting, Problem> readStarting(std::string_view text)
+{
+    if (const auto starting =
+            named<MotorStarting>(text, {{"full-voltage", MotorStarting::FullVoltage},
+                                        {"full voltage", MotorStarting::FullVoltage},
+                                        {"across-the-line", MotorStarting::FullVoltage},
+                                        {"pleine tension", MotorStarting::FullVoltage},
+                                        {"pleine-tension", MotorStarting::FullVoltage},
+                                        {"resistor", MotorStarting::Resistor},
+                                        {"resistance", MotorStarting::Resistor},
+                                        {"reactor", MotorStarting::Reactor},
+                                        {"reactance", MotorStarting::Reactor},
+                                        {"autotransformer", MotorStarting::Autotransformer},
+                                        {"auto-transformer", MotorStarting::Autotransformer},
+                                        {"autotransformateur", MotorStarting::Autotransformer},
+                                        {"star-delta", MotorStarting::StarDelta},
+                                        {"star delta", MotorStarting::StarDelta},
+                                        {"wye-delta", MotorStarting::StarDelta},
+                                        {"etoile-triangle", MotorStarting::StarDelta},
+                                        {"etoile triangle", MotorStarting::StarDelta}}))
+        return *starting;
+    return makeProblem(Problem::Kind::UnknownStarting, trimmed(text));
+}
+
+std::variant<MotorType, Problem> readMotorType(std::string_view text)
+{
+    if (const auto type = named<MotorType>(text, {{"induction", MotorType::Induction},
+                                                  {"squirrel-cage", MotorType::Induction},
+                                                  {"cage", MotorType::Induction},
+                                                  {"synchronous", MotorType::Synchronous},
+                                                  {"synchrone", MotorType::Synchronous},
+                                                  {"wound-rotor", MotorType::WoundRotor},
+                                                  {"wound rotor", MotorType::WoundRotor},
+                                                  {"rotor bobine", MotorType::WoundRotor},
+                                                  {"rotor-bobine", MotorType::WoundRotor}}))
+        return *type;
+    return makeProblem(Problem::Kind::UnknownMotorType, trimmed(text));
+}
+
+std::variant<int, Problem> readServiceFactor(std::string_view text, bool decimalComma)
+{
+    const std::string_view word = trimmed(text);
+    const auto number = readDecimal(word, decimalComma);
+    // Hundredths, rounded down: 1.149 is not 1.15.
+    const auto hundredths =
+        number && !number->negative ? scaledValue(*number, 2, Rounding::Down) : std::nullopt;
+    if (!hundredths || *hundredths < 100)
+        return makeProblem(Problem::Kind::ServiceFactorBelowOne, word);
+    return static_cast<int>(std::min<std::int64_t>(*hundredths, 1000));
+}
+
 std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decimalComma)
 {
     std::string_view word = trimmed(text);
@@ -474,6 +637,13 @@ std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
     take(readSets(orDefault(&ConditionTexts::sets)), c.sets);
     take(readLargest(orDefault(&ConditionTexts::largest)), c.largestRow);
     take(readBondMaterial(orDefault(&ConditionTexts::bondMaterial)), c.bondMaterial);
+    take(readMotor(orDefault(&ConditionTexts::motor)), c.motor.isMotor);
+    take(readNameplate(orDefault(&ConditionTexts::fla), comma), c.motor.nameplate);
+    take(readMotorDevice(orDefault(&ConditionTexts::protection)), c.motor.device);
+    take(readStarting(orDefault(&ConditionTexts::starting)), c.motor.starting);
+    take(readMotorType(orDefault(&ConditionTexts::motorType)), c.motor.type);
+    take(readServiceFactor(orDefault(&ConditionTexts::serviceFactor), comma),
+         c.motor.serviceFactor);
     if (!first && c.run.length > 0 && c.run.voltage == 0)
         first =
             makeProblem(Problem::Kind::LengthWithoutVoltage, orDefault(&ConditionTexts::length));

@@ -55,6 +55,41 @@ enum class PowerFactor
     Lagging80,
 };
 
+// Section 28: the device protecting a motor's branch circuit (Table 29's
+// columns), how the motor is started and its kind.
+enum class MotorDevice
+{
+    Breaker,       // inverse time
+    Fuse,          // non-time-delay
+    TimeDelayFuse, // time-delay, and the "D" fuses of Rule 14-200
+};
+enum class MotorStarting
+{
+    FullVoltage,
+    Resistor,
+    Reactor,
+    Autotransformer,
+    StarDelta,
+};
+enum class MotorType
+{
+    Induction, // squirrel-cage
+    Synchronous,
+    WoundRotor,
+};
+
+// What a designer says of a motor (Section 28). A load in horsepower is a
+// motor whatever `isMotor` says.
+struct Motor
+{
+    bool isMotor = false;  // a load in amperes is the motor's full-load current
+    Amperes nameplate = 0; // the nameplate full-load current; 0: from Table 44 or 45
+    MotorDevice device = MotorDevice::Breaker;
+    MotorStarting starting = MotorStarting::FullVoltage;
+    MotorType type = MotorType::Induction;
+    int serviceFactor = 100; // hundredths
+};
+
 // Rule 8-102: what the voltage drop of a circuit is checked with.
 struct Run
 {
@@ -87,6 +122,7 @@ struct Conditions
     int sets = 1;                   // parallel sets, Rule 12-108; 0: the fewest that do
     std::size_t largestRow = 17;    // --sets auto: the largest conductor, copper list row
     std::int16_t bondMaterial = -1; // the bonding conductor's material; -1: the circuit's
+    Motor motor;
 };
 
 // Each reader takes the user's text (case and surrounding blanks do not
@@ -102,9 +138,10 @@ enum class LoadUnit
     KiloVoltAmperes,
     Watts,
     KiloWatts,
+    Horsepower, // a motor's rating: its current comes from Table 44 or 45
 };
-// "A", "amps", "ampères"; "VA", "kVA"; "W", "watts", "kW"; nothing for
-// another word.
+// "A", "amps", "ampères"; "VA", "kVA"; "W", "watts", "kW"; "hp", "ch";
+// nothing for another word.
 std::optional<LoadUnit> loadUnitNamed(std::string_view word);
 // "m", "metres", "ft", "feet", "pi", "pieds": whether in feet; nothing for
 // another word.
@@ -116,6 +153,9 @@ struct LoadText
 {
     std::int64_t value = 0;
     LoadUnit unit = LoadUnit::Amperes;
+    // In horsepower, the rating in twelfths ("1-1/2", "3/4", "7.5"); -1 where
+    // it is not a whole number of twelfths, and so no row of the tables.
+    std::int64_t horsepowerTwelfths = -1;
 };
 std::variant<LoadText, Problem> readLoadText(std::string_view text, LoadUnit columnUnit,
                                              bool decimalComma = false);
@@ -153,6 +193,16 @@ std::variant<int, Problem> readSets(std::string_view text);
 std::variant<std::size_t, Problem> readLargest(std::string_view text);
 // cu or al, or empty for the circuit's own: -1.
 std::variant<std::int16_t, Problem> readBondMaterial(std::string_view text);
+// Section 28: yes or no (oui, non); a nameplate current in amperes, or
+// empty for none; breaker, fuse or time-delay-fuse; full-voltage, resistor,
+// reactor, autotransformer or star-delta; induction, synchronous or
+// wound-rotor; a service factor of 1 or more. French words too.
+std::variant<bool, Problem> readMotor(std::string_view text);
+std::variant<Amperes, Problem> readNameplate(std::string_view text, bool decimalComma = false);
+std::variant<MotorDevice, Problem> readMotorDevice(std::string_view text);
+std::variant<MotorStarting, Problem> readStarting(std::string_view text);
+std::variant<MotorType, Problem> readMotorType(std::string_view text);
+std::variant<int, Problem> readServiceFactor(std::string_view text, bool decimalComma = false);
 // Metres, or feet with "ft" after the number ("150ft", "150 ft"); 1 ft is
 // 0.3048 m exactly. Rounded up to the ten-thousandth of a metre.
 std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decimalComma = false);
@@ -188,16 +238,25 @@ struct ConditionTexts
     std::string_view sets{};
     std::string_view largest{};
     std::string_view bondMaterial{};
+    std::string_view motor{};
+    std::string_view fla{};
+    std::string_view protection{};
+    std::string_view starting{};
+    std::string_view motorType{};
+    std::string_view serviceFactor{};
     bool decimalComma = false; // numbers may be written "15,5" (a semicolon or tab schedule)
 };
 // The window's start-up values (copper, raceway or cable, 60 °C, 30 °C, 1-3),
 // the rule's default terminations, a breaker chosen and no run; single
 // phase, power factor 1, 3 %; a continuous load on an 80 % device, one set
 // (500 kcmil at most when the sets are chosen), bonded in the circuit's
-// material.
-inline constexpr ConditionTexts DefaultConditionTexts{"cu",  "raceway", "60", "30",  "1", "auto",
-                                                      "",    "",        "",   "1ph", "1", "3",
-                                                      "yes", "80",      "1",  "500", ""};
+// material; not a motor (unless in horsepower), its current from the
+// tables, on an inverse-time breaker, started at full voltage, induction,
+// service factor 1.
+inline constexpr ConditionTexts DefaultConditionTexts{
+    "cu", "raceway", "60", "30", "1",   "auto", "",   "", "",        "1ph",          "1",
+    "3",  "yes",     "80", "1",  "500", "",     "no", "", "breaker", "full-voltage", "induction",
+    "1"};
 
 // Each of a circuit's conditions, described once: its field of
 // ConditionTexts; its name as an option (with a hyphen for the underscore)
@@ -292,6 +351,32 @@ inline constexpr ConditionField ConditionFields[] = {
      {"materiaudeliaison", "bondingmaterial"},
      false,
      TORVANE_TEXT("Schedule", "Bond material")},
+    {&ConditionTexts::motor, "motor", {"moteur"}, false, TORVANE_TEXT("Schedule", "Motor")},
+    {&ConditionTexts::fla,
+     "fla",
+     {"courantdeplaque", "nameplatecurrent", "fullloadcurrent"},
+     true,
+     TORVANE_TEXT("Schedule", "Nameplate current (A)")},
+    {&ConditionTexts::protection,
+     "protection",
+     {"dispositifdeprotection"},
+     false,
+     TORVANE_TEXT("Schedule", "Motor protection")},
+    {&ConditionTexts::starting,
+     "starting",
+     {"demarrage"},
+     false,
+     TORVANE_TEXT("Schedule", "Starting")},
+    {&ConditionTexts::motorType,
+     "motor_type",
+     {"typedemoteur"},
+     false,
+     TORVANE_TEXT("Schedule", "Motor type")},
+    {&ConditionTexts::serviceFactor,
+     "service_factor",
+     {"facteurdeservice"},
+     true,
+     TORVANE_TEXT("Schedule", "Service factor")},
 };
 
 // Reads each text, taking the default's where the text is empty (and the

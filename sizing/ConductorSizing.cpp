@@ -154,6 +154,8 @@ struct CircuitSearch
     const Conditions &c;
     Amperes load;
     Amperes breaker; // given or chosen; 0 for none
+    bool motor;      // Section 28: 125 % of the load, Table 29 rather than Table 13
+    int motorDevice; // a motor's largest device, whole amperes
     const AmpacityColumn &column;
     std::int64_t factors;
     std::size_t firstRow;
@@ -166,8 +168,10 @@ struct CircuitSearch
         Candidate result;
         result.corrected = column.amperes[row] * factors;
         result.usable = result.corrected;
-        result.terminationRating =
-            terminationRating(c.terminations, breaker > 0 ? breaker : Amperes{0}, row + firstRow);
+        // A motor's terminations are read by the conductor's size, as with
+        // no device known: its device is sized for the starting current.
+        result.terminationRating = terminationRating(
+            c.terminations, breaker > 0 && !motor ? breaker : Amperes{0}, row + firstRow);
         // The termination column caps the conductor only where it is the cooler.
         if (result.terminationRating > 0 && result.terminationRating < insulationRating) {
             const auto &capColumn = capColumns[(result.terminationRating - 60) / 15];
@@ -183,6 +187,8 @@ struct CircuitSearch
     // conductors' limits of Rule 14-104(2).
     int maxBreaker(std::size_t row, Amperes setUsable, int sets) const
     {
+        if (motor)
+            return motorDevice;
         int most = table13Rating(setUsable / OneAmpere);
         if (sets == 1)
             if (const auto small = smallConductorLimit(c.materialCode, row + firstRow))
@@ -213,11 +219,14 @@ struct CircuitSearch
             found.lastSetUsable = setUsable;
             const int mostBreaker = maxBreaker(row, setUsable, sets);
             found.mostBreaker = std::max(found.mostBreaker, mostBreaker);
+            // Rule 8-104's share, or Rule 28-106's 125 % for a motor,
+            // whose conductors its overload relay protects, not its device.
             const bool met[4] = {
                 here.corrected * sets >= load,
                 setUsable >= load,
-                percent == 0 || setUsable * percent >= load * 100,
-                breaker <= 0 || Amperes{mostBreaker} * OneAmpere >= breaker,
+                motor ? setUsable * 100 >= load * MotorConductorPercent
+                      : percent == 0 || setUsable * percent >= load * 100,
+                motor || breaker <= 0 || Amperes{mostBreaker} * OneAmpere >= breaker,
             };
             bool all = true;
             for (int k = 0; k < 4; ++k) {
@@ -251,6 +260,7 @@ struct CircuitSearch
         if (!search.firstBy[2]) {
             problem.kind = Problem::Kind::NoConductorCarries;
             problem.limit = search.lastSetUsable;
+            problem.motor = motor;
             if (percent > 0)
                 problem.third = search.lastSetUsable * percent / 100;
         } else if (!search.firstBy[3]) {
@@ -274,6 +284,10 @@ std::variant<Amperes, Problem> circuitBreaker(const Conditions &c, Amperes load)
 {
     if (c.breaker == NoBreaker)
         return Amperes{0};
+    // Rule 28-200: a motor's device, given, is checked once the conductor is
+    // known; chosen, it is Table 29's largest, which lets the motor start.
+    if (c.motor.isMotor)
+        return c.breaker > 0 ? c.breaker : Amperes{largestMotorDevice(load, c)} * OneAmpere;
     if (c.breaker > 0) {
         if (deviceCarries(c.breaker, load, c.continuous, c.devicePercent))
             return c.breaker;
@@ -301,6 +315,8 @@ std::string_view governingName(Governing governing)
         return "protection";
     case Governing::VoltageDrop:
         return "voltage drop";
+    case Governing::Motor:
+        return "motor";
     case Governing::Ampacity:
         break;
     }
@@ -337,16 +353,19 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated60C),
         selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated75C),
         selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated90C)};
-    const CircuitSearch circuit{
-        c,
-        load,
-        std::get<Amperes>(breaker),
-        *column,
-        factorHundredths(ambientFactor) * factorHundredths(countFactor),
-        copperListRow(c.materialCode),
-        insulation::ratingOf(c.insulationCode),
-        c.continuous ? continuousPercent(column->tableNumber, c.devicePercent) : 0,
-        capColumns};
+    const CircuitSearch circuit{c,
+                                load,
+                                std::get<Amperes>(breaker),
+                                c.motor.isMotor,
+                                c.motor.isMotor ? largestMotorDevice(load, c) : 0,
+                                *column,
+                                factorHundredths(ambientFactor) * factorHundredths(countFactor),
+                                copperListRow(c.materialCode),
+                                insulation::ratingOf(c.insulationCode),
+                                c.continuous && !c.motor.isMotor
+                                    ? continuousPercent(column->tableNumber, c.devicePercent)
+                                    : 0,
+                                capColumns};
 
     // The fewest sets, up to the largest size allowed, that meet every
     // requirement; from 1 for --sets auto, from 2 for a suggestion.
@@ -419,7 +438,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     } else if (*by[3] > *by[2]) {
         sizing.governedBy = Governing::Protection;
     } else if (*by[2] > *by[1]) {
-        sizing.governedBy = Governing::ContinuousLoad;
+        sizing.governedBy = circuit.motor ? Governing::Motor : Governing::ContinuousLoad;
     } else if (*by[1] > *by[0]) {
         sizing.governedBy = Governing::Termination;
     }
@@ -445,6 +464,23 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     if (sizing.bondingMaterial == c.materialCode && bonding->order > conductor.order)
         bonding = conductor;
     sizing.bondingText = bonding->text;
+
+    if (circuit.motor) {
+        sizing.motor = true;
+        sizing.motorDevice = c.motor.device;
+        sizing.overloadMax = largestOverload(load, c.motor.serviceFactor);
+        // Rule 28-200: a device given above Table 29's maximum, or one that
+        // would not carry the motor's current.
+        const bool above = circuit.breaker > Amperes{circuit.motorDevice} * OneAmpere;
+        if (above || (circuit.breaker > 0 && circuit.breaker < load)) {
+            Problem device = makeProblem(above ? Problem::Kind::MotorDeviceAboveTable29
+                                               : Problem::Kind::MotorDeviceBelowCurrent,
+                                         scaledText(load, 4), circuit.breaker);
+            device.third = circuit.motorDevice;
+            device.device = static_cast<int>(c.motor.device);
+            sizing.deviceProblem = std::move(device);
+        }
+    }
     return sizing;
 }
 

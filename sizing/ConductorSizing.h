@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Conditions.h"
+#include "MotorCircuit.h"
 #include "Problem.h"
 #include "VoltageDrop.h"
 
@@ -26,8 +27,10 @@ enum class Governing
     ContinuousLoad, // Rule 8-104's 80 % (or 70, 85, 100 %) moved it up
     Protection,     // the breaker may not protect a smaller one (Rule 14-104, Table 13)
     VoltageDrop,    // the drop moved it up
+    Motor,          // a motor's 125 % of its full-load current moved it up (Rule 28-106)
 };
-// "ampacity", "termination", "continuous load", "protection", "voltage drop"
+// "ampacity", "termination", "continuous load", "protection", "voltage drop",
+// "motor"
 std::string_view governingName(Governing governing);
 
 // The conductor named for a load, with everything the window would show for
@@ -63,12 +66,24 @@ struct Sizing
     int maxBreaker = 0;                // the largest Rule 14-104 allows on the set, amperes
     std::string_view bondingText;      // the bonding conductor, the list's style
     std::int16_t bondingMaterial = 0;  // its material
+    // A motor's branch circuit (Section 28): the load is its full-load
+    // current, the breaker its branch-circuit device (Table 29).
+    bool motor = false;
+    MotorCurrentFrom motorCurrentFrom = MotorCurrentFrom::Nameplate;
+    MotorDevice motorDevice = MotorDevice::Breaker;
+    Amperes overloadMax = 0; // Rule 28-306
+    // The device given exceeds Table 29's maximum or is below the full-load
+    // current: the conductor is named all the same, with this problem.
+    std::optional<Problem> deviceProblem;
 };
 
 // Rule 12-108: whether a conductor of the material's list (its row) may be
 // one of parallel sets: 1/0 AWG and larger.
 bool mayRunInParallel(std::int16_t materialCode, int wireSizeRow);
 
+// For a motor (conditions' motor set), `load` is its full-load current: the
+// conductors carry 125 % of it, under terminations read by their size, and
+// the device is chosen or checked by Table 29 rather than Table 13.
 // The first conductor of the conditions' list whose usable ampacity carries
 // the load, as a continuous load where it is one, that the circuit's breaker
 // protects and, with a run, whose voltage drop is within the limit, in one

@@ -27,6 +27,10 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
                 return {TORVANE_TEXT("Sizing", "the load \"%1\" is not a positive number of "
                                                "amperes (write it without the thousands space)"),
                         {p.value}};
+        if (const std::string unit = folded(p.value); unit.ends_with("hp") || unit.ends_with("ch"))
+            return {TORVANE_TEXT("Sizing", "the motor \"%1\" is not a number of horsepower, as in "
+                                           "10hp, 7.5hp, 3/4hp or 1-1/2hp"),
+                    {p.value}};
         if (p.value.find(',') != std::string::npos)
             return {TORVANE_TEXT("Sizing", "the load \"%1\" is not a positive number of amperes "
                                            "(write decimals after a point)"),
@@ -97,6 +101,16 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
                 {std::string(p.sizeText)},
                 0};
     case Kind::NoConductorCarries:
+        if (p.motor && p.sets > 1)
+            return {TORVANE_TEXT("Sizing", "no conductor carries 125 % of the motor's %1 A in %3 "
+                                           "sets under these conditions: %3 sets of 2000 MCM "
+                                           "carry %2 A (Rule 28-106)"),
+                    {p.value, number(p.limit, 4), std::to_string(p.sets)}};
+        if (p.motor)
+            return {TORVANE_TEXT("Sizing", "no conductor carries 125 % of the motor's %1 A under "
+                                           "these conditions: 2000 MCM carries %2 A "
+                                           "(Rule 28-106)"),
+                    {p.value, number(p.limit, 4)}};
         if (p.sets > 1 && p.third > 0)
             return {TORVANE_TEXT("Sizing", "no conductor carries \"%1\" A in %3 sets under these "
                                            "conditions: %3 sets of 2000 MCM carry %2 A, a "
@@ -178,7 +192,7 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
     case Kind::UnknownUnit:
         if (p.other == 0)
             return {TORVANE_TEXT("Sizing", "the column \"%1\" gives its load in a unit not "
-                                           "known: A, kVA, kW, VA or W"),
+                                           "known: A, kVA, kW, VA, W or hp"),
                     {p.value}};
         return {TORVANE_TEXT("Sizing", "the column \"%1\" gives its length in a unit not known: "
                                        "m or ft (pi)"),
@@ -193,12 +207,102 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
                                        "(Comma delimited)\"; LibreOffice Calc: File, Save As, "
                                        "\"Text CSV\")"),
                 {}};
+    case Kind::MotorNotYesNo:
+        return {TORVANE_TEXT("Sizing", "motor \"%1\" is not yes or no"), {p.value}};
+    case Kind::NameplateNotPositive:
+        return {TORVANE_TEXT("Sizing", "the nameplate current \"%1\" is not a positive number of "
+                                       "amperes"),
+                {p.value}};
+    case Kind::UnknownMotorDevice:
+        return {TORVANE_TEXT("Sizing", "the protection \"%1\" is not breaker, fuse or "
+                                       "time-delay-fuse"),
+                {p.value}};
+    case Kind::UnknownStarting:
+        return {TORVANE_TEXT("Sizing", "the starting \"%1\" is not full-voltage, resistor, "
+                                       "reactor, autotransformer or star-delta"),
+                {p.value}};
+    case Kind::UnknownMotorType:
+        return {TORVANE_TEXT("Sizing", "the motor type \"%1\" is not induction, synchronous or "
+                                       "wound-rotor"),
+                {p.value}};
+    case Kind::ServiceFactorBelowOne:
+        return {TORVANE_TEXT("Sizing", "the service factor \"%1\" is not a number of 1 or more"),
+                {p.value}};
+    case Kind::NameplateWithAmperes:
+        return {TORVANE_TEXT("Sizing", "the load \"%1\" is the motor's current in amperes and a "
+                                       "nameplate current is given too: give it once"),
+                {p.value}};
+    case Kind::HorsepowerWithoutVoltage:
+        return {TORVANE_TEXT("Sizing", "the motor \"%1\" needs a voltage to find its full-load "
+                                       "current in Table 44 or 45"),
+                {p.value}};
+    case Kind::HorsepowerNotListed:
+        return {TORVANE_TEXT("Sizing", "Table %2 has no row for the motor \"%1\": give its "
+                                       "nameplate current (fla)"),
+                {p.value, std::to_string(p.other)}};
+    case Kind::MotorVoltageNotListed:
+        return {TORVANE_TEXT("Sizing", "Table %2 has no column for the motor \"%1\" at %3 V: "
+                                       "give its nameplate current (fla)"),
+                {p.value, std::to_string(p.other), number(p.limit, 2)}};
+    case Kind::SinglePhaseAboveTable:
+        return {TORVANE_TEXT("Sizing", "Table 45 stops at 10 hp for single-phase motors: give "
+                                       "the nameplate current of the motor \"%1\" (fla)"),
+                {p.value}};
+    case Kind::MotorCellEmpty:
+        return {TORVANE_TEXT("Sizing", "Table %2 gives no current for the motor \"%1\" at %3 V: "
+                                       "give its nameplate current (fla)"),
+                {p.value, std::to_string(p.other), number(p.limit, 2)}};
+    case Kind::DcMotorInHorsepower:
+        return {TORVANE_TEXT("Sizing", "Tables 44 and 45 are for ac motors: give the nameplate "
+                                       "current of the dc motor \"%1\" (fla)"),
+                {p.value}};
+    case Kind::MotorDeviceAboveTable29:
+        if (p.device == 1)
+            return {TORVANE_TEXT("Sizing", "a %2 A fuse is above the %3 A that Table 29 permits "
+                                           "for a motor of %1 A (Rule 28-200)"),
+                    {p.value, number(p.limit, 4), std::to_string(p.third)}};
+        if (p.device == 2)
+            return {TORVANE_TEXT("Sizing", "a %2 A time-delay fuse is above the %3 A that "
+                                           "Table 29 permits for a motor of %1 A (Rule 28-200)"),
+                    {p.value, number(p.limit, 4), std::to_string(p.third)}};
+        return {TORVANE_TEXT("Sizing", "a %2 A breaker is above the %3 A that Table 29 permits "
+                                       "for a motor of %1 A (Rule 28-200)"),
+                {p.value, number(p.limit, 4), std::to_string(p.third)}};
+    case Kind::MotorDeviceBelowCurrent:
+        if (p.device == 1)
+            return {TORVANE_TEXT("Sizing", "a %2 A fuse is below the motor's full-load current "
+                                           "of %1 A"),
+                    {p.value, number(p.limit, 4)}};
+        if (p.device == 2)
+            return {TORVANE_TEXT("Sizing", "a %2 A time-delay fuse is below the motor's "
+                                           "full-load current of %1 A"),
+                    {p.value, number(p.limit, 4)}};
+        return {TORVANE_TEXT("Sizing", "a %2 A breaker is below the motor's full-load current "
+                                       "of %1 A"),
+                {p.value, number(p.limit, 4)}};
     case Kind::BondBeyondTable16:
         return {TORVANE_TEXT("Sizing", "Table 16 names no bonding conductor above 6000 A: "
                                        "this circuit needs one for %1 A"),
                 {number(p.limit, 4)}};
     }
     return {p.value, {}};
+}
+
+bool isMotorInputProblem(const Problem &problem)
+{
+    using Kind = Problem::Kind;
+    switch (problem.kind) {
+    case Kind::NameplateWithAmperes:
+    case Kind::HorsepowerWithoutVoltage:
+    case Kind::HorsepowerNotListed:
+    case Kind::MotorVoltageNotListed:
+    case Kind::SinglePhaseAboveTable:
+    case Kind::MotorCellEmpty:
+    case Kind::DcMotorInHorsepower:
+        return true;
+    default:
+        return false;
+    }
 }
 
 std::string fillIn(std::string_view format, const std::vector<std::string> &arguments)

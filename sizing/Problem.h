@@ -15,47 +15,62 @@ struct Problem
 {
     enum class Kind
     {
-        LoadNotPositive,      // not a positive number of amperes, or missing
-        UnknownMaterial,      // not cu or al
-        UnknownInstallation,  // not raceway, cable or free-air
-        UnknownInsulation,    // not 60, 75 or 90
-        AmbientNotNumber,     // not a temperature in °C
-        AmbientAboveTable,    // above the last row of the rating's Table 5A column
-        ConductorsNotCount,   // not a whole number of conductors, 1 or more
-        FreeAirAboveFour,     // Table 5B stops at 4 conductors
-        UnknownTerminations,  // not auto, 60, 75, 90 or none
-        BreakerNotPositive,   // not a positive number of amperes
-        LengthNotPositive,    // not a positive length in metres or feet
-        VoltageNotPositive,   // not a positive number of volts
-        UnknownSystem,        // not 1ph, 3ph or dc
-        UnknownPowerFactor,   // not 1, 0.9 or 0.8
-        MaxDropNotPercent,    // not a percentage above 0, at most 100
-        LengthWithoutVoltage, // a length was given, but no voltage to take the drop from
-        CurrentNotPositive,   // the drop command's current
-        UnknownSize,          // not a size of the wire-size list
-        SizeNotInTableD3,     // a size Table D3 gives no K for
-        NoConductorCarries,   // even 2000 MCM under these conditions carries less
-        DropAboveLimit,       // every size of Table D3 that carries the load drops too much
-        DropNotListed,        // only sizes above 1000 kcmil carry the load: no K to check
-        UnclosedQuote,        // a CSV row: a quoted field never closed
-        TextAfterQuote,       // a CSV row: more text after a closing quote
-        CellCount,            // a CSV row with more or fewer cells than the header
-        EmptySchedule,        // a schedule without even a header row
-        NoLoadColumn,         // a header without a load column
-        DuplicateColumn,      // a header naming a column it reads twice
-        ContinuousNotYesNo,   // not yes or no (oui, non)
-        DeviceRatingNotKnown, // not 80 or 100 (per cent)
-        SetsNotCount,         // not a whole number of sets from 1 to 10, or auto
-        UnknownLargest,       // the largest conductor for parallel sets: not a size of the list
-        UnknownBondMaterial,  // not cu or al
-        BreakerTooSmall,      // the breaker given does not carry the load (Rule 8-104)
-        NoBreakerRating,      // no standard rating up to 6000 A carries the load
-        NotProtected,         // no conductor carrying the load may have the breaker (Rule 14-104)
-        NoSetsCarry,          // parallel sets chosen: even 10 sets up to the largest do not
-        BondBeyondTable16,    // a device above 6000 A: Table 16 names no bonding conductor
-        Workbook,             // a spreadsheet's workbook given for a CSV schedule
-        UnknownUnit,          // a load or length column's heading in a unit not known
-        PowerWithoutVoltage,  // a load in kW, kVA... without a voltage to make amperes of
+        LoadNotPositive,       // not a positive number of amperes, or missing
+        UnknownMaterial,       // not cu or al
+        UnknownInstallation,   // not raceway, cable or free-air
+        UnknownInsulation,     // not 60, 75 or 90
+        AmbientNotNumber,      // not a temperature in °C
+        AmbientAboveTable,     // above the last row of the rating's Table 5A column
+        ConductorsNotCount,    // not a whole number of conductors, 1 or more
+        FreeAirAboveFour,      // Table 5B stops at 4 conductors
+        UnknownTerminations,   // not auto, 60, 75, 90 or none
+        BreakerNotPositive,    // not a positive number of amperes
+        LengthNotPositive,     // not a positive length in metres or feet
+        VoltageNotPositive,    // not a positive number of volts
+        UnknownSystem,         // not 1ph, 3ph or dc
+        UnknownPowerFactor,    // not 1, 0.9 or 0.8
+        MaxDropNotPercent,     // not a percentage above 0, at most 100
+        LengthWithoutVoltage,  // a length was given, but no voltage to take the drop from
+        CurrentNotPositive,    // the drop command's current
+        UnknownSize,           // not a size of the wire-size list
+        SizeNotInTableD3,      // a size Table D3 gives no K for
+        NoConductorCarries,    // even 2000 MCM under these conditions carries less
+        DropAboveLimit,        // every size of Table D3 that carries the load drops too much
+        DropNotListed,         // only sizes above 1000 kcmil carry the load: no K to check
+        UnclosedQuote,         // a CSV row: a quoted field never closed
+        TextAfterQuote,        // a CSV row: more text after a closing quote
+        CellCount,             // a CSV row with more or fewer cells than the header
+        EmptySchedule,         // a schedule without even a header row
+        NoLoadColumn,          // a header without a load column
+        DuplicateColumn,       // a header naming a column it reads twice
+        ContinuousNotYesNo,    // not yes or no (oui, non)
+        DeviceRatingNotKnown,  // not 80 or 100 (per cent)
+        SetsNotCount,          // not a whole number of sets from 1 to 10, or auto
+        UnknownLargest,        // the largest conductor for parallel sets: not a size of the list
+        UnknownBondMaterial,   // not cu or al
+        BreakerTooSmall,       // the breaker given does not carry the load (Rule 8-104)
+        NoBreakerRating,       // no standard rating up to 6000 A carries the load
+        NotProtected,          // no conductor carrying the load may have the breaker (Rule 14-104)
+        NoSetsCarry,           // parallel sets chosen: even 10 sets up to the largest do not
+        BondBeyondTable16,     // a device above 6000 A: Table 16 names no bonding conductor
+        Workbook,              // a spreadsheet's workbook given for a CSV schedule
+        UnknownUnit,           // a load or length column's heading in a unit not known
+        PowerWithoutVoltage,   // a load in kW, kVA... without a voltage to make amperes of
+        MotorNotYesNo,         // not yes or no (oui, non)
+        NameplateNotPositive,  // the nameplate full-load current: not a positive number of amperes
+        UnknownMotorDevice,    // not breaker, fuse or time-delay-fuse
+        UnknownStarting,       // not full-voltage, resistor, reactor, autotransformer, star-delta
+        UnknownMotorType,      // not induction, synchronous or wound-rotor
+        ServiceFactorBelowOne, // not a number of 1 or more
+        NameplateWithAmperes,  // a motor's load in amperes and a nameplate current as well
+        HorsepowerWithoutVoltage, // a motor in horsepower: its table column needs a voltage
+        HorsepowerNotListed,      // no row of Table 44 (other 44) or 45 (other 45) for it
+        MotorVoltageNotListed,    // no column of the table for the voltage (limit, hundredths)
+        SinglePhaseAboveTable,    // a single-phase motor above Table 45's 10 hp
+        MotorCellEmpty,           // the table's cell is empty (250 hp at 208 V)
+        DcMotorInHorsepower,      // Tables 44 and 45 are for ac motors
+        MotorDeviceAboveTable29,  // the device given exceeds Table 29's maximum (Rule 28-200)
+        MotorDeviceBelowCurrent,  // the device given is below the full-load current
     };
     Kind kind = Kind::LoadNotPositive;
     std::string value;         // the user's text as given (the load, the material...)
@@ -74,6 +89,11 @@ struct Problem
     // breaker any conductor carrying the load may have, whole amperes.
     std::int64_t third = 0;
     int sets = 1; // the parallel sets the answer was looked for in
+    // NoConductorCarries: a motor's, whose conductors carry 125 % of `value`
+    // (Rule 28-106); MotorDevice*: the device, 0 breaker, 1 fuse, 2
+    // time-delay fuse.
+    bool motor = false;
+    int device = 0;
     // Where one conductor does not do, the fewest parallel sets that would
     // (as --sets auto chooses them) and their size, the list's text; 0: none.
     int suggestedSets = 0;
@@ -90,6 +110,12 @@ inline Problem makeProblem(Problem::Kind kind, std::string_view value = {}, std:
     problem.other = other;
     return problem;
 }
+
+// Whether the problem is in what the user gave rather than in the design:
+// the command line answers it for one load with the status of bad input.
+// The motor's table look-ups are such (a horsepower the tables do not list
+// asks for the nameplate current).
+bool isMotorInputProblem(const Problem &problem);
 
 // A problem as a sentence to fill in: the English text (marked for
 // translation, context "Sizing") with %1, %2 and %3 standing for the

@@ -30,6 +30,14 @@ constexpr std::string_view DropAddedColumns[] = {"size",
                                                  "size_for_ampacity",
                                                  "problem"};
 
+// ...then without the motor's columns.
+constexpr std::string_view DesignAddedColumns[] = {
+    "load_amperes",   "size",         "table",         "table_ampacity",    "corrected_ampacity",
+    "ambient_factor", "count_factor", "tables",        "terminations",      "usable_ampacity",
+    "drop_volts",     "drop_percent", "governed_by",   "size_for_ampacity", "breaker_rating",
+    "breaker_chosen", "max_breaker",  "parallel_sets", "bonding",           "bonding_material",
+    "problem"};
+
 std::string_view nameOf(std::string_view name)
 {
     return name;
@@ -107,7 +115,21 @@ const AnswerColumn AnswerColumns[] = {
      [](const Sizing &s, std::string_view) {
          return std::string(s.bondingMaterial == material::Copper ? "cu" : "al");
      }},
-    {"problem", false, true, nullptr, TORVANE_TEXT("Schedule", "Problem"), 7},
+    // A motor's branch circuit only (Section 28).
+    {"motor_current", true, true,
+     [](const Sizing &s, std::string_view d) {
+         return s.motor ? amperesCell(s.load, d) : std::string();
+     },
+     TORVANE_TEXT("Schedule", "Motor current"), 7},
+    {"motor_current_from", false, true,
+     [](const Sizing &s, std::string_view) {
+         return s.motor ? std::string(motorCurrentFromName(s.motorCurrentFrom)) : std::string();
+     }},
+    {"overload_max", true, true,
+     [](const Sizing &s, std::string_view d) {
+         return s.motor ? amperesCell(s.overloadMax, d) : std::string();
+     }},
+    {"problem", false, true, nullptr, TORVANE_TEXT("Schedule", "Problem"), 8},
 };
 constexpr std::size_t ProblemColumn = std::size(AnswerColumns) - 1;
 // load_amperes, written only where the load column gives a power.
@@ -152,6 +174,34 @@ std::size_t ownAnswerColumns(const std::vector<std::string> &names, const Names 
     return count;
 }
 
+// A motor's row: its full-load current (the nameplate's, or Table 44's or
+// 45's), then its branch circuit sized from it. The answer keeps its
+// conductor where only the device given is wrong.
+void sizeMotorRow(ScheduleRow &row, const LoadText &given, const Conditions &c,
+                  std::string_view text)
+{
+    const auto current = motorFullLoadCurrent(given, c, text);
+    if (const auto *p = std::get_if<Problem>(&current)) {
+        row.problem = *p;
+        return;
+    }
+    const auto &motor = std::get<MotorCurrent>(current);
+    Conditions motorConditions = c;
+    motorConditions.motor.isMotor = true;
+    auto answer = sizeFor(motor.amperes, motorConditions);
+    if (auto *p = std::get_if<Problem>(&answer)) {
+        row.problem = std::move(*p);
+        return;
+    }
+    row.sizing = std::move(std::get<Sizing>(answer));
+    row.sizing->loadFromPower = given.unit == LoadUnit::Horsepower;
+    row.sizing->motorCurrentFrom = motor.from;
+    if (row.sizing->deviceProblem) {
+        row.problem = std::move(row.sizing->deviceProblem);
+        row.sizing->deviceProblem.reset();
+    }
+}
+
 void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
              const std::array<int, InputColumnCount> &inputs, const ConditionTexts &defaults,
              bool decimalComma, const ColumnUnits &units, ConditionsCache *cache = nullptr)
@@ -188,6 +238,12 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
     }
     const auto &c = std::get<Conditions>(conditions);
     const auto &given = std::get<LoadText>(load);
+    // A load in horsepower, or in amperes said to be a motor's, is a motor
+    // branch circuit: sized from its full-load current.
+    if (given.unit == LoadUnit::Horsepower || c.motor.isMotor) {
+        sizeMotorRow(row, given, c, trimmed(cell(0)));
+        return;
+    }
     const bool fromPower = given.unit != LoadUnit::Amperes;
     if (fromPower && c.run.voltage <= 0) {
         row.problem = makeProblem(Problem::Kind::PowerWithoutVoltage, trimmed(cell(0)));
@@ -399,6 +455,10 @@ bool ScheduleReader::readHeader()
     std::size_t own = ownAnswerColumns(header->cells, AnswerColumns);
     if (own == 0)
         own = ownAnswerColumns(header->cells, AmperesAnswerColumns);
+    if (own == 0)
+        own = ownAnswerColumns(header->cells, DesignAddedColumns);
+    if (own == 0)
+        own = ownAnswerColumns(header->cells, std::span(DesignAddedColumns).subspan(1));
     if (own == 0)
         own = ownAnswerColumns(header->cells, DropAddedColumns);
     if (own == 0)
@@ -616,7 +676,8 @@ ScheduleSummary summarize(const Schedule &schedule)
         if (row.blank)
             continue;
         ++summary.circuits;
-        if (!row.sizing) {
+        summary.motors += row.sizing && row.sizing->motor;
+        if (!row.sizing || row.problem) {
             ++summary.problems;
             continue;
         }
@@ -625,6 +686,7 @@ ScheduleSummary summarize(const Schedule &schedule)
         summary.byTermination += row.sizing->governedBy == Governing::Termination;
         summary.byProtection += row.sizing->governedBy == Governing::Protection;
         summary.byContinuous += row.sizing->governedBy == Governing::ContinuousLoad;
+        summary.byMotor += row.sizing->governedBy == Governing::Motor;
     }
     return summary;
 }

@@ -217,6 +217,8 @@ struct ScheduleSummary
     int byTermination = 0; // sized rows the terminations governed
     int byProtection = 0;  // sized rows their breaker's protection governed
     int byContinuous = 0;  // sized rows the continuous load governed
+    int byMotor = 0;       // sized rows a motor's 125 % governed
+    int motors = 0;        // rows sized as motors' branch circuits, with a problem or not
 };
 ScheduleSummary summarize(const Schedule &schedule);
 

@@ -48,6 +48,7 @@ private slots:
     void keyboardSavesAndCloses();
     void tabGoesThroughEverything();
     void reportNamesEveryCircuit();
+    void motorsShowTheirCurrent();
     void stripMenuAndDropOpenSchedules();
 
 private:
@@ -409,10 +410,10 @@ void TestScheduleWindow::frenchExcelFileIsSavedAsItCame()
     QVERIFY(saved.startsWith("\xEF\xBB\xBF"
                              "Circuit;Charge (A);Mat\xC3\xA9riau;Temp\xC3\xA9rature;size;table;"));
     QVERIFY2(saved.contains("\r\nP-1;15,5;cuivre;40;10 AWG;2;30;24,6;0,82;1;5A;60;24,6;;;"
-                            "continuous load;;20;yes;25;1;14 AWG;cu;\r\n"),
+                            "continuous load;;20;yes;25;1;14 AWG;cu;;;;\r\n"),
              saved.constData());
     QVERIFY2(saved.endsWith("\r\nP-2;30,5;;;8 AWG;2;40;40;1;1;;60;40;;;ampacity;;40;yes;40;1;"
-                            "10 AWG;cu;\r\n"),
+                            "10 AWG;cu;;;;\r\n"),
              saved.constData());
     // Opened again, it reads the same and writes the same: nothing doubled.
     window->close();
@@ -523,7 +524,7 @@ void TestScheduleWindow::tabGoesThroughEverything()
     QWidget *first = window->defaultEditor(0);
     first->setFocus(Qt::TabFocusReason);
     QList<QWidget *> reached{first};
-    for (int step = 0; step < 15; ++step) {
+    for (int step = 0; step < 16; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget();
     }
@@ -533,7 +534,7 @@ void TestScheduleWindow::tabGoesThroughEverything()
           &ConditionTexts::terminations, &ConditionTexts::ambient, &ConditionTexts::conductors,
           &ConditionTexts::system, &ConditionTexts::voltage, &ConditionTexts::powerFactor,
           &ConditionTexts::maxDrop, &ConditionTexts::continuous, &ConditionTexts::deviceRating,
-          &ConditionTexts::sets, &ConditionTexts::bondMaterial})
+          &ConditionTexts::sets, &ConditionTexts::bondMaterial, &ConditionTexts::protection})
         for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
             if (ConditionFields[field].text == text)
                 expected << window->defaultEditor(field);
@@ -592,6 +593,60 @@ void TestScheduleWindow::reportNamesEveryCircuit()
     }
     QVERIFY(report.contains(QLatin1String("not a positive")));
     QVERIFY(report.contains(QLatin1String("8 circuits: 6 sized, 2 with a problem")));
+}
+
+// A schedule with motors shows each motor's full-load current beside the
+// answer, and the report states Section 28's rules; one without shows no
+// such column. The protection device is among the values for empty cells.
+void TestScheduleWindow::motorsShowTheirCurrent()
+{
+    ScheduleWindow *plain = open(m_sample);
+    QVERIFY(plain);
+    const QAbstractItemModel *plainRows = plain->rows();
+    for (int c = 0; c < plainRows->columnCount(); ++c)
+        QVERIFY(plainRows->headerData(c, Qt::Horizontal).toString() !=
+                QLatin1String("Motor current"));
+
+    const QString path =
+        writeFile(QStringLiteral("motors.csv"), "Circuit,Load (hp),Voltage,System\n"
+                                                "M-1,10,600,3ph\n"
+                                                "M-2,50,480,3ph\n");
+    ScheduleWindow *window = open(path);
+    QVERIFY(window);
+    const QAbstractItemModel *rows = window->rows();
+    int motorColumn = -1;
+    for (int c = 0; c < rows->columnCount(); ++c)
+        if (rows->headerData(c, Qt::Horizontal).toString() == QLatin1String("Motor current"))
+            motorColumn = c;
+    QVERIFY(motorColumn >= 0);
+    QCOMPARE(rows->index(0, motorColumn).data().toString(), QStringLiteral("11 A (Table 44)"));
+    QCOMPARE(rows->index(1, motorColumn).data().toString(), QStringLiteral("65 A (Table 44)"));
+    QCOMPARE(rows->index(1, motorColumn + 1).data().toString(), QString()); // no problem
+
+    // A fuse for every motor: 300 % of 11 A is 33 A, so 30 A.
+    std::size_t protection = 0;
+    while (ConditionFields[protection].text != &ConditionTexts::protection)
+        ++protection;
+    auto *device = qobject_cast<QComboBox *>(window->defaultEditor(protection));
+    QVERIFY(device);
+    device->setCurrentIndex(device->findData(QStringLiteral("fuse")));
+    const int breakerColumn = motorColumn - 5;
+    QCOMPARE(rows->headerData(breakerColumn, Qt::Horizontal).toString(), QStringLiteral("Breaker"));
+    QCOMPARE(rows->index(0, breakerColumn).data().toString(), QStringLiteral("30 A (chosen)"));
+
+#ifdef Q_OS_WIN
+    QSKIP("pdftotext reads the report's text on Linux");
+#endif
+    const QString pdf = m_folder.filePath(QStringLiteral("motors.pdf"));
+    QString error;
+    QVERIFY(schedulereport::writeReport(window->model()->file(), pdf, &error));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(20000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char *expected : {"Rule 28-106", "Tables 44 and 45", "Rule 28-200", "Table 29",
+                                 "Rule 28-306", "11 A (Table 44)", "65 A (Table 44)"})
+        QVERIFY2(report.contains(QLatin1String(expected)), expected);
 }
 
 // The strip: its context menu (the right button, the Menu key, Shift+F10)

@@ -657,6 +657,86 @@ Code de sortie&#xa0;: 0 réponse donnée&#xa0;; 1 une charge qu&apos;aucun condu
 trop petit pour elle), une chute au-delà de la limite, ou des lignes en défaut dans
 le tableau de câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     </message>
+    <message>
+        <source>; no fuse checked (at most %1 A, Table 29)</source>
+        <translation>&#xa0;; aucun fusible vérifié (au plus %1&#xa0;A, tableau 29)</translation>
+    </message>
+    <message>
+        <source>; %1 A fuse (chosen; at most %2 A, Table 29)</source>
+        <translation>&#xa0;; fusible de %1&#xa0;A (choisi&#xa0;; au plus %2&#xa0;A, tableau 29)</translation>
+    </message>
+    <message>
+        <source>; %1 A fuse (at most %2 A, Table 29)</source>
+        <translation>&#xa0;; fusible de %1&#xa0;A (au plus %2&#xa0;A, tableau 29)</translation>
+    </message>
+    <message>
+        <source>; no time-delay fuse checked (at most %1 A, Table 29)</source>
+        <translation>&#xa0;; aucun fusible temporisé vérifié (au plus %1&#xa0;A, tableau 29)</translation>
+    </message>
+    <message>
+        <source>; %1 A time-delay fuse (chosen; at most %2 A, Table 29)</source>
+        <translation>&#xa0;; fusible temporisé de %1&#xa0;A (choisi&#xa0;; au plus %2&#xa0;A, tableau 29)</translation>
+    </message>
+    <message>
+        <source>; %1 A time-delay fuse (at most %2 A, Table 29)</source>
+        <translation>&#xa0;; fusible temporisé de %1&#xa0;A (au plus %2&#xa0;A, tableau 29)</translation>
+    </message>
+    <message>
+        <source>; no breaker checked (at most %1 A, Table 29)</source>
+        <translation>&#xa0;; aucun disjoncteur vérifié (au plus %1&#xa0;A, tableau 29)</translation>
+    </message>
+    <message>
+        <source>; %1 A breaker (chosen; at most %2 A, Table 29)</source>
+        <translation>&#xa0;; disjoncteur de %1&#xa0;A (choisi&#xa0;; au plus %2&#xa0;A, tableau 29)</translation>
+    </message>
+    <message>
+        <source>; %1 A breaker (at most %2 A, Table 29)</source>
+        <translation>&#xa0;; disjoncteur de %1&#xa0;A (au plus %2&#xa0;A, tableau 29)</translation>
+    </message>
+    <message>
+        <source>; overload at most %1 A (Rule 28-306)</source>
+        <translation>&#xa0;; surcharge réglée à au plus %1&#xa0;A (article 28-306)</translation>
+    </message>
+    <message>
+        <source>; motor full-load current %1 A (Table 44) needs %2 A (Rule 28-106, 125 %)</source>
+        <translation>&#xa0;; le courant à pleine charge du moteur, %1&#xa0;A (tableau 44), demande %2&#xa0;A (article 28-106, 125&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>; motor full-load current %1 A (Table 45) needs %2 A (Rule 28-106, 125 %)</source>
+        <translation>&#xa0;; le courant à pleine charge du moteur, %1&#xa0;A (tableau 45), demande %2&#xa0;A (article 28-106, 125&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>; motor full-load current %1 A (nameplate) needs %2 A (Rule 28-106, 125 %)</source>
+        <translation>&#xa0;; le courant à pleine charge du moteur, %1&#xa0;A (plaque signalétique), demande %2&#xa0;A (article 28-106, 125&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>; governed by the motor&apos;s full-load current</source>
+        <translation>&#xa0;; déterminé par le courant à pleine charge du moteur</translation>
+    </message>
+    <message>
+        <source>Whether a load in amperes is a motor&apos;s full-load current, sized by Section 28 rather than as a continuous load (no). A load in horsepower (10hp, 1-1/2hp, 3/4hp) is a motor.</source>
+        <translation>Si une charge en ampères est le courant à pleine charge d&apos;un moteur, dimensionnée selon la section 28 plutôt que comme une charge continue (no). Une charge en horsepower (10hp, 1-1/2hp, 3/4hp) ou en ch est un moteur.</translation>
+    </message>
+    <message>
+        <source>A motor&apos;s nameplate full-load current, amperes, for a load in horsepower; without it the current comes from Table 44 (three-phase) or Table 45 (single-phase) at --voltage (Rule 28-106).</source>
+        <translation>Le courant à pleine charge de la plaque signalétique d&apos;un moteur, en ampères, pour une charge en horsepower ; sans lui, le courant vient du tableau 44 (triphasé) ou du tableau 45 (monophasé) à --voltage (article 28-106).</translation>
+    </message>
+    <message>
+        <source>The device protecting a motor&apos;s branch circuit, Rule 28-200 and Table 29: breaker (inverse time), fuse or time-delay-fuse (breaker).</source>
+        <translation>Le dispositif qui protège le circuit de dérivation d&apos;un moteur, article 28-200 et tableau 29 : breaker (disjoncteur à temps inverse), fuse (fusible) ou time-delay-fuse (fusible temporisé) (breaker).</translation>
+    </message>
+    <message>
+        <source>How a motor is started, for Table 29 (full-voltage).</source>
+        <translation>Le démarrage du moteur, pour le tableau 29 : full-voltage (pleine tension), resistor, reactor, autotransformer ou star-delta (full-voltage).</translation>
+    </message>
+    <message>
+        <source>The kind of motor, for Tables 44 and 29; a synchronous motor&apos;s current is Table 44&apos;s unity power factor current times 1.1 at --power-factor 0.9 and 1.25 at 0.8 (induction).</source>
+        <translation>Le type de moteur, pour les tableaux 44 et 29 ; le courant d&apos;un moteur synchrone est celui du tableau 44 à facteur de puissance unitaire, multiplié par 1,1 à --power-factor 0.9 et par 1,25 à 0.8 (induction).</translation>
+    </message>
+    <message>
+        <source>A motor&apos;s service factor: the overload relay is set at most 125 % of the full-load current at 1.15 or more, 115 % below (Rule 28-306) (1).</source>
+        <translation>Le facteur de service du moteur : le relais de surcharge est réglé à au plus 125&#xa0;% du courant à pleine charge à 1,15 ou plus, 115&#xa0;% en deçà (article 28-306) (1).</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -1027,6 +1107,106 @@ le tableau de câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</t
         <source>Parallel sets, Rule 12-108: each set in its own raceway or cable and of 1/0 AWG or larger, every conductor carrying its share of the load, the voltage drop worked out with that share; auto takes the fewest sets, up to 10, of a conductor no larger than the largest allowed.</source>
         <translation>Ensembles en parallèle, article 12-108&#xa0;: chaque ensemble dans sa propre canalisation ou son propre câble et de 1/0 AWG ou plus, chaque conducteur portant sa part de la charge, la chute de tension calculée avec cette part&#xa0;; auto prend le moins d&apos;ensembles, jusqu&apos;à 10, d&apos;un conducteur d&apos;au plus le calibre maximal permis.</translation>
     </message>
+    <message>
+        <source>Breaker (inverse time)</source>
+        <translation>Disjoncteur (temps inverse)</translation>
+    </message>
+    <message>
+        <source>Fuse</source>
+        <translation>Fusible</translation>
+    </message>
+    <message>
+        <source>Time-delay fuse</source>
+        <translation>Fusible temporisé</translation>
+    </message>
+    <message>
+        <source>Full voltage</source>
+        <translation>Pleine tension</translation>
+    </message>
+    <message>
+        <source>Resistor</source>
+        <translation>Résistance</translation>
+    </message>
+    <message>
+        <source>Reactor</source>
+        <translation>Réactance</translation>
+    </message>
+    <message>
+        <source>Autotransformer</source>
+        <translation>Autotransformateur</translation>
+    </message>
+    <message>
+        <source>Star-delta</source>
+        <translation>Étoile-triangle</translation>
+    </message>
+    <message>
+        <source>Induction</source>
+        <translation>Induction</translation>
+    </message>
+    <message>
+        <source>Synchronous</source>
+        <translation>Synchrone</translation>
+    </message>
+    <message>
+        <source>Wound rotor</source>
+        <translation>Rotor bobiné</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>; %1 governed by a motor&apos;s current</source>
+        <translation>&#xa0;; %1 déterminés par le courant d&apos;un moteur</translation>
+    </message>
+    <message>
+        <source>%1 (Table 44)</source>
+        <translation>%1 (tableau 44)</translation>
+    </message>
+    <message>
+        <source>%1 (Table 45)</source>
+        <translation>%1 (tableau 45)</translation>
+    </message>
+    <message>
+        <source>%1 (nameplate)</source>
+        <translation>%1 (plaque)</translation>
+    </message>
+    <message>
+        <source>Motors, Rule 28-106 and Tables 44 and 45: a load in horsepower (or in amperes said to be a motor&apos;s) is a motor; its full-load current is the nameplate&apos;s where given, otherwise Table 44&apos;s (three-phase) or Table 45&apos;s (single-phase) at its voltage, and its conductors carry 125 % of it, without Rule 8-104 or Table 13.</source>
+        <translation>Moteurs, article 28-106 et tableaux 44 et 45&#xa0;: une charge en ch (ou en ampères déclarée d&apos;un moteur) est un moteur&#xa0;; son courant à pleine charge est celui de la plaque signalétique s&apos;il est donné, sinon celui du tableau 44 (triphasé) ou du tableau 45 (monophasé) à sa tension, et ses conducteurs en portent 125&#xa0;%, sans l&apos;article 8-104 ni le tableau 13.</translation>
+    </message>
+    <message>
+        <source>Motor branch-circuit protection, Rule 28-200 and Table 29: the breaker or fuse is at most the full-load current times Table 29&apos;s per cent for the motor&apos;s kind, starting and device, taken down to a standard rating, 15 A being always permitted; without one given, that largest rating is chosen.</source>
+        <translation>Protection du circuit de dérivation d&apos;un moteur, article 28-200 et tableau 29&#xa0;: le disjoncteur ou le fusible est au plus le courant à pleine charge multiplié par le pourcentage du tableau 29 pour le type de moteur, son démarrage et le dispositif, ramené au calibre normalisé inférieur, 15&#xa0;A étant toujours permis&#xa0;; sans dispositif donné, ce plus grand calibre est choisi.</translation>
+    </message>
+    <message>
+        <source>Motor overload, Rule 28-306: the overload relay is set at most 125 % of the full-load current for a service factor of 1.15 or more, 115 % otherwise; the nameplate current, not the table&apos;s, sets it.</source>
+        <translation>Surcharge d&apos;un moteur, article 28-306&#xa0;: le relais de surcharge est réglé à au plus 125&#xa0;% du courant à pleine charge pour un facteur de service de 1,15 ou plus, 115&#xa0;% sinon&#xa0;; c&apos;est le courant de la plaque signalétique, et non celui du tableau, qui le règle.</translation>
+    </message>
+    <message>
+        <source>Nameplate current (A)</source>
+        <translation>Courant de plaque (A)</translation>
+    </message>
+    <message>
+        <source>Motor protection</source>
+        <translation>Protection du moteur</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <source>Motor type</source>
+        <translation>Type de moteur</translation>
+    </message>
+    <message>
+        <source>Service factor</source>
+        <translation>Facteur de service</translation>
+    </message>
+    <message>
+        <source>Motor current</source>
+        <translation>Courant du moteur</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleWindow</name>
@@ -1306,10 +1486,6 @@ le tableau de câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</t
         <translation>la charge «&#xa0;%1&#xa0;» n&apos;est pas un nombre positif d&apos;ampères (écrivez-la sans l&apos;espace des milliers)</translation>
     </message>
     <message>
-        <source>the column &quot;%1&quot; gives its load in a unit not known: A, kVA, kW, VA or W</source>
-        <translation>la colonne «&#xa0;%1&#xa0;» donne sa charge dans une unité inconnue&#xa0;: A, kVA, kW, VA ou W</translation>
-    </message>
-    <message>
         <source>the column &quot;%1&quot; gives its length in a unit not known: m or ft (pi)</source>
         <translation>la colonne «&#xa0;%1&#xa0;» donne sa longueur dans une unité inconnue&#xa0;: m ou pi (ft)</translation>
     </message>
@@ -1320,6 +1496,98 @@ le tableau de câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</t
     <message>
         <source>this is a workbook (.xlsx, .xls or .ods), not a CSV file: save it as CSV first (Excel: File, Save As, &quot;CSV UTF-8 (Comma delimited)&quot;; LibreOffice Calc: File, Save As, &quot;Text CSV&quot;)</source>
         <translation>c&apos;est un classeur (.xlsx, .xls ou .ods), pas un fichier CSV&#xa0;: enregistrez-le d&apos;abord en CSV (Excel&#xa0;: Fichier, Enregistrer sous, «&#xa0;CSV UTF-8 (délimité par des virgules)&#xa0;»&#xa0;; LibreOffice Calc&#xa0;: Fichier, Enregistrer sous, «&#xa0;Texte CSV&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>the motor &quot;%1&quot; is not a number of horsepower, as in 10hp, 7.5hp, 3/4hp or 1-1/2hp</source>
+        <translation>le moteur «&#xa0;%1&#xa0;» n&apos;est pas une puissance en ch, comme 10ch, 7,5ch, 3/4ch ou 1-1/2ch</translation>
+    </message>
+    <message>
+        <source>no conductor carries 125 % of the motor&apos;s %1 A in %3 sets under these conditions: %3 sets of 2000 MCM carry %2 A (Rule 28-106)</source>
+        <translation>aucun conducteur ne porte 125&#xa0;% des %1&#xa0;A du moteur en %3 ensembles dans ces conditions&#xa0;: %3 ensembles de 2000 kcmil portent %2&#xa0;A (article 28-106)</translation>
+    </message>
+    <message>
+        <source>no conductor carries 125 % of the motor&apos;s %1 A under these conditions: 2000 MCM carries %2 A (Rule 28-106)</source>
+        <translation>aucun conducteur ne porte 125&#xa0;% des %1&#xa0;A du moteur dans ces conditions&#xa0;: le 2000 kcmil porte %2&#xa0;A (article 28-106)</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; gives its load in a unit not known: A, kVA, kW, VA, W or hp</source>
+        <translation>la colonne «&#xa0;%1&#xa0;» donne sa charge dans une unité inconnue&#xa0;: A, kVA, kW, VA, W ou ch</translation>
+    </message>
+    <message>
+        <source>motor &quot;%1&quot; is not yes or no</source>
+        <translation>moteur «&#xa0;%1&#xa0;» n&apos;est ni oui ni non</translation>
+    </message>
+    <message>
+        <source>the nameplate current &quot;%1&quot; is not a positive number of amperes</source>
+        <translation>le courant de plaque «&#xa0;%1&#xa0;» n&apos;est pas un nombre positif d&apos;ampères</translation>
+    </message>
+    <message>
+        <source>the protection &quot;%1&quot; is not breaker, fuse or time-delay-fuse</source>
+        <translation>la protection «&#xa0;%1&#xa0;» n&apos;est ni disjoncteur, ni fusible, ni fusible temporisé</translation>
+    </message>
+    <message>
+        <source>the starting &quot;%1&quot; is not full-voltage, resistor, reactor, autotransformer or star-delta</source>
+        <translation>le démarrage «&#xa0;%1&#xa0;» n&apos;est ni pleine tension, ni résistance, ni réactance, ni autotransformateur, ni étoile-triangle</translation>
+    </message>
+    <message>
+        <source>the motor type &quot;%1&quot; is not induction, synchronous or wound-rotor</source>
+        <translation>le type de moteur «&#xa0;%1&#xa0;» n&apos;est ni induction, ni synchrone, ni rotor bobiné</translation>
+    </message>
+    <message>
+        <source>the service factor &quot;%1&quot; is not a number of 1 or more</source>
+        <translation>le facteur de service «&#xa0;%1&#xa0;» n&apos;est pas un nombre de 1 ou plus</translation>
+    </message>
+    <message>
+        <source>the load &quot;%1&quot; is the motor&apos;s current in amperes and a nameplate current is given too: give it once</source>
+        <translation>la charge «&#xa0;%1&#xa0;» est déjà le courant du moteur en ampères et un courant de plaque est donné aussi&#xa0;: donnez-le une seule fois</translation>
+    </message>
+    <message>
+        <source>the motor &quot;%1&quot; needs a voltage to find its full-load current in Table 44 or 45</source>
+        <translation>le moteur «&#xa0;%1&#xa0;» demande une tension pour trouver son courant à pleine charge au tableau 44 ou 45</translation>
+    </message>
+    <message>
+        <source>Table %2 has no row for the motor &quot;%1&quot;: give its nameplate current (fla)</source>
+        <translation>le tableau %2 n&apos;a pas de ligne pour le moteur «&#xa0;%1&#xa0;»&#xa0;: donnez son courant de plaque (fla)</translation>
+    </message>
+    <message>
+        <source>Table %2 has no column for the motor &quot;%1&quot; at %3 V: give its nameplate current (fla)</source>
+        <translation>le tableau %2 n&apos;a pas de colonne pour le moteur «&#xa0;%1&#xa0;» à %3&#xa0;V&#xa0;: donnez son courant de plaque (fla)</translation>
+    </message>
+    <message>
+        <source>Table 45 stops at 10 hp for single-phase motors: give the nameplate current of the motor &quot;%1&quot; (fla)</source>
+        <translation>le tableau 45 s&apos;arrête à 10&#xa0;ch pour les moteurs monophasés&#xa0;: donnez le courant de plaque du moteur «&#xa0;%1&#xa0;» (fla)</translation>
+    </message>
+    <message>
+        <source>Table %2 gives no current for the motor &quot;%1&quot; at %3 V: give its nameplate current (fla)</source>
+        <translation>le tableau %2 ne donne aucun courant pour le moteur «&#xa0;%1&#xa0;» à %3&#xa0;V&#xa0;: donnez son courant de plaque (fla)</translation>
+    </message>
+    <message>
+        <source>Tables 44 and 45 are for ac motors: give the nameplate current of the dc motor &quot;%1&quot; (fla)</source>
+        <translation>les tableaux 44 et 45 sont pour les moteurs à courant alternatif&#xa0;: donnez le courant de plaque du moteur à courant continu «&#xa0;%1&#xa0;» (fla)</translation>
+    </message>
+    <message>
+        <source>a %2 A fuse is above the %3 A that Table 29 permits for a motor of %1 A (Rule 28-200)</source>
+        <translation>un fusible de %2&#xa0;A dépasse les %3&#xa0;A que le tableau 29 permet pour un moteur de %1&#xa0;A (article 28-200)</translation>
+    </message>
+    <message>
+        <source>a %2 A time-delay fuse is above the %3 A that Table 29 permits for a motor of %1 A (Rule 28-200)</source>
+        <translation>un fusible temporisé de %2&#xa0;A dépasse les %3&#xa0;A que le tableau 29 permet pour un moteur de %1&#xa0;A (article 28-200)</translation>
+    </message>
+    <message>
+        <source>a %2 A breaker is above the %3 A that Table 29 permits for a motor of %1 A (Rule 28-200)</source>
+        <translation>un disjoncteur de %2&#xa0;A dépasse les %3&#xa0;A que le tableau 29 permet pour un moteur de %1&#xa0;A (article 28-200)</translation>
+    </message>
+    <message>
+        <source>a %2 A fuse is below the motor&apos;s full-load current of %1 A</source>
+        <translation>un fusible de %2&#xa0;A est inférieur au courant à pleine charge du moteur, %1&#xa0;A</translation>
+    </message>
+    <message>
+        <source>a %2 A time-delay fuse is below the motor&apos;s full-load current of %1 A</source>
+        <translation>un fusible temporisé de %2&#xa0;A est inférieur au courant à pleine charge du moteur, %1&#xa0;A</translation>
+    </message>
+    <message>
+        <source>a %2 A breaker is below the motor&apos;s full-load current of %1 A</source>
+        <translation>un disjoncteur de %2&#xa0;A est inférieur au courant à pleine charge du moteur, %1&#xa0;A</translation>
     </message>
 </context>
 <context>
