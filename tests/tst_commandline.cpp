@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -561,6 +562,23 @@ void TestCommandLine::reportWithoutDisplay()
     QFile after(schedule.fileName());
     QVERIFY(after.open(QIODevice::ReadOnly));
     QCOMPARE(after.readAll(), before);
+    after.close();
+    // Nor over it reached through a symbolic link, either way round.
+    const QString link = folder.filePath(QStringLiteral("link.csv"));
+    if (QFile::link(schedule.fileName(), link)) {
+        for (const QStringList &arguments :
+             {QStringList{"report", schedule.fileName(), "--output", link},
+              QStringList{"report", link, "--output", schedule.fileName()}}) {
+            result = runProgram(arguments);
+            QCOMPARE(result.status, 2);
+            QVERIFY2(result.err.contains(QLatin1String("the schedule itself")),
+                     qPrintable(result.err));
+            QVERIFY(after.open(QIODevice::ReadOnly));
+            QCOMPARE(after.readAll(), before);
+            after.close();
+            QVERIFY(QFileInfo(link).isSymLink());
+        }
+    }
 
     // A schedule's name without a command asks for the window; a mistyped
     // command is still one.

@@ -405,11 +405,81 @@ void badDesignValuesAreNamed()
         check::that(designed("10", {.breaker = accepted}).sizing->breaker == 0, accepted);
 }
 
+// Rule 4-006 under auto with no device: the conductor's size decides, 60 °C
+// up to No. 1 AWG. 1/0 AWG aluminum (the aluminum list starts at 12 AWG, a
+// row later than copper's) is above it: 75 °C. 110 A on 90 °C aluminum:
+// 1 AWG is held to 100 A at 60 °C; 1/0 AWG carries 120 A at 75 °C.
+void terminationsGoBySizeInEitherMetal()
+{
+    const Design aluminum = designed(
+        "110", {.material = "al", .insulation = "90", .breaker = "none", .continuous = "no"});
+    check::that(aluminum.sizing.has_value(), "110 A aluminum sized");
+    if (aluminum.sizing) {
+        check::equal(std::string(trimmed(aluminum.sizing->sizeText)), std::string("1/0 AWG"),
+                     "110 A aluminum, auto terminations");
+        check::equal(aluminum.sizing->terminationRating, 75, "1/0 AWG aluminum at 75 °C");
+    }
+    const Design copper =
+        designed("110", {.insulation = "90", .breaker = "none", .continuous = "no"});
+    // Copper's No. 1 AWG stays at 60 °C, where it carries 110 A.
+    check::equal(copper.sizing ? std::string(trimmed(copper.sizing->sizeText)) : "",
+                 std::string("1 AWG"), "110 A copper, auto terminations");
+    check::equal(copper.sizing ? copper.sizing->terminationRating : 0, 60, "1 AWG copper at 60 °C");
+}
+
+// Where the voltage drop governs, size_for_ampacity names the size the
+// ampacity alone gives, in the circuit's own metal: the same circuit
+// without a run.
+void sizeForAmpacityIsInTheCircuitsMetal()
+{
+    for (const char *metal : {"cu", "al"}) {
+        for (const char *load : {"20", "45", "90", "180"}) {
+            const ConditionTexts alone{.material = metal};
+            ConditionTexts withRun = alone;
+            withRun.length = "150";
+            withRun.voltage = "240";
+            const Design short_ = designed(load, alone);
+            const Design long_ = designed(load, withRun);
+            if (!check::that(short_.sizing && long_.sizing,
+                             std::string(metal) + " " + load + " A sized"))
+                continue;
+            check::that(long_.sizing->governedBy == Governing::VoltageDrop,
+                        std::string(metal) + " " + load + " A: the drop governs");
+            check::equal(std::string(trimmed(long_.sizing->ampacitySizeText)),
+                         std::string(trimmed(short_.sizing->sizeText)),
+                         std::string(metal) + " " + load + " A: the size for ampacity");
+        }
+    }
+}
+
+// The ratings a breaker is chosen from above Table 13's 800 A: 1000, 1200,
+// 1600, 2000, 2500, 3000, 4000, 5000 and 6000 A; a load a ten-thousandth of
+// an ampere above one takes the next.
+void breakersAbove800AreTheStandardFrames()
+{
+    const std::pair<const char *, Amperes> cases[] = {
+        {"1000", 1000},      {"1000.0001", 1200}, {"1200", 1200},      {"1200.0001", 1600},
+        {"1600.0001", 2000}, {"2000.0001", 2500}, {"2500.0001", 3000}, {"3000.0001", 4000},
+        {"4000.0001", 5000}, {"5000.0001", 6000}};
+    for (const auto &[load, rating] : cases) {
+        const Design design = designed(
+            load, {.insulation = "90", .continuous = "no", .sets = "auto", .largest = "2000"});
+        check::equal(design.sizing ? design.sizing->breaker : 0, rating * OneAmpere,
+                     std::string("the breaker chosen for ") + load + " A");
+    }
+    const Design beyond = designed("6000.0001", {.continuous = "no", .sets = "auto"});
+    check::that(beyond.problem && beyond.problem->kind == Problem::Kind::NoBreakerRating,
+                "no rating above 6000 A");
+}
+
 } // namespace
 
 int main()
 {
     tablesMatchTheReferences();
+    terminationsGoBySizeInEitherMetal();
+    sizeForAmpacityIsInTheCircuitsMetal();
+    breakersAbove800AreTheStandardFrames();
     circuitsAreDesignedWhole();
     table13EdgesFallOnTheSafeSide();
     continuousLoadsAtTheirLimit();

@@ -45,6 +45,9 @@ void encodingsComeOutAsUtf8()
         check::equal(decoded(Encoding::Windows1252, windows1252, piece),
                      std::string("Mat\xC3\xA9riau \xE2\x82\xAC \xE2\x80\x99"),
                      "Windows-1252" + size);
+        check::equal(decoded(Encoding::Windows1252, "c\x9Cur, \x8Cuvre, \x9Fle", piece),
+                     std::string("c\xC5\x93ur, \xC5\x92uvre, \xC5\xB8le"),
+                     "Windows-1252's \u0153, \u0152 and \u0178" + size);
         Utf8Check check;
         for (std::size_t pos = 0; pos < text.size(); pos += piece)
             check.feed(std::string_view(text).substr(pos, piece));
@@ -222,6 +225,26 @@ void controlCharactersStayInTheirCells()
     check::that(json.find("\"bell\\u0007x\"") != std::string::npos, "U+0007 escaped in JSON");
     check::that(json.find('\r') == std::string::npos && json.find('\x07') == std::string::npos,
                 "no raw control character in JSON");
+}
+
+// A carriage return alone ends a record as a line feed does: any field
+// holding one goes out quoted, whatever the separator. A problem sentence
+// in French quotes a cell with « », not with '"', so only the carriage
+// return makes it quoted: unquoted, it would split the row in two.
+void carriageReturnsAreQuoted()
+{
+    for (const char separator : {',', ';', '\t', '|'})
+        check::equal(csvField("a\rb", separator), std::string("\"a\rb\""),
+                     std::string("a lone carriage return quoted with '") + separator + "'");
+    Schedule schedule = sizeSchedule("load,material\n20,\"a\rb\"\n30,cu\n");
+    schedule.problemWords = [](const Problem &problem, std::string_view) {
+        return "le matériau « " + problem.value + " » n'est ni cu ni al";
+    };
+    const Schedule again = sizeSchedule(scheduleCsv(schedule));
+    check::equal(again.rows.size(), std::size_t{2}, "two rows read back");
+    check::that(!again.rows.empty() && again.rows[0].cells.size() == 2 &&
+                    again.rows[0].cells[1] == "a\rb",
+                "the cell read back whole");
 }
 
 // The separator is the header's outside quotes: a name holding commas or
@@ -500,6 +523,7 @@ int main()
     piecesGiveTheSameAnswer();
     jsonIsAlwaysValid();
     controlCharactersStayInTheirCells();
+    carriageReturnsAreQuoted();
     quotedCellsGoOutQuoted();
     titleRowsAboveTheHeadings();
     unitsInTheHeadings();
