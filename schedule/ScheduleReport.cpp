@@ -13,8 +13,12 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 
+#include <algorithm>
 #include <vector>
 
 using namespace ampacity;
@@ -72,7 +76,43 @@ QString circuitRow(const Schedule &schedule, const ScheduleRow &row, const std::
     return html + QStringLiteral("</tr>");
 }
 
+// The page a point of the laid-out document falls on.
+int pageOf(const QTextDocument &document, qreal y)
+{
+    return static_cast<int>(y / document.pageSize().height());
+}
+
 } // namespace
+
+void keepHeadingsWithWhatFollows(QTextDocument &document)
+{
+    QAbstractTextDocumentLayout *layout = document.documentLayout();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() != 3)
+            continue;
+        // What the heading heads: the first row of a table within the next
+        // blocks (after a paragraph saying what it holds), else the next block.
+        QTextBlock kept = block.next();
+        QTextBlock ahead = kept;
+        for (int look = 0; look < 3 && ahead.isValid(); ++look, ahead = ahead.next()) {
+            if (QTextTable *table = QTextCursor(ahead).currentTable()) {
+                const int firstRow = std::min(table->format().headerRowCount(), table->rows() - 1);
+                kept = table->cellAt(firstRow, 0).lastCursorPosition().block();
+                break;
+            }
+        }
+        if (!kept.isValid())
+            continue;
+        // In document coordinates, a table cell's block included.
+        const QRectF heading = layout->blockBoundingRect(block);
+        const QRectF followed = layout->blockBoundingRect(kept);
+        if (pageOf(document, heading.top()) == pageOf(document, followed.bottom()))
+            continue;
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
 
 QString reportHtml(const ScheduleFile &file)
 {
@@ -157,6 +197,7 @@ bool drawReport(const ScheduleFile &file, QIODevice &output, QString *error)
         const qreal footer = QFontMetricsF(font, &writer).height() * 2;
         const QSizeF body(page.width(), page.height() - footer);
         document.setPageSize(body);
+        keepHeadingsWithWhatFollows(document);
         const int pages = document.pageCount();
         QPainter painter(&writer);
         painter.setFont(font);

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QIODevice;
+class QTextDocument;
 class ScheduleFile;
 
 // The report of a sized schedule, for a designer to attach to the drawings:
@@ -14,6 +15,12 @@ namespace schedulereport {
 
 // The report as HTML, one document of every page.
 QString reportHtml(const ScheduleFile &file);
+
+// Moves each heading (h3) that a page break would leave alone at the foot
+// of a page to the top of the next, with what it heads: the paragraph
+// after it, or the first rows of the table after it. The document is laid
+// out on its pages already.
+void keepHeadingsWithWhatFollows(QTextDocument &document);
 
 // The report as a PDF into a device; false, with the reason in `error`,
 // when it cannot be drawn.

@@ -1,5 +1,6 @@
 #include "ScheduleTexts.h"
 
+#include "AmpacityTables.h"
 #include "QtText.h"
 
 #include <QCoreApplication>
@@ -123,6 +124,12 @@ QString conditionValueText(std::size_t field, std::string_view value)
             return choiceName(choice);
     if (given.empty())
         return QCoreApplication::translate("Schedule", "not given");
+    // A size with its unit, as the list names it: "500" is 500 kcmil.
+    if (ConditionFields[field].text == &ConditionTexts::largest)
+        if (const auto row = ampacity::sizing::readLargest(given);
+            std::holds_alternative<std::size_t>(row))
+            return qtbridge::translatedWireSize(ampacity::WireSizeTexts[std::get<std::size_t>(row)])
+                .trimmed();
     return toQString(given);
 }
 

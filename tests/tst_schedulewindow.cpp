@@ -6,6 +6,7 @@
 #include "ScheduleWindow.h"
 #include "WindowTestFixture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,10 +19,14 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 
 using namespace windowtest;
 using ampacity::sizing::ConditionFields;
@@ -49,6 +54,7 @@ private slots:
     void tabGoesThroughEverything();
     void reportNamesEveryCircuit();
     void motorsShowTheirCurrent();
+    void reportHeadingsStayWithTheirTables();
     void stripMenuAndDropOpenSchedules();
 
 private:
@@ -647,6 +653,41 @@ void TestScheduleWindow::motorsShowTheirCurrent()
     for (const char *expected : {"Rule 28-106", "Tables 44 and 45", "Rule 28-200", "Table 29",
                                  "Rule 28-306", "11 A (Table 44)", "65 A (Table 44)"})
         QVERIFY2(report.contains(QLatin1String(expected)), expected);
+}
+
+// A heading that would stand alone at the foot of a page goes to the top of
+// the next with its table; one with room for its table stays where it is.
+void TestScheduleWindow::reportHeadingsStayWithTheirTables()
+{
+    const auto document = [](int fillerLines) {
+        auto *text = new QTextDocument;
+        QString html = QStringLiteral("<p>");
+        for (int line = 0; line < fillerLines; ++line)
+            html += QStringLiteral("filler<br>");
+        html += QStringLiteral("</p><h3>Circuits</h3><p>3 circuits</p>"
+                               "<table><thead><tr><th>Line</th></tr></thead>"
+                               "<tr><td>first row</td></tr><tr><td>second row</td></tr></table>");
+        text->setHtml(html);
+        text->setPageSize(QSizeF(400, 600));
+        return text;
+    };
+    const auto pageOf = [](QTextDocument *text, const QString &words) {
+        const QTextBlock block = text->find(words).block();
+        return static_cast<int>(text->documentLayout()->blockBoundingRect(block).bottom() /
+                                text->pageSize().height());
+    };
+    int stranded = 0;
+    for (int filler = 1; filler < 80; ++filler) {
+        std::unique_ptr<QTextDocument> text(document(filler));
+        stranded += pageOf(text.get(), QStringLiteral("Circuits")) !=
+                    pageOf(text.get(), QStringLiteral("first row"));
+        const int before = pageOf(text.get(), QStringLiteral("Circuits"));
+        schedulereport::keepHeadingsWithWhatFollows(*text);
+        QCOMPARE(pageOf(text.get(), QStringLiteral("Circuits")),
+                 pageOf(text.get(), QStringLiteral("first row")));
+        QVERIFY(pageOf(text.get(), QStringLiteral("Circuits")) - before <= 1);
+    }
+    QVERIFY(stranded > 0); // the case arose, and was mended
 }
 
 // The strip: its context menu (the right button, the Menu key, Shift+F10)
