@@ -124,30 +124,50 @@ std::optional<std::int64_t> scaledValue(const Decimal &number, int decimals, Rou
     return value;
 }
 
-std::string scaledText(std::int64_t value, int decimals, std::string_view decimalSeparator)
+void appendScaledText(std::string &text, std::int64_t value, int decimals,
+                      std::string_view decimalSeparator)
 {
-    // The digits, at least one more than the decimals, then the point put in
-    // and the fraction's trailing zeros taken off.
+    // The digits, at least one more than the decimals, then the fraction's
+    // trailing zeros taken off and the point put in.
     char digits[32];
     const std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    if (magnitude == 0) {
+        text += '0';
+        return;
+    }
     char *end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
     auto count = static_cast<std::size_t>(end - digits);
-    const auto places = static_cast<std::size_t>(std::clamp(decimals, 0, 18));
-    std::string text = value < 0 ? "-" : "";
-    if (count <= places) {
-        text.append(places + 1 - count, '0');
-        text.append(digits, count);
-    } else {
-        text.append(digits, count);
-    }
-    std::size_t fraction = places;
-    while (fraction > 0 && text.back() == '0') {
-        text.pop_back();
+    auto fraction = static_cast<std::size_t>(std::clamp(decimals, 0, 18));
+    while (fraction > 0 && digits[count - 1] == '0') {
+        --count;
         --fraction;
     }
-    if (fraction > 0)
-        text.insert(text.size() - fraction, decimalSeparator);
+    // Zeros the digits lack before the fraction: 5 at 4 decimals is 0.0005.
+    const std::size_t leading = count <= fraction ? fraction + 1 - count : 0;
+    if (value < 0)
+        text += '-';
+    const std::size_t whole = leading > 0 ? 1 : count - fraction;
+    if (leading > 0) {
+        text += '0';
+    } else {
+        text.append(digits, whole);
+    }
+    if (fraction == 0)
+        return;
+    text.append(decimalSeparator);
+    if (leading > 0) {
+        text.append(leading - 1, '0');
+        text.append(digits, count);
+    } else {
+        text.append(digits + whole, fraction);
+    }
+}
+
+std::string scaledText(std::int64_t value, int decimals, std::string_view decimalSeparator)
+{
+    std::string text;
+    appendScaledText(text, value, decimals, decimalSeparator);
     return text;
 }
 

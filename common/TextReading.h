@@ -77,5 +77,8 @@ std::optional<std::int64_t> scaledValue(const Decimal &number, int decimals, Rou
 // A whole number of 10^-decimals units as the shortest decimal text:
 // 2521500 at 4 decimals is "252.15", 1000000 is "100".
 std::string scaledText(std::int64_t value, int decimals, std::string_view decimalSeparator = ".");
+// The same, added to the end of `text`.
+void appendScaledText(std::string &text, std::int64_t value, int decimals,
+                      std::string_view decimalSeparator = ".");
 
 } // namespace ampacity

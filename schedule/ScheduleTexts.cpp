@@ -5,6 +5,10 @@
 
 #include <QCoreApplication>
 
+#include <map>
+#include <string>
+#include <utility>
+
 using namespace ampacity::sizing;
 using qtbridge::toQString;
 using qtbridge::toUtf8;
@@ -148,9 +152,40 @@ QString problemLine(const Problem &problem, std::string_view decimalSeparator)
     return line;
 }
 
+namespace {
+
+// A text in the user's language as UTF-8, looked up once: the program's
+// language is installed once, at start, and a schedule may have a problem on
+// every one of its million rows.
+const std::string &translatedOnce(const char *context, std::string_view text)
+{
+    static std::map<std::pair<std::string_view, std::string>, std::string, std::less<>> cache;
+    auto key = std::make_pair(std::string_view(context), std::string(text));
+    auto found = cache.find(key);
+    if (found == cache.end()) {
+        const std::string source(text);
+        found = cache
+                    .emplace(std::move(key),
+                             toUtf8(QCoreApplication::translate(context, source.c_str())))
+                    .first;
+    }
+    return found->second;
+}
+
+} // namespace
+
 std::string problemWords(const Problem &problem, std::string_view decimalSeparator)
 {
-    return toUtf8(problemLine(problem, decimalSeparator));
+    // As problemLine says it, without a round trip through QString for each row.
+    std::string line;
+    for (ProblemText &text : problemSentences(problem, decimalSeparator)) {
+        if (text.wireSizeArgument >= 0) {
+            std::string &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
+            size = std::string(ampacity::trimmed(translatedOnce("Wire sizes", size)));
+        }
+        line += fillIn(translatedOnce("Sizing", text.format), text.arguments);
+    }
+    return line;
 }
 
 QString governingText(Governing governing)

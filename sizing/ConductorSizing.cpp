@@ -6,6 +6,7 @@
 #include "FactorCycle.h"
 #include "ProtectionTables.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <tuple>
@@ -205,28 +206,44 @@ struct CircuitSearch
     }
 
     // The list's order is the rule, not a search for the first large enough.
+    // Whether a row may be one of `sets`, up to the largest allowed; and
+    // whether it is past the largest, where the search stops.
+    bool eligible(std::size_t row, int sets) const
+    {
+        return sets == 1 || mayRunInParallel(c.materialCode, static_cast<int>(row));
+    }
+    static bool beyond(std::size_t row, std::size_t first, std::optional<std::size_t> largestRow)
+    {
+        return largestRow && row + first > *largestRow;
+    }
+
+    // The list's order is the rule, not a search for the first large enough.
     Search run(int sets, std::optional<std::size_t> largestRow) const
     {
         Search found;
         const std::size_t rows = column.amperes.size();
+        // The largest breaker matters only where one is to be protected.
+        const bool checksBreaker = !motor && breaker > 0;
         for (std::size_t row = 0; row < rows && !found.chosen; ++row) {
-            if (sets > 1 && !mayRunInParallel(c.materialCode, static_cast<int>(row)))
+            if (!eligible(row, sets))
                 continue;
-            if (largestRow && row + firstRow > *largestRow)
+            if (beyond(row, firstRow, largestRow))
                 break;
+            // A conductor whose corrected cell does not carry the load meets
+            // no requirement: nothing more is worked out for it.
+            if (Amperes{column.amperes[row]} * factors * sets < load)
+                continue;
             const Candidate here = candidate(row);
             const Amperes setUsable = here.usable * sets;
-            found.lastSetUsable = setUsable;
-            const int mostBreaker = maxBreaker(row, setUsable, sets);
-            found.mostBreaker = std::max(found.mostBreaker, mostBreaker);
+            const int mostBreaker = checksBreaker ? maxBreaker(row, setUsable, sets) : 0;
             // Rule 8-104's share, or Rule 28-106's 125 % for a motor,
             // whose conductors its overload relay protects, not its device.
             const bool met[4] = {
-                here.corrected * sets >= load,
+                true,
                 setUsable >= load,
                 motor ? setUsable * 100 >= load * MotorConductorPercent
                       : percent == 0 || setUsable * percent >= load * 100,
-                motor || breaker <= 0 || Amperes{mostBreaker} * OneAmpere >= breaker,
+                !checksBreaker || Amperes{mostBreaker} * OneAmpere >= breaker,
             };
             bool all = true;
             for (int k = 0; k < 4; ++k) {
@@ -247,6 +264,20 @@ struct CircuitSearch
                 found.chosen = row;
             else if (!found.leastDrop || drop->percent < found.leastDrop->percent)
                 found.leastDrop = drop, found.leastDropRow = row;
+        }
+        if (found.chosen)
+            return found;
+        // None: what the last conductor carries and the largest breaker any
+        // may have, for the problem's words.
+        for (std::size_t row = 0; row < rows; ++row) {
+            if (!eligible(row, sets))
+                continue;
+            if (beyond(row, firstRow, largestRow))
+                break;
+            found.lastSetUsable = candidate(row).usable * sets;
+            if (checksBreaker)
+                found.mostBreaker =
+                    std::max(found.mostBreaker, maxBreaker(row, found.lastSetUsable, sets));
         }
         return found;
     }
@@ -370,6 +401,15 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     // The fewest sets, up to the largest size allowed, that meet every
     // requirement; from 1 for --sets auto, from 2 for a suggestion.
     const auto fewestSets = [&](int from) -> std::pair<int, Search> {
+        // Fewer sets than the largest conductor's corrected cell needs to
+        // carry the load meet nothing: start from there.
+        std::size_t largest = column->amperes.size() - 1;
+        while (largest > 0 && CircuitSearch::beyond(largest, circuit.firstRow, c.largestRow))
+            --largest;
+        const Amperes most = Amperes{column->amperes[largest]} * circuit.factors;
+        if (most > 0)
+            from =
+                static_cast<int>(std::clamp<Amperes>((load + most - 1) / most, from, MostSets + 1));
         for (int sets = from; sets <= MostSets; ++sets) {
             Search search = circuit.run(sets, c.largestRow);
             if (search.chosen)

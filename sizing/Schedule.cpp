@@ -5,6 +5,9 @@
 #include "TextEncoding.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
 
 namespace ampacity::sizing {
 namespace {
@@ -47,87 +50,113 @@ std::string_view nameOf(const AnswerColumn &column)
     return column.name;
 }
 
-std::string amperesCell(Amperes amperes, std::string_view separator)
+// The answer's cells are written straight into the output, with no string
+// of their own: a schedule has a million rows and twenty-odd cells a row.
+void amperes(std::string &out, Amperes value, std::string_view separator)
 {
-    return scaledText(amperes, 4, separator);
+    appendScaledText(out, value, 4, separator);
 }
+
+void whole(std::string &out, std::int64_t value)
+{
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+// A factor of Tables 5A to 5C: two decimals exactly.
+void factor(std::string &out, float value, std::string_view separator)
+{
+    appendScaledText(out, std::lround(static_cast<double>(value) * 100.0), 2, separator);
+}
+
+using Separator = std::string_view;
 
 // The answer's columns; only their order and names are read elsewhere.
 const AnswerColumn AnswerColumns[] = {
     // Only where the load column gives a power: the amperes it draws.
     {"load_amperes", true, true,
-     [](const Sizing &s, std::string_view d) {
-         return s.loadFromPower ? amperesCell(s.load, d) : std::string();
+     [](std::string &out, const Sizing &s, Separator d) {
+         if (s.loadFromPower)
+             amperes(out, s.load, d);
      }},
     {"size", false, true,
-     [](const Sizing &s, std::string_view) { return std::string(trimmed(s.sizeText)); },
+     [](std::string &out, const Sizing &s, Separator) { out += trimmed(s.sizeText); },
      TORVANE_TEXT("Schedule", "Size"), 0},
     {"table", true, true,
-     [](const Sizing &s, std::string_view) { return std::to_string(s.tableNumber); }},
+     [](std::string &out, const Sizing &s, Separator) { whole(out, s.tableNumber); }},
     {"table_ampacity", true, true,
-     [](const Sizing &s, std::string_view) { return std::to_string(s.tableAmpacity); }},
+     [](std::string &out, const Sizing &s, Separator) { whole(out, s.tableAmpacity); }},
     {"corrected_ampacity", true, true,
-     [](const Sizing &s, std::string_view d) { return amperesCell(s.corrected, d); }},
+     [](std::string &out, const Sizing &s, Separator d) { amperes(out, s.corrected, d); }},
     {"ambient_factor", true, true,
-     [](const Sizing &s, std::string_view d) { return numberText(s.ambientFactor, d); }},
+     [](std::string &out, const Sizing &s, Separator d) { factor(out, s.ambientFactor, d); }},
     {"count_factor", true, true,
-     [](const Sizing &s, std::string_view d) { return numberText(s.countFactor, d); }},
+     [](std::string &out, const Sizing &s, Separator d) { factor(out, s.countFactor, d); }},
     // Empty as an answer: no correction applied.
     {"tables", false, false,
-     [](const Sizing &s, std::string_view) { return std::string(s.correctionTables); }},
+     [](std::string &out, const Sizing &s, Separator) { out += s.correctionTables; }},
     {"terminations", false, true,
-     [](const Sizing &s, std::string_view) {
-         return s.terminationRating > 0 ? std::to_string(s.terminationRating) : std::string("none");
+     [](std::string &out, const Sizing &s, Separator) {
+         if (s.terminationRating > 0)
+             whole(out, s.terminationRating);
+         else
+             out += "none";
      }},
     {"usable_ampacity", true, true,
-     [](const Sizing &s, std::string_view d) { return amperesCell(s.usable, d); },
+     [](std::string &out, const Sizing &s, Separator d) { amperes(out, s.usable, d); },
      TORVANE_TEXT("Schedule", "Usable ampacity"), 5},
     {"drop_volts", true, true,
-     [](const Sizing &s, std::string_view d) {
-         return s.drop ? scaledText(s.drop->volts, 2, d) : std::string();
+     [](std::string &out, const Sizing &s, Separator d) {
+         if (s.drop)
+             appendScaledText(out, s.drop->volts, 2, d);
      }},
     {"drop_percent", true, true,
-     [](const Sizing &s, std::string_view d) {
-         return s.drop ? scaledText(s.drop->percent, 2, d) : std::string();
+     [](std::string &out, const Sizing &s, Separator d) {
+         if (s.drop)
+             appendScaledText(out, s.drop->percent, 2, d);
      },
      TORVANE_TEXT("Schedule", "Voltage drop %"), 6},
     {"governed_by", false, true,
-     [](const Sizing &s, std::string_view) { return std::string(governingName(s.governedBy)); },
+     [](std::string &out, const Sizing &s, Separator) { out += governingName(s.governedBy); },
      TORVANE_TEXT("Schedule", "Governed by"), 4},
     {"size_for_ampacity", false, true,
-     [](const Sizing &s, std::string_view) { return std::string(trimmed(s.ampacitySizeText)); }},
+     [](std::string &out, const Sizing &s, Separator) { out += trimmed(s.ampacitySizeText); }},
     {"breaker_rating", true, true,
-     [](const Sizing &s, std::string_view d) {
-         return s.breaker > 0 ? amperesCell(s.breaker, d) : std::string();
+     [](std::string &out, const Sizing &s, Separator d) {
+         if (s.breaker > 0)
+             amperes(out, s.breaker, d);
      },
      TORVANE_TEXT("Schedule", "Breaker"), 2},
     {"breaker_chosen", false, true,
-     [](const Sizing &s, std::string_view) { return std::string(s.breakerChosen ? "yes" : "no"); }},
+     [](std::string &out, const Sizing &s, Separator) { out += s.breakerChosen ? "yes" : "no"; }},
     {"max_breaker", true, true,
-     [](const Sizing &s, std::string_view) { return std::to_string(s.maxBreaker); }},
+     [](std::string &out, const Sizing &s, Separator) { whole(out, s.maxBreaker); }},
     {"parallel_sets", true, true,
-     [](const Sizing &s, std::string_view) { return std::to_string(s.sets); },
+     [](std::string &out, const Sizing &s, Separator) { whole(out, s.sets); },
      TORVANE_TEXT("Schedule", "Sets"), 1},
     {"bonding", false, true,
-     [](const Sizing &s, std::string_view) { return std::string(trimmed(s.bondingText)); },
+     [](std::string &out, const Sizing &s, Separator) { out += trimmed(s.bondingText); },
      TORVANE_TEXT("Schedule", "Bonding"), 3},
     {"bonding_material", false, true,
-     [](const Sizing &s, std::string_view) {
-         return std::string(s.bondingMaterial == material::Copper ? "cu" : "al");
+     [](std::string &out, const Sizing &s, Separator) {
+         out += s.bondingMaterial == material::Copper ? "cu" : "al";
      }},
     // A motor's branch circuit only (Section 28).
     {"motor_current", true, true,
-     [](const Sizing &s, std::string_view d) {
-         return s.motor ? amperesCell(s.load, d) : std::string();
+     [](std::string &out, const Sizing &s, Separator d) {
+         if (s.motor)
+             amperes(out, s.load, d);
      },
      TORVANE_TEXT("Schedule", "Motor current"), 7},
     {"motor_current_from", false, true,
-     [](const Sizing &s, std::string_view) {
-         return s.motor ? std::string(motorCurrentFromName(s.motorCurrentFrom)) : std::string();
+     [](std::string &out, const Sizing &s, Separator) {
+         if (s.motor)
+             out += motorCurrentFromName(s.motorCurrentFrom);
      }},
     {"overload_max", true, true,
-     [](const Sizing &s, std::string_view d) {
-         return s.motor ? amperesCell(s.overloadMax, d) : std::string();
+     [](std::string &out, const Sizing &s, Separator d) {
+         if (s.motor)
+             amperes(out, s.overloadMax, d);
      }},
     {"problem", false, true, nullptr, TORVANE_TEXT("Schedule", "Problem"), 8},
 };
@@ -558,12 +587,21 @@ ScheduleRow ScheduleReader::sizedRow(Record record)
 const std::variant<Conditions, Problem> &ConditionsCache::read(const ConditionTexts &texts,
                                                                const ConditionTexts &defaults)
 {
-    m_key.clear();
+    // The texts one after the other, each ended by a unit separator: sized
+    // once and copied in, as every row of a schedule asks.
+    std::size_t size = 1;
+    for (const ConditionField &field : ConditionFields)
+        size += (texts.*field.text).size() + 1;
+    m_key.resize(size);
+    char *out = m_key.data();
     for (const ConditionField &field : ConditionFields) {
-        m_key.append(texts.*field.text);
-        m_key += '\x1F';
+        const std::string_view text = texts.*field.text;
+        if (!text.empty())
+            std::memcpy(out, text.data(), text.size());
+        out += text.size();
+        *out++ = '\x1F';
     }
-    m_key += texts.decimalComma ? '1' : '0';
+    *out = texts.decimalComma ? '1' : '0';
     if (const auto found = m_read.find(m_key); found != m_read.end())
         return found->second;
     if (m_read.size() >= 4096)
@@ -734,7 +772,7 @@ std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
     std::vector<std::string> cells(std::size(AnswerColumns));
     if (sizing)
         for (std::size_t c = 0; c < ProblemColumn; ++c)
-            cells[c] = AnswerColumns[c].cell(*sizing, decimalSeparator);
+            AnswerColumns[c].write(cells[c], *sizing, decimalSeparator);
     if (problem)
         cells[ProblemColumn] = (problemWords ? problemWords : describe)(*problem, decimalSeparator);
     return cells;
@@ -772,19 +810,23 @@ void appendScheduleRowCsv(std::string &csv, const Schedule &layout, const Schedu
     }
     // The answer's cells hold no separator, quote or line end but the
     // problem's sentence, which is quoted where it must be.
-    const std::vector<std::string> cells =
-        answerCells(row.sizing, row.problem, layout.decimalComma ? "," : ".", layout.problemWords);
+    const std::string_view decimalSeparator = layout.decimalComma ? "," : ".";
     bool first = layout.columns.empty();
-    for (std::size_t c = 0; c < cells.size(); ++c) {
+    for (std::size_t c = 0; c < std::size(AnswerColumns); ++c) {
         if (!writes(layout, c))
             continue;
         if (!first)
             csv += layout.separator;
         first = false;
-        if (c + 1 == cells.size())
-            appendCsvField(csv, cells[c], layout.separator);
-        else
-            csv += cells[c];
+        if (c == ProblemColumn) {
+            if (row.problem)
+                appendCsvField(csv,
+                               (layout.problemWords ? layout.problemWords
+                                                    : describe)(*row.problem, decimalSeparator),
+                               layout.separator);
+        } else if (row.sizing) {
+            AnswerColumns[c].write(csv, *row.sizing, decimalSeparator);
+        }
     }
     csv += layout.lineEnd;
 }

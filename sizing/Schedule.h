@@ -29,9 +29,11 @@ struct AnswerColumn
     std::string_view name;
     bool numeric = false;      // a JSON number, not a string
     bool nullWhenEmpty = true; // empty for want of an answer (null), not as an answer ("")
-    // The cell of a sized row: English words, exact ampacities, numbers
-    // with the decimal separator given. Null for the problem column.
-    std::string (*cell)(const Sizing &sizing, std::string_view decimalSeparator) = nullptr;
+    // Writes the cell of a sized row at the end of `out`: English words,
+    // exact ampacities, numbers with the decimal separator given. Null for
+    // the problem column.
+    void (*write)(std::string &out, const Sizing &sizing,
+                  std::string_view decimalSeparator) = nullptr;
     // The window's heading (context "Schedule") and its place among the
     // window's answer columns; -1 where the window shows it in another's cell
     // or not at all.

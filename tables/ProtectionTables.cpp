@@ -2,6 +2,7 @@
 
 #include "ConditionCodes.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ampacity {
@@ -33,12 +34,31 @@ std::span<const Table13Row> table13()
     return Table13;
 }
 
+namespace {
+
+// Table 13 by whole amperes, 0 to 800, so that a conductor's rating is one
+// look-up: the search runs it for every candidate of every circuit.
+constexpr int Table13Top = 800;
+constexpr std::array<std::int16_t, Table13Top + 1> Table13ByAmpere = [] {
+    std::array<std::int16_t, Table13Top + 1> ratings{};
+    std::size_t row = 0;
+    for (int amperes = 0; amperes <= Table13Top; ++amperes) {
+        while (amperes > Table13[row].ampacityTo)
+            ++row;
+        ratings[static_cast<std::size_t>(amperes)] =
+            static_cast<std::int16_t>(Table13[row].ratingPermitted);
+    }
+    return ratings;
+}();
+static_assert(Table13.back().ampacityTo == Table13Top, "Table 13 ends at 800 A");
+
+} // namespace
+
 int table13Rating(std::int64_t wholeAmperes)
 {
-    for (const Table13Row &row : Table13)
-        if (wholeAmperes <= row.ampacityTo)
-            return row.ratingPermitted;
-    return static_cast<int>(wholeAmperes);
+    if (wholeAmperes > Table13Top)
+        return static_cast<int>(wholeAmperes);
+    return Table13ByAmpere[static_cast<std::size_t>(std::max<std::int64_t>(wholeAmperes, 0))];
 }
 
 std::optional<int> smallConductorLimit(std::int16_t materialCode, std::size_t copperListRow)
