@@ -563,9 +563,11 @@ void TestCommandLine::reportWithoutDisplay()
     QVERIFY(after.open(QIODevice::ReadOnly));
     QCOMPARE(after.readAll(), before);
     after.close();
-    // Nor over it reached through a symbolic link, either way round.
+    // Nor over it reached through a symbolic link, either way round. (On
+    // Windows QFile::link makes a shortcut, a file of its own.)
     const QString link = folder.filePath(QStringLiteral("link.csv"));
-    if (QFile::link(schedule.fileName(), link)) {
+    if (QSysInfo::productType() != QLatin1String("windows") &&
+        QFile::link(schedule.fileName(), link)) {
         for (const QStringList &arguments :
              {QStringList{"report", schedule.fileName(), "--output", link},
               QStringList{"report", link, "--output", schedule.fileName()}}) {

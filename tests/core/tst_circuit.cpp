@@ -8,7 +8,8 @@
 #include "BondingTable.h"
 #include "Check.h"
 #include "ConductorSizing.h"
-#include "ProtectionTables.h"
+#include "Protection.h"
+#include "Table13.h"
 
 #include <fstream>
 #include <sstream>

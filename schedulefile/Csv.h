@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConductorSizing.h"
+#include "Problem.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,5 @@
-#include "ProtectionTables.h"
+#include "Table13.h"
 
-#include "ConditionCodes.h"
 
 #include <algorithm>
 #include <array>
@@ -22,10 +21,6 @@ constexpr std::array<int, 37> StandardRatings = {
     110, 125, 150,  175,  200,  225,  250,  300,  350,  400,  450, 500, 600,
     700, 800, 1000, 1200, 1600, 2000, 2500, 3000, 4000, 5000, 6000};
 
-// Rows of the copper wire-size list: 14, 12 and 10 AWG.
-constexpr std::size_t Row14Awg = 0;
-constexpr std::size_t Row12Awg = 1;
-constexpr std::size_t Row10Awg = 2;
 
 } // namespace
 
@@ -59,21 +54,6 @@ int table13Rating(std::int64_t wholeAmperes)
     if (wholeAmperes > Table13Top)
         return static_cast<int>(wholeAmperes);
     return Table13ByAmpere[static_cast<std::size_t>(std::max<std::int64_t>(wholeAmperes, 0))];
-}
-
-std::optional<int> smallConductorLimit(std::int16_t materialCode, std::size_t copperListRow)
-{
-    const bool copper = materialCode == material::Copper;
-    switch (copperListRow) {
-    case Row14Awg:
-        return copper ? std::optional<int>(15) : std::nullopt;
-    case Row12Awg:
-        return copper ? 20 : 15;
-    case Row10Awg:
-        return copper ? 30 : 25;
-    default:
-        return std::nullopt;
-    }
 }
 
 std::span<const int> standardRatings()

@@ -1,10 +1,13 @@
 #include "ConductorSizing.h"
 
 #include "AmpacityTables.h"
-#include "BondingTable.h"
+#include "Bonding.h"
+#include "ContinuousLoad.h"
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
-#include "ProtectionTables.h"
+#include "ParallelSets.h"
+#include "Protection.h"
+#include "Terminations.h"
 
 #include <algorithm>
 #include <array>
@@ -73,33 +76,6 @@ const ShownResults &shownFor(const Conditions &c, const AmpacityColumn &column, 
     return results;
 }
 
-// The largest size that Rule 4-006 puts on 60 °C terminations when nothing
-// else is known: No. 1 AWG, row 8 of the copper list.
-constexpr std::size_t LargestSixtyDegreeRow = 8;
-
-// Rule 4-006: the termination temperature for a conductor of the list (its
-// row in the copper list). Unmarked equipment: 60 °C for an overcurrent
-// device of 100 A or less, 75 °C above; without a device, the conductor's own
-// size decides, 60 °C for No. 1 AWG and smaller. 0: none considered.
-int terminationRating(TerminationRule rule, Amperes breaker, std::size_t copperListRow)
-{
-    switch (rule) {
-    case TerminationRule::At60C:
-        return 60;
-    case TerminationRule::At75C:
-        return 75;
-    case TerminationRule::At90C:
-        return 90;
-    case TerminationRule::None:
-        return 0;
-    case TerminationRule::Auto:
-        break;
-    }
-    if (breaker > 0)
-        return breaker <= 100 * OneAmpere ? 60 : 75;
-    return copperListRow <= LargestSixtyDegreeRow ? 60 : 75;
-}
-
 // One conductor's allowable ampacity under the conditions.
 struct Candidate
 {
@@ -108,30 +84,6 @@ struct Candidate
     std::int16_t cap = 0;      // the termination column's cell where it is lower
     Amperes usable = 0;
 };
-
-// Rule 12-108: no conductor smaller than 1/0 AWG is run in parallel; row 9
-// of the copper list.
-constexpr std::size_t SmallestParallelRow = 9;
-constexpr int MostSets = 10;
-
-// Rule 8-104: the share of its ampacity a conductor may carry of a
-// continuous load, in per cent: 80 % (100 % with a device marked for it)
-// where the ampacity comes from Table 2 or 4, 70 % (85 %) from Table 1 or 3,
-// single conductors in free air.
-int continuousPercent(int tableNumber, int devicePercent)
-{
-    const bool freeAir = tableNumber % 2 == 1;
-    if (devicePercent == 100)
-        return freeAir ? 85 : 100;
-    return freeAir ? 70 : 80;
-}
-
-// Whether a device of `rating` carries the load: all of it, or a continuous
-// load at the device's per cent of its rating.
-bool deviceCarries(Amperes rating, Amperes load, bool continuous, int devicePercent)
-{
-    return continuous ? rating * devicePercent >= load * 100 : rating >= load;
-}
 
 // The conductor found for a number of sets, and the first rows that met the
 // requirements taken one more at a time (ampacity, terminations, the
@@ -190,14 +142,10 @@ struct CircuitSearch
     {
         if (motor)
             return motorDevice;
-        int most = table13Rating(setUsable / OneAmpere);
-        if (sets == 1)
-            if (const auto small = smallConductorLimit(c.materialCode, row + firstRow))
-                most = std::min(most, *small);
-        return most;
+        return largestDevice(c.materialCode, row + firstRow, setUsable, sets);
     }
 
-    Amperes perConductor(int sets) const { return (load + sets - 1) / sets; }
+    Amperes perConductor(int sets) const { return sizing::perConductor(load, sets); }
 
     std::optional<Drop> dropOf(std::size_t row, int sets) const
     {
@@ -310,29 +258,6 @@ struct CircuitSearch
     }
 };
 
-// The ratings a breaker is chosen from, or checked against.
-std::variant<Amperes, Problem> circuitBreaker(const Conditions &c, Amperes load)
-{
-    if (c.breaker == NoBreaker)
-        return Amperes{0};
-    // Rule 28-200: a motor's device, given, is checked once the conductor is
-    // known; chosen, it is Table 29's largest, which lets the motor start.
-    if (c.motor.isMotor)
-        return c.breaker > 0 ? c.breaker : Amperes{largestMotorDevice(load, c)} * OneAmpere;
-    if (c.breaker > 0) {
-        if (deviceCarries(c.breaker, load, c.continuous, c.devicePercent))
-            return c.breaker;
-        Problem tooSmall =
-            makeProblem(Problem::Kind::BreakerTooSmall, scaledText(load, 4), c.breaker);
-        tooSmall.third = c.continuous ? c.devicePercent : 0;
-        return tooSmall;
-    }
-    for (const int rating : standardRatings())
-        if (deviceCarries(Amperes{rating} * OneAmpere, load, c.continuous, c.devicePercent))
-            return Amperes{rating} * OneAmpere;
-    return makeProblem(Problem::Kind::NoBreakerRating, scaledText(load, 4));
-}
-
 } // namespace
 
 std::string_view governingName(Governing governing)
@@ -352,12 +277,6 @@ std::string_view governingName(Governing governing)
         break;
     }
     return "ampacity";
-}
-
-bool mayRunInParallel(std::int16_t materialCode, int wireSizeRow)
-{
-    return copperListRow(materialCode, static_cast<std::size_t>(wireSizeRow)) >=
-           SmallestParallelRow;
 }
 
 std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
@@ -486,23 +405,14 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         sizing.drop = circuit.dropOf(row, sets);
     sizing.run = c.run;
 
-    // Rule 10-616 and Table 16: the bonding conductor by the device's
-    // rating; by the set's ampacity where the conductors were made larger for
-    // the voltage drop (10-616(3)(b)) or no device is known; one in each
-    // raceway or cable of parallel sets, for its share (10-616(4)); never
-    // larger than the circuit conductor of the same metal (10-616(5)).
-    const bool byAmpacity = sizing.governedBy == Governing::VoltageDrop || circuit.breaker <= 0;
-    const Amperes bondingBasis = byAmpacity ? here.usable * sets : circuit.breaker;
+    // Rule 10-616 and Table 16.
     sizing.bondingMaterial = c.bondMaterial < 0 ? c.materialCode : c.bondMaterial;
-    auto bonding = bondingConductor(sizing.bondingMaterial, bondingBasis, sets);
-    if (!bonding) {
-        Problem beyond =
-            makeProblem(Problem::Kind::BondBeyondTable16, scaledText(load, 4), bondingBasis);
-        return beyond;
-    }
-    const BondingSize conductor = listedSize(row + firstRow);
-    if (sizing.bondingMaterial == c.materialCode && bonding->order > conductor.order)
-        bonding = conductor;
+    const BondingBasis basis{circuit.breaker, here.usable, sizing.governedBy == Governing::VoltageDrop,
+                             sets};
+    const auto bonding = circuitBonding(sizing.bondingMaterial, c.materialCode, row + firstRow, basis);
+    if (!bonding)
+        return makeProblem(Problem::Kind::BondBeyondTable16, scaledText(load, 4),
+                           bondingAmperes(basis));
     sizing.bondingText = bonding->text;
 
     if (circuit.motor) {

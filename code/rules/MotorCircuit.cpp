@@ -1,6 +1,6 @@
 #include "MotorCircuit.h"
 
-#include "ProtectionTables.h"
+#include "Table13.h"
 
 namespace ampacity::sizing {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "Conditions.h"
 #include "MotorCircuit.h"
+#include "ParallelSets.h"
 #include "Problem.h"
 #include "VoltageDrop.h"
 
@@ -76,10 +77,6 @@ struct Sizing
     // current: the conductor is named all the same, with this problem.
     std::optional<Problem> deviceProblem;
 };
-
-// Rule 12-108: whether a conductor of the material's list (its row) may be
-// one of parallel sets: 1/0 AWG and larger.
-bool mayRunInParallel(std::int16_t materialCode, int wireSizeRow);
 
 // For a motor (conditions' motor set), `load` is its full-load current: the
 // conductors carry 125 % of it, under terminations read by their size, and

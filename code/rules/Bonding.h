@@ -1,0 +1,32 @@
+#pragma once
+
+#include "BondingTable.h"
+#include "Conditions.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+// Canadian Electrical Code, Part I, 2024, Rule 10-616 and Table 16: the
+// bonding conductor of a circuit.
+namespace ampacity::sizing {
+
+// The bonding conductor of the material for a circuit whose conductors
+// (their copper-list row, their material) run in `sets`: by the device's
+// rating; by the set's ampacity where the conductors were made larger for
+// the voltage drop (10-616(3)(b)) or no device is known; one in each
+// raceway or cable of parallel sets, for its share (10-616(4)); never
+// larger than the circuit conductor of the same metal (10-616(5)).
+// Nothing above Table 16's last row.
+struct BondingBasis
+{
+    Amperes device = 0;     // the rating protecting the circuit; 0: none
+    Amperes setUsable = 0;  // the ampacity of one set
+    bool dropGoverns = false;
+    int sets = 1;
+};
+Amperes bondingAmperes(const BondingBasis &basis);
+std::optional<BondingSize> circuitBonding(std::int16_t bondMaterial, std::int16_t circuitMaterial,
+                                          std::size_t copperListRow, const BondingBasis &basis);
+
+} // namespace ampacity::sizing

@@ -1,0 +1,67 @@
+#include "Protection.h"
+
+#include "ConditionCodes.h"
+#include "ContinuousLoad.h"
+#include "MotorCircuit.h"
+#include "Table13.h"
+#include "TextReading.h"
+
+#include <algorithm>
+
+namespace ampacity::sizing {
+namespace {
+
+// Rows of the copper wire-size list: 14, 12 and 10 AWG.
+constexpr std::size_t Row14Awg = 0;
+constexpr std::size_t Row12Awg = 1;
+constexpr std::size_t Row10Awg = 2;
+
+} // namespace
+
+std::optional<int> smallConductorLimit(std::int16_t materialCode, std::size_t copperListRow)
+{
+    const bool copper = materialCode == material::Copper;
+    switch (copperListRow) {
+    case Row14Awg:
+        return copper ? std::optional<int>(15) : std::nullopt;
+    case Row12Awg:
+        return copper ? 20 : 15;
+    case Row10Awg:
+        return copper ? 30 : 25;
+    default:
+        return std::nullopt;
+    }
+}
+
+int largestDevice(std::int16_t materialCode, std::size_t copperListRow, Amperes setUsable, int sets)
+{
+    int most = table13Rating(setUsable / OneAmpere);
+    if (sets == 1)
+        if (const auto small = smallConductorLimit(materialCode, copperListRow))
+            most = std::min(most, *small);
+    return most;
+}
+
+std::variant<Amperes, Problem> circuitBreaker(const Conditions &c, Amperes load)
+{
+    if (c.breaker == NoBreaker)
+        return Amperes{0};
+    // Rule 28-200: a motor's device, given, is checked once the conductor is
+    // known; chosen, it is Table 29's largest, which lets the motor start.
+    if (c.motor.isMotor)
+        return c.breaker > 0 ? c.breaker : Amperes{largestMotorDevice(load, c)} * OneAmpere;
+    if (c.breaker > 0) {
+        if (deviceCarries(c.breaker, load, c.continuous, c.devicePercent))
+            return c.breaker;
+        Problem tooSmall =
+            makeProblem(Problem::Kind::BreakerTooSmall, scaledText(load, 4), c.breaker);
+        tooSmall.third = c.continuous ? c.devicePercent : 0;
+        return tooSmall;
+    }
+    for (const int rating : standardRatings())
+        if (deviceCarries(Amperes{rating} * OneAmpere, load, c.continuous, c.devicePercent))
+            return Amperes{rating} * OneAmpere;
+    return makeProblem(Problem::Kind::NoBreakerRating, scaledText(load, 4));
+}
+
+} // namespace ampacity::sizing

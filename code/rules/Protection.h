@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Conditions.h"
+#include "Problem.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+// Canadian Electrical Code, Part I, 2024, Rule 14-104: what may protect a
+// conductor. Table 13 gives the largest device for its ampacity; Rule
+// 14-104(2) holds the smallest conductors below that whatever their
+// ampacity. A motor's branch circuit is sent to Section 28 (14-104(1)(c)).
+namespace ampacity::sizing {
+
+// Rule 14-104(2): the largest device on a small conductor (14 to 10 AWG
+// copper, 12 and 10 AWG aluminum), by its row in the copper wire-size list;
+// nothing for the others.
+std::optional<int> smallConductorLimit(std::int16_t materialCode, std::size_t copperListRow);
+
+// The largest device on `sets` of a conductor (its copper-list row) whose
+// set carries `setUsable`: Table 13's rating for it in whole amperes
+// rounded down (the safe side: 110.4 A permits 110 A, not 125 A), within
+// the small conductors' limits for one set.
+int largestDevice(std::int16_t materialCode, std::size_t copperListRow, Amperes setUsable,
+                  int sets);
+
+// The circuit's breaker: none (NoBreaker), the one given where it carries
+// the load (Rule 8-104's share of a continuous load), or the smallest
+// standard rating that does. A motor's: the one given, checked once its
+// conductor is known, or Table 29's largest. BreakerTooSmall or
+// NoBreakerRating otherwise.
+std::variant<Amperes, Problem> circuitBreaker(const Conditions &conditions, Amperes load);
+
+} // namespace ampacity::sizing

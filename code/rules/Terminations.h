@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Conditions.h"
+
+#include <cstddef>
+
+// Canadian Electrical Code, Part I, 2024, Rule 4-006: the temperature
+// rating of the terminations a conductor is connected to, which caps its
+// ampacity at that column of its table.
+namespace ampacity::sizing {
+
+// The terminations' rating in °C for a conductor of the list (its row in
+// the copper list), 0 for none considered. Unmarked equipment (auto): 60 °C
+// for an overcurrent device of 100 A or less, 75 °C above; without a device
+// known (none, or a motor's, sized for starting), the conductor's own size
+// decides: 60 °C for No. 1 AWG and smaller.
+int terminationRating(TerminationRule rule, Amperes device, std::size_t copperListRow);
+
+} // namespace ampacity::sizing
