@@ -72,6 +72,18 @@ def median_of_pairs(measure, repeats):
     return ours, theirs
 
 
+def instructions(arguments):
+    """Instructions a run executes, counted by callgrind: the same on every
+    machine and every run, so that a regression shows through the noise."""
+    result = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null"]
+                            + arguments, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                            env=env, text=True)
+    for line in result.stderr.splitlines():
+        if "Collected :" in line:
+            return int(line.split()[-1])
+    raise RuntimeError("callgrind counted nothing: " + " ".join(arguments))
+
+
 rows = []
 
 ours, theirs = median_of_pairs(first_paint_ms, repeats)
@@ -212,6 +224,29 @@ rows.append(("its peak memory (RSS)", "%.1f MB" % peak, "-", "< 100 MB", peak < 
 seconds = schedule_seconds(million, 5, unclosed=True)
 rows.append(("the same with an unclosed quote on line 2 (one field of the whole file)",
              "%.2f s" % seconds, "-", "linear: about the well-formed time", seconds < 3.0))
+
+# Instructions, deterministic: a schedule's cost per row (20,000 rows of the
+# bench schedule, less the same program on its header alone), and the
+# strip's start-up to its first paint against the baseline window's.
+counted = 20000
+name = write_schedule(counted, False)
+header_only = name + ".header.csv"
+try:
+    with open(name) as schedule, open(header_only, "w") as header:
+        header.write(schedule.readline())
+    per_row = (instructions([program, "size", "--schedule", name])
+               - instructions([program, "size", "--schedule", header_only])) / counted
+finally:
+    os.unlink(name)
+    os.unlink(header_only)
+rows.append(("instructions per schedule row (callgrind, 20,000 rows)", "%.0f" % per_row, "-",
+             "<= 7,000", per_row <= 7000))
+paint_ours = instructions([calculator, "--first-paint"])
+paint_theirs = instructions([baseline, "--first-paint"])
+rows.append(("instructions to first paint (callgrind)", "%.1f M" % (paint_ours / 1e6),
+             "%.1f M" % (paint_theirs / 1e6),
+             "<= 1.10 x baseline (%.2f x)" % (paint_ours / paint_theirs),
+             paint_ours <= 1.10 * paint_theirs))
 
 open_ms, edit_ms, window_peak = schedule_window(10000, 5)
 rows.append(("schedule window: 10,000 circuits opened, sized and painted", "%.0f ms" % open_ms,

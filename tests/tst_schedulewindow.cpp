@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -587,6 +588,9 @@ void TestScheduleWindow::reportNamesEveryCircuit()
           "Rule 14-104", "Table 13", "Rule 10-616", "Table 16", "Rule 12-108", "Page 1 of"})
         QVERIFY2(report.contains(QLatin1String(expected)), expected);
     QVERIFY(report.contains(QCoreApplication::applicationVersion()));
+    // Each value for empty cells as the window names it: a size with its unit.
+    QVERIFY2(report.contains(QRegularExpression(QStringLiteral("Largest for sets +500 MCM"))),
+             qPrintable(report));
     const QStringList circuits{"P1-1 ", "P1-3 ",  "P1-5 ",  "P1-7 ",
                                "P1-9 ", "P1-11 ", "P1-13 ", "P1-15 "};
     const QStringList sizes{"12 AWG", "6 AWG", "6 AWG", "3/0 AWG", "250 MCM", "14 AWG", "", ""};

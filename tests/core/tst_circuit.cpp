@@ -9,10 +9,9 @@
 #include "Check.h"
 #include "ConductorSizing.h"
 #include "Protection.h"
+#include "ReferenceRows.h"
 #include "Table13.h"
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,30 +19,6 @@ using namespace ampacity;
 using namespace ampacity::sizing;
 
 namespace {
-
-// The rows of a reference file, after its comments and its header.
-std::vector<std::vector<std::string>> referenceRows(const char *path)
-{
-    std::vector<std::vector<std::string>> rows;
-    std::ifstream file(path);
-    check::that(file.good(), std::string("the reference opens: ") + path);
-    std::string line;
-    bool header = true;
-    while (std::getline(file, line)) {
-        if (line.starts_with("#") || line.empty())
-            continue;
-        if (header) {
-            header = false;
-            continue;
-        }
-        std::vector<std::string> cells;
-        std::istringstream fields(line);
-        for (std::string cell; std::getline(fields, cell, '\t');)
-            cells.push_back(cell);
-        rows.push_back(cells);
-    }
-    return rows;
-}
 
 // A size as the reference writes it ("250 kcmil") in the list's words.
 std::string listWords(std::string size)
