@@ -88,10 +88,40 @@ struct Candidate
 // The conductor found for a number of sets, and the first rows that met the
 // requirements taken one more at a time (ampacity, terminations, the
 // continuous load, protection), to tell which moved the answer up.
+// The requirements a conductor meets, in the order the Code's rules apply
+// them to it; the voltage drop comes last, checked on the rows that meet
+// all of these. The last one whose first row moved the answer up governs.
+enum Requirement
+{
+    CarriesTheLoad,     // the insulation column, corrected
+    WithinTerminations, // Rule 4-006's cap
+    TakesItsShare,      // Rule 8-104's share of a continuous load, or a motor's 125 % (28-106)
+    Protected,          // Rule 14-104 and Table 13 for the breaker
+    RequirementCount
+};
+
+// What governs when a requirement moved the conductor up.
+Governing governingOf(Requirement requirement, bool motor)
+{
+    switch (requirement) {
+    case WithinTerminations:
+        return Governing::Termination;
+    case TakesItsShare:
+        return motor ? Governing::Motor : Governing::ContinuousLoad;
+    case Protected:
+        return Governing::Protection;
+    case CarriesTheLoad:
+    case RequirementCount:
+        break;
+    }
+    return Governing::Ampacity;
+}
+
 struct Search
 {
     std::optional<std::size_t> chosen;
-    std::optional<std::size_t> firstBy[4];
+    // The first row that meets each requirement and every one before it.
+    std::optional<std::size_t> firstBy[RequirementCount];
     // Where none is chosen: the last set usable, its continuous share, the
     // largest breaker met, and the least drop among those that pass the rest.
     Amperes lastSetUsable = 0;
@@ -186,7 +216,7 @@ struct CircuitSearch
             const int mostBreaker = checksBreaker ? maxBreaker(row, setUsable, sets) : 0;
             // Rule 8-104's share, or Rule 28-106's 125 % for a motor,
             // whose conductors its overload relay protects, not its device.
-            const bool met[4] = {
+            const bool met[RequirementCount] = {
                 true,
                 setUsable >= load,
                 motor ? setUsable * 100 >= load * MotorConductorPercent
@@ -194,7 +224,7 @@ struct CircuitSearch
                 !checksBreaker || Amperes{mostBreaker} * OneAmpere >= breaker,
             };
             bool all = true;
-            for (int k = 0; k < 4; ++k) {
+            for (int k = 0; k < RequirementCount; ++k) {
                 all = all && met[k];
                 if (all && !found.firstBy[k])
                     found.firstBy[k] = row;
@@ -236,13 +266,13 @@ struct CircuitSearch
         Problem problem;
         problem.value = scaledText(load, 4);
         problem.sets = sets;
-        if (!search.firstBy[2]) {
+        if (!search.firstBy[TakesItsShare]) {
             problem.kind = Problem::Kind::NoConductorCarries;
             problem.limit = search.lastSetUsable;
             problem.motor = motor;
             if (percent > 0)
                 problem.third = search.lastSetUsable * percent / 100;
-        } else if (!search.firstBy[3]) {
+        } else if (!search.firstBy[Protected]) {
             problem.kind = Problem::Kind::NotProtected;
             problem.limit = breaker;
             problem.third = search.mostBreaker;
@@ -389,17 +419,22 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     sizing.maxBreaker = circuit.maxBreaker(row, here.usable * sets, sets);
 
     // The last requirement that moved the conductor up names what governs.
+    // Read from the list: the voltage drop, checked last, where the row is
+    // past every requirement's first; else the last requirement whose first
+    // row is past the one before it.
     const auto &by = search.firstBy;
-    if (row > *by[3]) {
+    const std::size_t allMet = *by[RequirementCount - 1];
+    if (row > allMet) {
         sizing.governedBy = Governing::VoltageDrop;
-        sizing.ampacityRow = static_cast<int>(*by[3]);
-        sizing.ampacitySizeText = WireSizeTexts[*by[3] + firstRow];
-    } else if (*by[3] > *by[2]) {
-        sizing.governedBy = Governing::Protection;
-    } else if (*by[2] > *by[1]) {
-        sizing.governedBy = circuit.motor ? Governing::Motor : Governing::ContinuousLoad;
-    } else if (*by[1] > *by[0]) {
-        sizing.governedBy = Governing::Termination;
+        sizing.ampacityRow = static_cast<int>(allMet);
+        sizing.ampacitySizeText = WireSizeTexts[allMet + firstRow];
+    } else {
+        for (int k = RequirementCount - 1; k > 0; --k) {
+            if (*by[k] > *by[k - 1]) {
+                sizing.governedBy = governingOf(static_cast<Requirement>(k), circuit.motor);
+                break;
+            }
+        }
     }
     if (c.run.length > 0)
         sizing.drop = circuit.dropOf(row, sets);
@@ -407,9 +442,10 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
 
     // Rule 10-616 and Table 16.
     sizing.bondingMaterial = c.bondMaterial < 0 ? c.materialCode : c.bondMaterial;
-    const BondingBasis basis{circuit.breaker, here.usable, sizing.governedBy == Governing::VoltageDrop,
-                             sets};
-    const auto bonding = circuitBonding(sizing.bondingMaterial, c.materialCode, row + firstRow, basis);
+    const BondingBasis basis{circuit.breaker, here.usable,
+                             sizing.governedBy == Governing::VoltageDrop, sets};
+    const auto bonding =
+        circuitBonding(sizing.bondingMaterial, c.materialCode, row + firstRow, basis);
     if (!bonding)
         return makeProblem(Problem::Kind::BondBeyondTable16, scaledText(load, 4),
                            bondingAmperes(basis));
