@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <variant>
 
@@ -246,25 +247,83 @@ struct ConditionTexts
     std::string_view serviceFactor{};
     bool decimalComma = false; // numbers may be written "15,5" (a semicolon or tab schedule)
 };
-// The window's start-up values (copper, raceway or cable, 60 °C, 30 °C, 1-3),
-// the rule's default terminations, a breaker chosen and no run; single
-// phase, power factor 1, 3 %; a continuous load on an 80 % device, one set
-// (500 kcmil at most when the sets are chosen), bonded in the circuit's
-// material; not a motor (unless in horsepower), its current from the
-// tables, on an inverse-time breaker, started at full voltage, induction,
-// service factor 1.
-inline constexpr ConditionTexts DefaultConditionTexts{
-    "cu", "raceway", "60", "30", "1",   "auto", "",   "", "",        "1ph",          "1",
-    "3",  "yes",     "80", "1",  "500", "",     "no", "", "breaker", "full-voltage", "induction",
-    "1"};
+// A value a condition takes from a list, for the schedule window: the
+// command line's word and its name, marked for translation in the context
+// "Schedule".
+struct ConditionChoice
+{
+    const char *value;
+    const char *name;
+};
 
-// Each of a circuit's conditions, described once: its field of
-// ConditionTexts; its name as an option (with a hyphen for the underscore)
-// and a schedule's column; the other names a schedule's header may give it,
-// English and French, as compared (lower case, no accents, no unit in
-// brackets, no blanks or signs: "Chute max (%)" is "chutemax"); whether it
-// is a number a semicolon or tab schedule may write with a decimal comma; and
-// its label in the schedule window and the report (context "Schedule").
+namespace choices {
+inline constexpr ConditionChoice Materials[] = {{"cu", TORVANE_TEXT("Schedule", "Copper")},
+                                                {"al", TORVANE_TEXT("Schedule", "Aluminum")}};
+inline constexpr ConditionChoice Installations[] = {
+    {"raceway", TORVANE_TEXT("Schedule", "Raceway")},
+    {"cable", TORVANE_TEXT("Schedule", "Cable")},
+    {"free-air", TORVANE_TEXT("Schedule", "Free air")}};
+inline constexpr ConditionChoice Insulations[] = {{"60", TORVANE_TEXT("Schedule", "60 °C")},
+                                                  {"75", TORVANE_TEXT("Schedule", "75 °C")},
+                                                  {"90", TORVANE_TEXT("Schedule", "90 °C")}};
+inline constexpr ConditionChoice Terminations[] = {
+    {"auto", TORVANE_TEXT("Schedule", "Auto (Rule 4-006)")},
+    {"60", TORVANE_TEXT("Schedule", "60 °C")},
+    {"75", TORVANE_TEXT("Schedule", "75 °C")},
+    {"90", TORVANE_TEXT("Schedule", "90 °C")},
+    {"none", TORVANE_TEXT("Schedule", "None (table alone)")}};
+inline constexpr ConditionChoice Systems[] = {{"1ph", TORVANE_TEXT("Schedule", "Single-phase")},
+                                              {"3ph", TORVANE_TEXT("Schedule", "Three-phase")},
+                                              {"dc", TORVANE_TEXT("Schedule", "DC")}};
+inline constexpr ConditionChoice PowerFactors[] = {{"1", TORVANE_TEXT("Schedule", "1")},
+                                                   {"0.9", TORVANE_TEXT("Schedule", "0.9")},
+                                                   {"0.8", TORVANE_TEXT("Schedule", "0.8")}};
+inline constexpr ConditionChoice YesNo[] = {{"yes", TORVANE_TEXT("Schedule", "Yes")},
+                                            {"no", TORVANE_TEXT("Schedule", "No")}};
+inline constexpr ConditionChoice DeviceRatings[] = {{"80", TORVANE_TEXT("Schedule", "80 %")},
+                                                    {"100", TORVANE_TEXT("Schedule", "100 %")}};
+inline constexpr ConditionChoice SetCounts[] = {
+    {"1", TORVANE_TEXT("Schedule", "1")},
+    {"2", TORVANE_TEXT("Schedule", "2")},
+    {"3", TORVANE_TEXT("Schedule", "3")},
+    {"4", TORVANE_TEXT("Schedule", "4")},
+    {"5", TORVANE_TEXT("Schedule", "5")},
+    {"6", TORVANE_TEXT("Schedule", "6")},
+    {"7", TORVANE_TEXT("Schedule", "7")},
+    {"8", TORVANE_TEXT("Schedule", "8")},
+    {"9", TORVANE_TEXT("Schedule", "9")},
+    {"10", TORVANE_TEXT("Schedule", "10")},
+    {"auto", TORVANE_TEXT("Schedule", "Auto (fewest)")}};
+inline constexpr ConditionChoice BondMaterials[] = {
+    {"", TORVANE_TEXT("Schedule", "As the conductors")},
+    {"cu", TORVANE_TEXT("Schedule", "Copper")},
+    {"al", TORVANE_TEXT("Schedule", "Aluminum")}};
+inline constexpr ConditionChoice MotorDevices[] = {
+    {"breaker", TORVANE_TEXT("Schedule", "Breaker (inverse time)")},
+    {"fuse", TORVANE_TEXT("Schedule", "Fuse")},
+    {"time-delay-fuse", TORVANE_TEXT("Schedule", "Time-delay fuse")}};
+inline constexpr ConditionChoice Startings[] = {
+    {"full-voltage", TORVANE_TEXT("Schedule", "Full voltage")},
+    {"resistor", TORVANE_TEXT("Schedule", "Resistor")},
+    {"reactor", TORVANE_TEXT("Schedule", "Reactor")},
+    {"autotransformer", TORVANE_TEXT("Schedule", "Autotransformer")},
+    {"star-delta", TORVANE_TEXT("Schedule", "Star-delta")}};
+inline constexpr ConditionChoice MotorTypes[] = {
+    {"induction", TORVANE_TEXT("Schedule", "Induction")},
+    {"synchronous", TORVANE_TEXT("Schedule", "Synchronous")},
+    {"wound-rotor", TORVANE_TEXT("Schedule", "Wound rotor")}};
+} // namespace choices
+
+// Each of a circuit's conditions, described once, one row each: its field
+// of ConditionTexts; its name as a schedule's column and, with a hyphen for
+// the underscore, as an option; the other names a schedule's header may give
+// it, English and French, as compared (lower case, no accents, no unit in
+// brackets, no blanks or signs: "Chute max (%)" is "chutemax"); whether it is
+// a number a semicolon or tab schedule may write with a decimal comma; its
+// label in the schedule window and the report (context "Schedule"); its
+// start-up value; the option's value in --help and its description (context
+// "CommandLine"); and the values the window offers for it, none for a
+// number. A new condition is one more row, and a reader in readConditions.
 struct ConditionField
 {
     std::string_view ConditionTexts::*text;
@@ -272,112 +331,274 @@ struct ConditionField
     std::array<std::string_view, 4> otherNames;
     bool number;
     const char *label;
+    std::string_view startUp;
+    const char *valueName;
+    const char *description;
+    std::span<const ConditionChoice> choices;
 };
 inline constexpr ConditionField ConditionFields[] = {
     {&ConditionTexts::material,
      "material",
      {"materiau", "matiere"},
      false,
-     TORVANE_TEXT("Schedule", "Material")},
+     TORVANE_TEXT("Schedule", "Material"),
+     "cu",
+     "cu|al",
+     TORVANE_TEXT("CommandLine", "Conductor material: cu or al (cu)."),
+     choices::Materials},
     {&ConditionTexts::installation,
      "installation",
      {"pose", "modedepose"},
      false,
-     TORVANE_TEXT("Schedule", "Installation")},
+     TORVANE_TEXT("Schedule", "Installation"),
+     "raceway",
+     "raceway|cable|free-air",
+     TORVANE_TEXT("CommandLine",
+                  "raceway (in a raceway, Tables 2 and 4), cable (as raceway; Table D3's cable "
+                  "column) or free-air (Tables 1 and 3) (raceway)."),
+     choices::Installations},
     {&ConditionTexts::insulation,
      "insulation",
      {"isolant", "isolation"},
      false,
-     TORVANE_TEXT("Schedule", "Insulation")},
+     TORVANE_TEXT("Schedule", "Insulation"),
+     "60",
+     "60|75|90",
+     TORVANE_TEXT("CommandLine", "Insulation temperature rating, °C: 60, 75 or 90 (60)."),
+     choices::Insulations},
     {&ConditionTexts::ambient,
      "ambient",
      {"ambiante", "temperatureambiante", "ambienttemperature", "temperature"},
      true,
-     TORVANE_TEXT("Schedule", "Ambient (°C)")},
+     TORVANE_TEXT("Schedule", "Ambient (°C)"),
+     "30",
+     "C",
+     TORVANE_TEXT("CommandLine",
+                  "Ambient temperature, °C (30). Between two rows of Table 5A the hotter row "
+                  "applies; at or below 30 °C, none."),
+     {}},
     {&ConditionTexts::conductors,
      "conductors",
      {"conducteurs", "nombredeconducteurs"},
      false,
-     TORVANE_TEXT("Schedule", "Conductors")},
+     TORVANE_TEXT("Schedule", "Conductors"),
+     "1",
+     "N",
+     TORVANE_TEXT("CommandLine",
+                  "Current-carrying conductors run together (1): the groups of Table 5C in a "
+                  "raceway or cable, 1 to 4 of Table 5B in free air."),
+     {}},
     {&ConditionTexts::terminations,
      "terminations",
      {"terminaisons", "bornes"},
      false,
-     TORVANE_TEXT("Schedule", "Terminations")},
+     TORVANE_TEXT("Schedule", "Terminations"),
+     "auto",
+     "auto|60|75|90|none",
+     TORVANE_TEXT("CommandLine",
+                  "Temperature rating of the terminations, Rule 4-006: auto (60 °C up to a "
+                  "100 A breaker, given or chosen, or with --breaker none up to No. 1 AWG; "
+                  "75 °C above), 60, 75, 90 or none (the table alone) (auto)."),
+     choices::Terminations},
     {&ConditionTexts::breaker,
      "breaker",
      {"disjoncteur"},
      true,
-     TORVANE_TEXT("Schedule", "Breaker (A)")},
-    {&ConditionTexts::length, "length", {"longueur"}, true, TORVANE_TEXT("Schedule", "Length (m)")},
+     TORVANE_TEXT("Schedule", "Breaker (A)"),
+     "",
+     "A|none",
+     TORVANE_TEXT("CommandLine",
+                  "Rating of the breaker or fuse protecting the circuit, amperes, checked "
+                  "against the load (Rule 8-104) and the conductor (Rule 14-104, Table 13); "
+                  "without it the smallest standard rating that carries the load is chosen; "
+                  "none for a circuit whose protection another Rule decides (motors, "
+                  "heating). It decides auto terminations."),
+     {}},
+    {&ConditionTexts::length,
+     "length",
+     {"longueur"},
+     true,
+     TORVANE_TEXT("Schedule", "Length (m)"),
+     "",
+     "L",
+     TORVANE_TEXT("CommandLine",
+                  "One-way length of the run, metres (or feet: 150ft), to check the voltage "
+                  "drop (Rule 8-102, Table D3)."),
+     {}},
     {&ConditionTexts::voltage,
      "voltage",
      {"tension"},
      true,
-     TORVANE_TEXT("Schedule", "Voltage (V)")},
-    {&ConditionTexts::system, "system", {"systeme"}, false, TORVANE_TEXT("Schedule", "System")},
+     TORVANE_TEXT("Schedule", "Voltage (V)"),
+     "",
+     "V",
+     TORVANE_TEXT("CommandLine",
+                  "Nominal voltage, line to line in three-phase; needed with --length."),
+     {}},
+    {&ConditionTexts::system,
+     "system",
+     {"systeme"},
+     false,
+     TORVANE_TEXT("Schedule", "System"),
+     "1ph",
+     "1ph|3ph|dc",
+     TORVANE_TEXT("CommandLine", "1ph, 3ph or dc (1ph)."),
+     choices::Systems},
     {&ConditionTexts::powerFactor,
      "power_factor",
      {"facteurdepuissance", "pf", "fp"},
      true,
-     TORVANE_TEXT("Schedule", "Power factor")},
+     TORVANE_TEXT("Schedule", "Power factor"),
+     "1",
+     "1|0.9|0.8",
+     TORVANE_TEXT("CommandLine", "1, 0.9 or 0.8, the columns of Table D3 (1)."),
+     choices::PowerFactors},
     {&ConditionTexts::maxDrop,
      "max_drop",
      {"chutemax", "chutemaximale", "chutedetensionmax"},
      true,
-     TORVANE_TEXT("Schedule", "Maximum drop (%)")},
+     TORVANE_TEXT("Schedule", "Maximum drop (%)"),
+     "3",
+     "PCT",
+     TORVANE_TEXT("CommandLine",
+                  "Voltage drop allowed, per cent (3; 5 from the supply to the point of use)."),
+     {}},
     {&ConditionTexts::continuous,
      "continuous",
      {"continu", "chargecontinue"},
      false,
-     TORVANE_TEXT("Schedule", "Continuous load")},
+     TORVANE_TEXT("Schedule", "Continuous load"),
+     "yes",
+     "yes|no",
+     TORVANE_TEXT("CommandLine",
+                  "Whether the load is continuous, Rule 8-104: yes (a load is, unless shown "
+                  "not to run more than 1 h in any 2 h) or no (yes)."),
+     choices::YesNo},
     {&ConditionTexts::deviceRating,
      "device_rating",
      {"calibredudispositif", "dispositif"},
      false,
-     TORVANE_TEXT("Schedule", "Device rating")},
+     TORVANE_TEXT("Schedule", "Device rating"),
+     "80",
+     "80|100",
+     TORVANE_TEXT("CommandLine",
+                  "The breaker's marking for continuous loads, per cent: 80, or 100 for a "
+                  "device marked so (80)."),
+     choices::DeviceRatings},
     {&ConditionTexts::sets,
      "sets",
      {"ensembles", "parallelsets", "ensemblesenparallele"},
      false,
-     TORVANE_TEXT("Schedule", "Parallel sets")},
+     TORVANE_TEXT("Schedule", "Parallel sets"),
+     "1",
+     "N|auto",
+     TORVANE_TEXT("CommandLine",
+                  "Conductors in parallel, Rule 12-108: the number of sets, 1 to 10, each in "
+                  "its own raceway or cable, 1/0 AWG and larger; auto for the fewest sets of "
+                  "a conductor up to --largest (1)."),
+     choices::SetCounts},
     {&ConditionTexts::largest,
      "largest",
      {"calibremax", "calibremaximal"},
      false,
-     TORVANE_TEXT("Schedule", "Largest for sets")},
+     TORVANE_TEXT("Schedule", "Largest for sets"),
+     "500",
+     "SIZE",
+     TORVANE_TEXT("CommandLine", "The largest conductor --sets auto may use (500 kcmil)."),
+     {}},
     {&ConditionTexts::bondMaterial,
      "bond_material",
      {"materiaudeliaison", "bondingmaterial"},
      false,
-     TORVANE_TEXT("Schedule", "Bond material")},
-    {&ConditionTexts::motor, "motor", {"moteur"}, false, TORVANE_TEXT("Schedule", "Motor")},
+     TORVANE_TEXT("Schedule", "Bond material"),
+     "",
+     "cu|al",
+     TORVANE_TEXT("CommandLine",
+                  "The bonding conductor's material, Rule 10-616 and Table 16: cu or al (the "
+                  "circuit conductors')."),
+     choices::BondMaterials},
+    {&ConditionTexts::motor,
+     "motor",
+     {"moteur"},
+     false,
+     TORVANE_TEXT("Schedule", "Motor"),
+     "no",
+     "yes|no",
+     TORVANE_TEXT("CommandLine",
+                  "Whether a load in amperes is a motor's full-load current, sized by "
+                  "Section 28 rather than as a continuous load (no). A load in horsepower "
+                  "(10hp, 1-1/2hp, 3/4hp) is a motor."),
+     choices::YesNo},
     {&ConditionTexts::fla,
      "fla",
      {"courantdeplaque", "nameplatecurrent", "fullloadcurrent"},
      true,
-     TORVANE_TEXT("Schedule", "Nameplate current (A)")},
+     TORVANE_TEXT("Schedule", "Nameplate current (A)"),
+     "",
+     "A",
+     TORVANE_TEXT("CommandLine",
+                  "A motor's nameplate full-load current, amperes, for a load in "
+                  "horsepower; without it the current comes from Table 44 (three-phase) or "
+                  "Table 45 (single-phase) at --voltage (Rule 28-106)."),
+     {}},
     {&ConditionTexts::protection,
      "protection",
      {"dispositifdeprotection"},
      false,
-     TORVANE_TEXT("Schedule", "Motor protection")},
+     TORVANE_TEXT("Schedule", "Motor protection"),
+     "breaker",
+     "breaker|fuse|time-delay-fuse",
+     TORVANE_TEXT("CommandLine",
+                  "The device protecting a motor's branch circuit, Rule 28-200 and Table 29: "
+                  "breaker (inverse time), fuse or time-delay-fuse (breaker)."),
+     choices::MotorDevices},
     {&ConditionTexts::starting,
      "starting",
      {"demarrage"},
      false,
-     TORVANE_TEXT("Schedule", "Starting")},
+     TORVANE_TEXT("Schedule", "Starting"),
+     "full-voltage",
+     "full-voltage|resistor|reactor|autotransformer|star-delta",
+     TORVANE_TEXT("CommandLine", "How a motor is started, for Table 29 (full-voltage)."),
+     choices::Startings},
     {&ConditionTexts::motorType,
      "motor_type",
      {"typedemoteur"},
      false,
-     TORVANE_TEXT("Schedule", "Motor type")},
+     TORVANE_TEXT("Schedule", "Motor type"),
+     "induction",
+     "induction|synchronous|wound-rotor",
+     TORVANE_TEXT("CommandLine",
+                  "The kind of motor, for Tables 44 and 29; a synchronous motor's current "
+                  "is Table 44's unity power factor current times 1.1 at --power-factor 0.9 "
+                  "and 1.25 at 0.8 (induction)."),
+     choices::MotorTypes},
     {&ConditionTexts::serviceFactor,
      "service_factor",
      {"facteurdeservice"},
      true,
-     TORVANE_TEXT("Schedule", "Service factor")},
+     TORVANE_TEXT("Schedule", "Service factor"),
+     "1",
+     "SF",
+     TORVANE_TEXT("CommandLine",
+                  "A motor's service factor: the overload relay is set at most 125 % of the "
+                  "full-load current at 1.15 or more, 115 % below (Rule 28-306) (1)."),
+     {}},
 };
+
+// The start-up values of every condition, from the rows above: the window's
+// (copper, raceway or cable, 60 °C, 30 °C, 1-3), the rule's default
+// terminations, a breaker chosen and no run; single phase, power factor 1,
+// 3 %; a continuous load on an 80 % device, one set (500 kcmil at most when
+// the sets are chosen), bonded in the circuit's material; not a motor
+// (unless in horsepower), its current from the tables, on an inverse-time
+// breaker, started at full voltage, induction, service factor 1.
+inline constexpr ConditionTexts DefaultConditionTexts = [] {
+    ConditionTexts texts;
+    for (const ConditionField &field : ConditionFields)
+        texts.*field.text = field.startUp;
+    return texts;
+}();
 
 // Reads each text, taking the default's where the text is empty (and the
 // start-up value where that is empty too); the first problem met, in the

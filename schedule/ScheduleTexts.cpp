@@ -22,58 +22,6 @@ QString translated(const char *text)
     return QCoreApplication::translate("Schedule", text);
 }
 
-constexpr Choice Materials[] = {{"cu", QT_TRANSLATE_NOOP("Schedule", "Copper")},
-                                {"al", QT_TRANSLATE_NOOP("Schedule", "Aluminum")}};
-constexpr Choice Installations[] = {{"raceway", QT_TRANSLATE_NOOP("Schedule", "Raceway")},
-                                    {"cable", QT_TRANSLATE_NOOP("Schedule", "Cable")},
-                                    {"free-air", QT_TRANSLATE_NOOP("Schedule", "Free air")}};
-constexpr Choice Insulations[] = {{"60", QT_TRANSLATE_NOOP("Schedule", "60 °C")},
-                                  {"75", QT_TRANSLATE_NOOP("Schedule", "75 °C")},
-                                  {"90", QT_TRANSLATE_NOOP("Schedule", "90 °C")}};
-constexpr Choice Terminations[] = {{"auto", QT_TRANSLATE_NOOP("Schedule", "Auto (Rule 4-006)")},
-                                   {"60", QT_TRANSLATE_NOOP("Schedule", "60 °C")},
-                                   {"75", QT_TRANSLATE_NOOP("Schedule", "75 °C")},
-                                   {"90", QT_TRANSLATE_NOOP("Schedule", "90 °C")},
-                                   {"none", QT_TRANSLATE_NOOP("Schedule", "None (table alone)")}};
-constexpr Choice Systems[] = {{"1ph", QT_TRANSLATE_NOOP("Schedule", "Single-phase")},
-                              {"3ph", QT_TRANSLATE_NOOP("Schedule", "Three-phase")},
-                              {"dc", QT_TRANSLATE_NOOP("Schedule", "DC")}};
-constexpr Choice PowerFactors[] = {{"1", QT_TRANSLATE_NOOP("Schedule", "1")},
-                                   {"0.9", QT_TRANSLATE_NOOP("Schedule", "0.9")},
-                                   {"0.8", QT_TRANSLATE_NOOP("Schedule", "0.8")}};
-
-constexpr Choice YesNo[] = {{"yes", QT_TRANSLATE_NOOP("Schedule", "Yes")},
-                            {"no", QT_TRANSLATE_NOOP("Schedule", "No")}};
-constexpr Choice DeviceRatings[] = {{"80", QT_TRANSLATE_NOOP("Schedule", "80 %")},
-                                    {"100", QT_TRANSLATE_NOOP("Schedule", "100 %")}};
-constexpr Choice SetCounts[] = {{"1", QT_TRANSLATE_NOOP("Schedule", "1")},
-                                {"2", QT_TRANSLATE_NOOP("Schedule", "2")},
-                                {"3", QT_TRANSLATE_NOOP("Schedule", "3")},
-                                {"4", QT_TRANSLATE_NOOP("Schedule", "4")},
-                                {"5", QT_TRANSLATE_NOOP("Schedule", "5")},
-                                {"6", QT_TRANSLATE_NOOP("Schedule", "6")},
-                                {"7", QT_TRANSLATE_NOOP("Schedule", "7")},
-                                {"8", QT_TRANSLATE_NOOP("Schedule", "8")},
-                                {"9", QT_TRANSLATE_NOOP("Schedule", "9")},
-                                {"10", QT_TRANSLATE_NOOP("Schedule", "10")},
-                                {"auto", QT_TRANSLATE_NOOP("Schedule", "Auto (fewest)")}};
-constexpr Choice MotorDevices[] = {
-    {"breaker", QT_TRANSLATE_NOOP("Schedule", "Breaker (inverse time)")},
-    {"fuse", QT_TRANSLATE_NOOP("Schedule", "Fuse")},
-    {"time-delay-fuse", QT_TRANSLATE_NOOP("Schedule", "Time-delay fuse")}};
-constexpr Choice Startings[] = {
-    {"full-voltage", QT_TRANSLATE_NOOP("Schedule", "Full voltage")},
-    {"resistor", QT_TRANSLATE_NOOP("Schedule", "Resistor")},
-    {"reactor", QT_TRANSLATE_NOOP("Schedule", "Reactor")},
-    {"autotransformer", QT_TRANSLATE_NOOP("Schedule", "Autotransformer")},
-    {"star-delta", QT_TRANSLATE_NOOP("Schedule", "Star-delta")}};
-constexpr Choice MotorTypes[] = {{"induction", QT_TRANSLATE_NOOP("Schedule", "Induction")},
-                                 {"synchronous", QT_TRANSLATE_NOOP("Schedule", "Synchronous")},
-                                 {"wound-rotor", QT_TRANSLATE_NOOP("Schedule", "Wound rotor")}};
-constexpr Choice BondMaterials[] = {{"", QT_TRANSLATE_NOOP("Schedule", "As the conductors")},
-                                    {"cu", QT_TRANSLATE_NOOP("Schedule", "Copper")},
-                                    {"al", QT_TRANSLATE_NOOP("Schedule", "Aluminum")}};
-
 } // namespace
 
 QString conditionLabel(std::size_t field)
@@ -83,36 +31,7 @@ QString conditionLabel(std::size_t field)
 
 std::span<const Choice> choicesOf(std::size_t field)
 {
-    const auto text = ConditionFields[field].text;
-    if (text == &ConditionTexts::material)
-        return Materials;
-    if (text == &ConditionTexts::installation)
-        return Installations;
-    if (text == &ConditionTexts::insulation)
-        return Insulations;
-    if (text == &ConditionTexts::terminations)
-        return Terminations;
-    if (text == &ConditionTexts::system)
-        return Systems;
-    if (text == &ConditionTexts::powerFactor)
-        return PowerFactors;
-    if (text == &ConditionTexts::continuous)
-        return YesNo;
-    if (text == &ConditionTexts::deviceRating)
-        return DeviceRatings;
-    if (text == &ConditionTexts::sets)
-        return SetCounts;
-    if (text == &ConditionTexts::bondMaterial)
-        return BondMaterials;
-    if (text == &ConditionTexts::motor)
-        return YesNo;
-    if (text == &ConditionTexts::protection)
-        return MotorDevices;
-    if (text == &ConditionTexts::starting)
-        return Startings;
-    if (text == &ConditionTexts::motorType)
-        return MotorTypes;
-    return {};
+    return ConditionFields[field].choices;
 }
 
 QString choiceName(const Choice &choice)

@@ -28,14 +28,10 @@ QString summaryText(const ampacity::sizing::ScheduleSummary &summary);
 QString conditionLabel(std::size_t field);
 
 // The values a condition takes from a list (material, installation,
-// insulation, terminations, system, power factor): the command line's word
-// and its name, marked for translation in the context "Schedule". Empty for
-// a condition written as a number.
-struct Choice
-{
-    const char *value;
-    const char *name;
-};
+// insulation, terminations, system, power factor...): the command line's
+// word and its name, marked for translation in the context "Schedule".
+// Empty for a condition written as a number.
+using Choice = ampacity::sizing::ConditionChoice;
 std::span<const Choice> choicesOf(std::size_t field);
 QString choiceName(const Choice &choice); // in the user's language
 
