@@ -177,6 +177,12 @@ void motorsAreSizedBySection28()
         {"40 hp 575 V star-delta, fuse", "40hp",
          {.voltage = "600", .system = "3ph", .protection = "fuse", .starting = "star-delta"},
          "41", MotorCurrentFrom::Table44, "6 AWG", 80, 80, "8 AWG", "47.15", Governing::Ampacity},
+        // A motor's terminations go by the conductor's size, not by its
+        // 150 A breaker: 3 AWG on 90 °C insulation is held to 85 A at 60 °C
+        // (by the breaker, 75 °C, 4 AWG's 85 A would do).
+        {"50 hp 460 V on 90 °C insulation", "50hp",
+         {.insulation = "90", .voltage = "480", .system = "3ph"},
+         "65", MotorCurrentFrom::Table44, "3 AWG", 150, 150, "6 AWG", "74.75", Governing::Motor},
         // Exactly 30 A is "not more than 30 A": a 250 % fuse, 75 A, so 70 A.
         {"30 A autotransformer, fuse", "30",
          {.voltage = "600", .system = "3ph", .motor = "yes", .protection = "fuse", .starting = "autotransformer"},
