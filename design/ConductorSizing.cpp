@@ -455,17 +455,6 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         sizing.motor = true;
         sizing.motorDevice = c.motor.device;
         sizing.overloadMax = largestOverload(load, c.motor.serviceFactor);
-        // Rule 28-200: a device given above Table 29's maximum, or one that
-        // would not carry the motor's current.
-        const bool above = circuit.breaker > Amperes{circuit.motorDevice} * OneAmpere;
-        if (above || (circuit.breaker > 0 && circuit.breaker < load)) {
-            Problem device = makeProblem(above ? Problem::Kind::MotorDeviceAboveTable29
-                                               : Problem::Kind::MotorDeviceBelowCurrent,
-                                         scaledText(load, 4), circuit.breaker);
-            device.third = circuit.motorDevice;
-            device.device = static_cast<int>(c.motor.device);
-            sizing.deviceProblem = std::move(device);
-        }
     }
     return sizing;
 }

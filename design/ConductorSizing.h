@@ -73,9 +73,6 @@ struct Sizing
     MotorCurrentFrom motorCurrentFrom = MotorCurrentFrom::Nameplate;
     MotorDevice motorDevice = MotorDevice::Breaker;
     Amperes overloadMax = 0; // Rule 28-306
-    // The device given exceeds Table 29's maximum or is below the full-load
-    // current: the conductor is named all the same, with this problem.
-    std::optional<Problem> deviceProblem;
 };
 
 // For a motor (conditions' motor set), `load` is its full-load current: the

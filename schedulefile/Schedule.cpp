@@ -225,10 +225,9 @@ void sizeMotorRow(ScheduleRow &row, const LoadText &given, const Conditions &c,
     row.sizing = std::move(std::get<Sizing>(answer));
     row.sizing->loadFromPower = given.unit == LoadUnit::Horsepower;
     row.sizing->motorCurrentFrom = motor.from;
-    if (row.sizing->deviceProblem) {
-        row.problem = std::move(row.sizing->deviceProblem);
-        row.sizing->deviceProblem.reset();
-    }
+    // Rule 28-200: a device given that may not protect the branch circuit.
+    row.problem = motorDeviceProblem(row.sizing->load, row.sizing->breaker, row.sizing->maxBreaker,
+                                     row.sizing->motorDevice);
 }
 
 void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,

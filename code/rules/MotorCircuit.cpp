@@ -215,6 +215,22 @@ int largestMotorDevice(Amperes fullLoad, const Conditions &c)
     return largest;
 }
 
+std::optional<Problem> motorDeviceProblem(Amperes fullLoad, Amperes device, int largest,
+                                          MotorDevice kind)
+{
+    if (device <= 0)
+        return std::nullopt;
+    const bool above = device > Amperes{largest} * OneAmpere;
+    if (!above && device >= fullLoad)
+        return std::nullopt;
+    Problem problem = makeProblem(above ? Problem::Kind::MotorDeviceAboveTable29
+                                        : Problem::Kind::MotorDeviceBelowCurrent,
+                                  scaledText(fullLoad, 4), device);
+    problem.third = largest;
+    problem.device = static_cast<int>(kind);
+    return problem;
+}
+
 Amperes largestOverload(Amperes fullLoad, int serviceFactorHundredths)
 {
     const int percent = serviceFactorHundredths >= 115 ? 125 : 115;

@@ -4,6 +4,7 @@
 #include "MotorTables.h"
 #include "Problem.h"
 
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -51,6 +52,12 @@ inline constexpr int MotorConductorPercent = 125;
 // standard rating (no clause permits the next higher one), and never less
 // than 15 A, which is always permitted.
 int largestMotorDevice(Amperes fullLoad, const Conditions &conditions);
+
+// Rule 28-200: the problem with a device given for a motor: above Table
+// 29's largest (whole amperes), or below the full-load current; nothing
+// for one that may protect the branch circuit, or none given.
+std::optional<Problem> motorDeviceProblem(Amperes fullLoad, Amperes device, int largest,
+                                          MotorDevice kind);
 
 // Rule 28-306: the largest setting of the overload relay, 125 % of the
 // full-load current for a service factor of 1.15 or more, 115 % otherwise;
