@@ -328,11 +328,17 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
 
     const float ambientFactor = ambient[static_cast<std::size_t>(c.ambientStep)].factor;
     const float countFactor = counts[static_cast<std::size_t>(c.countStep)].factor;
-    // The columns the terminations may cap at, looked up once.
-    const std::optional<AmpacityColumn> capColumns[] = {
-        selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated60C),
-        selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated75C),
-        selectAmpacityColumn(c.materialCode, c.installationCode, insulation::Rated90C)};
+    // The columns the terminations may cap at, looked up once: only those
+    // cooler than the insulation ever cap.
+    const int insulationRating = insulation::ratingOf(c.insulationCode);
+    const auto capColumn = [&](std::int16_t code) {
+        return insulation::ratingOf(code) < insulationRating
+                   ? selectAmpacityColumn(c.materialCode, c.installationCode, code)
+                   : std::nullopt;
+    };
+    const std::optional<AmpacityColumn> capColumns[] = {capColumn(insulation::Rated60C),
+                                                        capColumn(insulation::Rated75C),
+                                                        capColumn(insulation::Rated90C)};
     const CircuitSearch circuit{c,
                                 load,
                                 std::get<Amperes>(breaker),
@@ -341,7 +347,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
                                 *column,
                                 factorHundredths(ambientFactor) * factorHundredths(countFactor),
                                 copperListRow(c.materialCode),
-                                insulation::ratingOf(c.insulationCode),
+                                insulationRating,
                                 c.continuous && !c.motor.isMotor
                                     ? continuousPercent(column->tableNumber, c.devicePercent)
                                     : 0,

@@ -222,7 +222,7 @@ void sizeMotorRow(ScheduleRow &row, const LoadText &given, const Conditions &c,
         row.problem = std::move(*p);
         return;
     }
-    row.sizing = std::move(std::get<Sizing>(answer));
+    row.sizing = std::get<Sizing>(answer);
     row.sizing->loadFromPower = given.unit == LoadUnit::Horsepower;
     row.sizing->motorCurrentFrom = motor.from;
     // Rule 28-200: a device given that may not protect the branch circuit.

@@ -58,9 +58,14 @@ std::variant<Amperes, Problem> circuitBreaker(const Conditions &c, Amperes load)
         tooSmall.third = c.continuous ? c.devicePercent : 0;
         return tooSmall;
     }
-    for (const int rating : standardRatings())
-        if (deviceCarries(Amperes{rating} * OneAmpere, load, c.continuous, c.devicePercent))
-            return Amperes{rating} * OneAmpere;
+    // The smallest that carries it: whether a rating carries the load only
+    // grows with the rating, so the first is found by halving.
+    const auto ratings = standardRatings();
+    const auto smallest = std::partition_point(ratings.begin(), ratings.end(), [&](int rating) {
+        return !deviceCarries(Amperes{rating} * OneAmpere, load, c.continuous, c.devicePercent);
+    });
+    if (smallest != ratings.end())
+        return Amperes{*smallest} * OneAmpere;
     return makeProblem(Problem::Kind::NoBreakerRating, scaledText(load, 4));
 }
 
