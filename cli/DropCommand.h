@@ -7,6 +7,8 @@
 // of one conductor over a run, or the longest run within the limit.
 namespace commandline {
 
+using scheduletexts::AnswerTexts;
+
 class DropCommand
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)

@@ -9,6 +9,8 @@ class QTemporaryFile;
 // load, or for every row of a cable schedule, streamed row by row.
 namespace commandline {
 
+using scheduletexts::AnswerTexts;
+
 class SizeCommand
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)

@@ -7,7 +7,7 @@ using namespace ampacity;
 using namespace ampacity::sizing;
 using qtbridge::toQString;
 
-namespace commandline {
+namespace scheduletexts {
 
 AnswerTexts::AnswerTexts(std::string decimalSeparator)
     : m_decimalSeparator(std::move(decimalSeparator))
@@ -164,4 +164,4 @@ QString AnswerTexts::sizingLine(const Sizing &sizing) const
     return line;
 }
 
-} // namespace commandline
+} // namespace scheduletexts

@@ -9,7 +9,7 @@
 
 // The command line's answers in words, in the user's language and with the
 // user's decimal separator (context "CommandLine").
-namespace commandline {
+namespace scheduletexts {
 
 class AnswerTexts
 {
@@ -36,4 +36,4 @@ private:
     std::string m_decimalSeparator;
 };
 
-} // namespace commandline
+} // namespace scheduletexts
