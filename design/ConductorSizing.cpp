@@ -85,9 +85,6 @@ struct Candidate
     Amperes usable = 0;
 };
 
-// The conductor found for a number of sets, and the first rows that met the
-// requirements taken one more at a time (ampacity, terminations, the
-// continuous load, protection), to tell which moved the answer up.
 // The requirements a conductor meets, in the order the Code's rules apply
 // them to it; the voltage drop comes last, checked on the rows that meet
 // all of these. The last one whose first row moved the answer up governs.
@@ -117,6 +114,8 @@ Governing governingOf(Requirement requirement, bool motor)
     return Governing::Ampacity;
 }
 
+// The conductor found for a number of sets, and the first rows that met the
+// requirements taken one more at a time, to tell which moved the answer up.
 struct Search
 {
     std::optional<std::size_t> chosen;
@@ -183,7 +182,6 @@ struct CircuitSearch
                            perConductor(sets), c.run);
     }
 
-    // The list's order is the rule, not a search for the first large enough.
     // Whether a row may be one of `sets`, up to the largest allowed; and
     // whether it is past the largest, where the search stops.
     bool eligible(std::size_t row, int sets) const

@@ -68,7 +68,6 @@ ScheduleWindow::ScheduleWindow(std::unique_ptr<ScheduleFile> file, QWidget *pare
     m_model = new ScheduleModel(std::move(file), this);
     m_rows = new ScheduleSortProxy(this);
     m_rows->setSourceModel(m_model);
-    m_rows->setShowsMotors(summarize(m_model->file().schedule()).motors > 0);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -86,12 +85,15 @@ ScheduleWindow::ScheduleWindow(std::unique_ptr<ScheduleFile> file, QWidget *pare
     m_table->horizontalHeader()->setSectionsMovable(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The counts, and with them the columns shown (a motor's current only
+    // where there are motors), before the columns take their widths.
+    m_summary = new QLabel(this);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    showSummary();
     m_table->resizeColumnsToContents();
     layout->addWidget(m_table, 1);
     setCentralWidget(central);
 
-    m_summary = new QLabel(this);
-    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->addWidget(m_summary, 1);
     statusBar()->setSizeGripEnabled(true);
 
@@ -102,7 +104,6 @@ ScheduleWindow::ScheduleWindow(std::unique_ptr<ScheduleFile> file, QWidget *pare
         showSummary();
     });
     showTitle();
-    showSummary();
 
     // Wide enough for every column where the screen allows, so that the
     // answer shows beside the circuit without scrolling. The last column

@@ -7,7 +7,6 @@
 
 #include <map>
 #include <string>
-#include <utility>
 
 using namespace ampacity::sizing;
 using qtbridge::toQString;
@@ -56,37 +55,21 @@ QString conditionValueText(std::size_t field, std::string_view value)
     return toQString(given);
 }
 
-QString problemLine(const Problem &problem, std::string_view decimalSeparator)
-{
-    QString line;
-    for (ProblemText &text : problemSentences(problem, decimalSeparator)) {
-        if (text.wireSizeArgument >= 0) {
-            std::string &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
-            size = toUtf8(qtbridge::translatedWireSize(size).trimmed());
-        }
-        const QString format =
-            QCoreApplication::translate("Sizing", std::string(text.format).c_str());
-        line += toQString(fillIn(toUtf8(format), text.arguments));
-    }
-    return line;
-}
-
 namespace {
 
-// A text in the user's language as UTF-8, looked up once: the program's
-// language is installed once, at start, and a schedule may have a problem on
-// every one of its million rows.
-const std::string &translatedOnce(const char *context, std::string_view text)
+// The program's texts in the user's language as UTF-8, each looked up once:
+// the language is installed once, at start, and a schedule may have a
+// problem on every one of its million rows.
+using TranslationCache = std::map<std::string, std::string, std::less<>>;
+
+const std::string &translatedOnce(TranslationCache &cache, const char *context,
+                                  std::string_view text)
 {
-    static std::map<std::pair<std::string_view, std::string>, std::string, std::less<>> cache;
-    auto key = std::make_pair(std::string_view(context), std::string(text));
-    auto found = cache.find(key);
+    auto found = cache.find(text);
     if (found == cache.end()) {
-        const std::string source(text);
-        found = cache
-                    .emplace(std::move(key),
-                             toUtf8(QCoreApplication::translate(context, source.c_str())))
-                    .first;
+        std::string source(text);
+        std::string translation = toUtf8(QCoreApplication::translate(context, source.c_str()));
+        found = cache.emplace(std::move(source), std::move(translation)).first;
     }
     return found->second;
 }
@@ -95,16 +78,22 @@ const std::string &translatedOnce(const char *context, std::string_view text)
 
 std::string problemWords(const Problem &problem, std::string_view decimalSeparator)
 {
-    // As problemLine says it, without a round trip through QString for each row.
+    static TranslationCache formats;
+    static TranslationCache wireSizes;
     std::string line;
     for (ProblemText &text : problemSentences(problem, decimalSeparator)) {
         if (text.wireSizeArgument >= 0) {
             std::string &size = text.arguments[static_cast<std::size_t>(text.wireSizeArgument)];
-            size = std::string(ampacity::trimmed(translatedOnce("Wire sizes", size)));
+            size = std::string(ampacity::trimmed(translatedOnce(wireSizes, "Wire sizes", size)));
         }
-        line += fillIn(translatedOnce("Sizing", text.format), text.arguments);
+        line += fillIn(translatedOnce(formats, "Sizing", text.format), text.arguments);
     }
     return line;
+}
+
+QString problemLine(const Problem &problem, std::string_view decimalSeparator)
+{
+    return toQString(problemWords(problem, decimalSeparator));
 }
 
 QString governingText(Governing governing)
