@@ -341,6 +341,16 @@ std::variant<bool, Problem> readContinuous(std::string_view text)
     return makeProblem(Problem::Kind::ContinuousNotYesNo, word);
 }
 
+std::variant<bool, Problem> readYesNo(std::string_view text, std::string_view name)
+{
+    const auto yes = readContinuous(text);
+    if (const auto *answer = std::get_if<bool>(&yes))
+        return *answer;
+    Problem problem = makeProblem(Problem::Kind::NotYesNo, trimmed(text));
+    problem.sizeText = name;
+    return problem;
+}
+
 std::variant<int, Problem> readDeviceRating(std::string_view text)
 {
     std::string_view word = trimmed(text);
@@ -616,7 +626,22 @@ std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
     take(readMaterial(orDefault(&ConditionTexts::material)), c.materialCode);
     take(readInstallation(orDefault(&ConditionTexts::installation)), c.installationCode);
     c.cable = sameWord(orDefault(&ConditionTexts::installation), "cable");
-    take(readInsulation(orDefault(&ConditionTexts::insulation)), c.insulationCode);
+    // A wire type given sets the insulation's rating, unless one is given:
+    // a lower one is the wire sized on a cooler column, a higher one wrong.
+    WireTypeGiven wireType;
+    take(readWireType(orDefault(&ConditionTexts::wire)), wireType);
+    const int typeRating =
+        wireType.type >= 0 ? table19WireTypes()[static_cast<std::size_t>(wireType.type)].rating : 0;
+    const std::string_view insulationText = orDefault(&ConditionTexts::insulation);
+    if (trimmed(insulationText).empty())
+        take(readInsulation(typeRating > 0 ? std::to_string(typeRating) : "60"), c.insulationCode);
+    else
+        take(readInsulation(insulationText), c.insulationCode);
+    if (!first && typeRating > 0 && insulation::ratingOf(c.insulationCode) > typeRating) {
+        first = makeProblem(Problem::Kind::InsulationAboveWire,
+                            table19WireTypes()[static_cast<std::size_t>(wireType.type)].name,
+                            typeRating, insulation::ratingOf(c.insulationCode));
+    }
     if (!first)
         take(readAmbient(orDefault(&ConditionTexts::ambient), c.insulationCode, comma),
              c.ambientStep);
@@ -644,6 +669,24 @@ std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
     take(readMotorType(orDefault(&ConditionTexts::motorType)), c.motor.type);
     take(readServiceFactor(orDefault(&ConditionTexts::serviceFactor), comma),
          c.motor.serviceFactor);
+    // Rule 12-910: the raceway, and the wire its conductors are counted as:
+    // the type given, or the insulation's (TW, RW75, RW90).
+    int wireVoltage = 0;
+    bool jacketed = false;
+    bool solid = false;
+    take(readRaceway(orDefault(&ConditionTexts::raceway)), c.raceway.raceway);
+    take(readWireVoltage(orDefault(&ConditionTexts::wireVoltage)), wireVoltage);
+    take(readYesNo(orDefault(&ConditionTexts::jacketed), "jacketed"), jacketed);
+    take(readYesNo(orDefault(&ConditionTexts::solid), "solid"), solid);
+    take(readYesNo(orDefault(&ConditionTexts::neutral), "neutral"), c.raceway.neutral);
+    take(readYesNo(orDefault(&ConditionTexts::bondInRaceway), "bond_in_raceway"),
+         c.raceway.bondInRaceway);
+    c.raceway.wireGiven = wireType.type >= 0;
+    if (!first && (c.raceway.wireGiven || c.raceway.raceway >= 0)) {
+        if (!c.raceway.wireGiven)
+            wireType.type = wireTypeFor(insulation::ratingOf(c.insulationCode));
+        take(wireIn(wireType, wireVoltage, jacketed, solid), c.raceway.wire);
+    }
     if (!first && c.run.length > 0 && c.run.voltage == 0)
         first =
             makeProblem(Problem::Kind::LengthWithoutVoltage, orDefault(&ConditionTexts::length));

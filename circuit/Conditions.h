@@ -2,6 +2,7 @@
 
 #include "ConditionCodes.h"
 #include "Problem.h"
+#include "RacewayChoice.h"
 #include "TextReading.h"
 #include "Texts.h"
 
@@ -103,6 +104,17 @@ struct Run
     std::int64_t maxDrop = 300; // hundredths of a per cent: 3 % in a feeder or branch circuit
 };
 
+// Rule 12-910: the raceway a circuit's conductors are run in (each parallel
+// set in one of its own) and what it holds.
+struct RacewayRun
+{
+    int raceway = -1; // table9(); -1: no raceway asked for
+    Wire wire;        // the type the conductors are counted as, given or by the insulation
+    bool wireGiven = false;
+    bool neutral = false;      // a neutral of the circuit's size and type
+    bool bondInRaceway = true; // the bonding conductor, insulated, of the same type
+};
+
 // The conditions of one circuit, as the window's buttons would set them,
 // and what a designer adds: the terminations and the run.
 struct Conditions
@@ -124,6 +136,7 @@ struct Conditions
     std::size_t largestRow = 17;    // --sets auto: the largest conductor, copper list row
     std::int16_t bondMaterial = -1; // the bonding conductor's material; -1: the circuit's
     Motor motor;
+    RacewayRun raceway;
 };
 
 // Each reader takes the user's text (case and surrounding blanks do not
@@ -204,6 +217,9 @@ std::variant<MotorDevice, Problem> readMotorDevice(std::string_view text);
 std::variant<MotorStarting, Problem> readStarting(std::string_view text);
 std::variant<MotorType, Problem> readMotorType(std::string_view text);
 std::variant<int, Problem> readServiceFactor(std::string_view text, bool decimalComma = false);
+// yes or no (oui, non) for the condition named `name` (as its schedule
+// column): its problem names it.
+std::variant<bool, Problem> readYesNo(std::string_view text, std::string_view name);
 // Metres, or feet with "ft" after the number ("150ft", "150 ft"); 1 ft is
 // 0.3048 m exactly. Rounded up to the ten-thousandth of a metre.
 std::variant<Run, Problem> readLength(std::string_view text, Run run, bool decimalComma = false);
@@ -245,6 +261,13 @@ struct ConditionTexts
     std::string_view starting{};
     std::string_view motorType{};
     std::string_view serviceFactor{};
+    std::string_view raceway{};
+    std::string_view wire{};
+    std::string_view wireVoltage{};
+    std::string_view jacketed{};
+    std::string_view solid{};
+    std::string_view neutral{};
+    std::string_view bondInRaceway{};
     bool decimalComma = false; // numbers may be written "15,5" (a semicolon or tab schedule)
 };
 // A value a condition takes from a list, for the schedule window: the
@@ -263,9 +286,11 @@ inline constexpr ConditionChoice Installations[] = {
     {"raceway", TORVANE_TEXT("Schedule", "Raceway")},
     {"cable", TORVANE_TEXT("Schedule", "Cable")},
     {"free-air", TORVANE_TEXT("Schedule", "Free air")}};
-inline constexpr ConditionChoice Insulations[] = {{"60", TORVANE_TEXT("Schedule", "60 °C")},
-                                                  {"75", TORVANE_TEXT("Schedule", "75 °C")},
-                                                  {"90", TORVANE_TEXT("Schedule", "90 °C")}};
+inline constexpr ConditionChoice Insulations[] = {
+    {"", TORVANE_TEXT("Schedule", "By the wire type (60 °C)")},
+    {"60", TORVANE_TEXT("Schedule", "60 °C")},
+    {"75", TORVANE_TEXT("Schedule", "75 °C")},
+    {"90", TORVANE_TEXT("Schedule", "90 °C")}};
 inline constexpr ConditionChoice Terminations[] = {
     {"auto", TORVANE_TEXT("Schedule", "Auto (Rule 4-006)")},
     {"60", TORVANE_TEXT("Schedule", "60 °C")},
@@ -312,6 +337,36 @@ inline constexpr ConditionChoice MotorTypes[] = {
     {"induction", TORVANE_TEXT("Schedule", "Induction")},
     {"synchronous", TORVANE_TEXT("Schedule", "Synchronous")},
     {"wound-rotor", TORVANE_TEXT("Schedule", "Wound rotor")}};
+// Table 9's raceways, by their short names (the names are the Code's, in
+// the context "Raceways").
+inline constexpr auto Raceways = [] {
+    std::array<ConditionChoice, 1 + std::size(RacewayNames)> list{};
+    list[0] = {"", TORVANE_TEXT("Schedule", "None")};
+    for (std::size_t r = 0; r < std::size(RacewayNames); ++r)
+        list[r + 1] = {RacewayNames[r].id, RacewayNames[r].name};
+    return list;
+}();
+// Table 19's names, which need no translation.
+inline constexpr ConditionChoice WireTypes[] = {{"", TORVANE_TEXT("Schedule", "By the insulation")},
+                                                {"rw90", "RW90"},
+                                                {"rw75", "RW75"},
+                                                {"r90", "R90"},
+                                                {"rpv90", "RPV90"},
+                                                {"rwu90", "RWU90"},
+                                                {"rpvu90", "RPVU90"},
+                                                {"twu", "TWU"},
+                                                {"twu75", "TWU75"},
+                                                {"tw", "TW"},
+                                                {"tw75", "TW75"},
+                                                {"twn75", "TWN75"},
+                                                {"t90", "T90"}};
+inline constexpr ConditionChoice WireVoltages[] = {
+    {"", TORVANE_TEXT("Schedule", "The type's lowest")},
+    {"600", TORVANE_TEXT("Schedule", "600 V")},
+    {"1000", TORVANE_TEXT("Schedule", "1000 V")},
+    {"2000", TORVANE_TEXT("Schedule", "2000 V")}};
+inline constexpr ConditionChoice NoYes[] = {{"no", TORVANE_TEXT("Schedule", "No")},
+                                            {"yes", TORVANE_TEXT("Schedule", "Yes")}};
 } // namespace choices
 
 // Each of a circuit's conditions, described once, one row each: its field
@@ -362,9 +417,11 @@ inline constexpr ConditionField ConditionFields[] = {
      {"isolant", "isolation"},
      false,
      TORVANE_TEXT("Schedule", "Insulation"),
-     "60",
+     "",
      "60|75|90",
-     TORVANE_TEXT("CommandLine", "Insulation temperature rating, °C: 60, 75 or 90 (60)."),
+     TORVANE_TEXT("CommandLine",
+                  "Insulation temperature rating, °C: 60, 75 or 90 (60, or the rating of "
+                  "--wire)."),
      choices::Insulations},
     {&ConditionTexts::ambient,
      "ambient",
@@ -584,6 +641,81 @@ inline constexpr ConditionField ConditionFields[] = {
                   "A motor's service factor: the overload relay is set at most 125 % of the "
                   "full-load current at 1.15 or more, 115 % below (Rule 28-306) (1)."),
      {}},
+    {&ConditionTexts::raceway,
+     "raceway",
+     {"canalisation", "typedecanalisation", "conduit"},
+     false,
+     TORVANE_TEXT("Schedule", "Raceway type"),
+     "",
+     "TYPE",
+     TORVANE_TEXT("CommandLine",
+                  "The raceway each set of conductors runs in, Rule 12-910 and Tables 6, 8 and "
+                  "9: its smallest trade size is given. emt, rmc, rigid-pvc, fmc, lfmc, lfnc, "
+                  "ent, rtrc-ips, rtrc-id, hdpe-sch40... (none)."),
+     choices::Raceways},
+    {&ConditionTexts::wire,
+     "wire",
+     {"typedefil", "isolantdufil", "wiretype"},
+     false,
+     TORVANE_TEXT("Schedule", "Wire type"),
+     "",
+     "TYPE",
+     TORVANE_TEXT("CommandLine",
+                  "The wire type on the insulation, for the raceway's fill (Table 6): RW90, "
+                  "RW75, R90, RPV90, RWU90, RPVU90, TWU, TWU75, TW, TW75, TWN75 or T90; it "
+                  "sets the insulation's rating unless --insulation is given (TW at 60 °C, "
+                  "RW75 at 75 °C, RW90 at 90 °C)."),
+     choices::WireTypes},
+    {&ConditionTexts::wireVoltage,
+     "wire_voltage",
+     {"tensiondufil", "classedetension"},
+     false,
+     TORVANE_TEXT("Schedule", "Wire voltage"),
+     "",
+     "600|1000|2000",
+     TORVANE_TEXT("CommandLine",
+                  "The wire's voltage class in Table 6 (the lowest the type comes in)."),
+     choices::WireVoltages},
+    {&ConditionTexts::jacketed,
+     "jacketed",
+     {"sousgaine", "gaine"},
+     false,
+     TORVANE_TEXT("Schedule", "Jacketed"),
+     "no",
+     "yes|no",
+     TORVANE_TEXT("CommandLine", "Whether the wire is jacketed, for Table 6 (no)."),
+     choices::NoYes},
+    {&ConditionTexts::solid,
+     "solid",
+     {"massif", "conducteurmassif"},
+     false,
+     TORVANE_TEXT("Schedule", "Solid"),
+     "no",
+     "",
+     TORVANE_TEXT("CommandLine",
+                  "Solid conductors, 14 to 10 AWG, Table 6's solid rows (stranded)."),
+     choices::NoYes},
+    {&ConditionTexts::neutral,
+     "neutral",
+     {"neutre"},
+     false,
+     TORVANE_TEXT("Schedule", "Neutral in raceway"),
+     "no",
+     "yes|no",
+     TORVANE_TEXT("CommandLine",
+                  "Whether the raceway holds a neutral of the circuit's size and type (no)."),
+     choices::NoYes},
+    {&ConditionTexts::bondInRaceway,
+     "bond_in_raceway",
+     {"liaisondanslacanalisation", "bondinraceway"},
+     false,
+     TORVANE_TEXT("Schedule", "Bond in raceway"),
+     "yes",
+     "yes|no",
+     TORVANE_TEXT("CommandLine",
+                  "Whether the raceway holds the bonding conductor, insulated, of the same "
+                  "type: no for a raceway that is itself the bonding path (yes)."),
+     choices::YesNo},
 };
 
 // The start-up values of every condition, from the rows above: the window's

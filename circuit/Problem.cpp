@@ -280,6 +280,57 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
         return {TORVANE_TEXT("Sizing", "a %2 A breaker is below the motor's full-load current "
                                        "of %1 A"),
                 {p.value, number(p.limit, 4)}};
+    case Kind::NotYesNo:
+        return {TORVANE_TEXT("Sizing", "%2 \"%1\" is not yes or no"),
+                {p.value, std::string(p.sizeText)}};
+    case Kind::UnknownRaceway:
+        return {TORVANE_TEXT("Sizing", "the raceway \"%1\" is not one of %2"),
+                {p.value, p.listText}};
+    case Kind::TradeSizeNotListed:
+        return {TORVANE_TEXT("Sizing", "%2 does not come in trade size \"%1\": its sizes are %3"),
+                {p.value, std::string(p.sizeText), p.listText}};
+    case Kind::UnknownWireType:
+        return {TORVANE_TEXT("Sizing", "the wire type \"%1\" is not one of %2"),
+                {p.value, p.listText}};
+    case Kind::WireVoltageNotKnown:
+        return {TORVANE_TEXT("Sizing", "the wire voltage \"%1\" is not 600, 1000 or 2000 (V)"),
+                {p.value}};
+    case Kind::WireClassNotListed:
+        return {TORVANE_TEXT("Sizing", "Table 6 does not list %1 in the class asked for: it "
+                                       "lists it in %2"),
+                {p.value, p.listText}};
+    case Kind::InsulationAboveWire:
+        return {TORVANE_TEXT("Sizing", "the insulation %1 °C is above the rating of %2 wire, "
+                                       "%3 °C (Table 19)"),
+                {std::to_string(p.other), p.value, std::to_string(p.limit)}};
+    case Kind::SolidAboveTenAwg:
+        return {TORVANE_TEXT("Sizing", "Table 6 lists solid conductors from 14 to 10 AWG: %1 is "
+                                       "not one"),
+                {p.value}};
+    case Kind::ConductorNotInTable6:
+        if (p.other == 1)
+            return {TORVANE_TEXT("Sizing", "Table %2 lists no solid %1 conductor of %3"),
+                    {p.value, std::string(p.sizeText), p.listText}};
+        return {TORVANE_TEXT("Sizing", "Table %2 lists %1 up to %3"),
+                {p.value, std::string(p.sizeText), p.listText}};
+    case Kind::NoRacewayHolds:
+        return {TORVANE_TEXT("Sizing", "no trade size of %1 holds these %2 conductors of %3 mm² "
+                                       "in all: %4 would be %5 % full where Table 8 allows %6 % "
+                                       "(Rule 12-910)"),
+                {p.value, std::to_string(p.third), number(p.limit, 2), p.listText,
+                 number(p.other, 2), std::to_string(p.device)}};
+    case Kind::GroupNotRead:
+        return {TORVANE_TEXT("Sizing", "the conductors \"%1\" are not written COUNTxSIZE or "
+                                       "COUNTxSIZE:WIRE, as in 3x6, 4x1/0 or 1x10:TWN75"),
+                {p.value}};
+    case Kind::CountNotWhole:
+        return {TORVANE_TEXT("Sizing", "the count \"%1\" is not a whole number of conductors "
+                                       "from 1 to 200"),
+                {p.value}};
+    case Kind::NotTable6Size:
+        return {TORVANE_TEXT("Sizing", "the size \"%1\" is not one of Table 6, 14 AWG to "
+                                       "2000 kcmil"),
+                {p.value}};
     case Kind::BondBeyondTable16:
         return {TORVANE_TEXT("Sizing", "Table 16 names no bonding conductor above 6000 A: "
                                        "this circuit needs one for %1 A"),

@@ -71,6 +71,20 @@ struct Problem
         DcMotorInHorsepower,      // Tables 44 and 45 are for ac motors
         MotorDeviceAboveTable29,  // the device given exceeds Table 29's maximum (Rule 28-200)
         MotorDeviceBelowCurrent,  // the device given is below the full-load current
+        NotYesNo,                 // a yes-or-no condition (sizeText: its name) that is neither
+        UnknownRaceway,           // not a raceway of Table 9 (listText: their names)
+        TradeSizeNotListed,       // a trade size the raceway (sizeText) does not come in
+        UnknownWireType,          // not a wire type of Table 6 (listText: the types)
+        WireVoltageNotKnown,      // not 600, 1000 or 2000 V
+        WireClassNotListed,       // the type in no table of that class (listText: its classes)
+        InsulationAboveWire,      // an insulation rating above the wire type's (limit: °C)
+        SolidAboveTenAwg,         // solid conductors are 14 to 10 AWG
+        ConductorNotInTable6,     // the wire's table lists no such size (sizeText: the table;
+                                  // listText: its largest; other 1: solid)
+        NoRacewayHolds,           // no trade size of the raceway holds the conductors
+        GroupNotRead,             // a group of conductors not written COUNTxSIZE[:WIRE]
+        CountNotWhole,            // a count of conductors not a whole number from 1 to 200
+        NotTable6Size,            // a size Table 6 does not have
     };
     Kind kind = Kind::LoadNotPositive;
     std::string value;         // the user's text as given (the load, the material...)
@@ -98,6 +112,9 @@ struct Problem
     // (as --sets auto chooses them) and their size, the list's text; 0: none.
     int suggestedSets = 0;
     std::string_view suggestedSize;
+    // What the user may give instead (the raceways, the wire types, the
+    // classes a type comes in), or a size or trade size the words name.
+    std::string listText;
 };
 
 inline Problem makeProblem(Problem::Kind kind, std::string_view value = {}, std::int64_t limit = 0,

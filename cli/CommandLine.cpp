@@ -4,6 +4,7 @@
 #include "ConsoleStreams.h"
 #include "Desktop.h"
 #include "DropCommand.h"
+#include "FillCommand.h"
 #include "Invocation.h"
 #include "Options.h"
 #include "OutputFile.h"
@@ -37,9 +38,8 @@ struct CommandEntry
     int (*run)(const Invocation &);
 };
 constexpr CommandEntry Commands[] = {
-    {"size", runCommand<SizeCommand>},
-    {"table", runCommand<TableCommand>},
-    {"drop", runCommand<DropCommand>},
+    {"size", runCommand<SizeCommand>},     {"table", runCommand<TableCommand>},
+    {"drop", runCommand<DropCommand>},     {"fill", runCommand<FillCommand>},
     {"report", runCommand<ReportCommand>},
 };
 
@@ -76,6 +76,11 @@ int CommandLine::run(const QStringList &arguments)
            "  drop SIZE --current I --voltage V [--length L]\n"
            "                         the voltage drop of a conductor over a run, or without\n"
            "                         --length the longest run within --max-drop\n"
+           "  fill GROUP... --raceway TYPE [--size TRADE]\n"
+           "                         the smallest trade size of a raceway that holds the\n"
+           "                         conductors (GROUP: 3x6, 4x1/0, 1x10:TWN75), or one\n"
+           "                         size's fill, or how many of one conductor it holds\n"
+           "                         (GROUP without a count: 12:T90)\n"
            "  table N                Table N (1 to 4) with its 60, 75 and 90 °C columns\n"
            "  report FILE --output REPORT.pdf\n"
            "                         the report of a sized schedule, as the schedule\n"
@@ -84,14 +89,16 @@ int CommandLine::run(const QStringList &arguments)
            "torvane FILE, a schedule without a command, opens it in the schedule window.\n"
            "\n"
            "Exit status: 0 answered; 1 a load no conductor carries (or none its breaker\n"
-           "protects, or a breaker too small for it), a drop above the limit, or schedule\n"
-           "rows with a problem (the other rows are sized); 2 bad input."));
-    parser.addPositionalArgument(QStringLiteral("command"), tr("size, drop, table or report"),
+           "protects, or a breaker too small for it), a drop above the limit, conductors no\n"
+           "trade size holds, or schedule rows with a problem (the other rows are sized);\n"
+           "2 bad input."));
+    parser.addPositionalArgument(QStringLiteral("command"), tr("size, drop, fill, table or report"),
                                  QStringLiteral("command"));
     parser.addPositionalArgument(QStringLiteral("value"),
-                                 tr("the load in amperes, the conductor size, the table number, or "
-                                    "the schedule to report"),
-                                 QStringLiteral("[LOAD|SIZE|N|FILE]"));
+                                 tr("the load in amperes, the conductor size, the conductors to "
+                                    "fill a raceway with, the table number, or the schedule to "
+                                    "report"),
+                                 QStringLiteral("[LOAD|SIZE|GROUP...|N|FILE]"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions(options.all());
@@ -141,9 +148,10 @@ int CommandLine::runCommand(const Invocation &run, const QString &name) const
         if (name == QLatin1String(command.word))
             return command.run(run);
     if (name.isEmpty())
-        complain(tr("the options need a command: size, drop, table, report, or --help"));
+        complain(tr("the options need a command: size, drop, fill, table, report, or --help"));
     else
-        complain(tr("unknown command \"%1\": try size, drop, table, report or --help").arg(name));
+        complain(
+            tr("unknown command \"%1\": try size, drop, fill, table, report or --help").arg(name));
     return BadInput;
 }
 
@@ -162,7 +170,7 @@ struct ArgumentsRead
 
 ArgumentsRead readArguments(int argc, char **argv)
 {
-    // The command line's options, which all take a value, and Qt's window
+    // The command line's options that take a value, and Qt's window
     // options that take one: their values are not words.
     constexpr std::string_view qtOptions[] = {
         "-platform", "-platformpluginpath", "-platformtheme", "-plugin",     "-qmljsdebugger",
@@ -182,7 +190,7 @@ ArgumentsRead readArguments(int argc, char **argv)
             const std::string_view name = argument.substr(2, equals - 2);
             if (isOption(name)) {
                 read.commandLineOption = true;
-                if (equals == std::string_view::npos)
+                if (equals == std::string_view::npos && optionTakesValue(name))
                     ++i; // its value
             }
             continue;

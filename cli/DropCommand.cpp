@@ -33,7 +33,15 @@ int DropCommand::run()
                                        &options.condition(&ConditionTexts::starting),
                                        &options.condition(&ConditionTexts::motorType),
                                        &options.condition(&ConditionTexts::serviceFactor),
-                                       &options.schedule()}))
+                                       &options.condition(&ConditionTexts::raceway),
+                                       &options.condition(&ConditionTexts::wire),
+                                       &options.condition(&ConditionTexts::wireVoltage),
+                                       &options.condition(&ConditionTexts::jacketed),
+                                       &options.condition(&ConditionTexts::solid),
+                                       &options.condition(&ConditionTexts::neutral),
+                                       &options.condition(&ConditionTexts::bondInRaceway),
+                                       &options.schedule(),
+                                       &options.tradeSize()}))
         return BadInput;
     const QStringList positional = m_run.positional();
     if (positional.size() != 2) {

@@ -67,6 +67,11 @@ std::optional<ConditionTexts> Invocation::givenConditions(std::vector<std::strin
     storage.clear();
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field) {
         const QCommandLineOption &o = m_options.condition(field);
+        // A flag (--solid) says yes by being there.
+        if (o.valueName().isEmpty()) {
+            storage.emplace_back(isSet(o) ? "yes" : "");
+            continue;
+        }
         storage.push_back(toUtf8(value(o)));
         if (isSet(o) && trimmed(storage.back()).empty()) {
             complain(tr("--%1 needs a value").arg(o.names().first()));

@@ -27,6 +27,10 @@ constexpr OptionEntry Entries[] = {
     {"current", "I",
      QT_TRANSLATE_NOOP("CommandLine",
                        "The current the drop command works the drop out for, amperes.")},
+    {"size", "TRADE",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "The trade size fill checks, as its metric designator (21) or inch name "
+                       "(3/4); without it the smallest that holds the conductors.")},
     {"format", "text|csv|json",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Output: text (in your language), csv or json (decimal point, English "
@@ -58,6 +62,14 @@ bool isOption(std::string_view name)
                        [&](const auto &field) { return namedAsColumn(name, field.name); }) ||
            std::any_of(std::begin(Entries), std::end(Entries),
                        [&](const OptionEntry &entry) { return entry.name == name; });
+}
+
+bool optionTakesValue(std::string_view name)
+{
+    for (const auto &field : ConditionFields)
+        if (namedAsColumn(name, field.name))
+            return *field.valueName != '\0';
+    return true;
 }
 
 Options::Options()

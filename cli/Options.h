@@ -10,7 +10,7 @@
 
 // The command line's options, listed once: the parser is built from this
 // list, and so is the reading of the program's arguments that decides
-// between the command line and a window. Every option takes a value.
+// between the command line and a window.
 namespace commandline {
 
 struct OptionEntry
@@ -20,8 +20,10 @@ struct OptionEntry
     const char *description; // marked for translation in the context "CommandLine"
 };
 
-// Whether --name is one of them.
+// Whether --name is one of them, and whether it takes a value (--solid is
+// a flag).
 bool isOption(std::string_view name);
+bool optionTakesValue(std::string_view name);
 
 // The options as Qt's parser takes them, their descriptions in the user's
 // language.
@@ -41,6 +43,7 @@ public:
     const QCommandLineOption &separator() const { return named("separator"); }
     const QCommandLineOption &output() const { return named("output"); }
     const QCommandLineOption &format() const { return named("format"); }
+    const QCommandLineOption &tradeSize() const { return named("size"); }
     const QList<QCommandLineOption> &all() const { return m_all; }
 
 private:

@@ -21,8 +21,8 @@ ReportCommand::ReportCommand(const Invocation &run) : m_run(run) {}
 int ReportCommand::run()
 {
     const Options &options = m_run.options();
-    if (!m_run.onlyOptionsOf(QStringLiteral("report"),
-                             {&options.current(), &options.schedule(), &options.format()}))
+    if (!m_run.onlyOptionsOf(QStringLiteral("report"), {&options.current(), &options.schedule(),
+                                                        &options.format(), &options.tradeSize()}))
         return BadInput;
     const QStringList positional = m_run.positional();
     if (positional.size() != 2) {

@@ -20,7 +20,7 @@ SizeCommand::SizeCommand(const Invocation &run) : m_run(run), m_texts(run.decima
 int SizeCommand::run()
 {
     const Options &options = m_run.options();
-    if (!m_run.onlyOptionsOf(QStringLiteral("size"), {&options.current()}))
+    if (!m_run.onlyOptionsOf(QStringLiteral("size"), {&options.current(), &options.tradeSize()}))
         return BadInput;
     if (m_run.isSet(options.separator()) && !m_run.isSet(options.schedule())) {
         complain(tr("--separator is for size --schedule"));

@@ -455,6 +455,9 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
                            bondingAmperes(basis));
     sizing.bondingText = bonding->text;
 
+    // Rule 12-910: each set's raceway, with its bonding conductor.
+    sizing.raceway = circuitRaceway(c, sizing.sizeText, sizing.bondingText);
+
     if (circuit.motor) {
         sizing.motor = true;
         sizing.motorDevice = c.motor.device;

@@ -4,6 +4,7 @@
 #include "MotorCircuit.h"
 #include "ParallelSets.h"
 #include "Problem.h"
+#include "RacewayFill.h"
 #include "VoltageDrop.h"
 
 #include <optional>
@@ -73,6 +74,8 @@ struct Sizing
     MotorCurrentFrom motorCurrentFrom = MotorCurrentFrom::Nameplate;
     MotorDevice motorDevice = MotorDevice::Breaker;
     Amperes overloadMax = 0; // Rule 28-306
+    // Rule 12-910: the raceway of each set, where one is asked for.
+    CircuitRaceway raceway;
 };
 
 // For a motor (conditions' motor set), `load` is its full-load current: the

@@ -46,14 +46,16 @@ QString heading(const QString &text)
 
 // The answer's columns on paper: the window's, with the parallel sets
 // written before the size ("2 × 350 kcmil") rather than in a column of
-// their own, for the width a Letter page has; the motor's current where the
-// schedule has motors.
+// their own, for the width a Letter page has; the raceway where the
+// schedule asks for raceways, the motor's current where it has motors.
 std::vector<int> reportAnswers(const ScheduleSummary &summary)
 {
     std::vector<int> columns = {scheduletexts::SizeAnswer,    scheduletexts::BreakerAnswer,
                                 scheduletexts::BondingAnswer, scheduletexts::GovernedAnswer,
                                 scheduletexts::UsableAnswer,  scheduletexts::DropAnswer,
                                 scheduletexts::ProblemAnswer};
+    if (summary.raceways > 0)
+        columns.insert(columns.begin() + 3, scheduletexts::RacewayAnswer);
     if (summary.motors > 0)
         columns.insert(columns.end() - 1, scheduletexts::MotorAnswer);
     return columns;

@@ -41,6 +41,32 @@ constexpr std::string_view DesignAddedColumns[] = {
     "breaker_chosen", "max_breaker",  "parallel_sets", "bonding",           "bonding_material",
     "problem"};
 
+// ...then without the raceway's.
+constexpr std::string_view MotorAddedColumns[] = {"load_amperes",
+                                                  "size",
+                                                  "table",
+                                                  "table_ampacity",
+                                                  "corrected_ampacity",
+                                                  "ambient_factor",
+                                                  "count_factor",
+                                                  "tables",
+                                                  "terminations",
+                                                  "usable_ampacity",
+                                                  "drop_volts",
+                                                  "drop_percent",
+                                                  "governed_by",
+                                                  "size_for_ampacity",
+                                                  "breaker_rating",
+                                                  "breaker_chosen",
+                                                  "max_breaker",
+                                                  "parallel_sets",
+                                                  "bonding",
+                                                  "bonding_material",
+                                                  "motor_current",
+                                                  "motor_current_from",
+                                                  "overload_max",
+                                                  "problem"};
+
 std::string_view nameOf(std::string_view name)
 {
     return name;
@@ -104,7 +130,7 @@ const AnswerColumn AnswerColumns[] = {
      }},
     {"usable_ampacity", true, true,
      [](std::string &out, const Sizing &s, Separator d) { amperes(out, s.usable, d); },
-     TORVANE_TEXT("Schedule", "Usable ampacity"), 5},
+     TORVANE_TEXT("Schedule", "Usable ampacity"), 6},
     {"drop_volts", true, true,
      [](std::string &out, const Sizing &s, Separator d) {
          if (s.drop)
@@ -115,10 +141,10 @@ const AnswerColumn AnswerColumns[] = {
          if (s.drop)
              appendScaledText(out, s.drop->percent, 2, d);
      },
-     TORVANE_TEXT("Schedule", "Voltage drop %"), 6},
+     TORVANE_TEXT("Schedule", "Voltage drop %"), 7},
     {"governed_by", false, true,
      [](std::string &out, const Sizing &s, Separator) { out += governingName(s.governedBy); },
-     TORVANE_TEXT("Schedule", "Governed by"), 4},
+     TORVANE_TEXT("Schedule", "Governed by"), 5},
     {"size_for_ampacity", false, true,
      [](std::string &out, const Sizing &s, Separator) { out += trimmed(s.ampacitySizeText); }},
     {"breaker_rating", true, true,
@@ -147,7 +173,7 @@ const AnswerColumn AnswerColumns[] = {
          if (s.motor)
              amperes(out, s.load, d);
      },
-     TORVANE_TEXT("Schedule", "Motor current"), 7},
+     TORVANE_TEXT("Schedule", "Motor current"), 8},
     {"motor_current_from", false, true,
      [](std::string &out, const Sizing &s, Separator) {
          if (s.motor)
@@ -158,7 +184,25 @@ const AnswerColumn AnswerColumns[] = {
          if (s.motor)
              amperes(out, s.overloadMax, d);
      }},
-    {"problem", false, true, nullptr, TORVANE_TEXT("Schedule", "Problem"), 8},
+    // Rule 12-910, where a raceway is asked for: the trade size of each
+    // set's raceway, its fill, and the wire type counted.
+    {"raceway_size", true, true,
+     [](std::string &out, const Sizing &s, Separator) {
+         if (s.raceway.tradeSize >= 0)
+             whole(out, tradeSizeOf(s.raceway).designator);
+     },
+     TORVANE_TEXT("Schedule", "Raceway"), 4},
+    {"raceway_fill", true, true,
+     [](std::string &out, const Sizing &s, Separator d) {
+         if (s.raceway.tradeSize >= 0)
+             appendScaledText(out, racewayFillHundredths(s.raceway), 2, d);
+     }},
+    {"raceway_wire", false, true,
+     [](std::string &out, const Sizing &s, Separator) {
+         if (s.raceway.raceway >= 0)
+             out += table19WireTypes()[static_cast<std::size_t>(s.raceway.wire.type)].name;
+     }},
+    {"problem", false, true, nullptr, TORVANE_TEXT("Schedule", "Problem"), 9},
 };
 constexpr std::size_t ProblemColumn = std::size(AnswerColumns) - 1;
 // load_amperes, written only where the load column gives a power.
@@ -230,6 +274,15 @@ void sizeMotorRow(ScheduleRow &row, const LoadText &given, const Conditions &c,
                                      row.sizing->motorDevice);
 }
 
+// A raceway no trade size of which holds the conductors, or a conductor
+// its wire's table does not list, is the row's problem; the conductor and
+// every other column are still given.
+void addRacewayProblem(ScheduleRow &row)
+{
+    if (row.sizing && !row.problem)
+        row.problem = racewayProblem(row.sizing->raceway);
+}
+
 void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
              const std::array<int, InputColumnCount> &inputs, const ConditionTexts &defaults,
              bool decimalComma, const ColumnUnits &units, ConditionsCache *cache = nullptr)
@@ -270,6 +323,7 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
     // branch circuit: sized from its full-load current.
     if (given.unit == LoadUnit::Horsepower || c.motor.isMotor) {
         sizeMotorRow(row, given, c, trimmed(cell(0)));
+        addRacewayProblem(row);
         return;
     }
     const bool fromPower = given.unit != LoadUnit::Amperes;
@@ -285,6 +339,7 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
     }
     row.sizing = std::get<Sizing>(answer);
     row.sizing->loadFromPower = fromPower;
+    addRacewayProblem(row);
 }
 
 // The answer's column names: each as it is, unless a carried column has
@@ -483,6 +538,10 @@ bool ScheduleReader::readHeader()
     std::size_t own = ownAnswerColumns(header->cells, AnswerColumns);
     if (own == 0)
         own = ownAnswerColumns(header->cells, AmperesAnswerColumns);
+    if (own == 0)
+        own = ownAnswerColumns(header->cells, MotorAddedColumns);
+    if (own == 0)
+        own = ownAnswerColumns(header->cells, std::span(MotorAddedColumns).subspan(1));
     if (own == 0)
         own = ownAnswerColumns(header->cells, DesignAddedColumns);
     if (own == 0)
@@ -714,6 +773,7 @@ ScheduleSummary summarize(const Schedule &schedule)
             continue;
         ++summary.circuits;
         summary.motors += row.sizing && row.sizing->motor;
+        summary.raceways += row.sizing && row.sizing->raceway.raceway >= 0;
         if (!row.sizing || row.problem) {
             ++summary.problems;
             continue;
@@ -743,9 +803,12 @@ Schedule singleCircuit(std::string_view load, const ConditionTexts &given)
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field) {
         const auto text = ConditionFields[field].text;
         std::string value(trimmed(given.*text).empty() ? DefaultConditionTexts.*text : given.*text);
-        // The bonding conductor is of the circuit's metal unless said otherwise.
+        // The bonding conductor is of the circuit's metal unless said otherwise;
+        // the insulation is the wire type's rating, or 60 °C.
         if (text == &ConditionTexts::bondMaterial && trimmed(value).empty())
             value = read[1];
+        if (text == &ConditionTexts::insulation && trimmed(value).empty())
+            value = std::to_string(wireRating(given.wire));
         inputs[field + 1] = static_cast<int>(read.size());
         read.push_back(value);
         if (text == &ConditionTexts::terminations)

@@ -221,6 +221,7 @@ struct ScheduleSummary
     int byContinuous = 0;  // sized rows the continuous load governed
     int byMotor = 0;       // sized rows a motor's 125 % governed
     int motors = 0;        // rows sized as motors' branch circuits, with a problem or not
+    int raceways = 0;      // sized rows with a raceway asked for (Rule 12-910)
 };
 ScheduleSummary summarize(const Schedule &schedule);
 

@@ -8,8 +8,8 @@
 #include <memory>
 
 // A sized schedule as a table: the file's own columns as they are, then the
-// answer (Size, Sets, Breaker, Bonding, Governed by, Usable ampacity,
-// Voltage drop %, Motor current, Problem). The
+// answer (Size, Sets, Breaker, Bonding, Raceway, Governed by, Usable
+// ampacity, Voltage drop %, Motor current, Problem). The
 // file's cells are edited here, and each edit sizes its row again; the row
 // headers are the file's line numbers, with a warning icon on a row that has
 // a problem.
@@ -27,6 +27,7 @@ public:
         SetsColumn = scheduletexts::SetsAnswer,
         BreakerColumn = scheduletexts::BreakerAnswer,
         BondingColumn = scheduletexts::BondingAnswer,
+        RacewayColumn = scheduletexts::RacewayAnswer,
         GovernedColumn = scheduletexts::GovernedAnswer,
         UsableColumn = scheduletexts::UsableAnswer,
         DropColumn = scheduletexts::DropAnswer,

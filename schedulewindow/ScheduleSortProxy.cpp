@@ -41,11 +41,24 @@ void ScheduleSortProxy::setShowsMotors(bool shows)
     invalidateColumnsFilter();
 }
 
+void ScheduleSortProxy::setShowsRaceways(bool shows)
+{
+    if (shows == m_showsRaceways)
+        return;
+    m_showsRaceways = shows;
+    invalidateColumnsFilter();
+}
+
 bool ScheduleSortProxy::filterAcceptsColumn(int sourceColumn, const QModelIndex &) const
 {
     const auto *schedule = qobject_cast<const ScheduleModel *>(sourceModel());
-    return m_showsMotors || !schedule ||
-           sourceColumn != schedule->answerColumn(ScheduleModel::MotorColumn);
+    if (!schedule)
+        return true;
+    if (sourceColumn == schedule->answerColumn(ScheduleModel::MotorColumn))
+        return m_showsMotors;
+    if (sourceColumn == schedule->answerColumn(ScheduleModel::RacewayColumn))
+        return m_showsRaceways;
+    return true;
 }
 
 bool ScheduleSortProxy::filterAcceptsRow(int sourceRow, const QModelIndex &) const

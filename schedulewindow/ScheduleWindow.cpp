@@ -57,7 +57,8 @@ constexpr std::size_t ShownDefaults[] = {
     fieldOf(&ConditionTexts::powerFactor), fieldOf(&ConditionTexts::maxDrop),
     fieldOf(&ConditionTexts::continuous),  fieldOf(&ConditionTexts::deviceRating),
     fieldOf(&ConditionTexts::sets),        fieldOf(&ConditionTexts::bondMaterial),
-    fieldOf(&ConditionTexts::protection)};
+    fieldOf(&ConditionTexts::protection),  fieldOf(&ConditionTexts::raceway),
+    fieldOf(&ConditionTexts::wire)};
 
 } // namespace
 
@@ -233,8 +234,10 @@ void ScheduleWindow::showTitle()
 void ScheduleWindow::showSummary()
 {
     const ScheduleSummary summary = summarize(m_model->file().schedule());
-    // The motor's current only where the schedule has motors.
+    // The motor's current only where the schedule has motors, the raceway
+    // where it asks for raceways.
     m_rows->setShowsMotors(summary.motors > 0);
+    m_rows->setShowsRaceways(summary.raceways > 0);
     QString text = scheduletexts::summaryText(summary);
     if (m_model->file().readAsWindows1252())
         text += tr(" (the file is not UTF-8: read as Windows-1252)");

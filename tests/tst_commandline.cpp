@@ -109,14 +109,17 @@ void TestCommandLine::answersAndExitStatuses_data()
         << QStringList{"size", "30", "--conductors=5", "--format", "csv"} << 0
         << "load,material,installation,insulation,ambient,conductors,breaker,length,voltage,system,"
            "power_factor,max_drop,continuous,device_rating,sets,largest,bond_material,motor,fla,"
-           "protection,starting,motor_type,service_factor,size,table,"
+           "protection,starting,motor_type,service_factor,raceway,wire,wire_voltage,jacketed,solid,"
+           "neutral,bond_in_raceway,size,table,"
            "table_ampacity,corrected_ampacity,ambient_factor,count_factor,tables,terminations,"
            "usable_ampacity,drop_volts,drop_percent,governed_by,size_for_ampacity,breaker_rating,"
            "breaker_chosen,max_breaker,parallel_sets,bonding,bonding_material,motor_current,motor_"
-           "current_from,overload_max,problem\n"
-           "30,cu,raceway,60,30,5,,,,1ph,1,3,yes,80,1,500,cu,no,,breaker,full-voltage,induction,1,"
+           "current_from,overload_max,raceway_size,raceway_fill,raceway_wire,problem\n"
+           "30,cu,raceway,60,30,5,,,,1ph,1,3,yes,80,1,500,cu,no,,breaker,full-voltage,induction,1,,"
+           ",,"
+           "no,no,no,yes,"
            "6 AWG,2,55,44,1,0.8,5C,60,44,,,"
-           "continuous load,,40,yes,45,1,10 AWG,cu,,,,\n"
+           "continuous load,,40,yes,45,1,10 AWG,cu,,,,,,,\n"
         << "";
     // Rule 4-006 and Rule 8-102 in the text line: what limited the conductor,
     // its drop, and what governed.
@@ -244,9 +247,10 @@ void TestCommandLine::answersAndExitStatuses_data()
                                     << "torvane: the format \"xml\" is not text, csv or json\n";
     QTest::newRow("unknown option") << QStringList{"size", "10", "--colour", "red"} << 2 << ""
                                     << "torvane: Unknown option 'colour'.\n";
-    QTest::newRow("unknown command") << QStringList{"sise", "10"} << 2 << ""
-                                     << "torvane: unknown command \"sise\": try size, drop, table, "
-                                        "report or --help\n";
+    QTest::newRow("unknown command")
+        << QStringList{"sise", "10"} << 2 << ""
+        << "torvane: unknown command \"sise\": try size, drop, fill, table, "
+           "report or --help\n";
     // The reason after the name is the system's own.
     QTest::newRow("missing schedule")
         << QStringList{"size", "--schedule", "/nonexistent/schedule.csv"} << 2 << ""
@@ -342,18 +346,20 @@ void TestCommandLine::scheduleFromStandardInput()
                                 "P-2,\"1,5\",75\n"
                                 "P-3,150,75\n";
     const Result result = runProgram({"size", "--schedule", "-", "--ambient", "40"}, schedule);
-    QCOMPARE(result.out,
-             QStringLiteral("circuit,load,insulation,size,table,table_ampacity,corrected_ampacity,"
-                            "ambient_factor,count_factor,tables,terminations,usable_ampacity,"
-                            "drop_volts,drop_percent,governed_by,size_for_ampacity,breaker_rating,"
-                            "breaker_chosen,max_breaker,parallel_sets,bonding,bonding_material,"
-                            "motor_current,motor_current_from,overload_max,problem\n"
-                            "P-1,150,,300 MCM,2,240,196.8,0.82,1,5A,75,196.8,,,continuous load,,"
-                            "200,yes,200,1,6 AWG,cu,,,,\n"
-                            "P-2,\"1,5\",75,,,,,,,,,,,,,,,,,,,,,,,\"the load \"\"1,5\"\" is not a "
-                            "positive number of amperes (write decimals after a point)\"\n"
-                            "P-3,150,75,4/0 AWG,2,230,202.4,0.88,1,5A,75,202.4,,,continuous load,,"
-                            "200,yes,225,1,6 AWG,cu,,,,\n"));
+    QCOMPARE(
+        result.out,
+        QStringLiteral("circuit,load,insulation,size,table,table_ampacity,corrected_ampacity,"
+                       "ambient_factor,count_factor,tables,terminations,usable_ampacity,"
+                       "drop_volts,drop_percent,governed_by,size_for_ampacity,breaker_rating,"
+                       "breaker_chosen,max_breaker,parallel_sets,bonding,bonding_material,"
+                       "motor_current,motor_current_from,overload_max,raceway_size,raceway_fill,"
+                       "raceway_wire,problem\n"
+                       "P-1,150,,300 MCM,2,240,196.8,0.82,1,5A,75,196.8,,,continuous load,,"
+                       "200,yes,200,1,6 AWG,cu,,,,,,,\n"
+                       "P-2,\"1,5\",75,,,,,,,,,,,,,,,,,,,,,,,,,,\"the load \"\"1,5\"\" is not a "
+                       "positive number of amperes (write decimals after a point)\"\n"
+                       "P-3,150,75,4/0 AWG,2,230,202.4,0.88,1,5A,75,202.4,,,continuous load,,"
+                       "200,yes,225,1,6 AWG,cu,,,,,,,\n"));
     QCOMPARE(result.err, QStringLiteral("torvane: line 3: the load \"1,5\" is not a positive "
                                         "number of amperes (write decimals after a point)\n"));
     QCOMPARE(result.status, 1);
@@ -430,7 +436,7 @@ void TestCommandLine::frenchTextFollowsTheDesktop()
     const Result csv =
         runProgram({"size", "300", "--ambient", "40", "--format", "csv"}, {}, french);
     QVERIFY2(csv.out.endsWith(QStringLiteral(",1250 MCM,2,495,405.9,0.82,1,5A,75,405.9,,,"
-                                             "continuous load,,400,yes,450,1,3 AWG,cu,,,,\n")),
+                                             "continuous load,,400,yes,450,1,3 AWG,cu,,,,,,,\n")),
              qPrintable(csv.out));
     // The designer's line, in French: the limit, the drop and what governed.
     const Result design = runProgram({"size", "30", "--insulation", "90", "--terminations", "75",
@@ -642,7 +648,7 @@ void TestCommandLine::unicodeTextScheduleFromExcel()
                                     "Circuit\tLoad\tAmbiante\tsize\ttable\t"));
     QVERIFY2(result.bytes.endsWith("\r\nP\xC3\xA9-1\t150\t40\t300 MCM\t2\t240\t196.8\t0.82\t1\t5A\t"
                                    "75\t196.8\t\t\tcontinuous load\t\t200\tyes\t200\t1\t6 AWG\t"
-                                   "cu\t\t\t\t\r\n"),
+                                   "cu\t\t\t\t\t\t\t\r\n"),
              result.bytes.constData());
     QCOMPARE(result.status, 0);
 }
@@ -778,9 +784,10 @@ void TestCommandLine::optionsBeforeTheCommand()
     // An option of the command line without a command is the command line
     // asking for one, not the window.
     const Result alone = runProgram({"--material=al"});
-    QCOMPARE(alone.err,
-             QStringLiteral(
-                 "torvane: the options need a command: size, drop, table, report, or --help\n"));
+    QCOMPARE(
+        alone.err,
+        QStringLiteral(
+            "torvane: the options need a command: size, drop, fill, table, report, or --help\n"));
     QCOMPARE(alone.status, 2);
 }
 

@@ -2,6 +2,7 @@
 
 #include "CorrectedAmpacity.h"
 #include "QtText.h"
+#include "ScheduleTexts.h"
 
 using namespace ampacity;
 using namespace ampacity::sizing;
@@ -140,6 +141,13 @@ QString AnswerTexts::sizingLine(const Sizing &sizing) const
     line += (sizing.bondingMaterial == material::Copper ? tr("; bonding %1 copper")
                                                         : tr("; bonding %1 aluminum"))
                 .arg(sizeName(sizing.bondingText));
+    if (const CircuitRaceway &raceway = sizing.raceway; raceway.tradeSize >= 0)
+        line += (sizing.sets > 1 ? tr("; each set in %1 %2, %3 % full with %4 %5 conductors "
+                                      "(Rule 12-910)")
+                                 : tr("; in %1 %2, %3 % full with %4 %5 conductors (Rule 12-910)"))
+                    .arg(tradeSizeText(tradeSizeOf(raceway).designator),
+                         racewayName(raceway.raceway), number(racewayFillHundredths(raceway), 2),
+                         QString::number(raceway.conductors), wireTypeName(raceway.wire.type));
     switch (sizing.governedBy) {
     case Governing::Termination:
         line += tr("; governed by the terminations");

@@ -142,6 +142,38 @@ QString summaryText(const ScheduleSummary &summary)
     return text;
 }
 
+QString tradeSizeText(int designator)
+{
+    const std::string_view inches = ampacity::sizing::tradeSizeInches(designator);
+    if (inches.empty())
+        return QString::number(designator);
+    return QCoreApplication::translate("Schedule", "%1 (%2 in)")
+        .arg(QString::number(designator), toQString(inches));
+}
+
+QString racewayName(int raceway)
+{
+    return QCoreApplication::translate("Raceways",
+                                       ampacity::table9()[static_cast<std::size_t>(raceway)].name);
+}
+
+QString wireTypeName(int type)
+{
+    return toQString(ampacity::table19WireTypes()[static_cast<std::size_t>(type)].name);
+}
+
+QString racewayText(const ampacity::sizing::CircuitRaceway &raceway,
+                    std::string_view decimalSeparator)
+{
+    if (raceway.tradeSize < 0)
+        return {};
+    return QCoreApplication::translate("Schedule", "%1 %2, %3 %")
+        .arg(tradeSizeText(ampacity::sizing::tradeSizeOf(raceway).designator),
+             toQString(ampacity::table9()[static_cast<std::size_t>(raceway.raceway)].id),
+             toQString(ampacity::scaledText(ampacity::sizing::racewayFillHundredths(raceway), 2,
+                                            decimalSeparator)));
+}
+
 QStringList answerHeaders()
 {
     QStringList headers(AnswerColumnCount);
@@ -179,6 +211,8 @@ QString answerText(const ScheduleRow &row, int column, std::string_view decimalS
                     ? QCoreApplication::translate("Schedule", "%1 Cu")
                     : QCoreApplication::translate("Schedule", "%1 Al"))
             .arg(qtbridge::translatedWireSize(sizing.bondingText).trimmed());
+    case RacewayAnswer:
+        return racewayText(sizing.raceway, decimalSeparator);
     case GovernedAnswer:
         return governingText(sizing.governedBy);
     case UsableAnswer:
@@ -264,6 +298,15 @@ QStringList methodSentences()
             "Motor overload, Rule 28-306: the overload relay is set at most 125 % of the "
             "full-load current for a service factor of 1.15 or more, 115 % otherwise; the "
             "nameplate current, not the table's, sets it."),
+        QCoreApplication::translate(
+            "Schedule",
+            "Raceways, Rule 12-910 with Tables 6, 8 and 9: where a raceway is asked for, each "
+            "set's raceway holds its ungrounded conductors, the neutral where asked and the "
+            "bonding conductor unless the raceway is the bonding path, each of the wire type's "
+            "printed area in Table 6 (the insulation's type where none is given: TW, RW75 or "
+            "RW90); the smallest trade size whose internal area, worked out from Table 9's "
+            "diameter, they fill to at most Table 8's per cent (53 % for one conductor, 31 % for "
+            "two, 40 % for three or more), a fill exactly at the limit passing."),
         QCoreApplication::translate(
             "Schedule",
             "Parallel sets, Rule 12-108: each set in its own raceway or cable and of 1/0 AWG or "

@@ -46,6 +46,7 @@ enum AnswerText
     SetsAnswer,
     BreakerAnswer,
     BondingAnswer,
+    RacewayAnswer, // shown where a schedule asks for raceways
     GovernedAnswer,
     UsableAnswer,
     DropAnswer,
@@ -54,15 +55,26 @@ enum AnswerText
     AnswerColumnCount
 };
 
-// Their names: Size, Sets, Breaker, Bonding, Governed by, Usable ampacity,
-// Voltage drop %, Motor current, Problem.
+// Their names: Size, Sets, Breaker, Bonding, Raceway, Governed by, Usable
+// ampacity, Voltage drop %, Motor current, Problem.
 QStringList answerHeaders();
 
 // A row's answer in one of those columns, numbers with the separator
-// given: "1/0 AWG", "2", "125 A (chosen)", "6 AWG Cu", "Voltage drop",
-// "150 A", "2.41"; a row with a problem has only the problem.
+// given: "1/0 AWG", "2", "125 A (chosen)", "6 AWG Cu", "27 (1 in) emt,
+// 35.12 %", "Voltage drop", "150 A", "2.41"; a row with a problem has only
+// the problem.
 QString answerText(const ampacity::sizing::ScheduleRow &row, int column,
                    std::string_view decimalSeparator);
+
+// A trade size as its metric designator with its inch name: "27 (1 in)".
+QString tradeSizeText(int designator);
+// A raceway of Table 9 by the Code's name, "rigid metal conduit", and a
+// wire type by Table 19's, "RW90".
+QString racewayName(int raceway);
+QString wireTypeName(int type);
+// A circuit's raceway: "27 (1 in) emt, 35.12 %"; empty without one.
+QString racewayText(const ampacity::sizing::CircuitRaceway &raceway,
+                    std::string_view decimalSeparator);
 
 // How each rule is applied, one sentence each, for the report.
 QStringList methodSentences();

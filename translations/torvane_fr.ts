@@ -278,10 +278,6 @@
         <translation>Matériau du conducteur&#xa0;: cu (cuivre) ou al (aluminium) (cu).</translation>
     </message>
     <message>
-        <source>Insulation temperature rating, °C: 60, 75 or 90 (60).</source>
-        <translation>Température nominale de l&apos;isolant, en&#xa0;°C&#xa0;: 60, 75 ou 90 (60).</translation>
-    </message>
-    <message>
         <source>Ambient temperature, °C (30). Between two rows of Table 5A the hotter row applies; at or below 30 °C, none.</source>
         <translation>Température ambiante, en&#xa0;°C (30). Entre deux lignes du tableau 5A, la plus chaude s&apos;applique&#xa0;; à 30&#xa0;°C ou moins, aucune.</translation>
     </message>
@@ -498,22 +494,6 @@
         <translation>le rapport n&apos;a pas pu être écrit dans %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>size, drop, table or report</source>
-        <translation>size, drop, table ou report</translation>
-    </message>
-    <message>
-        <source>the load in amperes, the conductor size, the table number, or the schedule to report</source>
-        <translation>la charge en ampères, le calibre du conducteur, le numéro du tableau ou le tableau de câblage du rapport</translation>
-    </message>
-    <message>
-        <source>the options need a command: size, drop, table, report, or --help</source>
-        <translation>les options demandent une commande&#xa0;: size, drop, table, report ou --help</translation>
-    </message>
-    <message>
-        <source>unknown command &quot;%1&quot;: try size, drop, table, report or --help</source>
-        <translation>commande inconnue «&#xa0;%1&#xa0;»&#xa0;: essayez size, drop, table, report ou --help</translation>
-    </message>
-    <message>
         <source>Temperature rating of the terminations, Rule 4-006: auto (60 °C up to a 100 A breaker, given or chosen, or with --breaker none up to No. 1 AWG; 75 °C above), 60, 75, 90 or none (the table alone) (auto).</source>
         <translation>Température nominale des bornes, article 4-006&#xa0;: auto (60&#xa0;°C jusqu&apos;à un disjoncteur de 100&#xa0;A, donné ou choisi, ou, avec --breaker none, jusqu&apos;au calibre 1 AWG&#xa0;; 75&#xa0;°C au-delà), 60, 75, 90 ou none (le tableau seul) (auto).</translation>
     </message>
@@ -606,58 +586,6 @@
         <translation>%1&#xa0;: longueur maximale de %2&#xa0;m (%3&#xa0;pi) pour une chute de tension d&apos;au plus %4&#xa0;% à %5&#xa0;V en %6, %7</translation>
     </message>
     <message>
-        <source>Allowable ampacity of insulated conductors from the Canadian Electrical Code.
-Without a command, opens the calculator&apos;s window.
-
-Commands:
-  size LOAD              the smallest conductor whose allowable ampacity carries
-                         LOAD amperes, within its terminations&apos; rating, as a
-                         continuous load unless --continuous no, protected by
-                         its breaker (given, or chosen) and, with --length and
-                         --voltage, within the voltage drop allowed; with its
-                         breaker, bonding conductor and parallel sets
-  size --schedule FILE   the same for every row of a cable schedule
-  drop SIZE --current I --voltage V [--length L]
-                         the voltage drop of a conductor over a run, or without
-                         --length the longest run within --max-drop
-  table N                Table N (1 to 4) with its 60, 75 and 90 °C columns
-  report FILE --output REPORT.pdf
-                         the report of a sized schedule, as the schedule
-                         window exports it
-
-torvane FILE, a schedule without a command, opens it in the schedule window.
-
-Exit status: 0 answered; 1 a load no conductor carries (or none its breaker
-protects, or a breaker too small for it), a drop above the limit, or schedule
-rows with a problem (the other rows are sized); 2 bad input.</source>
-        <translation>Courant admissible des conducteurs isolés selon le Code canadien de l&apos;électricité.
-Sans commande, ouvre la fenêtre de la calculatrice.
-
-Commandes&#xa0;:
-  size CHARGE            le plus petit conducteur dont le courant admissible porte
-                         CHARGE ampères, dans la limite de ses bornes, en charge
-                         continue sauf --continuous no, protégé par son
-                         disjoncteur (donné, ou choisi) et, avec --length et
-                         --voltage, dans la chute de tension permise&#xa0;; avec son
-                         disjoncteur, sa continuité des masses et ses ensembles
-  size --schedule FICHIER
-                         la même chose pour chaque ligne d&apos;un tableau de câblage
-  drop CALIBRE --current I --voltage V [--length L]
-                         la chute de tension d&apos;un conducteur sur un parcours ou,
-                         sans --length, la longueur maximale sous --max-drop
-  table N                le tableau N (1 à 4) avec ses colonnes de 60, 75 et 90&#xa0;°C
-  report FICHIER --output RAPPORT.pdf
-                         le rapport d&apos;un tableau de câblage calibré, tel que la
-                         fenêtre du tableau l&apos;exporte
-
-torvane FICHIER, un tableau de câblage sans commande, l&apos;ouvre dans sa fenêtre.
-
-Code de sortie&#xa0;: 0 réponse donnée&#xa0;; 1 une charge qu&apos;aucun conducteur ne porte
-(ou qu&apos;aucun conducteur protégé par son disjoncteur ne porte, ou un disjoncteur
-trop petit pour elle), une chute au-delà de la limite, ou des lignes en défaut dans
-le tableau de câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
-    </message>
-    <message>
         <source>; no fuse checked (at most %1 A, Table 29)</source>
         <translation>&#xa0;; aucun fusible vérifié (au plus %1&#xa0;A, tableau 29)</translation>
     </message>
@@ -736,6 +664,261 @@ le tableau de câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</t
     <message>
         <source>A motor&apos;s service factor: the overload relay is set at most 125 % of the full-load current at 1.15 or more, 115 % below (Rule 28-306) (1).</source>
         <translation>Le facteur de service du moteur : le relais de surcharge est réglé à au plus 125&#xa0;% du courant à pleine charge à 1,15 ou plus, 115&#xa0;% en deçà (article 28-306) (1).</translation>
+    </message>
+    <message>
+        <source>Allowable ampacity of insulated conductors from the Canadian Electrical Code.
+Without a command, opens the calculator&apos;s window.
+
+Commands:
+  size LOAD              the smallest conductor whose allowable ampacity carries
+                         LOAD amperes, within its terminations&apos; rating, as a
+                         continuous load unless --continuous no, protected by
+                         its breaker (given, or chosen) and, with --length and
+                         --voltage, within the voltage drop allowed; with its
+                         breaker, bonding conductor and parallel sets
+  size --schedule FILE   the same for every row of a cable schedule
+  drop SIZE --current I --voltage V [--length L]
+                         the voltage drop of a conductor over a run, or without
+                         --length the longest run within --max-drop
+  fill GROUP... --raceway TYPE [--size TRADE]
+                         the smallest trade size of a raceway that holds the
+                         conductors (GROUP: 3x6, 4x1/0, 1x10:TWN75), or one
+                         size&apos;s fill, or how many of one conductor it holds
+                         (GROUP without a count: 12:T90)
+  table N                Table N (1 to 4) with its 60, 75 and 90 °C columns
+  report FILE --output REPORT.pdf
+                         the report of a sized schedule, as the schedule
+                         window exports it
+
+torvane FILE, a schedule without a command, opens it in the schedule window.
+
+Exit status: 0 answered; 1 a load no conductor carries (or none its breaker
+protects, or a breaker too small for it), a drop above the limit, conductors no
+trade size holds, or schedule rows with a problem (the other rows are sized);
+2 bad input.</source>
+        <translation>Courant admissible des conducteurs isolés selon le Code canadien de l&apos;électricité.
+Sans commande, ouvre la fenêtre de la calculatrice.
+
+Commandes&#xa0;:
+  size CHARGE            le plus petit conducteur dont le courant admissible porte
+                         CHARGE ampères, dans la limite de ses bornes, en charge
+                         continue sauf --continuous no, protégé par son
+                         disjoncteur (donné, ou choisi) et, avec --length et
+                         --voltage, dans la chute de tension permise&#xa0;; avec son
+                         disjoncteur, sa continuité des masses et ses ensembles
+  size --schedule FICHIER
+                         la même chose pour chaque ligne d&apos;un tableau de câblage
+  drop CALIBRE --current I --voltage V [--length L]
+                         la chute de tension d&apos;un conducteur sur un parcours ou,
+                         sans --length, la longueur maximale sous --max-drop
+  fill GROUPE... --raceway TYPE [--size DIMENSION]
+                         la plus petite dimension commerciale d&apos;une canalisation
+                         qui contient les conducteurs (GROUPE&#xa0;: 3x6, 4x1/0,
+                         1x10:TWN75), ou le remplissage d&apos;une dimension, ou combien
+                         d&apos;un conducteur elle contient (GROUPE sans nombre&#xa0;: 12:T90)
+  table N                le tableau N (1 à 4) avec ses colonnes de 60, 75 et 90&#xa0;°C
+  report FICHIER --output RAPPORT.pdf
+                         le rapport d&apos;un tableau de câblage calibré, tel que la
+                         fenêtre du tableau l&apos;exporte
+
+torvane FICHIER, un tableau de câblage sans commande, l&apos;ouvre dans sa fenêtre.
+
+Code de sortie&#xa0;: 0 réponse donnée&#xa0;; 1 une charge qu&apos;aucun conducteur ne porte
+(ou qu&apos;aucun conducteur protégé par son disjoncteur ne porte, ou un disjoncteur
+trop petit pour elle), une chute au-delà de la limite, des conducteurs qu&apos;aucune
+dimension ne contient, ou des lignes en défaut dans le tableau de câblage (les
+autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
+    </message>
+    <message>
+        <source>size, drop, fill, table or report</source>
+        <translation>size, drop, fill, table ou report</translation>
+    </message>
+    <message>
+        <source>the load in amperes, the conductor size, the conductors to fill a raceway with, the table number, or the schedule to report</source>
+        <translation>la charge en ampères, le calibre du conducteur, les conducteurs d&apos;une canalisation, le numéro du tableau ou le tableau de câblage du rapport</translation>
+    </message>
+    <message>
+        <source>the options need a command: size, drop, fill, table, report, or --help</source>
+        <translation>les options demandent une commande&#xa0;: size, drop, fill, table, report ou --help</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;: try size, drop, fill, table, report or --help</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»&#xa0;: essayez size, drop, fill, table, report ou --help</translation>
+    </message>
+    <message>
+        <source>--%1 is not an option of fill</source>
+        <translation>--%1 n&apos;est pas une option de fill</translation>
+    </message>
+    <message>
+        <source>fill needs conductors, as in fill 3x6 1x10 --raceway emt</source>
+        <translation>fill demande des conducteurs, comme fill 3x6 1x10 --raceway emt</translation>
+    </message>
+    <message>
+        <source>fill needs --raceway TYPE: %1</source>
+        <translation>fill demande --raceway TYPE&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--raceway needs a value</source>
+        <translation>--raceway demande une valeur</translation>
+    </message>
+    <message>
+        <source>a conductor without a count asks how many fit: give it alone, with --size, as in fill 12 --raceway emt --size 16</source>
+        <translation>un conducteur sans nombre demande combien il en entre&#xa0;: donnez-le seul, avec --size, comme fill 12 --raceway emt --size 16</translation>
+    </message>
+    <message>
+        <source>Table 8 allows %1 % for one conductor</source>
+        <translation>le tableau 8 permet %1&#xa0;% pour un conducteur</translation>
+    </message>
+    <message>
+        <source>Table 8 allows %1 % for %2 conductors</source>
+        <translation>le tableau 8 permet %1&#xa0;% pour %2 conducteurs</translation>
+    </message>
+    <message>
+        <source>%1 %2 (Table %3, %4 mm² each)</source>
+        <translation>%1 %2 (tableau %3, %4&#xa0;mm² chacun)</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds %3 × %4: %5 mm² of %6 mm², %7 % full; %8, %9 mm² (Rule 12-910)</source>
+        <translation>%1 %2 contient %3 × %4&#xa0;: %5&#xa0;mm² sur %6&#xa0;mm², rempli à %7&#xa0;%&#xa0;; %8, %9&#xa0;mm² (article 12-910)</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds no %3: %4, %5 mm² (Rule 12-910)</source>
+        <translation>%1 %2 ne contient aucun %3&#xa0;: %4, %5&#xa0;mm² (article 12-910)</translation>
+    </message>
+    <message>
+        <source>No trade size of %1 holds %2 mm²: %3 would be %4 % full; %5 (Rule 12-910)</source>
+        <translation>Aucune dimension de %1 ne contient %2&#xa0;mm²&#xa0;: la %3 serait remplie à %4&#xa0;%&#xa0;; %5 (article 12-910)</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 mm² of %4 mm², %5 % full; %6, %7 mm² (Rule 12-910)</source>
+        <translation>%1 %2&#xa0;: %3&#xa0;mm² sur %4&#xa0;mm², rempli à %5&#xa0;%&#xa0;; %6, %7&#xa0;mm² (article 12-910)</translation>
+    </message>
+    <message>
+        <source>: it fits</source>
+        <translation>&#xa0;: il convient</translation>
+    </message>
+    <message>
+        <source>: too full</source>
+        <translation>&#xa0;: trop rempli</translation>
+    </message>
+    <message>
+        <source>%1 would be %2 % full</source>
+        <translation>la %1 serait remplie à %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 × %2 %3 (Table %4): %5 mm² each, %6 mm²</source>
+        <translation>%1 × %2 %3 (tableau %4)&#xa0;: %5&#xa0;mm² chacun, %6&#xa0;mm²</translation>
+    </message>
+    <message>
+        <source>The trade size fill checks, as its metric designator (21) or inch name (3/4); without it the smallest that holds the conductors.</source>
+        <translation>La dimension commerciale que fill vérifie, par sa désignation métrique (21) ou en pouces (3/4)&#xa0;; sans elle, la plus petite qui contient les conducteurs.</translation>
+    </message>
+    <message>
+        <source>Insulation temperature rating, °C: 60, 75 or 90 (60, or the rating of --wire).</source>
+        <translation>Température nominale de l&apos;isolant, en&#xa0;°C&#xa0;: 60, 75 ou 90 (60, ou celle de --wire).</translation>
+    </message>
+    <message>
+        <source>The raceway each set of conductors runs in, Rule 12-910 and Tables 6, 8 and 9: its smallest trade size is given. emt, rmc, rigid-pvc, fmc, lfmc, lfnc, ent, rtrc-ips, rtrc-id, hdpe-sch40... (none).</source>
+        <translation>La canalisation de chaque ensemble de conducteurs, article 12-910 et tableaux 6, 8 et 9&#xa0;: sa plus petite dimension commerciale est donnée. emt, rmc, rigid-pvc, fmc, lfmc, lfnc, ent, rtrc-ips, rtrc-id, hdpe-sch40... (aucune).</translation>
+    </message>
+    <message>
+        <source>The wire type on the insulation, for the raceway&apos;s fill (Table 6): RW90, RW75, R90, RPV90, RWU90, RPVU90, TWU, TWU75, TW, TW75, TWN75 or T90; it sets the insulation&apos;s rating unless --insulation is given (TW at 60 °C, RW75 at 75 °C, RW90 at 90 °C).</source>
+        <translation>Le type de fil inscrit sur l&apos;isolant, pour le remplissage de la canalisation (tableau 6)&#xa0;: RW90, RW75, R90, RPV90, RWU90, RPVU90, TWU, TWU75, TW, TW75, TWN75 ou T90&#xa0;; il fixe la température de l&apos;isolant sauf si --insulation est donnée (TW à 60&#xa0;°C, RW75 à 75&#xa0;°C, RW90 à 90&#xa0;°C).</translation>
+    </message>
+    <message>
+        <source>The wire&apos;s voltage class in Table 6 (the lowest the type comes in).</source>
+        <translation>La classe de tension du fil au tableau 6 (la plus basse du type).</translation>
+    </message>
+    <message>
+        <source>Whether the wire is jacketed, for Table 6 (no).</source>
+        <translation>Si le fil est sous gaine, pour le tableau 6 (no).</translation>
+    </message>
+    <message>
+        <source>Solid conductors, 14 to 10 AWG, Table 6&apos;s solid rows (stranded).</source>
+        <translation>Conducteurs massifs, 14 à 10 AWG, les lignes des conducteurs massifs du tableau 6 (câblés).</translation>
+    </message>
+    <message>
+        <source>Whether the raceway holds a neutral of the circuit&apos;s size and type (no).</source>
+        <translation>Si la canalisation contient un neutre du calibre et du type du circuit (no).</translation>
+    </message>
+    <message>
+        <source>Whether the raceway holds the bonding conductor, insulated, of the same type: no for a raceway that is itself the bonding path (yes).</source>
+        <translation>Si la canalisation contient le conducteur de continuité des masses, isolé, du même type&#xa0;: no pour une canalisation qui assure elle-même la continuité des masses (yes).</translation>
+    </message>
+    <message>
+        <source>; each set in %1 %2, %3 % full with %4 %5 conductors (Rule 12-910)</source>
+        <translation>&#xa0;; chaque ensemble en %2 de %1, rempli à %3&#xa0;% par %4 conducteurs %5 (article 12-910)</translation>
+    </message>
+    <message>
+        <source>; in %1 %2, %3 % full with %4 %5 conductors (Rule 12-910)</source>
+        <translation>&#xa0;; en %2 de %1, rempli à %3&#xa0;% par %4 conducteurs %5 (article 12-910)</translation>
+    </message>
+</context>
+<context>
+    <name>Raceways</name>
+    <message>
+        <source>rigid metal conduit</source>
+        <translation>conduit métallique rigide</translation>
+    </message>
+    <message>
+        <source>flexible metal conduit</source>
+        <translation>conduit métallique flexible</translation>
+    </message>
+    <message>
+        <source>rigid PVC conduit</source>
+        <translation>conduit rigide en PVC</translation>
+    </message>
+    <message>
+        <source>rigid Type EB1 PVC conduit and rigid Type DB2/ES2 PVC conduit</source>
+        <translation>conduit rigide en PVC de type EB1 et conduit rigide en PVC de type DB2/ES2</translation>
+    </message>
+    <message>
+        <source>metallic liquid-tight flexible conduit</source>
+        <translation>conduit flexible métallique étanche aux liquides</translation>
+    </message>
+    <message>
+        <source>non-metallic liquid-tight flexible conduit</source>
+        <translation>conduit flexible non métallique étanche aux liquides</translation>
+    </message>
+    <message>
+        <source>electrical metallic tubing</source>
+        <translation>tube électrique métallique</translation>
+    </message>
+    <message>
+        <source>electrical non-metallic tubing</source>
+        <translation>tube électrique non métallique</translation>
+    </message>
+    <message>
+        <source>rigid RTRC conduit marked IPS</source>
+        <translation>conduit rigide RTRC marqué IPS</translation>
+    </message>
+    <message>
+        <source>rigid RTRC conduit marked ID</source>
+        <translation>conduit rigide RTRC marqué ID</translation>
+    </message>
+    <message>
+        <source>HDPE conduit Schedule 40</source>
+        <translation>conduit en PEHD Schedule 40</translation>
+    </message>
+    <message>
+        <source>HDPE conduit Schedule 80</source>
+        <translation>conduit en PEHD Schedule 80</translation>
+    </message>
+    <message>
+        <source>HDPE conduit DR9</source>
+        <translation>conduit en PEHD DR9</translation>
+    </message>
+    <message>
+        <source>HDPE conduit DR11</source>
+        <translation>conduit en PEHD DR11</translation>
+    </message>
+    <message>
+        <source>HDPE conduit DR13.5</source>
+        <translation>conduit en PEHD DR13.5</translation>
+    </message>
+    <message>
+        <source>HDPE conduit DR15.5</source>
+        <translation>conduit en PEHD DR15.5</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1390,74 @@ le tableau de câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</t
         <source>Motor current</source>
         <translation>Courant du moteur</translation>
     </message>
+    <message>
+        <source>By the wire type (60 °C)</source>
+        <translation>Selon le type de fil (60&#xa0;°C)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>By the insulation</source>
+        <translation>Selon l&apos;isolant</translation>
+    </message>
+    <message>
+        <source>The type&apos;s lowest</source>
+        <translation>La plus basse du type</translation>
+    </message>
+    <message>
+        <source>600 V</source>
+        <translation>600&#xa0;V</translation>
+    </message>
+    <message>
+        <source>1000 V</source>
+        <translation>1000&#xa0;V</translation>
+    </message>
+    <message>
+        <source>2000 V</source>
+        <translation>2000&#xa0;V</translation>
+    </message>
+    <message>
+        <source>Raceway type</source>
+        <translation>Type de canalisation</translation>
+    </message>
+    <message>
+        <source>Wire type</source>
+        <translation>Type de fil</translation>
+    </message>
+    <message>
+        <source>Wire voltage</source>
+        <translation>Tension du fil</translation>
+    </message>
+    <message>
+        <source>Jacketed</source>
+        <translation>Sous gaine</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Massif</translation>
+    </message>
+    <message>
+        <source>Neutral in raceway</source>
+        <translation>Neutre dans la canalisation</translation>
+    </message>
+    <message>
+        <source>Bond in raceway</source>
+        <translation>Liaison dans la canalisation</translation>
+    </message>
+    <message>
+        <source>%1 (%2 in)</source>
+        <translation>%1 (%2 po)</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %</source>
+        <translation>%1 %2, %3&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Raceways, Rule 12-910 with Tables 6, 8 and 9: where a raceway is asked for, each set&apos;s raceway holds its ungrounded conductors, the neutral where asked and the bonding conductor unless the raceway is the bonding path, each of the wire type&apos;s printed area in Table 6 (the insulation&apos;s type where none is given: TW, RW75 or RW90); the smallest trade size whose internal area, worked out from Table 9&apos;s diameter, they fill to at most Table 8&apos;s per cent (53 % for one conductor, 31 % for two, 40 % for three or more), a fill exactly at the limit passing.</source>
+        <translation>Canalisations, article 12-910 et tableaux 6, 8 et 9&#xa0;: là où une canalisation est demandée, celle de chaque ensemble contient ses conducteurs non mis à la terre, le neutre s&apos;il est demandé et le conducteur de continuité des masses sauf si la canalisation assure elle-même la continuité, chacun avec la section imprimée au tableau 6 pour son type de fil (celui de l&apos;isolant si aucun n&apos;est donné&#xa0;: TW, RW75 ou RW90)&#xa0;; la plus petite dimension commerciale dont la section intérieure, calculée à partir du diamètre du tableau 9, est remplie au plus au pourcentage du tableau 8 (53&#xa0;% pour un conducteur, 31&#xa0;% pour deux, 40&#xa0;% pour trois ou plus), un remplissage égal à la limite étant accepté.</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleWindow</name>
@@ -1588,6 +1839,62 @@ le tableau de câblage (les autres sont traitées)&#xa0;; 2 entrée invalide.</t
     <message>
         <source>a %2 A breaker is below the motor&apos;s full-load current of %1 A</source>
         <translation>un disjoncteur de %2&#xa0;A est inférieur au courant à pleine charge du moteur, %1&#xa0;A</translation>
+    </message>
+    <message>
+        <source>%2 &quot;%1&quot; is not yes or no</source>
+        <translation>%2 «&#xa0;%1&#xa0;» n&apos;est ni oui ni non</translation>
+    </message>
+    <message>
+        <source>the raceway &quot;%1&quot; is not one of %2</source>
+        <translation>la canalisation «&#xa0;%1&#xa0;» n&apos;est pas l&apos;une de celles-ci&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%2 does not come in trade size &quot;%1&quot;: its sizes are %3</source>
+        <translation>%2 n&apos;existe pas en dimension «&#xa0;%1&#xa0;»&#xa0;: ses dimensions sont %3</translation>
+    </message>
+    <message>
+        <source>the wire type &quot;%1&quot; is not one of %2</source>
+        <translation>le type de fil «&#xa0;%1&#xa0;» n&apos;est pas l&apos;un de ceux-ci&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the wire voltage &quot;%1&quot; is not 600, 1000 or 2000 (V)</source>
+        <translation>la tension du fil «&#xa0;%1&#xa0;» n&apos;est ni 600, ni 1000, ni 2000&#xa0;V</translation>
+    </message>
+    <message>
+        <source>Table 6 does not list %1 in the class asked for: it lists it in %2</source>
+        <translation>le tableau 6 ne donne pas %1 dans la classe demandée&#xa0;: il le donne au %2</translation>
+    </message>
+    <message>
+        <source>the insulation %1 °C is above the rating of %2 wire, %3 °C (Table 19)</source>
+        <translation>l&apos;isolant de %1&#xa0;°C dépasse la température nominale du fil %2, %3&#xa0;°C (tableau 19)</translation>
+    </message>
+    <message>
+        <source>Table 6 lists solid conductors from 14 to 10 AWG: %1 is not one</source>
+        <translation>le tableau 6 donne les conducteurs massifs de 14 à 10 AWG&#xa0;: %1 n&apos;en fait pas partie</translation>
+    </message>
+    <message>
+        <source>Table %2 lists no solid %1 conductor of %3</source>
+        <translation>le tableau %2 ne donne aucun conducteur %1 massif de %3</translation>
+    </message>
+    <message>
+        <source>Table %2 lists %1 up to %3</source>
+        <translation>le tableau %2 donne le %1 jusqu&apos;à %3</translation>
+    </message>
+    <message>
+        <source>no trade size of %1 holds these %2 conductors of %3 mm² in all: %4 would be %5 % full where Table 8 allows %6 % (Rule 12-910)</source>
+        <translation>aucune dimension de %1 ne contient ces %2 conducteurs de %3&#xa0;mm² au total&#xa0;: la %4 serait remplie à %5&#xa0;% là où le tableau 8 permet %6&#xa0;% (article 12-910)</translation>
+    </message>
+    <message>
+        <source>the conductors &quot;%1&quot; are not written COUNTxSIZE or COUNTxSIZE:WIRE, as in 3x6, 4x1/0 or 1x10:TWN75</source>
+        <translation>les conducteurs «&#xa0;%1&#xa0;» ne s&apos;écrivent pas NOMBRExCALIBRE ou NOMBRExCALIBRE:FIL, comme 3x6, 4x1/0 ou 1x10:TWN75</translation>
+    </message>
+    <message>
+        <source>the count &quot;%1&quot; is not a whole number of conductors from 1 to 200</source>
+        <translation>le nombre «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier de conducteurs de 1 à 200</translation>
+    </message>
+    <message>
+        <source>the size &quot;%1&quot; is not one of Table 6, 14 AWG to 2000 kcmil</source>
+        <translation>le calibre «&#xa0;%1&#xa0;» n&apos;est pas au tableau 6, de 14 AWG à 2000 kcmil</translation>
     </message>
 </context>
 <context>

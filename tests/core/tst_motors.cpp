@@ -394,17 +394,18 @@ void motorSchedulesRoundTrip()
     const std::string written = scheduleCsv(schedule);
     const std::string header = written.substr(0, written.find('\n'));
     check::that(header.find(",load_amperes,size,") != std::string::npos &&
-                    header.ends_with(",motor_current,motor_current_from,overload_max,problem"),
+                    header.ends_with(",motor_current,motor_current_from,overload_max,raceway_size,"
+                                     "raceway_fill,raceway_wire,problem"),
                 "the amperes and the motor's columns: " + header);
     check::that(written.find("\nM-1,10,600,3ph,,,11,14 AWG,") != std::string::npos &&
-                    written.find(",25,yes,25,1,14 AWG,cu,11,Table 44,12.65,\n") !=
+                    written.find(",25,yes,25,1,14 AWG,cu,11,Table 44,12.65,,,,\n") !=
                         std::string::npos,
                 "M-1: 11 A, a 25 A breaker chosen, 12.65 A of overload");
-    check::that(written.find(",60,yes,60,1,10 AWG,cu,27,Table 44,31.05,\n") != std::string::npos,
+    check::that(written.find(",60,yes,60,1,10 AWG,cu,27,Table 44,31.05,,,,\n") != std::string::npos,
                 "M-2: a 60 A fuse");
     // An ampere cell under a horsepower heading is an ordinary load.
     check::that(written.find("\nL-1,16 A,120,1ph,,,,12 AWG,") != std::string::npos &&
-                    written.find(",20,1,14 AWG,cu,,,,\n") != std::string::npos,
+                    written.find(",20,1,14 AWG,cu,,,,,,,\n") != std::string::npos,
                 "L-1: an ordinary load, the motor's columns empty");
     check::equal(scheduleCsv(sizeSchedule(written)), written, "sized again, the same");
 
@@ -418,10 +419,11 @@ void motorSchedulesRoundTrip()
     const std::string ecrit = scheduleCsv(francais);
     // Wound rotor: 150 % of 9 A is 13.5 A, a 15 A time-delay fuse.
     check::that(ecrit.find(";9;14 AWG;") != std::string::npos &&
-                    ecrit.find(";15;yes;15;1;14 AWG;cu;9;Table 44;10,35;\n") != std::string::npos,
+                    ecrit.find(";15;yes;15;1;14 AWG;cu;9;Table 44;10,35;;;;\n") !=
+                        std::string::npos,
                 "M-1 in French: " + ecrit);
     check::that(ecrit.find(";9,5;14 AWG;") != std::string::npos &&
-                    ecrit.find(";cu;9,5;nameplate;10,925;\n") != std::string::npos,
+                    ecrit.find(";cu;9,5;nameplate;10,925;;;;\n") != std::string::npos,
                 "M-2 by its nameplate, decimals with a comma");
 }
 

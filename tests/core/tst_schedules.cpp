@@ -89,12 +89,12 @@ void frenchSpreadsheetGoesBackAsItCame()
     check::equal(schedule.separator, ';', "semicolons");
     check::that(schedule.decimalComma, "decimal commas");
     check::that(schedule.byteOrderMark, "the byte-order mark kept");
-    const std::string answer =
-        ";size;table;table_ampacity;corrected_ampacity;ambient_factor;"
-        "count_factor;tables;terminations;usable_ampacity;drop_volts;"
-        "drop_percent;governed_by;size_for_ampacity;breaker_rating;"
-        "breaker_chosen;max_breaker;parallel_sets;bonding;"
-        "bonding_material;motor_current;motor_current_from;overload_max;problem\r\n";
+    const std::string answer = ";size;table;table_ampacity;corrected_ampacity;ambient_factor;"
+                               "count_factor;tables;terminations;usable_ampacity;drop_volts;"
+                               "drop_percent;governed_by;size_for_ampacity;breaker_rating;"
+                               "breaker_chosen;max_breaker;parallel_sets;bonding;"
+                               "bonding_material;motor_current;motor_current_from;overload_max;"
+                               "raceway_size;raceway_fill;raceway_wire;problem\r\n";
     check::equal(
         scheduleCsv(schedule),
         "\xEF\xBB\xBF"
@@ -105,13 +105,14 @@ void frenchSpreadsheetGoesBackAsItCame()
             // breaker: 12 AWG at 40 °C, 20 x 0,82 = 16,4 A, is not enough;
             // 10 AWG, 24,6 A, may have 25 A (Table 13). Bonded with 14 AWG.
             "P-1;15,5;cuivre;40;;;;10 AWG;2;30;24,6;0,82;1;5A;60;24,6;;;continuous load;;20;yes;"
-            "25;1;14 AWG;cu;;;;\r\n"
-            ";;;;;;;;;;;;;;;;;;;;;;;;;;;;;\r\n"
+            "25;1;14 AWG;cu;;;;;;;\r\n"
+            ";;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;\r\n"
             // 30 A continuous: a 40 A breaker and 8 AWG; 60 m at 240 V: 8 AWG
             // drops 3,81 %, 6 AWG 2,39 %. Bonded by 6 AWG's 55 A: 10 AWG.
             "P-2;30;;;60;240;monophas\xC3\xA9;6 AWG;2;55;55;1;1;;60;55;5,72;2,39;voltage drop;"
-            "8 AWG;40;yes;60;1;10 AWG;cu;;;;\r\n"
-            "P-3;1,500,5;;;;;;;;;;;;;;;;;;;;;;;;;;;;\"the load \"\"1,500,5\"\" is not a positive "
+            "8 AWG;40;yes;60;1;10 AWG;cu;;;;;;;\r\n"
+            "P-3;1,500,5;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;\"the load \"\"1,500,5\"\" is not a "
+            "positive "
             "number of amperes (write decimals after a point)\"\r\n",
         "written back with semicolons and decimal commas");
     // The same with a point: written back with points.

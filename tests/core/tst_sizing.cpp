@@ -324,8 +324,9 @@ void scheduleRoundTrips()
         "size,table,table_ampacity,corrected_ampacity,ambient_factor,count_factor,tables,"
         "terminations,usable_ampacity,drop_volts,drop_percent,governed_by,size_for_ampacity,"
         "breaker_rating,breaker_chosen,max_breaker,parallel_sets,bonding,bonding_material,"
-        "motor_current,motor_current_from,overload_max,problem";
-    const std::string noAnswer = ",,,,,,,,,,,,,,,,,,,,,,,"; // 22 empty answers, then the problem
+        "motor_current,motor_current_from,overload_max,raceway_size,raceway_fill,raceway_wire,"
+        "problem";
+    const std::string noAnswer = ",,,,,,,,,,,,,,,,,,,,,,,,,,"; // 25 empty answers, then the problem
     // 4/0 AWG is larger than No. 1 AWG: 75 °C terminations, above the
     // conductor's own 60 °C, so they do not limit it. Without a breaker, the
     // bonding conductor goes by the ampacity: 159.9 A, 6 AWG.
@@ -335,8 +336,8 @@ void scheduleRoundTrips()
         answerHeader +
         "\r\n"
         "P-1,150,40,\"feeds \"\"MCC-1\"\", east\",,4/0 AWG,2,195,159.9,0.82,1,5A,75,159.9,,,"
-        "ampacity,,,no,175,1,6 AWG,cu,,,,\r\n"
-        "P-2,30,,,4,8 AWG,2,40,32,1,0.8,5C,60,32,,,ampacity,,,no,35,1,10 AWG,cu,,,,\r\n"
+        "ampacity,,,no,175,1,6 AWG,cu,,,,,,,\r\n"
+        "P-2,30,,,4,8 AWG,2,40,32,1,0.8,5C,60,32,,,ampacity,,,no,35,1,10 AWG,cu,,,,,,,\r\n"
         ",,,," +
         noAnswer +
         "\r\n" // the blank line, kept as a blank row
@@ -368,7 +369,7 @@ void scheduleRoundTrips()
     const std::string shortRow =
         "P-5,20,,," + noAnswer + "the row has 2 cells and the header 5\r\n";
     again.replace(again.find(shortRow), shortRow.size(),
-                  "P-5,20,,,,12 AWG,2,20,20,1,1,,60,20,,,ampacity,,,no,20,1,14 AWG,cu,,,,\r\n");
+                  "P-5,20,,,,12 AWG,2,20,20,1,1,,60,20,,,ampacity,,,no,20,1,14 AWG,cu,,,,,,,\r\n");
     check::equal(scheduleCsv(sizeSchedule(expected, tableonly::Defaults)), again,
                  "sizing the answer again");
     // So is one sized by the version before terminations and voltage drop.
@@ -377,7 +378,7 @@ void scheduleRoundTrips()
                                           "20,14 AWG,2,15,15,1,1,,\n",
                                           tableonly::Defaults)),
                  "load," + answerHeader +
-                     "\n20,12 AWG,2,20,20,1,1,,60,20,,,ampacity,,,no,20,1,14 AWG,cu,,,,\n",
+                     "\n20,12 AWG,2,20,20,1,1,,60,20,,,ampacity,,,no,20,1,14 AWG,cu,,,,,,,\n",
                  "sizing an earlier answer again");
 
     // The same as JSON: the CSV's names as keys, numbers as numbers.
@@ -395,7 +396,8 @@ void scheduleRoundTrips()
             "\"size_for_ampacity\": null, \"breaker_rating\": null, "
             "\"breaker_chosen\": \"no\", \"max_breaker\": 175, \"parallel_sets\": 1, "
             "\"bonding\": \"6 AWG\", \"bonding_material\": \"cu\", \"motor_current\": null, "
-            "\"motor_current_from\": null, \"overload_max\": null, \"problem\": null},\n"
+            "\"motor_current_from\": null, \"overload_max\": null, \"raceway_size\": null, "
+            "\"raceway_fill\": null, \"raceway_wire\": null, \"problem\": null},\n"
             "  {\"id\": \"B\", \"load\": \"x\", \"size\": null, \"table\": null, "
             "\"table_ampacity\": null, \"corrected_ampacity\": null, "
             "\"ambient_factor\": null, \"count_factor\": null, \"tables\": null, "
@@ -404,8 +406,9 @@ void scheduleRoundTrips()
             "\"breaker_rating\": null, \"breaker_chosen\": null, \"max_breaker\": null, "
             "\"parallel_sets\": null, \"bonding\": null, \"bonding_material\": null, "
             "\"motor_current\": null, "
-            "\"motor_current_from\": null, \"overload_max\": null, "
-            "\"problem\": \"the load \\\"x\\\" is not a positive number of "
+            "\"motor_current_from\": null, \"overload_max\": null, \"raceway_size\": null, "
+            "\"raceway_fill\": null, \"raceway_wire\": null, \"problem\": \"the load \\\"x\\\" is "
+            "not a positive number of "
             "amperes\"}\n"
             "]\n"),
         "JSON with the options' defaults");
@@ -425,13 +428,15 @@ void usersColumnsAreNeverReplaced()
     // is held to 20 A too, so 10 AWG.
     check::equal(
         scheduleCsv(schedule),
-        std::string("Size,load,terminations,note,torvane_size,table,table_ampacity,"
-                    "corrected_ampacity,ambient_factor,count_factor,tables,torvane_terminations,"
-                    "usable_ampacity,drop_volts,drop_percent,governed_by,size_for_ampacity,"
-                    "breaker_rating,breaker_chosen,max_breaker,parallel_sets,bonding,"
-                    "bonding_material,motor_current,motor_current_from,overload_max,problem\n"
-                    "big,25,75,,12 AWG,2,30,30,1,1,,75,25,,,termination,,,no,20,1,12 AWG,cu,,,,\n"
-                    "small,25,,,10 AWG,2,40,40,1,1,,60,30,,,termination,,,no,30,1,12 AWG,cu,,,,\n"),
+        std::string(
+            "Size,load,terminations,note,torvane_size,table,table_ampacity,"
+            "corrected_ampacity,ambient_factor,count_factor,tables,torvane_terminations,"
+            "usable_ampacity,drop_volts,drop_percent,governed_by,size_for_ampacity,"
+            "breaker_rating,breaker_chosen,max_breaker,parallel_sets,bonding,"
+            "bonding_material,motor_current,motor_current_from,overload_max,raceway_size,raceway_"
+            "fill,raceway_wire,problem\n"
+            "big,25,75,,12 AWG,2,30,30,1,1,,75,25,,,termination,,,no,20,1,12 AWG,cu,,,,,,,\n"
+            "small,25,,,10 AWG,2,40,40,1,1,,60,30,,,termination,,,no,30,1,12 AWG,cu,,,,,,,\n"),
         "the user's Size and terminations kept");
     // And sized again, the same.
     check::equal(scheduleCsv(sizeSchedule(scheduleCsv(schedule),
@@ -447,16 +452,16 @@ void usersColumnsAreNeverReplaced()
 void blankCellsWithoutOptionsTakeTheStartUpValues()
 {
     const Schedule schedule = sizeSchedule("load,ambient,conductors\n150,,\n", ConditionTexts{});
-    check::equal(
-        scheduleCsv(schedule),
-        std::string("load,ambient,conductors,size,table,table_ampacity,corrected_ampacity,"
-                    "ambient_factor,count_factor,tables,terminations,usable_ampacity,"
-                    "drop_volts,drop_percent,governed_by,size_for_ampacity,"
-                    "breaker_rating,breaker_chosen,max_breaker,parallel_sets,bonding,"
-                    "bonding_material,motor_current,motor_current_from,overload_max,problem\n"
-                    "150,,,4/0 AWG,2,195,195,1,1,,75,195,,,continuous load,,200,yes,"
-                    "200,1,6 AWG,cu,,,,\n"),
-        "blank cells, no options");
+    check::equal(scheduleCsv(schedule),
+                 std::string("load,ambient,conductors,size,table,table_ampacity,corrected_ampacity,"
+                             "ambient_factor,count_factor,tables,terminations,usable_ampacity,"
+                             "drop_volts,drop_percent,governed_by,size_for_ampacity,"
+                             "breaker_rating,breaker_chosen,max_breaker,parallel_sets,bonding,"
+                             "bonding_material,motor_current,motor_current_from,overload_max,"
+                             "raceway_size,raceway_fill,raceway_wire,problem\n"
+                             "150,,,4/0 AWG,2,195,195,1,1,,75,195,,,continuous load,,200,yes,"
+                             "200,1,6 AWG,cu,,,,,,,\n"),
+                 "blank cells, no options");
 }
 
 void unreadableSchedulesAreRefused()

@@ -1,0 +1,171 @@
+// Rule 12-910: conduit and tubing fill, from Tables 6, 8 and 9.
+
+#include "RacewayFill.h"
+
+#include "ConditionCodes.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace ampacity::sizing {
+namespace {
+
+// The area in the wire's table (index into table6()) for a size; 0: none.
+AreaHundredths areaIn(std::int8_t table, bool solid, std::size_t size)
+{
+    if (table < 0)
+        return 0;
+    const ConductorDimensionTable &t = table6()[static_cast<std::size_t>(table)];
+    if (solid)
+        return size < t.solid.size() ? t.solid[size] : 0;
+    return size < t.stranded.size() ? t.stranded[size] : 0;
+}
+
+} // namespace
+
+AreaHundredths conductorArea(const Wire &wire, std::size_t table6Size)
+{
+    // Where two tables list the wire in its class, the larger area: the safe side.
+    AreaHundredths area = 0;
+    for (const std::int8_t table : wire.tables)
+        area = std::max(area, areaIn(table, wire.solid, table6Size));
+    return area;
+}
+
+std::string_view conductorTable(const Wire &wire, std::size_t table6Size)
+{
+    std::int8_t chosen = wire.tables[0];
+    for (const std::int8_t table : wire.tables)
+        if (areaIn(table, wire.solid, table6Size) > areaIn(chosen, wire.solid, table6Size))
+            chosen = table;
+    return chosen < 0 ? std::string_view{} : table6()[static_cast<std::size_t>(chosen)].name;
+}
+
+std::string_view largestListed(const Wire &wire)
+{
+    for (std::size_t size = Table6SizeCount; size-- > 0;)
+        if (conductorArea(wire, size) > 0)
+            return table6Sizes()[size];
+    return {};
+}
+
+double racewayArea(const TradeSize &size)
+{
+    const double diameter = static_cast<double>(size.diameterHundredths) / 100.0;
+    return std::numbers::pi / 4.0 * diameter * diameter;
+}
+
+Fill fillOf(AreaHundredths conductors, int count, const TradeSize &size)
+{
+    Fill fill;
+    fill.racewayArea = racewayArea(size);
+    fill.allowedPercent = table8Percent(count);
+    fill.allowedArea = fill.racewayArea * fill.allowedPercent / 100.0;
+    const double area = static_cast<double>(conductors) / 100.0;
+    fill.percent = area / fill.racewayArea * 100.0;
+    // area <= A x p / 100, compared as area x 100 <= A x p: one rounding
+    // fewer, so that a fill exactly at the limit passes.
+    fill.fits = area * 100.0 <= fill.racewayArea * fill.allowedPercent;
+    return fill;
+}
+
+std::optional<std::size_t> smallestTradeSize(const RacewayKind &raceway, AreaHundredths conductors,
+                                             int count)
+{
+    for (std::size_t s = 0; s < raceway.sizes.size(); ++s)
+        if (fillOf(conductors, count, raceway.sizes[s]).fits)
+            return s;
+    return std::nullopt;
+}
+
+int mostConductors(const TradeSize &size, AreaHundredths each)
+{
+    if (each <= 0)
+        return 0;
+    // No more than the largest per cent, 53, allows; then down to the
+    // first number its own row of Table 8 lets in.
+    const double area = racewayArea(size);
+    int count = static_cast<int>(area * 53.0 / (static_cast<double>(each) / 100.0)) + 1;
+    for (; count > 0; --count)
+        if (fillOf(each * count, count, size).fits)
+            return count;
+    return 0;
+}
+
+CircuitRaceway circuitRaceway(const Conditions &c, std::string_view conductorSize,
+                              std::string_view bondSize)
+{
+    CircuitRaceway raceway;
+    raceway.raceway = c.raceway.raceway;
+    if (raceway.raceway < 0)
+        return raceway;
+    raceway.wire = c.raceway.wire;
+    const auto size = table6SizeOf(conductorSize);
+    const auto bond = c.raceway.bondInRaceway ? table6SizeOf(bondSize) : std::nullopt;
+    raceway.conductorSize = size ? static_cast<std::int8_t>(*size) : -1;
+    raceway.bondSize = bond ? static_cast<std::int8_t>(*bond) : -1;
+    const AreaHundredths each = size ? conductorArea(raceway.wire, *size) : 0;
+    const AreaHundredths bondArea = bond ? conductorArea(raceway.wire, *bond) : 0;
+    raceway.listed = each > 0 && (!c.raceway.bondInRaceway || bondArea > 0);
+    if (!raceway.listed)
+        return raceway;
+    const int ungrounded = c.run.system == SupplySystem::ThreePhase ? 3 : 2;
+    const int current = ungrounded + (c.raceway.neutral ? 1 : 0);
+    raceway.conductors = current + (c.raceway.bondInRaceway ? 1 : 0);
+    raceway.area = each * current + bondArea;
+    const RacewayKind &kind = table9()[static_cast<std::size_t>(raceway.raceway)];
+    if (const auto trade = smallestTradeSize(kind, raceway.area, raceway.conductors))
+        raceway.tradeSize = static_cast<int>(*trade);
+    return raceway;
+}
+
+const TradeSize &tradeSizeOf(const CircuitRaceway &raceway)
+{
+    return table9()[static_cast<std::size_t>(raceway.raceway)]
+        .sizes[static_cast<std::size_t>(raceway.tradeSize)];
+}
+
+std::int64_t racewayFillHundredths(const CircuitRaceway &raceway)
+{
+    return hundredths(fillOf(raceway.area, raceway.conductors, tradeSizeOf(raceway)).percent);
+}
+
+std::int64_t hundredths(double value)
+{
+    return std::llround(value * 100.0);
+}
+
+std::optional<Problem> racewayProblem(const CircuitRaceway &raceway)
+{
+    if (raceway.raceway < 0 || (raceway.listed && raceway.tradeSize >= 0))
+        return std::nullopt;
+    const std::string_view type =
+        table19WireTypes()[static_cast<std::size_t>(raceway.wire.type)].name;
+    if (!raceway.listed) {
+        // The size the table stops short of: the conductor's, or the bond's.
+        Problem problem = makeProblem(Problem::Kind::ConductorNotInTable6, type);
+        const bool conductorListed =
+            raceway.conductorSize >= 0 &&
+            conductorArea(raceway.wire, static_cast<std::size_t>(raceway.conductorSize)) > 0;
+        const std::int8_t size = conductorListed ? raceway.bondSize : raceway.conductorSize;
+        problem.sizeText = conductorTable(raceway.wire, 0);
+        if (raceway.wire.solid) {
+            problem.other = 1;
+            problem.listText = size >= 0 ? table6Sizes()[static_cast<std::size_t>(size)] : "";
+        } else {
+            problem.listText = largestListed(raceway.wire);
+        }
+        return problem;
+    }
+    const RacewayKind &kind = table9()[static_cast<std::size_t>(raceway.raceway)];
+    const TradeSize &largest = kind.sizes.back();
+    const Fill fill = fillOf(raceway.area, raceway.conductors, largest);
+    Problem problem =
+        makeProblem(Problem::Kind::NoRacewayHolds, kind.id, raceway.area, hundredths(fill.percent));
+    problem.third = raceway.conductors;
+    problem.device = fill.allowedPercent;
+    problem.listText = std::to_string(largest.designator);
+    return problem;
+}
+
+} // namespace ampacity::sizing
