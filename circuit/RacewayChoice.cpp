@@ -259,7 +259,9 @@ std::variant<ConductorGroup, Problem> readConductorGroup(std::string_view text)
         if (const auto at = conductor.find(times); at != std::string_view::npos) {
             const std::string_view count = trimmed(conductor.substr(0, at));
             size = trimmed(conductor.substr(at + times.size()));
-            const auto value = count.size() <= 3 ? wholeValue(count) : std::nullopt;
+            const bool digits = !count.empty() && count.size() <= 3 &&
+                                std::all_of(count.begin(), count.end(), isDigit);
+            const auto value = digits ? wholeValue(count) : std::nullopt;
             if (count.empty())
                 return makeProblem(Problem::Kind::GroupNotRead, whole);
             if (!value || *value < 1 || *value > MostConductorsInGroup)

@@ -316,6 +316,94 @@ void TestCommandLine::answersAndExitStatuses_data()
     QTest::newRow("table with a size option")
         << QStringList{"table", "1", "--ambient", "40"} << 2 << ""
         << "torvane: --ambient is for size, not for table\n";
+
+    // Raceway fill, Rule 12-910: the smallest trade size with the one below
+    // it, one size checked, how many fit, each with the areas used.
+    QTest::newRow("fill: the smallest trade size")
+        << QStringList{"fill", "3x6", "--raceway", "rmc"} << 0
+        << "3 × 6 AWG RW90 (Table 6A): 38 mm² each, 114 mm²\n"
+           "21 (3/4 in) rigid metal conduit: 114 mm² of 353.99 mm², 32.2 % full; Table 8 "
+           "allows 40 % for 3 conductors, 141.6 mm² (Rule 12-910)\n"
+           "16 (1/2 in) would be 56.35 % full\n"
+        << "";
+    QTest::newRow("fill: groups of two wire types")
+        << QStringList{"fill", "3x1/0", "1x6:TW", "--raceway", "emt", "--format", "csv"} << 0
+        << "raceway,raceway_size,raceway_fill,smaller_size,smaller_fill,count,conductor_area,"
+           "raceway_area,allowed_percent,allowed_area,fits\n"
+           "emt,41,31.34,35,42.94,4,403.7,1288.25,40,515.3,true\n"
+        << "";
+    QTest::newRow("fill: one size, too full")
+        << QStringList{"fill", "3x6", "--raceway", "rmc", "--size", "1/2", "--format", "json"}
+        << 1
+        << "{\"raceway\": \"rmc\", \"raceway_size\": 16, \"raceway_fill\": 56.35, "
+           "\"smaller_size\": null, \"smaller_fill\": null, \"count\": 3, "
+           "\"conductor_area\": 114, \"raceway_area\": 202.32, \"allowed_percent\": 40, "
+           "\"allowed_area\": 80.93, \"fits\": false}\n"
+        << "";
+    QTest::newRow("fill: how many")
+        << QStringList{"fill", "12:T90", "--raceway", "emt", "--size", "16"} << 0
+        << "16 (1/2 in) electrical metallic tubing holds 8 × 12 AWG T90 (Table 6K, 8.45 mm² "
+           "each): 67.6 mm² of 186.27 mm², 36.29 % full; Table 8 allows 40 % for 8 "
+           "conductors, 74.51 mm² (Rule 12-910)\n"
+        << "";
+    QTest::newRow("fill: none holds them")
+        << QStringList{"fill", "5x2000", "--raceway", "emt"} << 1
+        << "5 × 2000 kcmil RW90 (Table 6A): 1682 mm² each, 8410 mm²\n"
+           "No trade size of electrical metallic tubing holds 8410 mm²: 155 (6 in) would be "
+           "44.69 % full; Table 8 allows 40 % for 5 conductors (Rule 12-910)\n"
+        << "";
+    const auto fillRefuses = [](const char *name, const QStringList &arguments, const char *err) {
+        QTest::newRow(name) << arguments << 2 << "" << QString::fromUtf8(err);
+    };
+    fillRefuses("fill: no raceway", {"fill", "3x6"},
+                "torvane: fill needs --raceway TYPE: rmc, fmc, rigid-pvc, rigid-pvc-eb1-db2-es2, "
+                "lfmc, lfnc, emt, ent, rtrc-ips, rtrc-id, hdpe-sch40, hdpe-sch80, hdpe-dr9, "
+                "hdpe-dr11, hdpe-dr13.5, hdpe-dr15.5\n");
+    fillRefuses("fill: an unknown raceway", {"fill", "3x6", "--raceway", "pipe"},
+                "torvane: the raceway \"pipe\" is not one of rmc, fmc, rigid-pvc, "
+                "rigid-pvc-eb1-db2-es2, lfmc, lfnc, emt, ent, rtrc-ips, rtrc-id, hdpe-sch40, "
+                "hdpe-sch80, hdpe-dr9, hdpe-dr11, hdpe-dr13.5, hdpe-dr15.5\n");
+    fillRefuses("fill: an unknown wire type", {"fill", "3x6", "--raceway", "emt", "--wire", "THHN"},
+                "torvane: the wire type \"THHN\" is not one of R90, RW75, RW90, RPV90, TWU, "
+                "TWU75, RWU90, RPVU90, TW, TW75, TWN75, T90\n");
+    fillRefuses("fill: a trade size not made", {"fill", "3x6", "--raceway", "ent", "--size", "63"},
+                "torvane: ent does not come in trade size \"63\": its sizes are 16, 21, 27, 35, "
+                "41, 53\n");
+    fillRefuses("fill: a size the type's table stops short of",
+                {"fill", "3x600:TWN75", "--raceway", "emt"},
+                "torvane: Table 6K lists TWN75 up to 500 kcmil\n");
+    fillRefuses("fill: a count out of range", {"fill", "201x12", "--raceway", "emt"},
+                "torvane: the count \"201\" is not a whole number of conductors from 1 to 200\n");
+    fillRefuses("fill: solid above 10 AWG", {"fill", "3x8", "--solid", "--raceway", "emt"},
+                "torvane: Table 6 lists solid conductors from 14 to 10 AWG: 8 AWG is not one\n");
+    fillRefuses("fill: a group that does not read", {"fill", "3x", "--raceway", "emt"},
+                "torvane: the conductors \"3x\" are not written COUNTxSIZE or COUNTxSIZE:WIRE, "
+                "as in 3x6, 4x1/0 or 1x10:TWN75\n");
+    fillRefuses("fill: a class the type does not come in",
+                {"fill", "3x6", "--raceway", "emt", "--wire", "RWU90", "--jacketed", "yes"},
+                "torvane: Table 6 does not list RWU90 in the class asked for: it lists it in "
+                "Table 6D (1000 V, --jacketed no)\n");
+    fillRefuses("fill: how many without a size", {"fill", "12", "--raceway", "emt"},
+                "torvane: a conductor without a count asks how many fit: give it alone, with "
+                "--size, as in fill 12 --raceway emt --size 16\n");
+    fillRefuses("fill: a sizing option", {"fill", "3x6", "--raceway", "emt", "--ambient", "40"},
+                "torvane: --ambient is not an option of fill\n");
+    // In size: the raceway's columns, and a type's rating above --insulation.
+    QTest::newRow("size in a raceway")
+        << QStringList{"size", "40", "--raceway", "emt", "--wire", "RW90"} << 0
+        << "6 AWG, 75 A from Table 2, =75 A  (I × 1 × 1), no correction applied; limited to "
+           "55 A by 60 °C terminations; continuous load 40 A needs 50 A (Rule 8-104, 80 %); "
+           "50 A breaker (chosen; at most 60 A on this conductor); bonding 10 AWG copper; in "
+           "21 (3/4 in) electrical metallic tubing, 27.78 % full with 3 RW90 conductors "
+           "(Rule 12-910); governed by the continuous load\n"
+        << "";
+    fillRefuses("size: insulation above the wire's",
+                {"size", "40", "--wire", "RW75", "--insulation", "90"},
+                "torvane: the insulation 90 °C is above the rating of RW75 wire, 75 °C "
+                "(Table 19)\n");
+    fillRefuses("drop: a raceway option", {"drop", "6", "--current", "20", "--voltage", "120",
+                                            "--raceway", "emt"},
+                "torvane: --raceway is not an option of drop\n");
 }
 
 void TestCommandLine::answersAndExitStatuses()
@@ -417,6 +505,21 @@ void TestCommandLine::frenchTextFollowsTheDesktop()
                            "continuité des masses 3 AWG en cuivre\u00A0; déterminé par la charge "
                            "continue\n"));
     QCOMPARE(text.status, 0);
+    // The conduit question in French: the trade size in inches as "po".
+    const Result fill = runProgram({"fill", "3x1/0", "--raceway", "rmc"}, {}, french);
+    QCOMPARE(fill.out,
+             QStringLiteral("3 × 1/0 AWG RW90 (tableau 6A)\u00A0: 119\u00A0mm² chacun, "
+                            "357\u00A0mm²\n"
+                            "35 (1-1/4 po) conduit métallique rigide\u00A0: 357\u00A0mm² sur "
+                            "984,79\u00A0mm², rempli à 36,25\u00A0%\u00A0; le tableau 8 permet "
+                            "40\u00A0% pour 3 conducteurs, 393,91\u00A0mm² (article 12-910)\n"
+                            "en 27 (1 po), le remplissage serait de 62,35\u00A0%\n"));
+    QCOMPARE(fill.status, 0);
+    const Result badRaceway = runProgram({"fill", "3x6", "--raceway", "pipe"}, {}, french);
+    QVERIFY2(badRaceway.err.startsWith(QStringLiteral("torvane: la canalisation «\u00A0pipe\u00A0» "
+                                                      "n'est pas l'une de celles-ci\u00A0: rmc")),
+             qPrintable(badRaceway.err));
+    QCOMPARE(badRaceway.status, 2);
     // Status 1 and 2 in French: parallel sets suggested, a bad number of sets.
     const Result parallel = runProgram({"size", "800"}, {}, french);
     QCOMPARE(parallel.err,

@@ -55,6 +55,7 @@ private slots:
     void tabGoesThroughEverything();
     void reportNamesEveryCircuit();
     void motorsShowTheirCurrent();
+    void racewaysShowBesideBonding();
     void reportHeadingsStayWithTheirTables();
     void stripMenuAndDropOpenSchedules();
 
@@ -657,6 +658,61 @@ void TestScheduleWindow::motorsShowTheirCurrent()
     const QString report = QString::fromUtf8(text.readAllStandardOutput());
     for (const char *expected : {"Rule 28-106", "Tables 44 and 45", "Rule 28-200", "Table 29",
                                  "Rule 28-306", "11 A (Table 44)", "65 A (Table 44)"})
+        QVERIFY2(report.contains(QLatin1String(expected)), expected);
+}
+
+// A raceway asked for in the values for empty cells adds the Raceway
+// column beside Bonding, each circuit's trade size and fill; without one
+// there is no such column. The report states Rule 12-910.
+void TestScheduleWindow::racewaysShowBesideBonding()
+{
+    const QString path = writeFile(QStringLiteral("raceways.csv"), "Circuit,Load,Wire\n"
+                                                                   "P-1,40,\n"
+                                                                   "P-2,40,RW90\n");
+    ScheduleWindow *window = open(path);
+    QVERIFY(window);
+    const QAbstractItemModel *rows = window->rows();
+    const auto columnNamed = [rows](const QString &name) {
+        for (int c = 0; c < rows->columnCount(); ++c)
+            if (rows->headerData(c, Qt::Horizontal).toString() == name)
+                return c;
+        return -1;
+    };
+    QCOMPARE(columnNamed(QStringLiteral("Raceway")), -1);
+
+    std::size_t raceway = 0;
+    while (ConditionFields[raceway].text != &ConditionTexts::raceway)
+        ++raceway;
+    auto *type = qobject_cast<QComboBox *>(window->defaultEditor(raceway));
+    QVERIFY(type);
+    type->setCurrentIndex(type->findData(QStringLiteral("emt")));
+    const int column = columnNamed(QStringLiteral("Raceway"));
+    QVERIFY(column >= 0);
+    QCOMPARE(column, columnNamed(QStringLiteral("Bonding")) + 1);
+    // 40 A continuous: 6 AWG TW at 60 °C, 6 AWG RW90 at 90 °C held to its
+    // 60 °C terminations; each with its 10 AWG bond in 21 EMT.
+    QCOMPARE(rows->index(0, column).data().toString(), QStringLiteral("21 (3/4 in) emt, 33.05 %"));
+    QCOMPARE(rows->index(1, column).data().toString(), QStringLiteral("21 (3/4 in) emt, 27.78 %"));
+    // The insulation follows each row's wire type.
+    std::size_t insulation = 0;
+    while (ConditionFields[insulation].text != &ConditionTexts::insulation)
+        ++insulation;
+    auto *rating = qobject_cast<QComboBox *>(window->defaultEditor(insulation));
+    QVERIFY(rating);
+    QCOMPARE(rating->currentData().toString(), QString());
+    QCOMPARE(rating->currentText(), QStringLiteral("By the wire type (60 °C)"));
+
+#ifdef Q_OS_WIN
+    QSKIP("pdftotext reads the report's text on Linux");
+#endif
+    const QString pdf = m_folder.filePath(QStringLiteral("raceways.pdf"));
+    QString error;
+    QVERIFY(schedulereport::writeReport(window->model()->file(), pdf, &error));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(20000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char *expected : {"Rule 12-910", "Tables 6, 8 and 9", "21 (3/4 in) emt, 33.05 %"})
         QVERIFY2(report.contains(QLatin1String(expected)), expected);
 }
 

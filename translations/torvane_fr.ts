@@ -787,7 +787,7 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     </message>
     <message>
         <source>No trade size of %1 holds %2 mm²: %3 would be %4 % full; %5 (Rule 12-910)</source>
-        <translation>Aucune dimension de %1 ne contient %2&#xa0;mm²&#xa0;: la %3 serait remplie à %4&#xa0;%&#xa0;; %5 (article 12-910)</translation>
+        <translation>Aucune dimension de %1 ne contient %2&#xa0;mm²&#xa0;: en %3, le remplissage serait de %4&#xa0;%&#xa0;; %5 (article 12-910)</translation>
     </message>
     <message>
         <source>%1 %2: %3 mm² of %4 mm², %5 % full; %6, %7 mm² (Rule 12-910)</source>
@@ -803,7 +803,7 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     </message>
     <message>
         <source>%1 would be %2 % full</source>
-        <translation>la %1 serait remplie à %2&#xa0;%</translation>
+        <translation>en %1, le remplissage serait de %2&#xa0;%</translation>
     </message>
     <message>
         <source>%1 × %2 %3 (Table %4): %5 mm² each, %6 mm²</source>
@@ -1882,7 +1882,7 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     </message>
     <message>
         <source>no trade size of %1 holds these %2 conductors of %3 mm² in all: %4 would be %5 % full where Table 8 allows %6 % (Rule 12-910)</source>
-        <translation>aucune dimension de %1 ne contient ces %2 conducteurs de %3&#xa0;mm² au total&#xa0;: la %4 serait remplie à %5&#xa0;% là où le tableau 8 permet %6&#xa0;% (article 12-910)</translation>
+        <translation>aucune dimension de %1 ne contient ces %2 conducteurs de %3&#xa0;mm² au total&#xa0;: en %4, le remplissage serait de %5&#xa0;%, là où le tableau 8 permet %6&#xa0;% (article 12-910)</translation>
     </message>
     <message>
         <source>the conductors &quot;%1&quot; are not written COUNTxSIZE or COUNTxSIZE:WIRE, as in 3x6, 4x1/0 or 1x10:TWN75</source>
