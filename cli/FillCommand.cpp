@@ -250,6 +250,11 @@ std::optional<std::vector<FillCommand::Group>> FillCommand::readGroups(const Con
                 group.wire.solid ? std::string(sizeText) : std::string(largestListed(group.wire));
             return complainOf(problem);
         }
+        if (suspectArea(group.wire, group.given.size))
+            complain(tr("note: Table %1 prints %2 at %3 mm², counted as printed; with the "
+                        "diameter its other sizes have it would be 35.8 mm²")
+                         .arg(toQString(conductorTable(group.wire, group.given.size)),
+                              toQString(sizeText), m_run.number(group.each, 2)));
         groups.push_back(group);
     }
     return groups;

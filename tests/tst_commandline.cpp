@@ -352,6 +352,16 @@ void TestCommandLine::answersAndExitStatuses_data()
            "No trade size of electrical metallic tubing holds 8410 mm²: 155 (6 in) would be "
            "44.69 % full; Table 8 allows 40 % for 5 conductors (Rule 12-910)\n"
         << "";
+    // Table 6B's 8 AWG is counted as printed, and the user told.
+    QTest::newRow("fill: a cell the book may have misprinted")
+        << QStringList{"fill", "3x8", "--raceway", "emt", "--wire-voltage", "1000", "--format",
+                       "csv"}
+        << 0
+        << "raceway,raceway_size,raceway_fill,smaller_size,smaller_fill,count,conductor_area,"
+           "raceway_area,allowed_percent,allowed_area,fits\n"
+           "emt,21,25.63,16,45.42,3,84.6,330.06,40,132.03,true\n"
+        << "torvane: note: Table 6B prints 8 AWG at 28.2 mm², counted as printed; with the "
+           "diameter its other sizes have it would be 35.8 mm²\n";
     const auto fillRefuses = [](const char *name, const QStringList &arguments, const char *err) {
         QTest::newRow(name) << arguments << 2 << "" << QString::fromUtf8(err);
     };

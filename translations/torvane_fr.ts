@@ -853,6 +853,10 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <source>; in %1 %2, %3 % full with %4 %5 conductors (Rule 12-910)</source>
         <translation>&#xa0;; en %2 de %1, rempli à %3&#xa0;% par %4 conducteurs %5 (article 12-910)</translation>
     </message>
+    <message>
+        <source>note: Table %1 prints %2 at %3 mm², counted as printed; with the diameter its other sizes have it would be 35.8 mm²</source>
+        <translation>remarque&#xa0;: le tableau %1 donne %2 à %3&#xa0;mm², compté tel quel&#xa0;; avec le diamètre de ses autres calibres, il serait de 35,8&#xa0;mm²</translation>
+    </message>
 </context>
 <context>
     <name>Raceways</name>

@@ -49,6 +49,16 @@ std::string_view largestListed(const Wire &wire)
     return {};
 }
 
+bool suspectArea(const Wire &wire, std::size_t table6Size)
+{
+    const std::string_view name = conductorTable(wire, table6Size);
+    const auto tables = table6();
+    for (std::size_t t = 0; t < tables.size(); ++t)
+        if (tables[t].name == name)
+            return table6Suspect(t, table6Size, wire.solid);
+    return false;
+}
+
 double racewayArea(const TradeSize &size)
 {
     const double diameter = static_cast<double>(size.diameterHundredths) / 100.0;

@@ -24,6 +24,9 @@ AreaHundredths conductorArea(const Wire &wire, std::size_t table6Size);
 // The table whose area that is ("6A"), and the largest size it lists.
 std::string_view conductorTable(const Wire &wire, std::size_t table6Size);
 std::string_view largestListed(const Wire &wire);
+// Whether the area counted is a cell the book may have misprinted (Table
+// 6B's 8 AWG): it is used as printed, and the user told.
+bool suspectArea(const Wire &wire, std::size_t table6Size);
 
 // A raceway's internal area, mm²: pi/4 x d².
 double racewayArea(const TradeSize &size);

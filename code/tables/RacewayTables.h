@@ -34,6 +34,9 @@ struct ConductorDimensionTable
     std::array<AreaHundredths, Table6SolidSizeCount> solid;
 };
 std::span<const ConductorDimensionTable> table6();
+// Whether a cell's printed area is suspect: Table 6B's 8 AWG, printed with
+// Table 6A's diameter (5.99 mm) where 6B's other sizes are 0.76 mm larger.
+bool table6Suspect(std::size_t table, std::size_t size, bool solid);
 
 // Which types each of Tables 6A to 6K lists, in which class: the voltages
 // its title names (none: any) and whether the type is jacketed (as the

@@ -145,6 +145,13 @@ std::span<const ConductorDimensionTable> table6()
     return Tables;
 }
 
+bool table6Suspect(std::size_t table, std::size_t size, bool solid)
+{
+    constexpr std::size_t table6B = 1;
+    constexpr std::size_t awg8 = 3;
+    return table == table6B && size == awg8 && !solid;
+}
+
 std::span<const Table6Listing> table6Listings()
 {
     return Listings;
