@@ -123,20 +123,23 @@ def write_unclosed_quote(circuits):
     return schedule.name
 
 
-def write_schedule(circuits, with_runs, with_design=False, with_motors=False):
+def write_schedule(circuits, with_runs, with_design=False, with_motors=False,
+                   with_raceways=False):
     """A schedule file of the given number of circuits, varied over every
     condition; with runs, each circuit has a length, a voltage and a system,
     so its drop is checked; with design, a breaker (given, chosen or none),
     continuous or not, and one, two or the fewest parallel sets; with motors,
     a third of the rows a motor in horsepower at 208, 480 or 600 V three-phase
-    (Table 44), with its breaker or fuse chosen. Gives its name; the caller
-    removes it."""
+    (Table 44), with its breaker or fuse chosen; with raceways, each row's
+    raceway type and, on half of them, a wire type and a neutral (Rule
+    12-910). Gives its name; the caller removes it."""
     import random
     import tempfile
     rng = random.Random(7)
     with tempfile.NamedTemporaryFile("w", suffix=".csv", delete=False) as schedule:
         schedule.write("circuit,load,material,installation,insulation,ambient,conductors,"
-                       "length,voltage,system,breaker,continuous,sets,notes\n")
+                       "length,voltage,system,breaker,continuous,sets,notes%s\n"
+                       % (",raceway,wire,neutral" if with_raceways else ""))
         for i in range(circuits):
             insulation = rng.choice(["60", "75", "90"])
             run = ("%.1f,%s,%s" % (rng.uniform(5, 120), rng.choice(["120", "208", "347", "600"]),
@@ -151,18 +154,23 @@ def write_schedule(circuits, with_runs, with_design=False, with_motors=False):
                 run = "%s,%s,3ph" % ("%.1f" % rng.uniform(5, 120) if with_runs else "",
                                      rng.choice(["208", "480", "600"]))
                 design = "%s,,%s" % (rng.choice(["", "", "none"]), rng.choice(["", "2"]))
-            schedule.write('C-%d,%s,%s,%s,%s,%s,%d,%s,%s,"feeder, panel %d"\n' % (
+            raceway = ""
+            if with_raceways:
+                wire = rng.choice(["", "RW90", "T90"]) if insulation == "90" else ""
+                raceway = ",%s,%s,%s" % (rng.choice(["emt", "rmc", "rigid-pvc", "hdpe-dr11"]), wire,
+                                         rng.choice(["", "yes"]))
+            schedule.write('C-%d,%s,%s,%s,%s,%s,%d,%s,%s,"feeder, panel %d"%s\n' % (
                 i, load_text, rng.choice(["cu", "al"]), rng.choice(["raceway", "free-air"]),
                 insulation, rng.choice(["", "30", "35", "40", "45", "50"]), rng.randint(1, 4), run,
-                design, i % 40))
+                design, i % 40, raceway))
     return schedule.name
 
 
 def schedule_seconds(circuits, runs, with_runs=False, with_memory=False, with_design=False,
-                     unclosed=False, with_motors=False):
+                     unclosed=False, with_motors=False, with_raceways=False):
     """Times `torvane size --schedule` start to finish on a schedule."""
     name = (write_unclosed_quote(circuits) if unclosed
-            else write_schedule(circuits, with_runs, with_design, with_motors))
+            else write_schedule(circuits, with_runs, with_design, with_motors, with_raceways))
     try:
         times = []
         peaks = []
@@ -180,11 +188,11 @@ def schedule_seconds(circuits, runs, with_runs=False, with_memory=False, with_de
         os.unlink(name)
 
 
-def schedule_window(circuits, runs):
+def schedule_window(circuits, runs, with_raceways=False):
     """The schedule window on a schedule with lengths: medians of its opening
     (from the program's start to the window painted, every row sized), of
     the worst of twenty edits re-sized and painted, and of its peak memory."""
-    name = write_schedule(circuits, True)
+    name = write_schedule(circuits, True, with_raceways=with_raceways)
     window_bench = os.path.join(build, "bench", "bench_schedule_window")
     try:
         opens, edits, peaks = [], [], []
@@ -214,6 +222,10 @@ rows.append(("the same with breakers given and chosen, continuous loads and para
              "%.2f s (%.0f circuits/s)" % (seconds, circuits / seconds), "-", "< 1 s", seconds < 1.0))
 seconds = schedule_seconds(circuits, 5, with_runs=True, with_design=True, with_motors=True)
 rows.append(("the same, a third of the circuits motors in horsepower",
+             "%.2f s (%.0f circuits/s)" % (seconds, circuits / seconds), "-", "< 1 s", seconds < 1.0))
+seconds = schedule_seconds(circuits, 5, with_runs=True, with_design=True, with_motors=True,
+                           with_raceways=True)
+rows.append(("the same, each circuit's raceway worked out (Rule 12-910)",
              "%.2f s (%.0f circuits/s)" % (seconds, circuits / seconds), "-", "< 1 s", seconds < 1.0))
 million = 1000000
 seconds, peak = schedule_seconds(million, 5, with_memory=True)
@@ -254,6 +266,10 @@ rows.append(("schedule window: 10,000 circuits opened, sized and painted", "%.0f
 rows.append(("an edited cell re-sized and painted (worst of 20)", "%.1f ms" % edit_ms, "-",
              "< 50 ms", edit_ms < 50))
 rows.append(("the window's peak memory (RSS)", "%.1f MB" % window_peak, "-", "-", True))
+open_ms, edit_ms, window_peak = schedule_window(100000, 3, with_raceways=True)
+rows.append(("schedule window: 100,000 circuits with raceways opened", "%.0f ms" % open_ms,
+             "-", "< 1 s", open_ms < 1000))
+rows.append(("its peak memory (RSS)", "%.1f MB" % window_peak, "-", "-", True))
 
 header = ("measure", "calculator", "baseline", "budget", "")
 widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(4)]

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConductorSizing.h"
+#include "RacewayFill.h"
 #include "Schedule.h"
 #include "TextEncoding.h"
 
@@ -12,7 +13,8 @@
 // What the fuzz target does with one input, shared with the test that runs
 // every input it ever found again: the schedule reader over bytes in any
 // encoding, cut into pieces, written as CSV and JSON; and the readers of a
-// load and of a circuit's conditions over the same bytes.
+// load, of a circuit's conditions and of a raceway's conductors over the
+// same bytes.
 namespace fuzzing {
 
 inline void exercise(std::string_view bytes)
@@ -61,6 +63,12 @@ inline void exercise(std::string_view bytes)
     const bool comma = (choice & 0x20) != 0;
     (void)readLoad(field, comma);
     (void)readWireSize(field, material::Copper);
+    // The raceway's readers: a group of conductors, a trade size, a wire type.
+    const auto group = readConductorGroup(field);
+    if (const auto *read = std::get_if<ConductorGroup>(&group))
+        (void)mostConductors(table9()[0].sizes[0], static_cast<AreaHundredths>(read->size + 1));
+    (void)readTradeSize(field, table9()[choice % table9().size()]);
+    (void)readWireType(field);
     ConditionTexts texts;
     for (std::size_t f = 0; f < std::size(ConditionFields); ++f)
         texts.*ConditionFields[f].text =
