@@ -279,7 +279,7 @@ void sizeMotorRow(ScheduleRow &row, const LoadText &given, const Conditions &c,
 // every other column are still given.
 void addRacewayProblem(ScheduleRow &row)
 {
-    if (row.sizing && !row.problem)
+    if (row.sizing && row.sizing->raceway.raceway >= 0 && !row.problem)
         row.problem = racewayProblem(row.sizing->raceway);
 }
 
@@ -298,9 +298,11 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
         row.problem = *p;
         return;
     }
+    // Only the conditions the schedule has columns for: the others stay empty.
     ConditionTexts texts;
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
-        texts.*ConditionFields[field].text = cell(field + 1);
+        if (inputs[field + 1] >= 0)
+            texts.*ConditionFields[field].text = cell(field + 1);
     texts.decimalComma = decimalComma;
     // A length under a heading in feet, without a unit of its own, is in feet.
     std::string lengthInFeet;
@@ -594,6 +596,7 @@ bool ScheduleReader::readHeader()
         m_layout.columnsQuoted.resize(m_carried);
     m_layout.answerColumns = answerColumnNames(m_layout.columns);
     m_layout.inputs = m_inputs;
+    m_conditions.readOnly(m_inputs);
     // A comma file writes its numbers with a point; a semicolon or tab file
     // shows which it uses in its first decimal number.
     m_decimalDecided = m_layout.separator == ',';
@@ -642,18 +645,33 @@ ScheduleRow ScheduleReader::sizedRow(Record record)
     return row;
 }
 
+ConditionsCache::ConditionsCache()
+{
+    for (const ConditionField &field : ConditionFields)
+        m_fields.push_back(&field);
+}
+
+void ConditionsCache::readOnly(const std::array<int, InputColumnCount> &inputs)
+{
+    m_read.clear();
+    m_fields.clear();
+    for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
+        if (inputs[field + 1] >= 0)
+            m_fields.push_back(&ConditionFields[field]);
+}
+
 const std::variant<Conditions, Problem> &ConditionsCache::read(const ConditionTexts &texts,
                                                                const ConditionTexts &defaults)
 {
     // The texts one after the other, each ended by a unit separator: sized
     // once and copied in, as every row of a schedule asks.
     std::size_t size = 1;
-    for (const ConditionField &field : ConditionFields)
-        size += (texts.*field.text).size() + 1;
+    for (const ConditionField *field : m_fields)
+        size += (texts.*field->text).size() + 1;
     m_key.resize(size);
     char *out = m_key.data();
-    for (const ConditionField &field : ConditionFields) {
-        const std::string_view text = texts.*field.text;
+    for (const ConditionField *field : m_fields) {
+        const std::string_view text = texts.*field->text;
         if (!text.empty())
             std::memcpy(out, text.data(), text.size());
         out += text.size();

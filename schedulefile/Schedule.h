@@ -137,11 +137,17 @@ struct Schedule
 class ConditionsCache
 {
 public:
+    ConditionsCache();
+    // Only the conditions a schedule has columns for (ConditionFields'
+    // order, after the load), the others' texts being always empty: the
+    // key is made of them alone.
+    void readOnly(const std::array<int, InputColumnCount> &inputs);
     const std::variant<Conditions, Problem> &read(const ConditionTexts &texts,
                                                   const ConditionTexts &defaults);
 
 private:
     std::unordered_map<std::string, std::variant<Conditions, Problem>> m_read;
+    std::vector<const ConditionField *> m_fields; // those whose texts make the key
     std::string m_key;
 };
 
