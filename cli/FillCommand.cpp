@@ -46,16 +46,6 @@ int FillCommand::run()
         complain(tr("fill needs conductors, as in fill 3x6 1x10 --raceway emt"));
         return BadInput;
     }
-    if (!m_run.isSet(options.condition(&ConditionTexts::raceway))) {
-        complain(tr("fill needs --raceway TYPE: %1").arg(toQString(racewayNames())));
-        return BadInput;
-    }
-    if (m_run.isSet(options.condition(&ConditionTexts::raceway)) &&
-        ampacity::trimmed(toUtf8(m_run.value(options.condition(&ConditionTexts::raceway))))
-            .empty()) {
-        complain(tr("--raceway needs a value"));
-        return BadInput;
-    }
     std::vector<std::string> texts;
     auto given = m_run.givenConditions(texts);
     if (!given)

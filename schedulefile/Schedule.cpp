@@ -12,70 +12,6 @@
 namespace ampacity::sizing {
 namespace {
 
-// The answer columns earlier versions wrote: a schedule one of them sized
-// has one of these sets at its end. First without terminations and voltage
-// drop, then without breaker, sets and bonding.
-constexpr std::string_view FirstAddedColumns[] = {
-    "size",           "table",        "table_ampacity", "corrected_ampacity",
-    "ambient_factor", "count_factor", "tables",         "problem"};
-constexpr std::string_view DropAddedColumns[] = {"size",
-                                                 "table",
-                                                 "table_ampacity",
-                                                 "corrected_ampacity",
-                                                 "ambient_factor",
-                                                 "count_factor",
-                                                 "tables",
-                                                 "terminations",
-                                                 "usable_ampacity",
-                                                 "drop_volts",
-                                                 "drop_percent",
-                                                 "governed_by",
-                                                 "size_for_ampacity",
-                                                 "problem"};
-
-// ...then without the motor's columns.
-constexpr std::string_view DesignAddedColumns[] = {
-    "load_amperes",   "size",         "table",         "table_ampacity",    "corrected_ampacity",
-    "ambient_factor", "count_factor", "tables",        "terminations",      "usable_ampacity",
-    "drop_volts",     "drop_percent", "governed_by",   "size_for_ampacity", "breaker_rating",
-    "breaker_chosen", "max_breaker",  "parallel_sets", "bonding",           "bonding_material",
-    "problem"};
-
-// ...then without the raceway's.
-constexpr std::string_view MotorAddedColumns[] = {"load_amperes",
-                                                  "size",
-                                                  "table",
-                                                  "table_ampacity",
-                                                  "corrected_ampacity",
-                                                  "ambient_factor",
-                                                  "count_factor",
-                                                  "tables",
-                                                  "terminations",
-                                                  "usable_ampacity",
-                                                  "drop_volts",
-                                                  "drop_percent",
-                                                  "governed_by",
-                                                  "size_for_ampacity",
-                                                  "breaker_rating",
-                                                  "breaker_chosen",
-                                                  "max_breaker",
-                                                  "parallel_sets",
-                                                  "bonding",
-                                                  "bonding_material",
-                                                  "motor_current",
-                                                  "motor_current_from",
-                                                  "overload_max",
-                                                  "problem"};
-
-std::string_view nameOf(std::string_view name)
-{
-    return name;
-}
-std::string_view nameOf(const AnswerColumn &column)
-{
-    return column.name;
-}
-
 // The answer's cells are written straight into the output, with no string
 // of their own: a schedule has a million rows and twenty-odd cells a row.
 void amperes(std::string &out, Amperes value, std::string_view separator)
@@ -208,6 +144,39 @@ constexpr std::size_t ProblemColumn = std::size(AnswerColumns) - 1;
 // load_amperes, written only where the load column gives a power.
 constexpr std::size_t LoadAmperesColumn = 0;
 
+// The answer columns each later version added, oldest first: a schedule an
+// earlier version sized ends with the columns of its time, in
+// AnswerColumns' order (the first version's: size to tables, and problem).
+// The empty names pad the rows.
+constexpr std::string_view AddedLater[][7] = {
+    {"terminations", "usable_ampacity", "drop_volts", "drop_percent", "governed_by",
+     "size_for_ampacity"},
+    {"load_amperes", "breaker_rating", "breaker_chosen", "max_breaker", "parallel_sets", "bonding",
+     "bonding_material"},
+    {"motor_current", "motor_current_from", "overload_max"},
+    {"raceway_size", "raceway_fill", "raceway_wire"},
+};
+constexpr std::size_t Versions = std::size(AddedLater) + 1;
+constexpr std::size_t DesignVersion = 2; // load_amperes came with it
+
+// The answer columns version `version` wrote (0 the first, Versions - 1
+// this one), with or without load_amperes.
+std::vector<std::string_view> versionColumns(std::size_t version, bool withLoadAmperes)
+{
+    const auto addedLater = [version](std::string_view name) {
+        for (std::size_t later = version; later < std::size(AddedLater); ++later)
+            for (const std::string_view added : AddedLater[later])
+                if (added == name)
+                    return true;
+        return false;
+    };
+    std::vector<std::string_view> names;
+    for (const AnswerColumn &column : AnswerColumns)
+        if (!addedLater(column.name) && (withLoadAmperes || column.name != "load_amperes"))
+            names.push_back(column.name);
+    return names;
+}
+
 // The length's input column: after the load, its place among the conditions.
 std::size_t lengthColumn()
 {
@@ -223,23 +192,18 @@ bool writes(const Schedule &layout, std::size_t column)
     return column != LoadAmperesColumn || layout.withLoadAmperes;
 }
 
-// The answer's columns as a schedule without load_amperes has them.
-const std::span<const AnswerColumn> AmperesAnswerColumns =
-    std::span<const AnswerColumn>(AnswerColumns).subspan(1);
-
 // How many columns at the end of the header are this program's own answer
 // (a schedule sized before): the whole set, in order, each under its own name
 // or its distinct one. 0 when the header does not end so.
-template <typename Names>
-std::size_t ownAnswerColumns(const std::vector<std::string> &names, const Names &answer)
+std::size_t ownAnswerColumns(const std::vector<std::string> &names,
+                             const std::vector<std::string_view> &answer)
 {
-    const std::size_t count = std::size(answer);
+    const std::size_t count = answer.size();
     if (names.size() < count)
         return 0;
     const std::size_t first = names.size() - count;
     std::size_t c = 0;
-    for (const auto &column : answer) {
-        const std::string_view own = nameOf(column);
+    for (const std::string_view own : answer) {
         const std::string name = folded(trimmed(names[first + c++]));
         if (name != own && name != std::string(DistinctAnswerPrefix) + std::string(own))
             return 0;
@@ -537,21 +501,13 @@ bool ScheduleReader::readHeader()
     // replaced. Every other column is carried through, and the input columns
     // among them are read.
     m_headerCells = header->cells.size();
-    std::size_t own = ownAnswerColumns(header->cells, AnswerColumns);
-    if (own == 0)
-        own = ownAnswerColumns(header->cells, AmperesAnswerColumns);
-    if (own == 0)
-        own = ownAnswerColumns(header->cells, MotorAddedColumns);
-    if (own == 0)
-        own = ownAnswerColumns(header->cells, std::span(MotorAddedColumns).subspan(1));
-    if (own == 0)
-        own = ownAnswerColumns(header->cells, DesignAddedColumns);
-    if (own == 0)
-        own = ownAnswerColumns(header->cells, std::span(DesignAddedColumns).subspan(1));
-    if (own == 0)
-        own = ownAnswerColumns(header->cells, DropAddedColumns);
-    if (own == 0)
-        own = ownAnswerColumns(header->cells, FirstAddedColumns);
+    // This version's columns or an earlier one's, with load_amperes or not
+    // (it came with the design's columns).
+    std::size_t own = 0;
+    for (std::size_t version = Versions; version-- > 0 && own == 0;)
+        for (const bool withLoadAmperes : {true, false})
+            if (own == 0 && (!withLoadAmperes || version >= DesignVersion))
+                own = ownAnswerColumns(header->cells, versionColumns(version, withLoadAmperes));
     m_carried = m_headerCells - own;
     for (std::size_t index = 0; index < m_carried; ++index) {
         const std::string &name = header->cells[index];

@@ -758,10 +758,6 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <translation>fill demande --raceway TYPE&#xa0;: %1</translation>
     </message>
     <message>
-        <source>--raceway needs a value</source>
-        <translation>--raceway demande une valeur</translation>
-    </message>
-    <message>
         <source>a conductor without a count asks how many fit: give it alone, with --size, as in fill 12 --raceway emt --size 16</source>
         <translation>un conducteur sans nombre demande combien il en entre&#xa0;: donnez-le seul, avec --size, comme fill 12 --raceway emt --size 16</translation>
     </message>

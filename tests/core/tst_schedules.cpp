@@ -8,6 +8,7 @@
 #include "TableOnly.h"
 #include "TextEncoding.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -516,6 +517,42 @@ void wholeFilesDecode()
 
 } // namespace
 
+// A schedule sized by any earlier version ends with that version's answer
+// columns, under their names or the distinct ones: they are replaced, never
+// carried as the user's, whether the load column gave amperes or a power.
+void everyVersionsAnswerIsReplaced()
+{
+    const std::string first = "size,table,table_ampacity,corrected_ampacity,ambient_factor,"
+                              "count_factor,tables,";
+    const std::string drop = first + "terminations,usable_ampacity,drop_volts,drop_percent,"
+                                     "governed_by,size_for_ampacity,";
+    const std::string design = drop + "breaker_rating,breaker_chosen,max_breaker,"
+                                      "parallel_sets,bonding,bonding_material,";
+    const std::string motors = design + "motor_current,motor_current_from,overload_max,";
+    const std::string raceways = motors + "raceway_size,raceway_fill,raceway_wire,";
+    const std::string versions[] = {first, drop, design, motors, raceways};
+    for (const std::string &answer : versions) {
+        for (const bool power : {false, true}) {
+            // load_amperes came with the design's columns.
+            if (power && answer.size() < design.size())
+                continue;
+            const std::string header =
+                power ? "circuit,Load (kW),voltage,load_amperes," + answer + "problem"
+                      : "circuit,load," + answer + "torvane_problem";
+            const std::string cells(
+                static_cast<std::size_t>(std::count(header.begin(), header.end(), ',') - 2), ',');
+            const Schedule schedule =
+                sizeSchedule(header + "\nP-1,10,240" + cells + "\n", tableonly::Defaults);
+            const std::size_t carried = power ? 3 : 2;
+            check::equal(schedule.columns.size(), carried,
+                         "the answer replaced: " + header.substr(0, 60) + "..." +
+                             std::to_string(answer.size()));
+            check::that(!schedule.rows.empty() && schedule.rows[0].sizing.has_value(),
+                        "the row sized again");
+        }
+    }
+}
+
 int main()
 {
     encodingsComeOutAsUtf8();
@@ -532,5 +569,6 @@ int main()
     separatorsAndDecimalMarks();
     editsAndDefaultsSizeRowsAgain();
     wholeFilesDecode();
+    everyVersionsAnswerIsReplaced();
     return check::summary();
 }
