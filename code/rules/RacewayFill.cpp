@@ -73,10 +73,15 @@ Fill fillOf(AreaHundredths conductors, int count, const TradeSize &size)
     fill.allowedArea = fill.racewayArea * fill.allowedPercent / 100.0;
     const double area = static_cast<double>(conductors) / 100.0;
     fill.percent = area / fill.racewayArea * 100.0;
+    fill.fits = withinTable8(area, count, fill.racewayArea);
+    return fill;
+}
+
+bool withinTable8(double conductorsMm2, int count, double racewayMm2)
+{
     // area <= A x p / 100, compared as area x 100 <= A x p: one rounding
     // fewer, so that a fill exactly at the limit passes.
-    fill.fits = area * 100.0 <= fill.racewayArea * fill.allowedPercent;
-    return fill;
+    return conductorsMm2 * 100.0 <= racewayMm2 * table8Percent(count);
 }
 
 std::optional<std::size_t> smallestTradeSize(const RacewayKind &raceway, AreaHundredths conductors,

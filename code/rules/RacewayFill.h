@@ -31,6 +31,11 @@ bool suspectArea(const Wire &wire, std::size_t table6Size);
 // A raceway's internal area, mm²: pi/4 x d².
 double racewayArea(const TradeSize &size);
 
+// Whether conductors of `conductorsMm2` in all, `count` of them, are within
+// Table 8's per cent of a raceway's `racewayMm2`: at most, so that a fill
+// exactly at the limit passes.
+bool withinTable8(double conductorsMm2, int count, double racewayMm2);
+
 // The conductors' total area against one trade size.
 struct Fill
 {

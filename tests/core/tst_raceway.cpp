@@ -181,6 +181,10 @@ void theTraps()
     check::that(!fillOf(limit + 1, 3, emt21).fits, "past the limit");
     const TradeSize made{50, 1000}; // 10 mm: 78.54 mm2, 40 % is 31.42
     check::that(fillOf(3141, 3, made).fits && !fillOf(3142, 3, made).fits, "10 mm at 40 %");
+    // Exactly at the limit: 40 mm2 of three in 100 mm2, 31 of two, 53 of one.
+    check::that(withinTable8(40, 3, 100) && !withinTable8(40.01, 3, 100), "40 % of three");
+    check::that(withinTable8(31, 2, 100) && !withinTable8(31.01, 2, 100), "31 % of two");
+    check::that(withinTable8(53, 1, 100) && !withinTable8(53.01, 1, 100), "53 % of one");
 
     // Where two tables list the wire in its class, the larger area: RPVU90
     // jacketed at 1000 V is in 6D (59.8 mm2 at 6 AWG) and 6F (82.6 mm2).
