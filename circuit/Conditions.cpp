@@ -332,10 +332,11 @@ std::variant<Amperes, Problem> readBreaker(std::string_view text, bool decimalCo
 std::variant<bool, Problem> readContinuous(std::string_view text)
 {
     const std::string_view word = trimmed(text);
-    for (std::string_view yes : {"yes", "oui"})
+    // A spreadsheet's booleans too: TRUE and FALSE, VRAI and FAUX.
+    for (std::string_view yes : {"yes", "oui", "true", "vrai"})
         if (sameWord(word, yes))
             return true;
-    for (std::string_view no : {"no", "non"})
+    for (std::string_view no : {"no", "non", "false", "faux"})
         if (sameWord(word, no))
             return false;
     return makeProblem(Problem::Kind::ContinuousNotYesNo, word);

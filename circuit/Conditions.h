@@ -197,7 +197,7 @@ readTerminations(std::string_view text); // auto, 60, 75, 90, none
 // A breaker, a length, a voltage or a limit: empty gives 0, "not given".
 // A breaker may be "none" (or "aucun"): NoBreaker.
 std::variant<Amperes, Problem> readBreaker(std::string_view text, bool decimalComma = false);
-// yes or no, oui or non.
+// yes or no, oui or non; a spreadsheet's TRUE or FALSE (VRAI, FAUX).
 std::variant<bool, Problem> readContinuous(std::string_view text);
 // 80 or 100, with or without a per cent sign.
 std::variant<int, Problem> readDeviceRating(std::string_view text);

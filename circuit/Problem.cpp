@@ -331,6 +331,10 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
         return {TORVANE_TEXT("Sizing", "the size \"%1\" is not one of Table 6, 14 AWG to "
                                        "2000 kcmil"),
                 {p.value}};
+    case Kind::FormulaWithoutValue:
+        return {TORVANE_TEXT("Sizing", "a formula in this row has no value saved with it: open "
+                                       "the workbook in a spreadsheet and save it again"),
+                {}};
     case Kind::BondBeyondTable16:
         return {TORVANE_TEXT("Sizing", "Table 16 names no bonding conductor above 6000 A: "
                                        "this circuit needs one for %1 A"),

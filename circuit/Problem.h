@@ -85,6 +85,7 @@ struct Problem
         GroupNotRead,             // a group of conductors not written COUNTxSIZE[:WIRE]
         CountNotWhole,            // a count of conductors not a whole number from 1 to 200
         NotTable6Size,            // a size Table 6 does not have
+        FormulaWithoutValue,      // a workbook's row with a formula whose value is not saved
     };
     Kind kind = Kind::LoadNotPositive;
     std::string value;         // the user's text as given (the load, the material...)

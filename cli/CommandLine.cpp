@@ -119,8 +119,19 @@ int CommandLine::run(const QStringList &arguments)
     } else {
         // The report writes its PDF itself; every other answer goes through the sink.
         const QString command = parser.positionalArguments().value(0);
+        // The answer is text: a workbook's name would hold no workbook.
+        const QString output = parser.value(outputFile);
         if (parser.isSet(outputFile) && command != QLatin1String("report") &&
-            !sink.toFile(parser.value(outputFile))) {
+            (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive) ||
+             output.endsWith(QLatin1String(".ods"), Qt::CaseInsensitive) ||
+             output.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))) {
+            complain(tr("%1: the answer is written as CSV or JSON text, not as a workbook: give "
+                        "a .csv name")
+                         .arg(output));
+            return BadInput;
+        }
+        if (parser.isSet(outputFile) && command != QLatin1String("report") &&
+            !sink.toFile(output)) {
             complain(tr("%1: %2").arg(parser.value(outputFile), sink.errorString()));
             return BadInput;
         }

@@ -41,7 +41,7 @@ int DropCommand::run()
                                        &options.condition(&ConditionTexts::neutral),
                                        &options.condition(&ConditionTexts::bondInRaceway),
                                        &options.schedule(),
-                                       &options.tradeSize()}))
+                                       &options.tradeSize(), &options.sheet()}))
         return BadInput;
     const QStringList positional = m_run.positional();
     if (positional.size() != 2) {

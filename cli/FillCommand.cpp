@@ -30,7 +30,7 @@ int FillCommand::run()
 {
     const Options &options = m_run.options();
     std::vector<const QCommandLineOption *> foreign{&options.schedule(), &options.current(),
-                                                    &options.separator()};
+                                                    &options.separator(), &options.sheet()};
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
         if (std::find(std::begin(FillConditions), std::end(FillConditions),
                       ConditionFields[field].text) == std::end(FillConditions))

@@ -19,6 +19,10 @@ constexpr OptionEntry Entries[] = {
                        "Size every row of a cable schedule: a CSV file whose header names a load "
                        "column and, optionally, columns named like these options (power_factor, "
                        "max_drop); - reads standard input.")},
+    {"sheet", "NAME|N",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "The sheet of a workbook (.xlsx, .ods) the schedule is on: its name, or its "
+                       "number from 1 (the first).")},
     {"separator", ",|;|tab",
      QT_TRANSLATE_NOOP("CommandLine",
                        "The schedule's separator: , or ; or tab (the header's own: the most "

@@ -44,6 +44,7 @@ public:
     const QCommandLineOption &output() const { return named("output"); }
     const QCommandLineOption &format() const { return named("format"); }
     const QCommandLineOption &tradeSize() const { return named("size"); }
+    const QCommandLineOption &sheet() const { return named("sheet"); }
     const QList<QCommandLineOption> &all() const { return m_all; }
 
 private:

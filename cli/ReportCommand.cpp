@@ -46,6 +46,7 @@ int ReportCommand::run()
 
     const QString &path = positional[1];
     ScheduleFile file(*given);
+    file.setSheet(m_run.value(options.sheet()));
     if (!file.load(path, separatorGiven)) {
         complain(tr("%1: %2").arg(path, file.errorString()));
         return BadInput;

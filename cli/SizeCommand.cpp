@@ -5,6 +5,9 @@
 #include "ScheduleTexts.h"
 #include "TextEncoding.h"
 
+#include "Workbook.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryFile>
 
@@ -22,6 +25,10 @@ int SizeCommand::run()
     const Options &options = m_run.options();
     if (!m_run.onlyOptionsOf(QStringLiteral("size"), {&options.current(), &options.tradeSize()}))
         return BadInput;
+    if (m_run.isSet(options.sheet()) && !m_run.isSet(options.schedule())) {
+        complain(tr("--sheet is for size --schedule"));
+        return BadInput;
+    }
     if (m_run.isSet(options.separator()) && !m_run.isSet(options.schedule())) {
         complain(tr("--separator is for size --schedule"));
         return BadInput;
@@ -123,13 +130,30 @@ int SizeCommand::sizeSchedule(const ConditionTexts &given, Format chosen)
         return BadInput;
     };
 
-    // The encoding: one decision, made over the whole file where it has no
-    // byte-order mark, before any of it is decoded.
-    if (isWorkbook(input->peek(8).toStdString())) {
-        complain(tr("%1: %2").arg(
-            name, problemLine(makeProblem(Problem::Kind::Workbook), m_run.decimalSeparator())));
+    // A workbook's sheet is read whole (its zip entry is inflated whole) and
+    // goes on as the schedule's text.
+    QBuffer sheetText;
+    std::vector<int> linesWithoutValues;
+    if (workbook::looksLikeWorkbook(input->peek(8))) {
+        const QByteArray bytes = input->readAll();
+        QString error;
+        auto sheet = workbook::readWorkbookSchedule(bytes, m_run.value(options.sheet()), &error);
+        if (!sheet) {
+            complain(tr("%1: %2").arg(name, error));
+            return BadInput;
+        }
+        sheetText.setData(QByteArray::fromStdString(sheet->text));
+        sheetText.open(QIODevice::ReadOnly);
+        input = &sheetText;
+        linesWithoutValues = std::move(sheet->linesWithoutValues);
+        separatorGiven = ',';
+    } else if (m_run.isSet(options.sheet())) {
+        complain(tr("--sheet is for a workbook (.xlsx, .ods): %1 is not one").arg(name));
         return BadInput;
     }
+
+    // The encoding: one decision, made over the whole file where it has no
+    // byte-order mark, before any of it is decoded.
     ScheduleDecoder decoder(input->peek(4).toStdString());
     if (decoder.needsCheck()) {
         for (;;) {
@@ -146,6 +170,7 @@ int SizeCommand::sizeSchedule(const ConditionTexts &given, Format chosen)
         complain(tr("%1 is not UTF-8: read as Windows-1252").arg(name));
     ScheduleReader reader(given, separatorGiven);
     reader.setProblemWords(scheduletexts::problemWords);
+    reader.setLinesWithoutValues(std::move(linesWithoutValues));
 
     // Each row is written as soon as it is sized; the first problem rows go
     // to standard error, then how many more: the problem column has them all.

@@ -21,7 +21,8 @@ int TableCommand::run()
     const QStringList positional = m_run.positional();
     // The sizing options, the schedule's first, as one list.
     std::vector<const QCommandLineOption *> sizingOptions{
-        &options.schedule(), &options.current(), &options.separator(), &options.tradeSize()};
+        &options.schedule(), &options.current(), &options.separator(), &options.tradeSize(),
+        &options.sheet()};
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
         sizingOptions.push_back(&options.condition(field));
     for (const QCommandLineOption *sizingOnly : sizingOptions) {

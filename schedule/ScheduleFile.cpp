@@ -3,6 +3,7 @@
 #include "QtText.h"
 #include "ScheduleTexts.h"
 #include "TextEncoding.h"
+#include "Workbook.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -65,12 +66,25 @@ bool ScheduleFile::load(const QString &path, std::optional<char> separator)
         m_error = file.errorString();
         return false;
     }
-    const DecodedFile text = decodeFile(std::string_view(bytes.constData(), bytes.size()));
-    if (text.workbook) {
-        m_error = scheduletexts::problemLine(makeProblem(Problem::Kind::Workbook), ".");
-        return false;
+    // A workbook's sheet is read as its text; the file is then never written
+    // over with that text (save() refuses it: Save As gives it a name).
+    std::vector<int> withoutValues;
+    DecodedFile text;
+    const bool workbook = workbook::looksLikeWorkbook(bytes.left(8));
+    if (workbook) {
+        QString error;
+        auto sheet = workbook::readWorkbookSchedule(bytes, m_sheet, &error);
+        if (!sheet) {
+            m_error = error;
+            return false;
+        }
+        text.utf8 = std::move(sheet->text);
+        withoutValues = std::move(sheet->linesWithoutValues);
+        separator = ',';
+    } else {
+        text = decodeFile(std::string_view(bytes.constData(), bytes.size()));
     }
-    Schedule schedule = sizeSchedule(text.utf8, defaults(), separator);
+    Schedule schedule = sizeSchedule(text.utf8, defaults(), separator, std::move(withoutValues));
     if (schedule.error) {
         m_error = scheduletexts::problemLine(*schedule.error, ".");
         return false;
@@ -78,6 +92,7 @@ bool ScheduleFile::load(const QString &path, std::optional<char> separator)
     schedule.problemWords = scheduletexts::problemWords;
     m_schedule = std::move(schedule);
     m_readAs1252 = text.guessed;
+    m_fromWorkbook = workbook;
     m_path = path;
     m_error.clear();
     return true;
@@ -93,6 +108,12 @@ bool ScheduleFile::isAt(const QString &path) const
 
 bool ScheduleFile::save(const QString &path)
 {
+    if (m_fromWorkbook && isAt(path)) {
+        m_error = QCoreApplication::translate(
+            "Schedule", "the schedule came from a workbook, which is not written over with text: "
+                        "save it under a .csv name");
+        return false;
+    }
     const std::string csv = scheduleCsv(m_schedule);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
@@ -103,6 +124,7 @@ bool ScheduleFile::save(const QString &path)
         return false;
     }
     m_path = path;
+    m_fromWorkbook = false;
     m_error.clear();
     return true;
 }

@@ -33,6 +33,10 @@ public:
     const ampacity::sizing::Schedule &schedule() const { return m_schedule; }
     // The file was neither UTF-8 nor marked: it was read as Windows-1252.
     bool readAsWindows1252() const { return m_readAs1252; }
+    // The schedule is a workbook's sheet: the sheet load() reads (a name, or
+    // a number from 1; the first when empty), and whether it was one.
+    void setSheet(const QString &sheet) { m_sheet = sheet; }
+    bool isFromWorkbook() const { return m_fromWorkbook; }
 
     // The value standing for an empty cell of a condition (ConditionFields'
     // order), as given or the start-up one.
@@ -52,4 +56,6 @@ private:
     QString m_path;
     QString m_error;
     bool m_readAs1252 = false;
+    bool m_fromWorkbook = false;
+    QString m_sheet;
 };

@@ -597,6 +597,11 @@ ScheduleRow ScheduleReader::sizedRow(Record record)
         // The input columns are all among the carried ones.
         sizeRow(row, row.cells, m_inputs, m_defaults, m_layout.separator != ',', m_layout.units,
                 &m_conditions);
+        if (std::find(m_withoutValues.begin(), m_withoutValues.end(), row.line) !=
+            m_withoutValues.end()) {
+            row.sizing.reset();
+            row.problem = makeProblem(Problem::Kind::FormulaWithoutValue);
+        }
     }
     return row;
 }
@@ -703,9 +708,10 @@ ScheduleReader::Status ScheduleReader::next(ScheduleRow &row)
 }
 
 Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults,
-                      std::optional<char> separator)
+                      std::optional<char> separator, std::vector<int> linesWithoutValues)
 {
     ScheduleReader reader(defaults, separator);
+    reader.setLinesWithoutValues(std::move(linesWithoutValues));
     reader.append(csv);
     reader.close();
     std::vector<ScheduleRow> rows;

@@ -167,6 +167,9 @@ public:
     void close(); // no more text will come
     // The problem column in the program's language, rather than English.
     void setProblemWords(ProblemWords words) { m_layout.problemWords = words; }
+    // The lines (1 the first) of rows holding a formula whose value the
+    // file does not keep: each is that row's problem.
+    void setLinesWithoutValues(std::vector<int> lines) { m_withoutValues = std::move(lines); }
 
     enum class Status
     {
@@ -203,6 +206,7 @@ private:
     bool m_decimalDecided = false;
     std::deque<ScheduleRow> m_waiting; // rows read before the decimal mark is known
     ConditionsCache m_conditions;
+    std::vector<int> m_withoutValues;
 };
 
 // Sizes a row again from its cells, as the reader sized it: after an edit
@@ -233,7 +237,8 @@ ScheduleSummary summarize(const Schedule &schedule);
 
 // Reads the whole CSV text and sizes every row.
 Schedule sizeSchedule(std::string_view csv, const ConditionTexts &defaults = DefaultConditionTexts,
-                      std::optional<char> separator = std::nullopt);
+                      std::optional<char> separator = std::nullopt,
+                      std::vector<int> linesWithoutValues = {});
 
 // One circuit as a schedule of one row: its load and every condition as
 // input columns (the option's value, or the default), sized alike.

@@ -6,6 +6,7 @@
 #include "ScheduleReport.h"
 #include "ScheduleSortProxy.h"
 #include "ScheduleTexts.h"
+#include "Workbook.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +39,7 @@ namespace {
 QList<ScheduleWindow *> openWindows;
 
 ScheduleWindow::FileChooser fileChooser;
+ScheduleWindow::SheetChooser sheetChooser;
 
 // A condition's place in ConditionFields.
 constexpr std::size_t fieldOf(std::string_view ConditionTexts::*text)
@@ -262,6 +265,20 @@ ScheduleWindow *ScheduleWindow::openSchedule(const QString &path, QWidget *paren
         return open;
     }
     auto file = std::make_unique<ScheduleFile>();
+    // A workbook of several sheets: which one holds the schedule.
+    const QStringList sheets = workbook::sheetNamesOf(path);
+    if (sheets.size() > 1) {
+        bool chosen = false;
+        const QString sheet =
+            sheetChooser ? sheetChooser(parent, sheets)
+                         : QInputDialog::getItem(parent, tr("Torvane"),
+                                                 tr("The sheet of %1 that holds the schedule:")
+                                                     .arg(QFileInfo(path).fileName()),
+                                                 sheets, 0, false, &chosen);
+        if (sheet.isEmpty() || (!sheetChooser && !chosen))
+            return nullptr;
+        file->setSheet(sheet);
+    }
     if (!file->load(path)) {
         QMessageBox::warning(parent, tr("Torvane"),
                              tr("%1 cannot be opened as a cable schedule: %2")
@@ -277,8 +294,13 @@ ScheduleWindow *ScheduleWindow::openSchedule(const QString &path, QWidget *paren
 ScheduleWindow *ScheduleWindow::askAndOpen(QWidget *parent)
 {
     const QString path = chooseFile(parent, FileUse::Open, tr("Size a cable schedule"), QString(),
-                                    tr("Cable schedules (*.csv *.txt *.tsv);;All files (*)"));
+                                    tr("Cable schedules (*.csv *.txt *.tsv *.xlsx *.ods);;All files (*)"));
     return path.isEmpty() ? nullptr : openSchedule(path, parent);
+}
+
+void ScheduleWindow::setSheetChooser(SheetChooser chooser)
+{
+    sheetChooser = std::move(chooser);
 }
 
 void ScheduleWindow::setFileChooser(FileChooser chooser)
@@ -311,14 +333,22 @@ bool ScheduleWindow::saveTo(const QString &path)
 
 bool ScheduleWindow::save()
 {
+    // A workbook's sheet is saved under a name of its own, as CSV.
+    if (m_model->file().isFromWorkbook())
+        return saveAs();
     return saveTo(m_model->file().path());
 }
 
 bool ScheduleWindow::saveAs()
 {
-    const QString path =
-        chooseFile(this, FileUse::Save, tr("Save the schedule as"), m_model->file().path(),
-                   tr("Cable schedules (*.csv *.txt *.tsv);;All files (*)"));
+    // A workbook's sheet is saved as CSV beside it.
+    QString suggested = m_model->file().path();
+    if (m_model->file().isFromWorkbook()) {
+        const QFileInfo workbook(suggested);
+        suggested = workbook.dir().filePath(workbook.completeBaseName() + QStringLiteral(".csv"));
+    }
+    const QString path = chooseFile(this, FileUse::Save, tr("Save the schedule as"), suggested,
+                                    tr("Cable schedules (*.csv *.txt *.tsv);;All files (*)"));
     return !path.isEmpty() && saveTo(path);
 }
 

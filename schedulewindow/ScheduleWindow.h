@@ -48,6 +48,10 @@ public:
     using FileChooser = std::function<QString(QWidget *parent, FileUse use, const QString &caption,
                                               const QString &suggested, const QString &filter)>;
     static void setFileChooser(FileChooser chooser);
+    // Which sheet of a workbook with several to open: a list to choose from
+    // (tests answer it themselves); empty for none.
+    using SheetChooser = std::function<QString(QWidget *parent, const QStringList &sheets)>;
+    static void setSheetChooser(SheetChooser chooser);
 
     ScheduleModel *model() const { return m_model; }
     ScheduleSortProxy *rows() const { return m_rows; }

@@ -23,6 +23,7 @@ private slots:
     void answersAndExitStatuses_data();
     void answersAndExitStatuses();
     void scheduleFromStandardInput();
+    void workbooksAreSchedules();
     void scheduleAsJson();
     void frenchTextFollowsTheDesktop();
     void windowWithoutDisplaySaysSoAndFails();
@@ -435,6 +436,60 @@ void TestCommandLine::answersAndExitStatuses()
     QCOMPARE(result.status, status);
 }
 
+// A workbook given for a schedule: its sheet sized and written as CSV, the
+// sheet chosen by name or number, a formula without its value the row's
+// problem; a bad workbook refused with nothing on standard output, and
+// never a workbook's name for the CSV answer.
+void TestCommandLine::workbooksAreSchedules()
+{
+    const QString folder = QStringLiteral(TORVANE_WORKBOOKS "/");
+    const Result panel = runProgram({"size", "--schedule", folder + "panel.xlsx"});
+    QCOMPARE(panel.status, 0);
+    QVERIFY2(panel.bytes.startsWith("\xEF\xBB\xBF\"Panel A"), panel.bytes.constData());
+    QVERIFY2(panel.out.contains(QLatin1String("\nP-3,31,45.5,240,no,#N/A,8 AWG,")),
+             qPrintable(panel.out));
+    QCOMPARE(runProgram({"size", "--schedule", folder + "panel.ods"}).bytes, panel.bytes);
+
+    const Result uncalculated =
+        runProgram({"size", "--schedule", folder + "uncalculated.xlsx", "--format", "json"});
+    QCOMPARE(uncalculated.status, 1);
+    QCOMPARE(uncalculated.err, QStringLiteral("torvane: line 5: a formula in this row has no value "
+                                              "saved with it: open the workbook in a spreadsheet "
+                                              "and save it again\n"));
+    const Result notes =
+        runProgram({"size", "--schedule", folder + "uncalculated.xlsx", "--sheet", "Notes"});
+    QCOMPARE(notes.status, 0);
+    QVERIFY2(notes.out.contains(QLatin1String("\n20,10 AWG,")), qPrintable(notes.out));
+    const Result noSheet =
+        runProgram({"size", "--schedule", folder + "uncalculated.xlsx", "--sheet", "Panel B"});
+    QCOMPARE(noSheet.status, 2);
+    QVERIFY2(noSheet.err.endsWith(QLatin1String("no sheet is named so: its sheets are Schedule, "
+                                                "Notes\n")),
+             qPrintable(noSheet.err));
+    QCOMPARE(noSheet.out, QString());
+
+    const Result encrypted = runProgram({"size", "--schedule", folder + "encrypted.xlsx"});
+    QCOMPARE(encrypted.status, 2);
+    QCOMPARE(encrypted.out, QString());
+    QVERIFY2(encrypted.err.endsWith(QLatin1String("save it without a password first\n")),
+             qPrintable(encrypted.err));
+
+    QTemporaryDir folderOut;
+    const QString book = folderOut.filePath(QStringLiteral("answer.xlsx"));
+    const Result asWorkbook =
+        runProgram({"size", "--schedule", folder + "panel.xlsx", "--output", book});
+    QCOMPARE(asWorkbook.status, 2);
+    QVERIFY(!QFile::exists(book));
+    QCOMPARE(asWorkbook.err, QStringLiteral("torvane: %1: the answer is written as CSV or JSON "
+                                            "text, not as a workbook: give a .csv name\n")
+                                 .arg(book));
+    const QString csv = folderOut.filePath(QStringLiteral("answer.csv"));
+    QCOMPARE(runProgram({"size", "--schedule", folder + "panel.ods", "--output", csv}).status, 0);
+    QFile written(csv);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), panel.bytes);
+}
+
 // A schedule piped in: every row answered in order, a line on standard error
 // for each row with a problem, and status 1 for them.
 void TestCommandLine::scheduleFromStandardInput()
@@ -462,15 +517,19 @@ void TestCommandLine::scheduleFromStandardInput()
                                         "number of amperes (write decimals after a point)\n"));
     QCOMPARE(result.status, 1);
 
-    // A workbook is named as one, not read as Windows-1252 text.
-    for (const QByteArray &workbook : {QByteArray("PK\x03\x04\x14\0\x06\0", 8),
-                                       QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)}) {
+    // A workbook is read as one, never as Windows-1252 text: a zip cut
+    // short, or Excel 97-2003's compound document, is refused in one line.
+    const std::pair<QByteArray, const char *> books[] = {
+        {QByteArray("PK\x03\x04\x14\0\x06\0", 8), "this workbook is damaged or cut short"},
+        {QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8),
+         "this is an Excel 97-2003 workbook (.xls)"}};
+    for (const auto &[workbook, words] : books) {
         const Result book = runProgram({"size", "--schedule", "-"}, workbook + "rest");
         QCOMPARE(book.status, 2);
-        QVERIFY2(
-            book.err.startsWith(QLatin1String("torvane: standard input: this is a workbook")) &&
-                book.err.count(QLatin1Char('\n')) == 1,
-            qPrintable(book.err));
+        QVERIFY2(book.err.startsWith(QLatin1String("torvane: standard input: ") +
+                                     QLatin1String(words)) &&
+                     book.err.count(QLatin1Char('\n')) == 1,
+                 qPrintable(book.err));
         QCOMPARE(book.out, QString());
     }
 

@@ -56,6 +56,7 @@ private slots:
     void reportNamesEveryCircuit();
     void motorsShowTheirCurrent();
     void racewaysShowBesideBonding();
+    void workbooksOpenAndSaveAsCsv();
     void reportHeadingsStayWithTheirTables();
     void stripMenuAndDropOpenSchedules();
 
@@ -714,6 +715,48 @@ void TestScheduleWindow::racewaysShowBesideBonding()
     const QString report = QString::fromUtf8(text.readAllStandardOutput());
     for (const char *expected : {"Rule 12-910", "Tables 6, 8 and 9", "21 (3/4 in) emt, 33.05 %"})
         QVERIFY2(report.contains(QLatin1String(expected)), expected);
+}
+
+// A workbook of two sheets asks which to open; its rows are sized as a CSV
+// file's; Save never writes over the workbook, but asks for a .csv name
+// beside it.
+void TestScheduleWindow::workbooksOpenAndSaveAsCsv()
+{
+    const QString book = m_folder.filePath(QStringLiteral("panel.xlsx"));
+    QVERIFY(QFile::copy(QStringLiteral(TORVANE_WORKBOOKS "/panel.xlsx"), book));
+    QFile original(book);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+    QStringList offered;
+    ScheduleWindow::setSheetChooser([&](QWidget *, const QStringList &sheets) {
+        offered = sheets;
+        return sheets.first();
+    });
+    ScheduleWindow *window = open(book);
+    ScheduleWindow::setSheetChooser({});
+    QVERIFY(window);
+    QCOMPARE(offered, (QStringList{QStringLiteral("Panel A"), QStringLiteral("Notes")}));
+    QCOMPARE(cell(window, 0, 0), QStringLiteral("P-1"));
+    QCOMPARE(cell(window, 0, columnOf(window, QStringLiteral("Size"))), QStringLiteral("8 AWG"));
+    QCOMPARE(window->rows()->headerData(0, Qt::Vertical).toString(), QStringLiteral("3"));
+
+    QString suggested;
+    const QString csv = m_folder.filePath(QStringLiteral("panel.csv"));
+    ScheduleWindow::setFileChooser([&](QWidget *, ScheduleWindow::FileUse, const QString &,
+                                       const QString &name, const QString &) {
+        suggested = name;
+        return csv;
+    });
+    QVERIFY(window->save());
+    ScheduleWindow::setFileChooser({});
+    QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("panel.csv"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), before);
+    QFile saved(csv);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().startsWith("\xEF\xBB\xBF\"Panel A"));
+    window->close();
 }
 
 // A heading that would stand alone at the foot of a page goes to the top of

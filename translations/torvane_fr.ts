@@ -853,6 +853,22 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <source>note: Table %1 prints %2 at %3 mm², counted as printed; with the diameter its other sizes have it would be 35.8 mm²</source>
         <translation>remarque&#xa0;: le tableau %1 donne %2 à %3&#xa0;mm², compté tel quel&#xa0;; avec le diamètre de ses autres calibres, il serait de 35,8&#xa0;mm²</translation>
     </message>
+    <message>
+        <source>%1: the answer is written as CSV or JSON text, not as a workbook: give a .csv name</source>
+        <translation>%1&#xa0;: la réponse s&apos;écrit en texte CSV ou JSON, pas en classeur&#xa0;: donnez un nom en .csv</translation>
+    </message>
+    <message>
+        <source>The sheet of a workbook (.xlsx, .ods) the schedule is on: its name, or its number from 1 (the first).</source>
+        <translation>La feuille d&apos;un classeur (.xlsx, .ods) qui porte le tableau de câblage&#xa0;: son nom, ou son numéro à partir de 1 (la première).</translation>
+    </message>
+    <message>
+        <source>--sheet is for size --schedule</source>
+        <translation>--sheet s&apos;emploie avec size --schedule</translation>
+    </message>
+    <message>
+        <source>--sheet is for a workbook (.xlsx, .ods): %1 is not one</source>
+        <translation>--sheet s&apos;emploie avec un classeur (.xlsx, .ods)&#xa0;: %1 n&apos;en est pas un</translation>
+    </message>
 </context>
 <context>
     <name>Raceways</name>
@@ -1458,6 +1474,10 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <source>Raceways, Rule 12-910 with Tables 6, 8 and 9: where a raceway is asked for, each set&apos;s raceway holds its ungrounded conductors, the neutral where asked and the bonding conductor unless the raceway is the bonding path, each of the wire type&apos;s printed area in Table 6 (the insulation&apos;s type where none is given: TW, RW75 or RW90); the smallest trade size whose internal area, worked out from Table 9&apos;s diameter, they fill to at most Table 8&apos;s per cent (53 % for one conductor, 31 % for two, 40 % for three or more), a fill exactly at the limit passing.</source>
         <translation>Canalisations, article 12-910 et tableaux 6, 8 et 9&#xa0;: là où une canalisation est demandée, celle de chaque ensemble contient ses conducteurs non mis à la terre, le neutre s&apos;il est demandé et le conducteur de continuité des masses sauf si la canalisation assure elle-même la continuité, chacun avec la section imprimée au tableau 6 pour son type de fil (celui de l&apos;isolant si aucun n&apos;est donné&#xa0;: TW, RW75 ou RW90)&#xa0;; la plus petite dimension commerciale dont la section intérieure, calculée à partir du diamètre du tableau 9, est remplie au plus au pourcentage du tableau 8 (53&#xa0;% pour un conducteur, 31&#xa0;% pour deux, 40&#xa0;% pour trois ou plus), un remplissage égal à la limite étant accepté.</translation>
     </message>
+    <message>
+        <source>the schedule came from a workbook, which is not written over with text: save it under a .csv name</source>
+        <translation>le tableau de câblage vient d&apos;un classeur, qui n&apos;est pas remplacé par du texte&#xa0;: enregistrez-le sous un nom en .csv</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleWindow</name>
@@ -1548,6 +1568,14 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     <message>
         <source>Save the changes to %1 before closing?</source>
         <translation>Enregistrer les modifications de %1 avant de fermer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The sheet of %1 that holds the schedule:</source>
+        <translation>La feuille de %1 qui porte le tableau de câblage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cable schedules (*.csv *.txt *.tsv *.xlsx *.ods);;All files (*)</source>
+        <translation>Tableaux de câblage (*.csv *.txt *.tsv *.xlsx *.ods);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -1896,6 +1924,10 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <source>the size &quot;%1&quot; is not one of Table 6, 14 AWG to 2000 kcmil</source>
         <translation>le calibre «&#xa0;%1&#xa0;» n&apos;est pas au tableau 6, de 14 AWG à 2000 kcmil</translation>
     </message>
+    <message>
+        <source>a formula in this row has no value saved with it: open the workbook in a spreadsheet and save it again</source>
+        <translation>une formule de cette ligne n&apos;a pas de valeur enregistrée&#xa0;: ouvrez le classeur dans un tableur et enregistrez-le de nouveau</translation>
+    </message>
 </context>
 <context>
     <name>Wire sizes</name>
@@ -2006,6 +2038,37 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     <message>
         <source>   800 MCM</source>
         <translation>   800 kcmil</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>this workbook is encrypted: save it without a password first</source>
+        <translation>ce classeur est chiffré&#xa0;: enregistrez-le d&apos;abord sans mot de passe</translation>
+    </message>
+    <message>
+        <source>this is an Excel 97-2003 workbook (.xls): save it as .xlsx or CSV first (Excel: File, Save As, &quot;Excel Workbook (*.xlsx)&quot;; LibreOffice Calc: File, Save As, &quot;Excel 2007-365 (.xlsx)&quot;)</source>
+        <translation>c&apos;est un classeur Excel 97-2003 (.xls)&#xa0;: enregistrez-le d&apos;abord en .xlsx ou en CSV (Excel&#xa0;: Fichier, Enregistrer sous, «&#xa0;Classeur Excel (*.xlsx)&#xa0;»&#xa0;; LibreOffice Calc&#xa0;: Fichier, Enregistrer sous, «&#xa0;Excel 2007-365 (.xlsx)&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>this zip file is not a spreadsheet&apos;s workbook (.xlsx or .ods)</source>
+        <translation>ce fichier zip n&apos;est pas un classeur de tableur (.xlsx ou .ods)</translation>
+    </message>
+    <message>
+        <source>this workbook is damaged or cut short: it cannot be read</source>
+        <translation>ce classeur est endommagé ou tronqué&#xa0;: il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>this workbook holds a part that would inflate beyond what a schedule needs (more than 1 GB, or 100 times its size): it is not read</source>
+        <translation>ce classeur contient une partie qui se décompresserait bien au-delà de ce qu&apos;il faut à un tableau de câblage (plus de 1&#xa0;Go, ou 100 fois sa taille)&#xa0;: il n&apos;est pas lu</translation>
+    </message>
+    <message>
+        <source>this workbook&apos;s XML declares a document type, which no spreadsheet writes: it is not read</source>
+        <translation>le XML de ce classeur déclare un type de document, ce qu&apos;aucun tableur n&apos;écrit&#xa0;: il n&apos;est pas lu</translation>
+    </message>
+    <message>
+        <source>no sheet is named so: its sheets are %1</source>
+        <translation>aucune feuille ne porte ce nom&#xa0;: ses feuilles sont %1</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QZipReader;
+class QBuffer;
+
+// A spreadsheet's workbook as a cable schedule: an Office Open XML workbook
+// (.xlsx, Excel's) or an OpenDocument spreadsheet (.ods, LibreOffice's),
+// known by its first bytes whatever its name. One sheet is read as the
+// spreadsheet shows its cells, and given as the schedule's text (CSV,
+// UTF-8), so that every schedule rule applies to it as to a CSV file.
+// Qt Core, with Qt's own zip reader.
+namespace workbook {
+
+// What can be wrong with a workbook, each a line the user reads.
+enum class WorkbookProblem
+{
+    Encrypted,     // a compound document holding an encrypted workbook
+    LegacyExcel,   // a compound document: Excel 97-2003's .xls
+    NotAWorkbook,  // a zip of something else (a .docx)
+    Corrupt,       // a zip that does not read, or a part missing
+    TooLarge,      // an entry inflating beyond 1 GB, or 100 times its size past 10 MB
+    DocumentType,  // XML with a document type declaration
+    SheetNotFound, // --sheet names no sheet (the names are given)
+};
+
+// The problem in a line, in the user's language (context "Workbook"); the
+// sheets named where one was not found.
+QString problemText(WorkbookProblem problem, const QStringList &sheets = {});
+
+// A workbook's sheet as a schedule's text: UTF-8 with a byte-order mark,
+// commas and decimal points, as Excel's "CSV UTF-8" is written; the sheet
+// `sheet` names (a name, else a number from 1; the first when empty).
+struct WorkbookSchedule
+{
+    std::string text;
+    std::vector<int> linesWithoutValues;
+    QString sheet;
+};
+std::optional<WorkbookSchedule> readWorkbookSchedule(const QByteArray &bytes, const QString &sheet,
+                                                     QString *error);
+
+// The sheets' names of the workbook at a path; none where it is not one
+// that reads.
+QStringList sheetNamesOf(const QString &path);
+
+// Whether the first bytes are a zip or a compound document: a workbook to
+// be read as one, or refused as one.
+bool looksLikeWorkbook(const QByteArray &firstBytes);
+
+// One sheet as the schedule's text: its rows as CSV lines, every row as
+// wide as the widest; and the lines of rows holding a formula whose value
+// the file does not keep (a workbook written by a program that does not
+// calculate), each the row's problem.
+struct SheetText
+{
+    std::string csv;
+    std::vector<int> linesWithoutValues; // 1 the first line
+};
+
+class Workbook
+{
+public:
+    // Reads the workbook's parts; nothing, with the problem, where it is
+    // not a workbook that can be read.
+    static std::unique_ptr<Workbook> open(const QByteArray &bytes, WorkbookProblem *problem);
+    ~Workbook();
+    Workbook(const Workbook &) = delete;
+    Workbook &operator=(const Workbook &) = delete;
+
+    bool isOpenDocument() const { return m_openDocument; }
+    const QStringList &sheetNames() const { return m_sheets; }
+    // The sheet a --sheet value names: a name first, else a number from 1;
+    // the first without one. Nothing where none is so named.
+    std::optional<int> sheetNamed(const QString &nameOrNumber) const;
+    // The sheet's cells as the schedule's text, or the problem.
+    std::optional<SheetText> readSheet(int sheet, WorkbookProblem *problem) const;
+
+private:
+    Workbook() = default;
+    bool readParts(WorkbookProblem *problem);
+    std::optional<QByteArray> entry(const QString &name, WorkbookProblem *problem) const;
+
+    QByteArray m_bytes;
+    std::unique_ptr<QBuffer> m_device;
+    std::unique_ptr<QZipReader> m_zip;
+    bool m_openDocument = false;
+    QStringList m_sheets;
+    QStringList m_sheetParts;      // .xlsx: each sheet's part; .ods: none
+    std::vector<QString> m_shared; // .xlsx: the shared strings
+};
+
+} // namespace workbook
