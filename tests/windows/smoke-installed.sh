@@ -172,8 +172,10 @@ ends_with_status_0 $program "Exit"
 
 # Open with → Torvane: offered for .csv files without taking them over, and
 # the command it runs opens the schedule in its own window.
-wine reg query "$classes\.csv\OpenWithProgids" /v Torvane.Schedule > /dev/null 2>&1 &&
-    pass "offered under Open with for .csv files" || fail "not under Open with for .csv files"
+for type in csv xlsx ods; do
+    wine reg query "$classes\.$type\OpenWithProgids" /v Torvane.Schedule > /dev/null 2>&1 &&
+        pass "offered under Open with for .$type files" || fail "not under Open with for .$type files"
+done
 [ "$(default_value "$classes\.csv")" = "$csv_before" ] && pass "the default program for .csv left alone" ||
     fail ".csv now opens with $(default_value "$classes\.csv")"
 open_with=$(default_value "$classes\Torvane.Schedule\shell\open\command")
@@ -207,6 +209,8 @@ timeout 60 bash -c "while [ -e '$folder' ]; do sleep 0.5; done"
 ! wine reg query "$classes\Torvane.Schedule" > /dev/null 2>&1 &&
     ! wine reg query "$classes\Applications\torvane.exe" > /dev/null 2>&1 &&
     ! wine reg query "$classes\.csv\OpenWithProgids" /v Torvane.Schedule > /dev/null 2>&1 &&
+    ! wine reg query "$classes\.xlsx\OpenWithProgids" /v Torvane.Schedule > /dev/null 2>&1 &&
+    ! wine reg query "$classes\.ods\OpenWithProgids" /v Torvane.Schedule > /dev/null 2>&1 &&
     pass "the uninstaller takes Torvane out of Open with" || fail "Open with entries are left"
 [ "$(path_now)" = "$user_path" ] && pass "the uninstaller gives PATH back as it was" ||
     fail "PATH after uninstalling: $(path_now)"
