@@ -332,6 +332,11 @@ std::variant<Amperes, Problem> readBreaker(std::string_view text, bool decimalCo
 std::variant<bool, Problem> readContinuous(std::string_view text)
 {
     const std::string_view word = trimmed(text);
+    // The start-up values, as every row of a schedule without the column has them.
+    if (word == "no")
+        return false;
+    if (word == "yes")
+        return true;
     // A spreadsheet's booleans too: TRUE and FALSE, VRAI and FAUX.
     for (std::string_view yes : {"yes", "oui", "true", "vrai"})
         if (sameWord(word, yes))

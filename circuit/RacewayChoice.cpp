@@ -3,6 +3,7 @@
 #include "TextReading.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace ampacity::sizing {
 namespace {
@@ -56,18 +57,38 @@ WireTypeGiven printedType(std::string_view printed)
     return type;
 }
 
-// Whether a listing of Table 6 is of the type given: its name, and its
-// suffix where one was given (RW90EP is 6C's only; NYLON any of 6K's).
-bool lists(const Table6Listing &listing, const WireTypeGiven &given)
+// Each listing's type as read, once: the listings are looked through for
+// every circuit's conditions.
+struct ListedType
 {
-    const WireTypeGiven printed = printedType(listing.type);
-    if (printed.type != given.type)
+    WireTypeGiven printed;
+    bool nylon; // its table lists nylon-jacketed types (6K)
+};
+const std::vector<ListedType> &listedTypes()
+{
+    static const std::vector<ListedType> types = [] {
+        std::vector<ListedType> read;
+        for (const Table6Listing &listing : table6Listings())
+            read.push_back({printedType(listing.type),
+                            table6()[listing.table].types.find("NYLON") != std::string_view::npos});
+        return read;
+    }();
+    return types;
+}
+
+// Whether the listing of Table 6 at `index` is of the type given: its name,
+// and its suffix where one was given (RW90EP is 6C's only; NYLON any of
+// 6K's).
+bool lists(std::size_t index, const WireTypeGiven &given)
+{
+    const ListedType &listed = listedTypes()[index];
+    if (listed.printed.type != given.type)
         return false;
     if (given.suffix.empty())
         return true;
     if (given.suffix == "NYLON")
-        return table6()[listing.table].types.find("NYLON") != std::string_view::npos;
-    return printed.suffix == given.suffix;
+        return listed.nylon;
+    return listed.printed.suffix == given.suffix;
 }
 
 bool inClass(const Table6Listing &listing, int voltage, bool jacketed)
@@ -157,9 +178,9 @@ std::variant<WireTypeGiven, Problem> readWireType(std::string_view text)
     if (trimmed(text).empty())
         return WireTypeGiven{};
     const WireTypeGiven given = printedType(text);
-    const bool listed =
-        given.type >= 0 && std::any_of(table6Listings().begin(), table6Listings().end(),
-                                       [&](const Table6Listing &l) { return lists(l, given); });
+    bool listed = false;
+    for (std::size_t l = 0; l < table6Listings().size() && given.type >= 0; ++l)
+        listed = listed || lists(l, given);
     if (listed)
         return given;
     Problem problem = makeProblem(Problem::Kind::UnknownWireType, trimmed(text));
@@ -176,6 +197,8 @@ int wireRating(std::string_view text)
 
 std::variant<int, Problem> readWireVoltage(std::string_view text)
 {
+    if (trimmed(text).empty())
+        return 0;
     std::string word = squeezed(text);
     if (word.empty())
         return 0;
@@ -187,6 +210,10 @@ std::variant<int, Problem> readWireVoltage(std::string_view text)
     return makeProblem(Problem::Kind::WireVoltageNotKnown, trimmed(text));
 }
 
+// The tables that list the type in the class asked for, into `wire`.
+std::variant<Wire, Problem> listedWire(const WireTypeGiven &given, int voltage, bool jacketed,
+                                       Wire wire);
+
 std::variant<Wire, Problem> wireIn(const WireTypeGiven &given, int voltage, bool jacketed,
                                    bool solid)
 {
@@ -195,19 +222,44 @@ std::variant<Wire, Problem> wireIn(const WireTypeGiven &given, int voltage, bool
     wire.solid = solid;
     if (given.type < 0)
         return wire;
+    // A schedule's rows ask for a few wires many times: each found once.
+    const std::size_t suffix = given.suffix.empty()     ? 0
+                               : given.suffix == "XLPE" ? 1
+                               : given.suffix == "EP"   ? 2
+                                                        : 3;
+    const std::size_t classIndex = voltage == 0 ? 0 : voltage == 600 ? 1 : voltage == 1000 ? 2 : 3;
+    const std::size_t key =
+        (((static_cast<std::size_t>(given.type) * 4 + suffix) * 4 + classIndex) * 2 + jacketed) *
+            2 +
+        solid;
+    thread_local std::vector<std::optional<Wire>> found(table19WireTypes().size() * 64);
+    if (key < found.size() && found[key])
+        return *found[key];
+    auto answer = listedWire(given, voltage, jacketed, wire);
+    if (const auto *listed = std::get_if<Wire>(&answer); listed && key < found.size())
+        found[key] = *listed;
+    return answer;
+}
+
+std::variant<Wire, Problem> listedWire(const WireTypeGiven &given, int voltage, bool jacketed,
+                                       Wire wire)
+{
     const auto listings = table6Listings();
     // The lowest class the type comes in, jacketed or not as asked.
     if (voltage == 0) {
         int lowest = 0;
-        for (const Table6Listing &l : listings)
-            if (lists(l, given) && inClass(l, l.voltages[0], jacketed) && l.voltages[0] > 0 &&
+        for (std::size_t index = 0; index < listings.size(); ++index) {
+            const Table6Listing &l = listings[index];
+            if (lists(index, given) && inClass(l, l.voltages[0], jacketed) && l.voltages[0] > 0 &&
                 (lowest == 0 || l.voltages[0] < lowest))
                 lowest = l.voltages[0];
+        }
         voltage = lowest;
     }
     std::size_t found = 0;
-    for (const Table6Listing &l : listings) {
-        if (!lists(l, given) || !inClass(l, voltage, jacketed))
+    for (std::size_t index = 0; index < listings.size(); ++index) {
+        const Table6Listing &l = listings[index];
+        if (!lists(index, given) || !inClass(l, voltage, jacketed))
             continue;
         const auto table = static_cast<std::int8_t>(l.table);
         if (std::find(wire.tables.begin(), wire.tables.end(), table) != wire.tables.end())
@@ -219,9 +271,9 @@ std::variant<Wire, Problem> wireIn(const WireTypeGiven &given, int voltage, bool
         return wire;
     Problem problem = makeProblem(Problem::Kind::WireClassNotListed,
                                   table19WireTypes()[static_cast<std::size_t>(given.type)].name);
-    for (const Table6Listing &l : listings)
-        if (lists(l, given))
-            problem.listText += (problem.listText.empty() ? "" : "; ") + classText(l);
+    for (std::size_t index = 0; index < listings.size(); ++index)
+        if (lists(index, given))
+            problem.listText += (problem.listText.empty() ? "" : "; ") + classText(listings[index]);
     problem.limit = voltage;
     problem.other = jacketed ? 1 : 0;
     return problem;
@@ -281,18 +333,33 @@ std::variant<ConductorGroup, Problem> readConductorGroup(std::string_view text)
 
 std::optional<std::size_t> table6SizeOf(std::string_view text)
 {
-    std::string word = folded(trimmed(text));
+    // Without a string of its own: every designed circuit's conductors are
+    // looked up.
+    std::string_view word = trimmed(text);
     if (!word.empty() && word.front() == '#')
-        word.erase(0, 1);
+        word.remove_prefix(1);
+    const auto endsWith = [&word](std::string_view unit) {
+        if (word.size() <= unit.size())
+            return false;
+        const std::string_view end = word.substr(word.size() - unit.size());
+        return std::equal(end.begin(), end.end(), unit.begin(), [](char a, char b) {
+            return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+        });
+    };
     for (const std::string_view unit : {"awg", "kcmil", "mcm"})
-        if (word.size() > unit.size() && word.ends_with(unit)) {
-            word =
-                std::string(trimmed(std::string_view(word).substr(0, word.size() - unit.size())));
+        if (endsWith(unit)) {
+            word = trimmed(word.substr(0, word.size() - unit.size()));
             break;
         }
-    const auto sizes = table6Sizes();
-    for (std::size_t s = 0; s < sizes.size(); ++s)
-        if (sizes[s].substr(0, sizes[s].find(' ')) == word)
+    // Each size's number, "14" or "1/0" or "250", cut once.
+    static const std::vector<std::string_view> numbers = [] {
+        std::vector<std::string_view> cut;
+        for (const std::string_view size : table6Sizes())
+            cut.push_back(size.substr(0, size.find(' ')));
+        return cut;
+    }();
+    for (std::size_t s = 0; s < numbers.size(); ++s)
+        if (numbers[s] == word)
             return s;
     return std::nullopt;
 }
