@@ -147,12 +147,9 @@ std::variant<std::size_t, Problem> readTradeSize(std::string_view text, const Ra
             word.resize(word.size() - unit.size());
     // "1-1/4" squeezed is "11/4": the inch names are compared squeezed too.
     std::optional<int> designator;
-    for (const InchName &name : InchNames) {
-        if (std::to_string(name.designator) == word)
+    for (const InchName &name : InchNames)
+        if (std::to_string(name.designator) == word || (name.read && squeezed(name.inches) == word))
             designator = name.designator;
-        else if (name.read && squeezed(name.inches) == word)
-            designator = name.designator;
-    }
     if (designator)
         for (std::size_t s = 0; s < raceway.sizes.size(); ++s)
             if (raceway.sizes[s].designator == *designator)

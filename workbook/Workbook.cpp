@@ -134,7 +134,7 @@ std::string shortestNumber(const QString &stored)
         std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
     if (written.ec != std::errc{})
         return stored.toStdString();
-    return std::string(digits, written.ptr);
+    return {digits, written.ptr};
 }
 
 // A text cell holding a number with a decimal comma, "15,5": a workbook has
@@ -556,15 +556,16 @@ std::optional<SheetText> Workbook::readSheet(int sheet, WorkbookProblem *problem
             while (!xml.isEnd(cellElement) && xml.next()) {
                 if (xml.isEnd(cellElement))
                     break;
-                if (xml.isStart(u"text:p") && paragraphs++ > 0)
+                // A new paragraph and a line break both start a line.
+                const bool newLine =
+                    (xml.isStart(u"text:p") && paragraphs++ > 0) || xml.isStart(u"text:line-break");
+                if (newLine)
                     shown += QLatin1Char('\n');
                 else if (xml.isStart(u"text:s"))
                     shown +=
                         QString(std::max(1, xml.attribute(u"text:c").toInt()), QLatin1Char(' '));
                 else if (xml.isStart(u"text:tab"))
                     shown += QLatin1Char('\t');
-                else if (xml.isStart(u"text:line-break"))
-                    shown += QLatin1Char('\n');
                 else if (xml.reader().isCharacters())
                     shown += xml.reader().text();
             }

@@ -117,8 +117,8 @@ CircuitRaceway circuitRaceway(const Conditions &c, std::string_view conductorSiz
     raceway.wire = c.raceway.wire;
     const auto size = table6SizeOf(conductorSize);
     const auto bond = c.raceway.bondInRaceway ? table6SizeOf(bondSize) : std::nullopt;
-    raceway.conductorSize = size ? static_cast<std::int8_t>(*size) : -1;
-    raceway.bondSize = bond ? static_cast<std::int8_t>(*bond) : -1;
+    raceway.conductorSize = size ? static_cast<std::int8_t>(*size) : std::int8_t{-1};
+    raceway.bondSize = bond ? static_cast<std::int8_t>(*bond) : std::int8_t{-1};
     const AreaHundredths each = size ? conductorArea(raceway.wire, *size) : 0;
     const AreaHundredths bondArea = bond ? conductorArea(raceway.wire, *bond) : 0;
     raceway.listed = each > 0 && (!c.raceway.bondInRaceway || bondArea > 0);
