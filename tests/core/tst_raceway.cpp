@@ -153,6 +153,12 @@ void workedCases()
     // (73.9 mm2) in 16 EMT (186.27 mm2): three need 221.7, two 147.8 against
     // 57.7 at 31 %, one 73.9 against 98.7 at 53 %.
     check::equal(mostConductors(emt16, areaOf(rw90, "2")), 1, "2 AWG RW90 in 16 EMT");
+    // Each number held to its own row: in 21 EMT (330.06 mm2) two 3 AWG RW90
+    // (124 mm2) would fit at 40 % but not at 31 % (102.3), so one; one 2/0
+    // (142 mm2) fits only at 53 %.
+    const TradeSize &emt21 = emt.sizes[1];
+    check::equal(mostConductors(emt21, areaOf(rw90, "3")), 1, "3 AWG RW90 in 21 EMT");
+    check::equal(mostConductors(emt21, areaOf(rw90, "2/0")), 1, "2/0 RW90 in 21 EMT");
 }
 
 // The book's traps.
@@ -348,6 +354,19 @@ void circuitsTakeTheirRaceway()
     check::equal(tradeSizeOf(four.sizing->raceway).designator, 27, "27 EMT");
     neutral.neutral = "";
     check::equal(sized("40", neutral).sizing->raceway.conductors, 4, "the neutral only if asked");
+    // Without a wire type, the insulation's: 75 °C is RW75, of Table 6A.
+    ConditionTexts seventyFive = texts;
+    seventyFive.insulation = "75";
+    const ScheduleRow inRw75 = sized("40", seventyFive);
+    check::equal(
+        std::string(
+            table19WireTypes()[static_cast<std::size_t>(inRw75.sizing->raceway.wire.type)].name),
+        std::string("RW75"), "75 °C counted as RW75");
+    const Wire rw75wire = wireOf("RW75");
+    check::equal(inRw75.sizing->raceway.area,
+                 2 * areaOf(rw75wire, inRw75.sizing->sizeText) +
+                     areaOf(rw75wire, inRw75.sizing->bondingText),
+                 "two conductors and the bond of Table 6A");
     // Parallel sets: each raceway holds one set. 400 A in 2 sets of 350
     // kcmil TW with a 4 AWG bond each: 2 x 324 + 62.8... 53 RMC at 37.6 %.
     ConditionTexts sets;
