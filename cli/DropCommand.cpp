@@ -41,7 +41,8 @@ int DropCommand::run()
                                        &options.condition(&ConditionTexts::neutral),
                                        &options.condition(&ConditionTexts::bondInRaceway),
                                        &options.schedule(),
-                                       &options.tradeSize(), &options.sheet()}))
+                                       &options.tradeSize(),
+                                       &options.sheet()}))
         return BadInput;
     const QStringList positional = m_run.positional();
     if (positional.size() != 2) {
@@ -134,36 +135,22 @@ int DropCommand::run()
         c.sets > 1
             ? tr("%1 A in %2 parallel sets").arg(m_run.number(total, 4), QString::number(c.sets))
             : tr("%1 A").arg(m_run.number(total, 4));
-    std::string out;
-    switch (*chosen) {
-    case Format::Text:
-        if (withLength)
-            out = toUtf8(
-                tr("%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7; %8")
-                    .arg(AnswerTexts::sizeName(sizeText), m_run.number(drop->percent, 2),
-                         m_run.number(drop->volts, 2), m_texts.lengthText(c.run),
-                         m_run.number(c.run.voltage, 2), m_texts.systemName(c.run.system),
-                         currentWords,
-                         (within ? tr("within the %1 % allowed") : tr("above the %1 % allowed"))
-                             .arg(m_run.number(c.run.maxDrop, 2))));
-        else
-            out = toUtf8(tr("%1: longest run %2 m (%3 ft) for a voltage drop of at most %4 % at "
-                            "%5 V %6, %7")
-                             .arg(AnswerTexts::sizeName(sizeText),
-                                  m_run.number(longest->metreTenths, 1),
-                                  m_run.number(longest->footTenths, 1),
-                                  m_run.number(c.run.maxDrop, 2), m_run.number(c.run.voltage, 2),
-                                  m_texts.systemName(c.run.system), currentWords));
-        out += "\n";
-        break;
-    case Format::Csv:
-        out = csvHeaderLine(answer) + csvRowLine(answer);
-        break;
-    case Format::Json:
-        out = jsonObject(answer) + "\n";
-        break;
-    }
-    m_run.output(out);
+    QString text;
+    if (*chosen == Format::Text && withLength)
+        text =
+            tr("%1: voltage drop %2 % (%3 V) over %4 at %5 V %6, %7; %8")
+                .arg(AnswerTexts::sizeName(sizeText), m_run.number(drop->percent, 2),
+                     m_run.number(drop->volts, 2), m_texts.lengthText(c.run),
+                     m_run.number(c.run.voltage, 2), m_texts.systemName(c.run.system), currentWords,
+                     (within ? tr("within the %1 % allowed") : tr("above the %1 % allowed"))
+                         .arg(m_run.number(c.run.maxDrop, 2)));
+    else if (*chosen == Format::Text)
+        text = tr("%1: longest run %2 m (%3 ft) for a voltage drop of at most %4 % at %5 V %6, %7")
+                   .arg(AnswerTexts::sizeName(sizeText), m_run.number(longest->metreTenths, 1),
+                        m_run.number(longest->footTenths, 1), m_run.number(c.run.maxDrop, 2),
+                        m_run.number(c.run.voltage, 2), m_texts.systemName(c.run.system),
+                        currentWords);
+    m_run.writeAnswer(*chosen, text, answer);
     return within ? Answered : Unanswered;
 }
 

@@ -135,10 +135,8 @@ int FillCommand::run()
         {"fits", fits ? "true" : "false", Boolean},
     };
 
-    std::string out;
-    switch (*chosen) {
-    case Format::Text: {
-        QString text;
+    QString text;
+    if (*chosen == Format::Text) {
         for (const Group &group : *groups)
             if (!howMany)
                 text += groupLine(group) + QLatin1Char('\n');
@@ -181,17 +179,8 @@ int FillCommand::run()
                                                 .arg(tradeSizeWords(raceway.sizes[*smaller]),
                                                      area(smallerFill->percent));
         }
-        out = toUtf8(text) + "\n";
-        break;
     }
-    case Format::Csv:
-        out = csvHeaderLine(answer) + csvRowLine(answer);
-        break;
-    case Format::Json:
-        out = jsonObject(answer) + "\n";
-        break;
-    }
-    m_run.output(out);
+    m_run.writeAnswer(*chosen, text, answer);
     return fits ? Answered : Unanswered;
 }
 

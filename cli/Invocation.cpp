@@ -94,6 +94,22 @@ std::optional<Conditions> Invocation::readGivenConditions(const ConditionTexts &
     return std::get<Conditions>(conditions);
 }
 
+void Invocation::writeAnswer(Format chosen, const QString &text,
+                             std::span<const ampacity::sizing::Field> fields) const
+{
+    switch (chosen) {
+    case Format::Text:
+        output(toUtf8(text) + "\n");
+        break;
+    case Format::Csv:
+        output(ampacity::sizing::csvHeaderLine(fields) + ampacity::sizing::csvRowLine(fields));
+        break;
+    case Format::Json:
+        output(ampacity::sizing::jsonObject(fields) + "\n");
+        break;
+    }
+}
+
 bool Invocation::readSeparatorOption(std::optional<char> &chosen) const
 {
     chosen.reset();

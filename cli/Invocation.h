@@ -9,8 +9,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "Fields.h"
+
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -60,6 +63,10 @@ public:
     // The conditions the options give, or nothing once the problem is told.
     std::optional<ampacity::sizing::Conditions>
     readGivenConditions(const ampacity::sizing::ConditionTexts &given) const;
+    // One answer as the format asks: the text line (with its line end), or
+    // the fields as a CSV header and row, or as a JSON object.
+    void writeAnswer(Format chosen, const QString &text,
+                     std::span<const ampacity::sizing::Field> fields) const;
     // --separator as a character into `chosen`, left empty without one (the
     // header's own then); false once a bad one is told.
     bool readSeparatorOption(std::optional<char> &chosen) const;

@@ -65,6 +65,8 @@ private:
     ScheduleWindow *open(const QString &path);
     QString cell(ScheduleWindow *window, int row, int column) const;
     int columnOf(ScheduleWindow *window, const QString &header) const;
+    // The window's report written to the folder under `name`, as its text.
+    QString reportText(ScheduleWindow *window, const QString &name);
 
     QTemporaryDir m_folder;
     QString m_sample;
@@ -141,6 +143,18 @@ QString TestScheduleWindow::writeFile(const QString &name, const QByteArray &byt
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qWarning("cannot write %s", qPrintable(path));
     return path;
+}
+
+QString TestScheduleWindow::reportText(ScheduleWindow *window, const QString &name)
+{
+    const QString pdf = m_folder.filePath(name);
+    QString error;
+    if (!schedulereport::writeReport(window->model()->file(), pdf, &error))
+        return error;
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    text.waitForFinished(20000);
+    return QString::fromUtf8(text.readAllStandardOutput());
 }
 
 ScheduleWindow *TestScheduleWindow::open(const QString &path)
@@ -650,13 +664,7 @@ void TestScheduleWindow::motorsShowTheirCurrent()
 #ifdef Q_OS_WIN
     QSKIP("pdftotext reads the report's text on Linux");
 #endif
-    const QString pdf = m_folder.filePath(QStringLiteral("motors.pdf"));
-    QString error;
-    QVERIFY(schedulereport::writeReport(window->model()->file(), pdf, &error));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(text.waitForFinished(20000));
-    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    const QString report = reportText(window, QStringLiteral("motors.pdf"));
     for (const char *expected : {"Rule 28-106", "Tables 44 and 45", "Rule 28-200", "Table 29",
                                  "Rule 28-306", "11 A (Table 44)", "65 A (Table 44)"})
         QVERIFY2(report.contains(QLatin1String(expected)), expected);
@@ -706,13 +714,7 @@ void TestScheduleWindow::racewaysShowBesideBonding()
 #ifdef Q_OS_WIN
     QSKIP("pdftotext reads the report's text on Linux");
 #endif
-    const QString pdf = m_folder.filePath(QStringLiteral("raceways.pdf"));
-    QString error;
-    QVERIFY(schedulereport::writeReport(window->model()->file(), pdf, &error));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(text.waitForFinished(20000));
-    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    const QString report = reportText(window, QStringLiteral("raceways.pdf"));
     for (const char *expected : {"Rule 12-910", "Tables 6, 8 and 9", "21 (3/4 in) emt, 33.05 %"})
         QVERIFY2(report.contains(QLatin1String(expected)), expected);
 }
