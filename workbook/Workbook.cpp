@@ -2,11 +2,14 @@
 
 #include "Csv.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QXmlStreamReader>
-#include <QtGui/private/qzipreader_p.h>
+#ifdef TORVANE_QT_ZLIB
+#include <QtZlib/zlib.h> // Qt's own, where Qt was built with it
+#else
+#include <zlib.h>
+#endif
 
 #include <algorithm>
 #include <charconv>
@@ -21,11 +24,18 @@ constexpr char ZipStart[] = "PK\x03\x04";
 constexpr char CompoundStart[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 constexpr char OpenDocumentType[] = "application/vnd.oasis.opendocument.spreadsheet";
 
-// A zip bomb: more than 1 GB inflated, or past 10 MB more than 100 times
-// the entry's compressed size.
+// The limits of a zip bomb (below).
 constexpr qint64 MostInflated = qint64{1} << 30;
 constexpr qint64 InflatedBeforeRatio = 10 << 20;
 constexpr qint64 MostRatio = 100;
+
+// A zip bomb: more than 1 GB inflated, or past 10 MB more than 100 times
+// the entry's compressed size.
+bool tooLarge(qint64 inflated, qint64 compressed)
+{
+    return inflated > MostInflated || (inflated > InflatedBeforeRatio &&
+                                       inflated > MostRatio * std::max<qint64>(compressed, 1));
+}
 
 quint32 little32(const QByteArray &bytes, qsizetype at)
 {
@@ -42,33 +52,82 @@ quint16 little16(const QByteArray &bytes, qsizetype at)
 
 // Every entry's sizes as the zip's central directory declares them, checked
 // before anything is inflated; false where the directory does not read.
-bool entriesWithinLimits(const QByteArray &zip, WorkbookProblem *problem)
+bool readDirectory(const QByteArray &zip, std::map<QString, ZipEntry> &entries,
+                   WorkbookProblem *problem)
 {
+    *problem = WorkbookProblem::Corrupt;
     // The end of central directory record: its signature within the last
     // 64 kB and 22 bytes (a comment may follow it).
     const qsizetype from = std::max<qsizetype>(0, zip.size() - 65557);
     const qsizetype end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
-    if (end < from || end + 22 > zip.size()) {
-        *problem = WorkbookProblem::Corrupt;
+    if (end < from || end + 22 > zip.size())
         return false;
-    }
-    const quint16 entries = little16(zip, end + 10);
+    const quint16 count = little16(zip, end + 10);
     qsizetype at = little32(zip, end + 16);
-    for (quint16 e = 0; e < entries; ++e) {
-        if (at + 46 > zip.size() || little32(zip, at) != 0x02014b50) {
-            *problem = WorkbookProblem::Corrupt;
+    for (quint16 e = 0; e < count; ++e) {
+        if (at + 46 > zip.size() || little32(zip, at) != 0x02014b50)
             return false;
-        }
-        const qint64 compressed = little32(zip, at + 20);
-        const qint64 inflated = little32(zip, at + 24);
-        if (inflated > MostInflated || (inflated > InflatedBeforeRatio &&
-                                        inflated > MostRatio * std::max<qint64>(compressed, 1))) {
+        ZipEntry entry;
+        entry.method = little16(zip, at + 10);
+        entry.compressed = little32(zip, at + 20);
+        entry.inflated = little32(zip, at + 24);
+        entry.localHeader = little32(zip, at + 42);
+        const quint16 nameLength = little16(zip, at + 28);
+        if (at + 46 + nameLength > zip.size())
+            return false;
+        if (tooLarge(entry.inflated, entry.compressed)) {
             *problem = WorkbookProblem::TooLarge;
             return false;
         }
-        at += 46 + little16(zip, at + 28) + little16(zip, at + 30) + little16(zip, at + 32);
+        entries[QString::fromUtf8(zip.constData() + at + 46, nameLength)] = entry;
+        at += 46 + nameLength + little16(zip, at + 30) + little16(zip, at + 32);
     }
-    return true;
+    return !entries.empty();
+}
+
+// An entry's bytes, inflated in pieces and stopped as soon as they pass the
+// limits, whatever size the zip declares: a zip that lies about its sizes
+// inflates no further than one that does not.
+std::optional<QByteArray> inflateEntry(const QByteArray &zip, const ZipEntry &entry,
+                                       WorkbookProblem *problem)
+{
+    *problem = WorkbookProblem::Corrupt;
+    const qint64 header = entry.localHeader;
+    if (header + 30 > zip.size() || little32(zip, header) != 0x04034b50)
+        return std::nullopt;
+    const qint64 data = header + 30 + little16(zip, header + 26) + little16(zip, header + 28);
+    if (data + entry.compressed > zip.size())
+        return std::nullopt;
+    const auto *input = reinterpret_cast<const Bytef *>(zip.constData() + data);
+    if (entry.method == 0) // stored
+        return QByteArray(reinterpret_cast<const char *>(input), entry.compressed);
+    if (entry.method != 8) // deflated is the only other a workbook uses
+        return std::nullopt;
+    z_stream stream{};
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return std::nullopt;
+    stream.next_in = const_cast<Bytef *>(input);
+    stream.avail_in = static_cast<uInt>(entry.compressed);
+    QByteArray out;
+    constexpr qsizetype piece = 1 << 16;
+    int status = Z_OK;
+    while (status == Z_OK) {
+        if (tooLarge(out.size(), entry.compressed)) {
+            inflateEnd(&stream);
+            *problem = WorkbookProblem::TooLarge;
+            return std::nullopt;
+        }
+        const qsizetype before = out.size();
+        out.resize(before + piece);
+        stream.next_out = reinterpret_cast<Bytef *>(out.data() + before);
+        stream.avail_out = static_cast<uInt>(piece);
+        status = inflate(&stream, Z_NO_FLUSH);
+        out.resize(before + piece - static_cast<qsizetype>(stream.avail_out));
+    }
+    inflateEnd(&stream);
+    if (status != Z_STREAM_END || tooLarge(out.size(), entry.compressed))
+        return std::nullopt;
+    return out;
 }
 
 // A reader that refuses any document type declaration: no entity is ever
@@ -337,34 +396,27 @@ std::unique_ptr<Workbook> Workbook::open(const QByteArray &bytes, WorkbookProble
         *problem = WorkbookProblem::NotAWorkbook;
         return nullptr;
     }
-    if (!entriesWithinLimits(bytes, problem))
-        return nullptr;
     std::unique_ptr<Workbook> book(new Workbook);
     book->m_bytes = bytes;
-    book->m_device = std::make_unique<QBuffer>(&book->m_bytes);
-    book->m_device->open(QIODevice::ReadOnly);
-    book->m_zip = std::make_unique<QZipReader>(book->m_device.get());
-    if (book->m_zip->status() != QZipReader::NoError || book->m_zip->count() == 0) {
-        *problem = WorkbookProblem::Corrupt;
-        return nullptr;
-    }
-    if (!book->readParts(problem))
+    if (!readDirectory(bytes, book->m_entries, problem) || !book->readParts(problem) ||
+        (book->m_broken && (*problem = *book->m_broken, true)))
         return nullptr;
     return book;
 }
 
 std::optional<QByteArray> Workbook::entry(const QString &name, WorkbookProblem *problem) const
 {
-    for (const QZipReader::FileInfo &info : m_zip->fileInfoList())
-        if (info.isFile && info.filePath == name) {
-            const QByteArray data = m_zip->fileData(name);
-            if (data.size() != info.size) {
-                *problem = WorkbookProblem::Corrupt;
-                return std::nullopt;
-            }
-            return data;
-        }
-    return std::nullopt;
+    const auto found = m_entries.find(name);
+    if (found == m_entries.end())
+        return std::nullopt;
+    WorkbookProblem why = WorkbookProblem::Corrupt;
+    auto data = inflateEntry(m_bytes, found->second, &why);
+    if (!data || data->size() != found->second.inflated) {
+        m_broken = data ? WorkbookProblem::Corrupt : why;
+        *problem = *m_broken;
+        return std::nullopt;
+    }
+    return data;
 }
 
 bool Workbook::readParts(WorkbookProblem *problem)
@@ -378,7 +430,7 @@ bool Workbook::readParts(WorkbookProblem *problem)
         m_openDocument = true;
         const auto content = entry(QStringLiteral("content.xml"), problem);
         if (!content) {
-            *problem = WorkbookProblem::Corrupt;
+            *problem = m_broken.value_or(WorkbookProblem::Corrupt);
             return false;
         }
         SafeXml xml(*content);
@@ -448,7 +500,7 @@ std::optional<SheetText> Workbook::readSheet(int sheet, WorkbookProblem *problem
     if (!m_openDocument) {
         const auto part = entry(m_sheetParts.value(sheet), problem);
         if (!part) {
-            *problem = WorkbookProblem::Corrupt;
+            *problem = m_broken.value_or(WorkbookProblem::Corrupt);
             return std::nullopt;
         }
         SafeXml xml(*part);
@@ -505,7 +557,7 @@ std::optional<SheetText> Workbook::readSheet(int sheet, WorkbookProblem *problem
 
     const auto content = entry(QStringLiteral("content.xml"), problem);
     if (!content) {
-        *problem = WorkbookProblem::Corrupt;
+        *problem = m_broken.value_or(WorkbookProblem::Corrupt);
         return std::nullopt;
     }
     SafeXml xml(*content);

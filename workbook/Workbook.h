@@ -4,21 +4,29 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-class QZipReader;
-class QBuffer;
 
 // A spreadsheet's workbook as a cable schedule: an Office Open XML workbook
 // (.xlsx, Excel's) or an OpenDocument spreadsheet (.ods, LibreOffice's),
 // known by its first bytes whatever its name. One sheet is read as the
 // spreadsheet shows its cells, and given as the schedule's text (CSV,
 // UTF-8), so that every schedule rule applies to it as to a CSV file.
-// Qt Core, with Qt's own zip reader.
+// Qt Core and zlib: the zip is read here, each entry inflated only as far
+// as the limits allow.
 namespace workbook {
+
+// A zip's entry as its central directory gives it.
+struct ZipEntry
+{
+    int method = 0; // 0 stored, 8 deflated
+    qint64 compressed = 0;
+    qint64 inflated = 0;
+    qint64 localHeader = 0;
+};
 
 // What can be wrong with a workbook, each a line the user reads.
 enum class WorkbookProblem
@@ -90,8 +98,10 @@ private:
     std::optional<QByteArray> entry(const QString &name, WorkbookProblem *problem) const;
 
     QByteArray m_bytes;
-    std::unique_ptr<QBuffer> m_device;
-    std::unique_ptr<QZipReader> m_zip;
+    std::map<QString, ZipEntry> m_entries;
+    // An entry there but not readable (damaged, or inflating past the
+    // limits): whatever read it fails with this.
+    mutable std::optional<WorkbookProblem> m_broken;
     bool m_openDocument = false;
     QStringList m_sheets;
     QStringList m_sheetParts;      // .xlsx: each sheet's part; .ods: none
