@@ -135,7 +135,12 @@ std::optional<QByteArray> inflateEntry(const QByteArray &zip, const ZipEntry &en
 class SafeXml
 {
 public:
-    explicit SafeXml(const QByteArray &xml) : m_reader(xml) {}
+    // Elements are compared by their qualified names, as the formats write
+    // them ("table:table-cell"): no namespace is worked out.
+    explicit SafeXml(const QByteArray &xml) : m_reader(xml)
+    {
+        m_reader.setNamespaceProcessing(false);
+    }
     // The next start element, end element or text; false at the end or on
     // a problem.
     bool next()
@@ -161,9 +166,14 @@ public:
     {
         return m_reader.isEndElement() && m_reader.qualifiedName() == name;
     }
+    // Compared in place: a sheet has a cell reference on each of its cells.
     QString attribute(QStringView name) const
     {
-        return m_reader.attributes().value(name.toString()).toString();
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        for (const QXmlStreamAttribute &attribute : attributes)
+            if (attribute.qualifiedName() == name)
+                return attribute.value().toString();
+        return {};
     }
     // Nothing wrong: read to its end, well formed, without a declaration.
     bool failed(WorkbookProblem *problem) const
