@@ -134,7 +134,7 @@ int SizeCommand::sizeSchedule(const ConditionTexts &given, Format chosen)
     // goes on as the schedule's text.
     QBuffer sheetText;
     std::vector<int> linesWithoutValues;
-    if (isWorkbook(input->peek(8).toStdString())) {
+    if (workbook::looksLikeWorkbook(input->peek(8))) {
         const QByteArray bytes = input->readAll();
         QString error;
         auto sheet = workbook::readWorkbookSchedule(bytes, m_run.value(options.sheet()), &error);

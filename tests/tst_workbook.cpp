@@ -4,7 +4,6 @@
 // refused in a line of its own.
 
 #include "Schedule.h"
-#include "TextEncoding.h"
 #include "Workbook.h"
 
 #include <QFile>
@@ -155,7 +154,7 @@ void TestWorkbook::badWorkbooksAreRefused()
     QFETCH(QString, error);
     const QByteArray bytes = bytesOf(qPrintable(file));
     QVERIFY(!bytes.isEmpty());
-    QVERIFY(ampacity::sizing::isWorkbook(bytes.left(8).toStdString()));
+    QVERIFY(workbook::looksLikeWorkbook(bytes.left(8)));
     QString said;
     QVERIFY(!readWorkbookSchedule(bytes, QString(), &said));
     QCOMPARE(said, error);

@@ -1,7 +1,6 @@
 #include "Workbook.h"
 
 #include "Csv.h"
-#include "TextEncoding.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -378,12 +377,17 @@ std::optional<WorkbookSchedule> readWorkbookSchedule(const QByteArray &bytes, co
 QStringList sheetNamesOf(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) ||
-        !ampacity::sizing::isWorkbook(file.peek(8).toStdString()))
+    if (!file.open(QIODevice::ReadOnly) || !looksLikeWorkbook(file.peek(8)))
         return {};
     WorkbookProblem problem = WorkbookProblem::Corrupt;
     const auto book = Workbook::open(file.readAll(), &problem);
     return book ? book->sheetNames() : QStringList();
+}
+
+bool looksLikeWorkbook(const QByteArray &firstBytes)
+{
+    return firstBytes.startsWith(QByteArray(ZipStart, 4)) ||
+           firstBytes.startsWith(QByteArray(CompoundStart, 8));
 }
 
 Workbook::~Workbook() = default;
