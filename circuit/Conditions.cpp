@@ -677,12 +677,10 @@ std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
          c.motor.serviceFactor);
     // Rule 12-910: the raceway, and the wire its conductors are counted as:
     // the type given, or the insulation's (TW, RW75, RW90).
-    int wireVoltage = 0;
-    bool jacketed = false;
     bool solid = false;
     take(readRaceway(orDefault(&ConditionTexts::raceway)), c.raceway.raceway);
-    take(readWireVoltage(orDefault(&ConditionTexts::wireVoltage)), wireVoltage);
-    take(readYesNo(orDefault(&ConditionTexts::jacketed), "jacketed"), jacketed);
+    take(readWireVoltage(orDefault(&ConditionTexts::wireVoltage)), c.raceway.wireVoltage);
+    take(readYesNo(orDefault(&ConditionTexts::jacketed), "jacketed"), c.raceway.jacketed);
     take(readYesNo(orDefault(&ConditionTexts::solid), "solid"), solid);
     take(readYesNo(orDefault(&ConditionTexts::neutral), "neutral"), c.raceway.neutral);
     take(readYesNo(orDefault(&ConditionTexts::bondInRaceway), "bond_in_raceway"),
@@ -691,7 +689,7 @@ std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
     if (!first && (c.raceway.wireGiven || c.raceway.raceway >= 0)) {
         if (!c.raceway.wireGiven)
             wireType.type = wireTypeFor(insulation::ratingOf(c.insulationCode));
-        take(wireIn(wireType, wireVoltage, jacketed, solid), c.raceway.wire);
+        take(wireIn(wireType, c.raceway.wireVoltage, c.raceway.jacketed, solid), c.raceway.wire);
     }
     if (!first && c.run.length > 0 && c.run.voltage == 0)
         first =

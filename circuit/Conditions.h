@@ -111,6 +111,8 @@ struct RacewayRun
     int raceway = -1; // table9(); -1: no raceway asked for
     Wire wire;        // the type the conductors are counted as, given or by the insulation
     bool wireGiven = false;
+    int wireVoltage = 0;   // the class asked for: 600, 1000, 2000; 0 the type's lowest
+    bool jacketed = false; // ...jacketed or not
     bool neutral = false;      // a neutral of the circuit's size and type
     bool bondInRaceway = true; // the bonding conductor, insulated, of the same type
 };

@@ -201,12 +201,6 @@ ProblemText problemText(const Problem &p, std::string_view decimalSeparator)
         return {TORVANE_TEXT("Sizing", "the load \"%1\" is a power: it needs a voltage to work "
                                        "out its amperes"),
                 {p.value}};
-    case Kind::Workbook:
-        return {TORVANE_TEXT("Sizing", "this is a workbook (.xlsx, .xls or .ods), not a CSV file: "
-                                       "save it as CSV first (Excel: File, Save As, \"CSV UTF-8 "
-                                       "(Comma delimited)\"; LibreOffice Calc: File, Save As, "
-                                       "\"Text CSV\")"),
-                {}};
     case Kind::MotorNotYesNo:
         return {TORVANE_TEXT("Sizing", "motor \"%1\" is not yes or no"), {p.value}};
     case Kind::NameplateNotPositive:

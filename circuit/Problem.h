@@ -53,7 +53,6 @@ struct Problem
         NotProtected,          // no conductor carrying the load may have the breaker (Rule 14-104)
         NoSetsCarry,           // parallel sets chosen: even 10 sets up to the largest do not
         BondBeyondTable16,     // a device above 6000 A: Table 16 names no bonding conductor
-        Workbook,              // a spreadsheet's workbook given for a CSV schedule
         UnknownUnit,           // a load or length column's heading in a unit not known
         PowerWithoutVoltage,   // a load in kW, kVA... without a voltage to make amperes of
         MotorNotYesNo,         // not yes or no (oui, non)

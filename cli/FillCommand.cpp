@@ -154,30 +154,33 @@ int FillCommand::run()
                          scheduletexts::wireTypeName(group.wire.type),
                          toQString(conductorTable(group.wire, group.given.size)),
                          m_run.number(group.each, 2));
-            text += count > 0 ? tr("%1 %2 holds %3 × %4: %5 mm² of %6 mm², %7 % full; %8, %9 mm² "
-                                   "(Rule 12-910)")
-                                    .arg(tradeSizeWords(raceway.sizes[*asked]), name,
-                                         QString::number(count), conductor, m_run.number(total, 2),
-                                         area(fill->racewayArea), area(fill->percent), allows,
-                                         area(fill->allowedArea))
-                              : tr("%1 %2 holds no %3: %4, %5 mm² (Rule 12-910)")
-                                    .arg(tradeSizeWords(raceway.sizes[*asked]), name, conductor,
-                                         allows, area(fill->allowedArea));
+            text += count > 0
+                        ? tr("%1 %2 holds %3 × %4: %5 mm² of %6 mm², %7 % full; %8, %9 mm² "
+                             "(Rule 12-910)")
+                              .arg(scheduletexts::tradeSizeText(raceway.sizes[*asked].designator),
+                                   name, QString::number(count), conductor, m_run.number(total, 2),
+                                   area(fill->racewayArea), area(fill->percent), allows,
+                                   area(fill->allowedArea))
+                        : tr("%1 %2 holds no %3: %4, %5 mm² (Rule 12-910)")
+                              .arg(scheduletexts::tradeSizeText(raceway.sizes[*asked].designator),
+                                   name, conductor, allows, area(fill->allowedArea));
         } else if (!answered) {
             text += tr("No trade size of %1 holds %2 mm²: %3 would be %4 % full; %5 (Rule 12-910)")
-                        .arg(name, m_run.number(total, 2), tradeSizeWords(raceway.sizes[*smaller]),
+                        .arg(name, m_run.number(total, 2),
+                             scheduletexts::tradeSizeText(raceway.sizes[*smaller].designator),
                              area(smallerFill->percent), allows);
         } else {
             text += tr("%1 %2: %3 mm² of %4 mm², %5 % full; %6, %7 mm² (Rule 12-910)")
-                        .arg(tradeSizeWords(raceway.sizes[*answered]), name, m_run.number(total, 2),
-                             area(fill->racewayArea), area(fill->percent), allows,
-                             area(fill->allowedArea));
+                        .arg(scheduletexts::tradeSizeText(raceway.sizes[*answered].designator),
+                             name, m_run.number(total, 2), area(fill->racewayArea),
+                             area(fill->percent), allows, area(fill->allowedArea));
             if (asked)
                 text += fits ? tr(": it fits") : tr(": too full");
             if (smaller)
-                text += QLatin1Char('\n') + tr("%1 would be %2 % full")
-                                                .arg(tradeSizeWords(raceway.sizes[*smaller]),
-                                                     area(smallerFill->percent));
+                text += QLatin1Char('\n') +
+                        tr("%1 would be %2 % full")
+                            .arg(scheduletexts::tradeSizeText(raceway.sizes[*smaller].designator),
+                                 area(smallerFill->percent));
         }
     }
     m_run.writeAnswer(*chosen, text, answer);
@@ -186,19 +189,10 @@ int FillCommand::run()
 
 std::optional<std::vector<FillCommand::Group>> FillCommand::readGroups(const Conditions &c) const
 {
-    const Options &options = m_run.options();
     const auto complainOf = [&](const Problem &problem) {
         complain(problemLine(problem, m_run.decimalSeparator()));
         return std::nullopt;
     };
-    // A group's own wire type is in the class the options ask for.
-    const auto voltage =
-        readWireVoltage(toUtf8(m_run.value(options.condition(&ConditionTexts::wireVoltage))));
-    const auto jacketed =
-        readYesNo(m_run.isSet(options.condition(&ConditionTexts::jacketed))
-                      ? toUtf8(m_run.value(options.condition(&ConditionTexts::jacketed)))
-                      : std::string("no"),
-                  "jacketed");
     std::vector<Group> groups;
     const QStringList positional = m_run.positional();
     for (qsizetype p = 1; p < positional.size(); ++p) {
@@ -208,9 +202,10 @@ std::optional<std::vector<FillCommand::Group>> FillCommand::readGroups(const Con
         Group group;
         group.given = std::get<ConductorGroup>(read);
         group.wire = c.raceway.wire;
+        // A group's own wire type, in the class the options ask for.
         if (group.given.wire.type >= 0) {
-            const auto wire = wireIn(group.given.wire, std::get<int>(voltage),
-                                     std::get<bool>(jacketed), c.raceway.wire.solid);
+            const auto wire = wireIn(group.given.wire, c.raceway.wireVoltage, c.raceway.jacketed,
+                                     c.raceway.wire.solid);
             if (const auto *problem = std::get_if<Problem>(&wire))
                 return complainOf(*problem);
             group.wire = std::get<Wire>(wire);
@@ -246,11 +241,6 @@ QString FillCommand::groupLine(const Group &group) const
              scheduletexts::wireTypeName(group.wire.type),
              toQString(conductorTable(group.wire, group.given.size)), m_run.number(group.each, 2),
              m_run.number(group.each * group.given.count, 2));
-}
-
-QString FillCommand::tradeSizeWords(const TradeSize &size) const
-{
-    return scheduletexts::tradeSizeText(size.designator);
 }
 
 QString FillCommand::area(double value) const

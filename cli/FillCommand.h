@@ -28,7 +28,6 @@ private:
     };
     std::optional<std::vector<Group>> readGroups(const ampacity::sizing::Conditions &c) const;
     QString groupLine(const Group &group) const;
-    QString tradeSizeWords(const ampacity::TradeSize &size) const;
     QString area(double mm2) const;
 
     const Invocation &m_run;

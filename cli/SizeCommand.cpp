@@ -134,7 +134,7 @@ int SizeCommand::sizeSchedule(const ConditionTexts &given, Format chosen)
     // goes on as the schedule's text.
     QBuffer sheetText;
     std::vector<int> linesWithoutValues;
-    if (workbook::looksLikeWorkbook(input->peek(8))) {
+    if (isWorkbook(input->peek(8).toStdString())) {
         const QByteArray bytes = input->readAll();
         QString error;
         auto sheet = workbook::readWorkbookSchedule(bytes, m_run.value(options.sheet()), &error);

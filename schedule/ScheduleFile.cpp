@@ -70,7 +70,7 @@ bool ScheduleFile::load(const QString &path, std::optional<char> separator)
     // over with that text (save() refuses it: Save As gives it a name).
     std::vector<int> withoutValues;
     DecodedFile text;
-    const bool workbook = workbook::looksLikeWorkbook(bytes.left(8));
+    const bool workbook = isWorkbook(bytes.left(8).toStdString());
     if (workbook) {
         QString error;
         auto sheet = workbook::readWorkbookSchedule(bytes, m_sheet, &error);

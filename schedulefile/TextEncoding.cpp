@@ -277,11 +277,6 @@ bool isWorkbook(std::string_view firstBytes)
 
 DecodedFile decodeFile(std::string_view bytes)
 {
-    if (isWorkbook(bytes.substr(0, 8))) {
-        DecodedFile workbook;
-        workbook.workbook = true;
-        return workbook;
-    }
     ScheduleDecoder decoder(bytes.substr(0, 4));
     if (decoder.needsCheck())
         decoder.check(bytes);

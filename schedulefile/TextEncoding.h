@@ -105,13 +105,13 @@ private:
     std::size_t m_markLeft = 0;           // bytes of a foreign mark still to skip
 };
 
-// A whole file as UTF-8, by the rule above.
+// A whole file as UTF-8, by the rule above (a workbook is read as one
+// before: see workbook/).
 struct DecodedFile
 {
     std::string utf8;
     Encoding encoding = Encoding::Utf8;
-    bool guessed = false;  // no byte-order mark and not UTF-8: read as Windows-1252
-    bool workbook = false; // a workbook, not text: nothing decoded
+    bool guessed = false; // no byte-order mark and not UTF-8: read as Windows-1252
 };
 DecodedFile decodeFile(std::string_view bytes);
 

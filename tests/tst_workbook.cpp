@@ -4,6 +4,7 @@
 // refused in a line of its own.
 
 #include "Schedule.h"
+#include "TextEncoding.h"
 #include "Workbook.h"
 
 #include <QFile>
@@ -154,7 +155,7 @@ void TestWorkbook::badWorkbooksAreRefused()
     QFETCH(QString, error);
     const QByteArray bytes = bytesOf(qPrintable(file));
     QVERIFY(!bytes.isEmpty());
-    QVERIFY(workbook::looksLikeWorkbook(bytes.left(8)));
+    QVERIFY(ampacity::sizing::isWorkbook(bytes.left(8).toStdString()));
     QString said;
     QVERIFY(!readWorkbookSchedule(bytes, QString(), &said));
     QCOMPARE(said, error);

@@ -1773,10 +1773,6 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <translation>la charge «&#xa0;%1&#xa0;» est une puissance&#xa0;: il faut une tension pour en calculer les ampères</translation>
     </message>
     <message>
-        <source>this is a workbook (.xlsx, .xls or .ods), not a CSV file: save it as CSV first (Excel: File, Save As, &quot;CSV UTF-8 (Comma delimited)&quot;; LibreOffice Calc: File, Save As, &quot;Text CSV&quot;)</source>
-        <translation>c&apos;est un classeur (.xlsx, .xls ou .ods), pas un fichier CSV&#xa0;: enregistrez-le d&apos;abord en CSV (Excel&#xa0;: Fichier, Enregistrer sous, «&#xa0;CSV UTF-8 (délimité par des virgules)&#xa0;»&#xa0;; LibreOffice Calc&#xa0;: Fichier, Enregistrer sous, «&#xa0;Texte CSV&#xa0;»)</translation>
-    </message>
-    <message>
         <source>the motor &quot;%1&quot; is not a number of horsepower, as in 10hp, 7.5hp, 3/4hp or 1-1/2hp</source>
         <translation>le moteur «&#xa0;%1&#xa0;» n&apos;est pas une puissance en ch, comme 10ch, 7,5ch, 3/4ch ou 1-1/2ch</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "Workbook.h"
 
 #include "Csv.h"
+#include "TextEncoding.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -377,17 +378,12 @@ std::optional<WorkbookSchedule> readWorkbookSchedule(const QByteArray &bytes, co
 QStringList sheetNamesOf(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !looksLikeWorkbook(file.peek(8)))
+    if (!file.open(QIODevice::ReadOnly) ||
+        !ampacity::sizing::isWorkbook(file.peek(8).toStdString()))
         return {};
     WorkbookProblem problem = WorkbookProblem::Corrupt;
     const auto book = Workbook::open(file.readAll(), &problem);
     return book ? book->sheetNames() : QStringList();
-}
-
-bool looksLikeWorkbook(const QByteArray &firstBytes)
-{
-    return firstBytes.startsWith(QByteArray(ZipStart, 4)) ||
-           firstBytes.startsWith(QByteArray(CompoundStart, 8));
 }
 
 Workbook::~Workbook() = default;

@@ -60,9 +60,6 @@ std::optional<WorkbookSchedule> readWorkbookSchedule(const QByteArray &bytes, co
 // that reads.
 QStringList sheetNamesOf(const QString &path);
 
-// Whether the first bytes are a zip or a compound document: a workbook to
-// be read as one, or refused as one.
-bool looksLikeWorkbook(const QByteArray &firstBytes);
 
 // One sheet as the schedule's text: its rows as CSV lines, every row as
 // wide as the widest; and the lines of rows holding a formula whose value
