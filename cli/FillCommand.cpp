@@ -214,16 +214,8 @@ std::optional<std::vector<FillCommand::Group>> FillCommand::readGroups(const Con
         if (group.wire.solid && group.given.size > LargestSolid)
             return complainOf(makeProblem(Problem::Kind::SolidAboveTenAwg, sizeText));
         group.each = conductorArea(group.wire, group.given.size);
-        if (group.each == 0) {
-            Problem problem =
-                makeProblem(Problem::Kind::ConductorNotInTable6,
-                            table19WireTypes()[static_cast<std::size_t>(group.wire.type)].name);
-            problem.sizeText = conductorTable(group.wire, 0);
-            problem.other = group.wire.solid ? 1 : 0;
-            problem.listText =
-                group.wire.solid ? std::string(sizeText) : std::string(largestListed(group.wire));
-            return complainOf(problem);
-        }
+        if (group.each == 0)
+            return complainOf(notListed(group.wire, static_cast<int>(group.given.size)));
         if (suspectArea(group.wire, group.given.size))
             complain(tr("note: Table %1 prints %2 at %3 mm², counted as printed; with the "
                         "diameter its other sizes have it would be 35.8 mm²")

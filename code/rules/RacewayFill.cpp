@@ -150,27 +150,30 @@ std::int64_t hundredths(double value)
     return std::llround(value * 100.0);
 }
 
+Problem notListed(const Wire &wire, int size)
+{
+    Problem problem = makeProblem(Problem::Kind::ConductorNotInTable6,
+                                  table19WireTypes()[static_cast<std::size_t>(wire.type)].name);
+    problem.sizeText = conductorTable(wire, 0);
+    if (wire.solid) {
+        problem.other = 1;
+        problem.listText = size >= 0 ? table6Sizes()[static_cast<std::size_t>(size)] : "";
+    } else {
+        problem.listText = largestListed(wire);
+    }
+    return problem;
+}
+
 std::optional<Problem> racewayProblem(const CircuitRaceway &raceway)
 {
     if (raceway.raceway < 0 || (raceway.listed && raceway.tradeSize >= 0))
         return std::nullopt;
-    const std::string_view type =
-        table19WireTypes()[static_cast<std::size_t>(raceway.wire.type)].name;
     if (!raceway.listed) {
         // The size the table stops short of: the conductor's, or the bond's.
-        Problem problem = makeProblem(Problem::Kind::ConductorNotInTable6, type);
         const bool conductorListed =
             raceway.conductorSize >= 0 &&
             conductorArea(raceway.wire, static_cast<std::size_t>(raceway.conductorSize)) > 0;
-        const std::int8_t size = conductorListed ? raceway.bondSize : raceway.conductorSize;
-        problem.sizeText = conductorTable(raceway.wire, 0);
-        if (raceway.wire.solid) {
-            problem.other = 1;
-            problem.listText = size >= 0 ? table6Sizes()[static_cast<std::size_t>(size)] : "";
-        } else {
-            problem.listText = largestListed(raceway.wire);
-        }
-        return problem;
+        return notListed(raceway.wire, conductorListed ? raceway.bondSize : raceway.conductorSize);
     }
     const RacewayKind &kind = table9()[static_cast<std::size_t>(raceway.raceway)];
     const TradeSize &largest = kind.sizes.back();

@@ -81,6 +81,10 @@ std::int64_t racewayFillHundredths(const CircuitRaceway &raceway);
 // A per cent or an area in hundredths, to the nearest, for the answer.
 std::int64_t hundredths(double value);
 
+// A size (table6Sizes(); -1 for none) the wire's table does not list:
+// "Table 6K lists T90 up to 500 kcmil", or no solid conductor of that size.
+Problem notListed(const Wire &wire, int size);
+
 // Why a circuit's raceway could not be given: a conductor the wire's
 // table does not list, or no trade size that holds them; nothing when it
 // was.
