@@ -17,6 +17,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -119,14 +120,16 @@ int CommandLine::run(const QStringList &arguments)
     } else {
         // The report writes its PDF itself; every other answer goes through the sink.
         const QString command = parser.positionalArguments().value(0);
-        // The answer is text: a workbook's name would hold no workbook.
+        // The answer is text, or (size --schedule) the workbook it was read
+        // from: a workbook's name holds no other.
         const QString output = parser.value(outputFile);
+        const QString suffix = QFileInfo(output).suffix().toLower();
+        const bool workbookName = suffix == QLatin1String("xlsx") || suffix == QLatin1String("ods");
         if (parser.isSet(outputFile) && command != QLatin1String("report") &&
-            (output.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive) ||
-             output.endsWith(QLatin1String(".ods"), Qt::CaseInsensitive) ||
-             output.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))) {
-            complain(tr("%1: the answer is written as CSV or JSON text, not as a workbook: give "
-                        "a .csv name")
+            (suffix == QLatin1String("xls") ||
+             (workbookName && command != QLatin1String("size")))) {
+            complain(tr("%1: the answer is written as CSV or JSON text, or into the .xlsx or .ods "
+                        "workbook size --schedule read: give a .csv name")
                          .arg(output));
             return BadInput;
         }

@@ -6,10 +6,14 @@
 #include "TextEncoding.h"
 
 #include "Workbook.h"
+#include "WorkbookAnswers.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
+
+#include <utility>
 
 using namespace ampacity;
 using namespace ampacity::sizing;
@@ -131,18 +135,27 @@ int SizeCommand::sizeSchedule(const ConditionTexts &given, Format chosen)
     };
 
     // A workbook's sheet is read whole (its zip entry is inflated whole) and
-    // goes on as the schedule's text.
+    // goes on as the schedule's text; with --output naming a workbook of its
+    // format, the answer goes back into it.
     QBuffer sheetText;
     std::vector<int> linesWithoutValues;
+    std::optional<workbook::WorkbookSchedule> sheet;
+    const QString workbookOut = workbookOutput();
     if (isWorkbook(input->peek(8).toStdString())) {
         const QByteArray bytes = input->readAll();
         QString error;
-        auto sheet = workbook::readWorkbookSchedule(bytes, m_run.value(options.sheet()), &error);
+        sheet = workbook::readWorkbookSchedule(bytes, m_run.value(options.sheet()), &error);
         if (!sheet) {
             complain(tr("%1: %2").arg(name, error));
             return BadInput;
         }
-        sheetText.setData(QByteArray::fromStdString(sheet->text));
+        if (!workbookOut.isEmpty() && workbookOut != sheet->book->suffix()) {
+            complain(tr("%1 is a .%2 workbook: its answer is written into a .%2 workbook, or as "
+                        "CSV under a .csv name")
+                         .arg(name, sheet->book->suffix()));
+            return BadInput;
+        }
+        sheetText.setData(QByteArray::fromStdString(std::exchange(sheet->text, {})));
         sheetText.open(QIODevice::ReadOnly);
         input = &sheetText;
         linesWithoutValues = std::move(sheet->linesWithoutValues);
@@ -150,7 +163,18 @@ int SizeCommand::sizeSchedule(const ConditionTexts &given, Format chosen)
     } else if (m_run.isSet(options.sheet())) {
         complain(tr("--sheet is for a workbook (.xlsx, .ods): %1 is not one").arg(name));
         return BadInput;
+    } else if (!workbookOut.isEmpty()) {
+        complain(tr("%1 is not a workbook: the answer goes into a workbook only when the schedule "
+                    "is read from one; give a .csv name")
+                     .arg(name));
+        return BadInput;
     }
+    const bool intoWorkbook = !workbookOut.isEmpty();
+    if (intoWorkbook && m_run.isSet(options.format())) {
+        complain(tr("--format is for text answers: a workbook takes the answer in its own cells"));
+        return BadInput;
+    }
+    std::optional<workbook::WorkbookAnswers> answers;
 
     // The encoding: one decision, made over the whole file where it has no
     // byte-order mark, before any of it is decoded.
@@ -189,11 +213,17 @@ int SizeCommand::sizeSchedule(const ConditionTexts &given, Format chosen)
     };
     const auto writeRow = [&](const ScheduleRow &row) {
         const Schedule &layout = reader.layout();
-        start();
         if (row.problem && ++problemRows <= problemsNamed)
             complain(tr("line %1: %2")
                          .arg(QString::number(row.line),
                               problemLine(*row.problem, m_run.decimalSeparator())));
+        if (intoWorkbook) {
+            if (!answers)
+                answers.emplace(*sheet, layout);
+            answers->addRow(layout, row);
+            return;
+        }
+        start();
         switch (chosen) {
         case Format::Csv:
             appendScheduleRowCsv(m_run.answer().pending(), layout, row);
@@ -242,13 +272,36 @@ int SizeCommand::sizeSchedule(const ConditionTexts &given, Format chosen)
         m_run.answer().abandon();
         return BadInput;
     }
-    start(); // a header alone is a schedule of no rows
-    if (chosen == Format::Json)
+    if (intoWorkbook) {
+        if (!answers)
+            answers.emplace(*sheet, reader.layout()); // a heading alone
+        QString error;
+        const auto bytes = answers->bytes(&error);
+        if (!bytes) {
+            complain(tr("%1: %2").arg(name, error));
+            m_run.answer().abandon();
+            return BadInput;
+        }
+        m_run.output(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+    } else {
+        start(); // a header alone is a schedule of no rows
+    }
+    if (chosen == Format::Json && !intoWorkbook)
         m_run.output(anyRow ? "\n]\n" : "]\n");
     if (problemRows > problemsNamed)
         complain(tr("rows with a problem: %1 more, each named in the problem column")
                      .arg(problemRows - problemsNamed));
     return problemRows == 0 ? Answered : Unanswered;
+}
+
+// The workbook format --output names ("xlsx", "ods"), or none.
+QString SizeCommand::workbookOutput() const
+{
+    const QCommandLineOption &output = m_run.options().output();
+    if (!m_run.isSet(output))
+        return {};
+    const QString suffix = QFileInfo(m_run.value(output)).suffix().toLower();
+    return suffix == QLatin1String("xlsx") || suffix == QLatin1String("ods") ? suffix : QString();
 }
 
 // Standard input copied into a temporary file, read from its start.

@@ -24,6 +24,7 @@ private:
                     Format chosen);
     int sizeSchedule(const ampacity::sizing::ConditionTexts &given, Format chosen);
     // Standard input copied into a temporary file, read from its start.
+    QString workbookOutput() const;
     static bool spoolStandardInput(QTemporaryFile &spool);
 
     const Invocation &m_run;

@@ -4,11 +4,14 @@
 #include "ScheduleTexts.h"
 #include "TextEncoding.h"
 #include "Workbook.h"
+#include "WorkbookAnswers.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <utility>
 
 using namespace ampacity;
 using namespace ampacity::sizing;
@@ -66,10 +69,11 @@ bool ScheduleFile::load(const QString &path, std::optional<char> separator)
         m_error = file.errorString();
         return false;
     }
-    // A workbook's sheet is read as its text; the file is then never written
-    // over with that text (save() refuses it: Save As gives it a name).
+    // A workbook's sheet is read as its text, and the workbook kept to take
+    // the answer back.
     std::vector<int> withoutValues;
     DecodedFile text;
+    std::optional<workbook::WorkbookSchedule> read;
     const bool workbook = isWorkbook(bytes.left(8).toStdString());
     if (workbook) {
         QString error;
@@ -78,9 +82,10 @@ bool ScheduleFile::load(const QString &path, std::optional<char> separator)
             m_error = error;
             return false;
         }
-        text.utf8 = std::move(sheet->text);
+        text.utf8 = std::exchange(sheet->text, {});
         withoutValues = std::move(sheet->linesWithoutValues);
         separator = ',';
+        read = std::move(*sheet);
     } else {
         text = decodeFile(std::string_view(bytes.constData(), bytes.size()));
     }
@@ -92,7 +97,8 @@ bool ScheduleFile::load(const QString &path, std::optional<char> separator)
     schedule.problemWords = scheduletexts::problemWords;
     m_schedule = std::move(schedule);
     m_readAs1252 = text.guessed;
-    m_fromWorkbook = workbook;
+    m_workbook = std::move(read);
+    m_edits.clear();
     m_path = path;
     m_error.clear();
     return true;
@@ -106,25 +112,53 @@ bool ScheduleFile::isAt(const QString &path) const
            (given.exists() && given.canonicalFilePath() == own.canonicalFilePath());
 }
 
+QString ScheduleFile::workbookSuffix() const
+{
+    return m_workbook ? m_workbook->book->suffix() : QString();
+}
+
 bool ScheduleFile::save(const QString &path)
 {
-    if (m_fromWorkbook && isAt(path)) {
-        m_error = QCoreApplication::translate(
-            "Schedule", "the schedule came from a workbook, which is not written over with text: "
-                        "save it under a .csv name");
+    // A workbook's schedule goes back into a workbook of its format, or out
+    // as CSV; a CSV schedule is never written under a workbook's name.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool workbookName = suffix == QLatin1String("xlsx") || suffix == QLatin1String("ods") ||
+                              suffix == QLatin1String("xls");
+    const bool intoWorkbook = m_workbook && suffix == workbookSuffix();
+    if (workbookName && !intoWorkbook) {
+        m_error = m_workbook ? QCoreApplication::translate(
+                                   "Schedule", "the schedule came from a .%1 workbook: save it "
+                                               "as .%1, or as CSV under a .csv name")
+                                   .arg(workbookSuffix())
+                             : QCoreApplication::translate(
+                                   "Schedule", "a CSV schedule is saved as CSV: give a .csv name");
         return false;
     }
-    const std::string csv = scheduleCsv(m_schedule);
+    QByteArray bytes;
+    if (intoWorkbook) {
+        workbook::WorkbookAnswers answers(*m_workbook, m_schedule);
+        for (const ScheduleRow &row : m_schedule.rows)
+            answers.addRow(m_schedule, row);
+        for (const auto &[cell, text] : m_edits)
+            answers.setCell(cell.first, static_cast<std::size_t>(cell.second), text);
+        const auto written = answers.bytes(&m_error);
+        if (!written)
+            return false;
+        bytes = *written;
+    } else {
+        bytes = QByteArray::fromStdString(scheduleCsv(m_schedule));
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size()) ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         m_error = file.errorString();
         return false;
     }
     m_path = path;
-    m_fromWorkbook = false;
+    if (!intoWorkbook) {
+        // The schedule is that CSV file now.
+        m_workbook.reset();
+        m_edits.clear();
+    }
     m_error.clear();
     return true;
 }
@@ -149,6 +183,10 @@ void ScheduleFile::setCell(int row, int column, std::string text)
 {
     ScheduleRow &edited = m_schedule.rows.at(static_cast<std::size_t>(row));
     edited.cells.resize(m_schedule.columns.size());
+    if (m_workbook) {
+        text = workbook::cellText(std::move(text));
+        m_edits[{edited.line, column}] = text;
+    }
     edited.cells.at(static_cast<std::size_t>(column)) = std::move(text);
     resizeRow(m_schedule, edited, defaults(), &m_conditions);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "Schedule.h"
+#include "Workbook.h"
 
 #include <QString>
 
 #include <array>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +25,10 @@ public:
     // be read or is no schedule (nothing of this object changes then).
     bool load(const QString &path, std::optional<char> separator = std::nullopt);
     // Writes the schedule and its answer through a temporary file renamed
-    // at the end: the file is whole or as it was. False, with errorString().
+    // at the end: the file is whole or as it was. A workbook's schedule goes
+    // back into a workbook of its format (its other parts as they were, the
+    // answer after the sheet's columns, the edited cells), or out as CSV.
+    // False, with errorString().
     bool save(const QString &path);
     QString errorString() const { return m_error; }
 
@@ -36,7 +42,9 @@ public:
     // The schedule is a workbook's sheet: the sheet load() reads (a name, or
     // a number from 1; the first when empty), and whether it was one.
     void setSheet(const QString &sheet) { m_sheet = sheet; }
-    bool isFromWorkbook() const { return m_fromWorkbook; }
+    bool isFromWorkbook() const { return m_workbook.has_value(); }
+    // The workbook's format ("xlsx", "ods"), or empty for a CSV schedule.
+    QString workbookSuffix() const;
 
     // The value standing for an empty cell of a condition (ConditionFields'
     // order), as given or the start-up one.
@@ -56,6 +64,7 @@ private:
     QString m_path;
     QString m_error;
     bool m_readAs1252 = false;
-    bool m_fromWorkbook = false;
     QString m_sheet;
+    std::optional<workbook::WorkbookSchedule> m_workbook; // its text dropped once read
+    std::map<std::pair<int, int>, std::string> m_edits;   // a workbook's cells by line and column
 };

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 namespace ampacity::sizing {
 namespace {
@@ -484,6 +485,7 @@ bool ScheduleReader::readHeader()
     m_headerRead = true;
     m_layout.separator = m_csv.separator();
     m_layout.lineEnd = header->lineEnd.empty() ? "\n" : std::string(header->lineEnd);
+    m_layout.headingLine = header->line;
     if (header->malformed) {
         m_layout.error = header->malformed;
         m_done = true;
@@ -881,6 +883,14 @@ std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row)
     for (std::size_t c = 0; c < layout.columns.size(); ++c)
         fields.push_back({layout.columns[c], c < row.cells.size() ? row.cells[c] : std::string(),
                           Field::Kind::Text, false});
+    std::vector<Field> answer = answerFields(layout, row);
+    std::move(answer.begin(), answer.end(), std::back_inserter(fields));
+    return jsonObject(fields);
+}
+
+std::vector<Field> answerFields(const Schedule &layout, const ScheduleRow &row)
+{
+    std::vector<Field> fields;
     std::vector<std::string> added = answerCells(row.sizing, row.problem, ".", layout.problemWords);
     for (std::size_t c = 0; c < added.size(); ++c) {
         if (!writes(layout, c))
@@ -890,7 +900,7 @@ std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row)
                           column.numeric ? Field::Kind::Number : Field::Kind::Text,
                           column.nullWhenEmpty || !row.sizing});
     }
-    return jsonObject(fields);
+    return fields;
 }
 
 std::string scheduleCsv(const Schedule &schedule)

@@ -2,6 +2,7 @@
 
 #include "ConductorSizing.h"
 #include "Csv.h"
+#include "Fields.h"
 #include "Json.h"
 
 #include <array>
@@ -113,6 +114,7 @@ struct Schedule
     std::vector<std::string> columns; // carried through, in the input's order
     std::vector<bool> columnsQuoted;  // their names the file gave in quotes; empty: none
     std::string titleText;            // the rows above the heading row, as they came
+    int headingLine = 1;              // the line the heading row starts on
     ColumnUnits units;                // of the load and length columns
     // The answer begins with load_amperes, the amperes a load given as a
     // power draws (its column's heading names a power unit).
@@ -253,6 +255,11 @@ void appendScheduleRowCsv(std::string &csv, const Schedule &layout, const Schedu
 // One row as a JSON object keyed by the CSV's column names; the numbers are
 // JSON numbers, an answer that has none gives null.
 std::string scheduleRowJson(const Schedule &layout, const ScheduleRow &row);
+
+// The answer's fields of a row as the schedule writes them: the columns'
+// names, the texts with a decimal point, the numbers typed as numbers (the
+// JSON answer's, and a workbook's cells).
+std::vector<Field> answerFields(const Schedule &layout, const ScheduleRow &row);
 
 // The whole schedule as CSV, or as a JSON array of objects.
 std::string scheduleCsv(const Schedule &schedule);

@@ -293,8 +293,9 @@ ScheduleWindow *ScheduleWindow::openSchedule(const QString &path, QWidget *paren
 
 ScheduleWindow *ScheduleWindow::askAndOpen(QWidget *parent)
 {
-    const QString path = chooseFile(parent, FileUse::Open, tr("Size a cable schedule"), QString(),
-                                    tr("Cable schedules (*.csv *.txt *.tsv *.xlsx *.ods);;All files (*)"));
+    const QString path =
+        chooseFile(parent, FileUse::Open, tr("Size a cable schedule"), QString(),
+                   tr("Cable schedules (*.csv *.txt *.tsv *.xlsx *.ods);;All files (*)"));
     return path.isEmpty() ? nullptr : openSchedule(path, parent);
 }
 
@@ -333,22 +334,20 @@ bool ScheduleWindow::saveTo(const QString &path)
 
 bool ScheduleWindow::save()
 {
-    // A workbook's sheet is saved under a name of its own, as CSV.
-    if (m_model->file().isFromWorkbook())
-        return saveAs();
     return saveTo(m_model->file().path());
 }
 
 bool ScheduleWindow::saveAs()
 {
-    // A workbook's sheet is saved as CSV beside it.
-    QString suggested = m_model->file().path();
-    if (m_model->file().isFromWorkbook()) {
-        const QFileInfo workbook(suggested);
-        suggested = workbook.dir().filePath(workbook.completeBaseName() + QStringLiteral(".csv"));
-    }
-    const QString path = chooseFile(this, FileUse::Save, tr("Save the schedule as"), suggested,
-                                    tr("Cable schedules (*.csv *.txt *.tsv);;All files (*)"));
+    // A workbook's schedule is offered its own format first, then CSV.
+    const QString workbook = m_model->file().workbookSuffix();
+    QString filter = tr("Cable schedules (*.csv *.txt *.tsv);;All files (*)");
+    if (workbook == QLatin1String("xlsx"))
+        filter = tr("Excel workbooks (*.xlsx)") + QStringLiteral(";;") + filter;
+    else if (workbook == QLatin1String("ods"))
+        filter = tr("OpenDocument spreadsheets (*.ods)") + QStringLiteral(";;") + filter;
+    const QString path =
+        chooseFile(this, FileUse::Save, tr("Save the schedule as"), m_model->file().path(), filter);
     return !path.isEmpty() && saveTo(path);
 }
 

@@ -334,8 +334,7 @@ void TestCommandLine::answersAndExitStatuses_data()
            "emt,41,31.34,35,42.94,4,403.7,1288.25,40,515.3,true\n"
         << "";
     QTest::newRow("fill: one size, too full")
-        << QStringList{"fill", "3x6", "--raceway", "rmc", "--size", "1/2", "--format", "json"}
-        << 1
+        << QStringList{"fill", "3x6", "--raceway", "rmc", "--size", "1/2", "--format", "json"} << 1
         << "{\"raceway\": \"rmc\", \"raceway_size\": 16, \"raceway_fill\": 56.35, "
            "\"smaller_size\": null, \"smaller_fill\": null, \"count\": 3, "
            "\"conductor_area\": 114, \"raceway_area\": 202.32, \"allowed_percent\": 40, "
@@ -355,8 +354,8 @@ void TestCommandLine::answersAndExitStatuses_data()
         << "";
     // Table 6B's 8 AWG is counted as printed, and the user told.
     QTest::newRow("fill: a cell the book may have misprinted")
-        << QStringList{"fill", "3x8", "--raceway", "emt", "--wire-voltage", "1000", "--format",
-                       "csv"}
+        << QStringList{"fill",           "3x8",  "--raceway", "emt",
+                       "--wire-voltage", "1000", "--format",  "csv"}
         << 0
         << "raceway,raceway_size,raceway_fill,smaller_size,smaller_fill,count,conductor_area,"
            "raceway_area,allowed_percent,allowed_area,fits\n"
@@ -412,8 +411,8 @@ void TestCommandLine::answersAndExitStatuses_data()
                 {"size", "40", "--wire", "RW75", "--insulation", "90"},
                 "torvane: the insulation 90 °C is above the rating of RW75 wire, 75 °C "
                 "(Table 19)\n");
-    fillRefuses("drop: a raceway option", {"drop", "6", "--current", "20", "--voltage", "120",
-                                            "--raceway", "emt"},
+    fillRefuses("drop: a raceway option",
+                {"drop", "6", "--current", "20", "--voltage", "120", "--raceway", "emt"},
                 "torvane: --raceway is not an option of drop\n");
 }
 
@@ -438,8 +437,8 @@ void TestCommandLine::answersAndExitStatuses()
 
 // A workbook given for a schedule: its sheet sized and written as CSV, the
 // sheet chosen by name or number, a formula without its value the row's
-// problem; a bad workbook refused with nothing on standard output, and
-// never a workbook's name for the CSV answer.
+// problem; a bad workbook refused with nothing on standard output; the
+// answer written back into a workbook of the same format.
 void TestCommandLine::workbooksAreSchedules()
 {
     const QString folder = QStringLiteral(TORVANE_WORKBOOKS "/");
@@ -474,15 +473,41 @@ void TestCommandLine::workbooksAreSchedules()
     QVERIFY2(encrypted.err.endsWith(QLatin1String("save it without a password first\n")),
              qPrintable(encrypted.err));
 
+    // Into a workbook of its own format: read again, the same rows and
+    // answer; into the other format, or from a CSV file, refused.
     QTemporaryDir folderOut;
     const QString book = folderOut.filePath(QStringLiteral("answer.xlsx"));
     const Result asWorkbook =
         runProgram({"size", "--schedule", folder + "panel.xlsx", "--output", book});
-    QCOMPARE(asWorkbook.status, 2);
-    QVERIFY(!QFile::exists(book));
-    QCOMPARE(asWorkbook.err, QStringLiteral("torvane: %1: the answer is written as CSV or JSON "
-                                            "text, not as a workbook: give a .csv name\n")
-                                 .arg(book));
+    QCOMPARE(asWorkbook.status, 0);
+    QCOMPARE(asWorkbook.out, QString());
+    // The title row reaches across the answer's columns now.
+    const QString again = runProgram({"size", "--schedule", book}).out;
+    QCOMPARE(again.section(QLatin1Char('\n'), 1), panel.out.section(QLatin1Char('\n'), 1));
+    const QString ods = folderOut.filePath(QStringLiteral("answer.ods"));
+    const Result otherFormat =
+        runProgram({"size", "--schedule", folder + "panel.xlsx", "--output", ods});
+    QCOMPARE(otherFormat.status, 2);
+    QCOMPARE(otherFormat.err,
+             QStringLiteral("torvane: %1panel.xlsx is a .xlsx workbook: its answer is written into "
+                            "a .xlsx workbook, or as CSV under a .csv name\n")
+                 .arg(folder));
+    const QString text = folderOut.filePath(QStringLiteral("panel.csv"));
+    QFile csvFile(text);
+    QVERIFY(csvFile.open(QIODevice::WriteOnly));
+    csvFile.write("Circuit,Load\nP-1,15\n");
+    csvFile.close();
+    const Result fromCsv = runProgram({"size", "--schedule", text, "--output", ods});
+    QCOMPARE(fromCsv.status, 2);
+    QVERIFY2(
+        fromCsv.err.endsWith(QLatin1String("is not a workbook: the answer goes into a workbook "
+                                           "only when the schedule is read from one; give a "
+                                           ".csv name\n")),
+        qPrintable(fromCsv.err));
+    const Result legacy = runProgram(
+        {"size", "--schedule", folder + "panel.xlsx", "--output", folderOut.filePath("old.xls")});
+    QCOMPARE(legacy.status, 2);
+    QVERIFY(!QFile::exists(ods) && !QFile::exists(folderOut.filePath("old.xls")));
     const QString csv = folderOut.filePath(QStringLiteral("answer.csv"));
     QCOMPARE(runProgram({"size", "--schedule", folder + "panel.ods", "--output", csv}).status, 0);
     QFile written(csv);

@@ -5,6 +5,7 @@
 #include "ScheduleSortProxy.h"
 #include "ScheduleWindow.h"
 #include "WindowTestFixture.h"
+#include "Workbook.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -56,7 +57,7 @@ private slots:
     void reportNamesEveryCircuit();
     void motorsShowTheirCurrent();
     void racewaysShowBesideBonding();
-    void workbooksOpenAndSaveAsCsv();
+    void workbooksOpenAndSaveBack();
     void reportHeadingsStayWithTheirTables();
     void stripMenuAndDropOpenSchedules();
 
@@ -720,16 +721,13 @@ void TestScheduleWindow::racewaysShowBesideBonding()
 }
 
 // A workbook of two sheets asks which to open; its rows are sized as a CSV
-// file's; Save never writes over the workbook, but asks for a .csv name
-// beside it.
-void TestScheduleWindow::workbooksOpenAndSaveAsCsv()
+// file's; Save writes the edit and the answer back into the workbook, and
+// Save As offers its format and CSV.
+void TestScheduleWindow::workbooksOpenAndSaveBack()
 {
     const QString book = m_folder.filePath(QStringLiteral("panel.xlsx"));
     QVERIFY(QFile::copy(QStringLiteral(TORVANE_WORKBOOKS "/panel.xlsx"), book));
     QFile original(book);
-    QVERIFY(original.open(QIODevice::ReadOnly));
-    const QByteArray before = original.readAll();
-    original.close();
     QStringList offered;
     ScheduleWindow::setSheetChooser([&](QWidget *, const QStringList &sheets) {
         offered = sheets;
@@ -743,18 +741,35 @@ void TestScheduleWindow::workbooksOpenAndSaveAsCsv()
     QCOMPARE(cell(window, 0, columnOf(window, QStringLiteral("Size"))), QStringLiteral("8 AWG"));
     QCOMPARE(window->rows()->headerData(0, Qt::Vertical).toString(), QStringLiteral("3"));
 
-    QString suggested;
+    // Edited and saved: back into the workbook, which reads again with the
+    // edit and its answer.
+    QVERIFY(window->rows()->setData(window->rows()->index(0, 1), QStringLiteral("40")));
+    QVERIFY(window->isWindowModified());
+    QVERIFY(window->save());
+    QVERIFY(!window->isWindowModified());
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QString error;
+    const auto reread = workbook::readWorkbookSchedule(original.readAll(), QString(), &error);
+    original.close();
+    QVERIFY2(reread, qPrintable(error));
+    QVERIFY2(QString::fromStdString(reread->text).contains(QLatin1String("\nP-1,40,30,120,FALSE,")),
+             reread->text.c_str());
+    const QString size = cell(window, 0, columnOf(window, QStringLiteral("Size")));
+    QVERIFY2(QString::fromStdString(reread->text).contains(QLatin1String("wing\",") + size + ','),
+             qPrintable(size));
+
+    // Save As offers the workbook's format first, then CSV.
+    QString offeredFilter;
     const QString csv = m_folder.filePath(QStringLiteral("panel.csv"));
     ScheduleWindow::setFileChooser([&](QWidget *, ScheduleWindow::FileUse, const QString &,
-                                       const QString &name, const QString &) {
-        suggested = name;
+                                       const QString &, const QString &filter) {
+        offeredFilter = filter;
         return csv;
     });
-    QVERIFY(window->save());
+    QVERIFY(window->saveAs());
     ScheduleWindow::setFileChooser({});
-    QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("panel.csv"));
-    QVERIFY(original.open(QIODevice::ReadOnly));
-    QCOMPARE(original.readAll(), before);
+    QVERIFY2(offeredFilter.startsWith(QLatin1String("Excel workbooks (*.xlsx);;Cable schedules")),
+             qPrintable(offeredFilter));
     QFile saved(csv);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().startsWith("\xEF\xBB\xBF\"Panel A"));

@@ -1,16 +1,28 @@
-// Workbooks read as cable schedules: sheets made by a real spreadsheet
-// (LibreOffice's .xlsx and .ods from tests/workbooks/panel.fods), one
-// written by a program that does not calculate, and each bad workbook
-// refused in a line of its own.
+// Workbooks read as cable schedules and written back: sheets made by a real
+// spreadsheet (LibreOffice's .xlsx and .ods from tests/workbooks/panel.fods),
+// one written by a program that does not calculate, each bad workbook
+// refused in a line of its own, and the answer written into a workbook that
+// LibreOffice then reads with every answer where it belongs.
 
 #include "Schedule.h"
+#include "ScheduleFile.h"
+#include "SheetAnswers.h"
 #include "TextEncoding.h"
 #include "Workbook.h"
+#include "WorkbookAnswers.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
+using workbook::NewCell;
 using workbook::readWorkbookSchedule;
+using workbook::SheetAnswers;
+using workbook::WorkbookSchedule;
 
 namespace {
 
@@ -20,6 +32,41 @@ QByteArray bytesOf(const char *name)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+// A schedule read from a workbook, sized, and its answer written back.
+QByteArray sizedWorkbook(const QByteArray &book, const QString &sheetName = {})
+{
+    QString error;
+    const auto sheet = readWorkbookSchedule(book, sheetName, &error);
+    if (!sheet)
+        return {};
+    const auto schedule =
+        ampacity::sizing::sizeSchedule(sheet->text, {}, std::nullopt, sheet->linesWithoutValues);
+    workbook::WorkbookAnswers answers(*sheet, schedule);
+    for (const auto &row : schedule.rows)
+        answers.addRow(schedule, row);
+    return answers.bytes(&error).value_or(QByteArray());
+}
+
+// Every entry of a zip by name, inflated.
+std::map<QString, QByteArray> entriesOf(const QByteArray &zip)
+{
+    std::map<QString, workbook::zip::Entry> directory;
+    workbook::WorkbookProblem problem{};
+    std::map<QString, QByteArray> entries;
+    if (!workbook::zip::readDirectory(zip, directory, &problem))
+        return entries;
+    for (const auto &[name, entry] : directory)
+        entries[name] = workbook::zip::inflateEntry(zip, entry, &problem).value_or("(unread)");
+    return entries;
+}
+
+QString sheetText(const QByteArray &book, const QString &sheetName = {})
+{
+    QString error;
+    const auto sheet = readWorkbookSchedule(book, sheetName, &error);
+    return sheet ? QString::fromStdString(sheet->text) : error;
 }
 
 } // namespace
@@ -35,6 +82,13 @@ private slots:
     void sheetsByNameOrNumber();
     void badWorkbooksAreRefused_data();
     void badWorkbooksAreRefused();
+    void rowsRewrittenInPlace_data();
+    void rowsRewrittenInPlace();
+    void answersGoBackIntoTheWorkbook_data();
+    void answersGoBackIntoTheWorkbook();
+    void spreadsheetReadsTheAnswerBack_data();
+    void spreadsheetReadsTheAnswerBack();
+    void editedCellsAndFormatsOnSave();
 };
 
 // Excel's format and LibreOffice's own, saved by LibreOffice from one
@@ -159,6 +213,233 @@ void TestWorkbook::badWorkbooksAreRefused()
     QString said;
     QVERIFY(!readWorkbookSchedule(bytes, QString(), &said));
     QCOMPARE(said, error);
+}
+
+// The sheet's XML with only the rows that change written again: the answer
+// after the heading's last column in its style, an earlier answer and a
+// styled empty cell replaced, a row the file skips made for an edited cell,
+// the used range widened (.xlsx); rows and cells repeated by a count split
+// where the answer goes, the others left together (.ods).
+void TestWorkbook::rowsRewrittenInPlace_data()
+{
+    QTest::addColumn<bool>("openDocument");
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<QString>("expected");
+    const QString xlsxRows =
+        QStringLiteral("<row r=\"1\" spans=\"1:3\"><c r=\"A1\" s=\"2\" t=\"s\"><v>0</v></c>"
+                       "<c r=\"B1\" s=\"2\" t=\"s\"><v>1</v></c><c r=\"C1\" s=\"5\"/></row>"
+                       "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>2</v></c><c r=\"B2\"><v>15</v></c>"
+                       "<c r=\"C2\"><v>99</v></c><c r=\"D2\" s=\"7\"/></row>");
+    QTest::newRow("xlsx")
+        << false
+        << "<worksheet><dimension ref=\"A1:C2\"/><sheetData>" + xlsxRows +
+               "</sheetData><pageMargins/></worksheet>"
+        << "<worksheet><dimension ref=\"A1:D4\"/><sheetData>"
+           "<row r=\"1\" spans=\"1:4\"><c r=\"A1\" s=\"2\" t=\"s\"><v>0</v></c>"
+           "<c r=\"B1\" s=\"2\" t=\"s\"><v>1</v></c>"
+           "<c r=\"C1\" s=\"2\" t=\"inlineStr\"><is><t>size</t></is></c>"
+           "<c r=\"D1\" s=\"2\" t=\"inlineStr\"><is><t>problem &amp; more</t></is></c></row>"
+           "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>2</v></c><c r=\"B2\"><v>15</v></c>"
+           "<c r=\"C2\" t=\"inlineStr\"><is><t>12 AWG</t></is></c></row>"
+           "<row r=\"4\"><c r=\"B4\"><v>20.5</v></c></row>"
+           "</sheetData><pageMargins/></worksheet>";
+    const QString cell =
+        QStringLiteral("<table:table-cell office:value-type=\"float\" "
+                       "office:value=\"10\"><text:p>10</text:p></table:table-cell>");
+    const QString size = QStringLiteral("<table:table-cell office:value-type=\"float\" "
+                                        "office:value=\"6\"><text:p>6</text:p></table:table-cell>");
+    QTest::newRow("ods")
+        << true
+        << "<office:spreadsheet><table:table table:name=\"S\"><table:table-column/>"
+           "<table:table-row><table:table-cell table:style-name=\"ce1\" "
+           "office:value-type=\"string\"><text:p>Load</text:p></table:table-cell>"
+           "<table:table-cell table:number-columns-repeated=\"1023\"/></table:table-row>"
+           "<table:table-row table:number-rows-repeated=\"3\">" +
+               cell +
+               "<table:table-cell table:number-columns-repeated=\"1023\"/></table:table-row>"
+               "<table:table-row table:number-rows-repeated=\"1048572\">"
+               "<table:table-cell table:number-columns-repeated=\"1024\"/></table:table-row>"
+               "</table:table></office:spreadsheet>"
+        << "<office:spreadsheet><table:table table:name=\"S\"><table:table-column/>"
+           "<table:table-row><table:table-cell table:style-name=\"ce1\" "
+           "office:value-type=\"string\"><text:p>Load</text:p></table:table-cell>"
+           "<table:table-cell table:style-name=\"ce1\" office:value-type=\"string\">"
+           "<text:p>size</text:p></table:table-cell><table:table-cell table:style-name=\"ce1\" "
+           "office:value-type=\"string\"><text:p>problem &amp; more</text:p></table:table-cell>"
+           "<table:table-cell table:number-columns-repeated=\"1021\"/></table:table-row>"
+           "<table:table-row>" +
+               cell + size +
+               "<table:table-cell/><table:table-cell table:number-columns-repeated=\"1021\"/>"
+               "</table:table-row><table:table-row>" +
+               cell +
+               "<table:table-cell table:number-columns-repeated=\"1023\"/></table:table-row>"
+               "<table:table-row>" +
+               cell +
+               "<table:table-cell office:value-type=\"string\"><text:p><text:s/>two"
+               "<text:s text:c=\"2\"/>blanks</text:p></table:table-cell><table:table-cell/>"
+               "<table:table-cell table:number-columns-repeated=\"1021\"/></table:table-row>"
+               "<table:table-row table:number-rows-repeated=\"1048572\">"
+               "<table:table-cell table:number-columns-repeated=\"1024\"/></table:table-row>"
+               "</table:table></office:spreadsheet>";
+}
+
+void TestWorkbook::rowsRewrittenInPlace()
+{
+    QFETCH(bool, openDocument);
+    QFETCH(QString, xml);
+    QFETCH(QString, expected);
+    const std::size_t firstColumn = openDocument ? 1 : 2;
+    SheetAnswers answers(openDocument ? SheetAnswers::Format::Ods : SheetAnswers::Format::Xlsx, 0,
+                         firstColumn, 2);
+    answers.setHeading({"size", "problem & more"});
+    const std::vector<NewCell> first{{openDocument ? "6" : "12 AWG", openDocument}, {"", false}};
+    answers.setAnswer(1, first);
+    if (openDocument)
+        answers.setAnswer(3, std::vector<NewCell>{{" two  blanks", false}});
+    else
+        answers.setCell(3, 1, {"20.5", true});
+    const auto written = answers.rewrite(xml.toStdString());
+    QVERIFY(written);
+    QCOMPARE(QString::fromStdString(*written), expected);
+}
+
+// A styled workbook (merged title, bold heading, column widths, a formula,
+// a second sheet) sized and written back: every zip entry but the sheet's
+// byte for byte, the user's cells as they were, the answer after them;
+// sized again, it comes out the same.
+void TestWorkbook::answersGoBackIntoTheWorkbook_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("sheetPart");
+    QTest::newRow("xlsx") << QStringLiteral("panel.xlsx")
+                          << QStringLiteral("xl/worksheets/sheet1.xml");
+    QTest::newRow("ods") << QStringLiteral("panel.ods") << QStringLiteral("content.xml");
+}
+
+void TestWorkbook::answersGoBackIntoTheWorkbook()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, sheetPart);
+    const QByteArray original = bytesOf(qPrintable(file));
+    const QByteArray sized = sizedWorkbook(original);
+    QVERIFY(!sized.isEmpty());
+
+    auto before = entriesOf(original);
+    auto after = entriesOf(sized);
+    QVERIFY(before.count(sheetPart) && after.count(sheetPart));
+    QVERIFY(before[sheetPart] != after[sheetPart]);
+    before.erase(sheetPart);
+    after.erase(sheetPart);
+    QVERIFY(before == after);
+    // The mimetype first and stored, as OpenDocument asks.
+    QCOMPARE(sized.mid(30, 8), original.mid(30, 8));
+
+    const QStringList read = sheetText(sized).split(QLatin1Char('\n'));
+    const QStringList was = sheetText(original).split(QLatin1Char('\n'));
+    QCOMPARE(read.size(), was.size());
+    for (int line = 1; line < was.size() - 1; ++line)
+        QVERIFY2(read[line].startsWith(was[line] + QLatin1Char(',')), qPrintable(read[line]));
+    QVERIFY2(read[1].endsWith(QLatin1String(",Notes,size,table,table_ampacity,corrected_ampacity,"
+                                            "ambient_factor,count_factor,tables,terminations,"
+                                            "usable_ampacity,drop_volts,drop_percent,governed_by,"
+                                            "size_for_ampacity,breaker_rating,breaker_chosen,"
+                                            "max_breaker,parallel_sets,bonding,bonding_material,"
+                                            "motor_current,motor_current_from,overload_max,"
+                                            "raceway_size,raceway_fill,raceway_wire,problem")),
+             qPrintable(read[1]));
+    QVERIFY2(read[2].contains(QLatin1String(",8 AWG,2,40,40,1,1,,60,40,2.36,1.97,voltage drop,")),
+             qPrintable(read[2]));
+    QCOMPARE(read[4], QString(read[4].size(), QLatin1Char(','))); // a blank row stays blank
+    QCOMPARE(sizedWorkbook(sized), sized);
+    // The second sheet as it was.
+    QCOMPARE(sheetText(sized, QStringLiteral("Notes")),
+             sheetText(original, QStringLiteral("Notes")));
+}
+
+// LibreOffice opens the written workbook: each answer in its column,
+// numbers as numbers, texts as texts.
+void TestWorkbook::spreadsheetReadsTheAnswerBack_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("xlsx") << QStringLiteral("panel.xlsx");
+    QTest::newRow("ods") << QStringLiteral("panel.ods");
+}
+
+void TestWorkbook::spreadsheetReadsTheAnswerBack()
+{
+    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (office.isEmpty())
+        QSKIP("LibreOffice (soffice) reopens the workbooks where it is installed");
+    QFETCH(QString, file);
+    QTemporaryDir folder;
+    const QString written = folder.filePath(QStringLiteral("sized.") + QFileInfo(file).suffix());
+    QFile out(written);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(sizedWorkbook(bytesOf(qPrintable(file))));
+    out.close();
+    QProcess convert;
+    convert.setWorkingDirectory(folder.path());
+    // A profile of its own, so that a LibreOffice the user has open is not disturbed.
+    convert.start(office,
+                  {QStringLiteral("-env:UserInstallation=file://") + folder.filePath("profile"),
+                   QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                   QStringLiteral("fods"), QStringLiteral("--outdir"), folder.path(), written});
+    QVERIFY(convert.waitForFinished(180000));
+    QFile flat(folder.filePath(QStringLiteral("sized.fods")));
+    QVERIFY2(flat.open(QIODevice::ReadOnly), convert.readAllStandardError().constData());
+    const QString xml =
+        QString::fromUtf8(flat.readAll())
+            .replace(QRegularExpression(QStringLiteral(">\\s+<")), QStringLiteral("><"));
+    // The new heading in the heading's own style (bold); P-1's 8 AWG a
+    // text, its 2.36 V of drop a number.
+    const auto cellOf = [&](const QString &text) {
+        const QRegularExpression cell(QStringLiteral("<table:table-cell([^>]*)><text:p>") +
+                                      QRegularExpression::escape(text) +
+                                      QStringLiteral("</text:p>"));
+        return cell.match(xml).captured(1);
+    };
+    QVERIFY(!cellOf(QStringLiteral("Notes")).isEmpty());
+    QCOMPARE(cellOf(QStringLiteral("drop_volts")), cellOf(QStringLiteral("Notes")));
+    QCOMPARE(cellOf(QStringLiteral("8 AWG")),
+             QStringLiteral(" office:value-type=\"string\" calcext:value-type=\"string\""));
+    QCOMPARE(cellOf(QStringLiteral("2.36")),
+             QStringLiteral(" office:value-type=\"float\" office:value=\"2.36\" "
+                            "calcext:value-type=\"float\""));
+    QCOMPARE(cellOf(QStringLiteral("lights, &quot;east&quot; wing")),
+             QStringLiteral(" office:value-type=\"string\" calcext:value-type=\"string\""));
+}
+
+// The schedule file as the window keeps it: an edited cell goes back into
+// the workbook (a number as a number), which reads again with it; Save in
+// the workbook's other format is refused, CSV is written as CSV, and a CSV
+// schedule is never written under a workbook's name.
+void TestWorkbook::editedCellsAndFormatsOnSave()
+{
+    QTemporaryDir folder;
+    const QString book = folder.filePath(QStringLiteral("panel.xlsx"));
+    QVERIFY(QFile::copy(QStringLiteral(TORVANE_WORKBOOKS "/panel.xlsx"), book));
+    ScheduleFile file;
+    QVERIFY2(file.load(book), qPrintable(file.errorString()));
+    QCOMPARE(file.workbookSuffix(), QStringLiteral("xlsx"));
+    file.setCell(0, 1, "40,5"); // P-1's load, with a decimal comma
+    QVERIFY2(file.save(book), qPrintable(file.errorString()));
+    QVERIFY(file.isFromWorkbook());
+    QFile saved(book);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QStringList lines = sheetText(saved.readAll()).split(QLatin1Char('\n'));
+    QVERIFY2(lines[2].startsWith(QLatin1String("P-1,40.5,30,120,FALSE,")), qPrintable(lines[2]));
+    QVERIFY2(lines[2].contains(QLatin1String(",6 AWG,")), qPrintable(lines[2]));
+
+    QVERIFY(!file.save(folder.filePath(QStringLiteral("panel.ods"))));
+    QCOMPARE(file.errorString(), QStringLiteral("the schedule came from a .xlsx workbook: save it "
+                                                "as .xlsx, or as CSV under a .csv name"));
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("panel.ods"))));
+    const QString csv = folder.filePath(QStringLiteral("panel.csv"));
+    QVERIFY(file.save(csv));
+    QVERIFY(!file.isFromWorkbook());
+    QVERIFY(!file.save(folder.filePath(QStringLiteral("again.xlsx"))));
+    QCOMPARE(file.errorString(),
+             QStringLiteral("a CSV schedule is saved as CSV: give a .csv name"));
 }
 
 QTEST_GUILESS_MAIN(TestWorkbook)

@@ -1,16 +1,13 @@
 #include "Workbook.h"
 
 #include "Csv.h"
+#include "SheetAnswers.h"
 #include "TextEncoding.h"
+#include "Zip.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QXmlStreamReader>
-#ifdef TORVANE_QT_ZLIB
-#include <QtZlib/zlib.h> // Qt's own, where Qt was built with it
-#else
-#include <zlib.h>
-#endif
 
 #include <algorithm>
 #include <charconv>
@@ -24,112 +21,6 @@ namespace {
 constexpr char ZipStart[] = "PK\x03\x04";
 constexpr char CompoundStart[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 constexpr char OpenDocumentType[] = "application/vnd.oasis.opendocument.spreadsheet";
-
-// The limits of a zip bomb (below).
-constexpr qint64 MostInflated = qint64{1} << 30;
-constexpr qint64 InflatedBeforeRatio = 10 << 20;
-constexpr qint64 MostRatio = 100;
-
-// A zip bomb: more than 1 GB inflated, or past 10 MB more than 100 times
-// the entry's compressed size.
-bool tooLarge(qint64 inflated, qint64 compressed)
-{
-    return inflated > MostInflated || (inflated > InflatedBeforeRatio &&
-                                       inflated > MostRatio * std::max<qint64>(compressed, 1));
-}
-
-quint32 little32(const QByteArray &bytes, qsizetype at)
-{
-    quint32 value = 0;
-    for (int b = 3; b >= 0; --b)
-        value = value << 8 | static_cast<unsigned char>(bytes[at + b]);
-    return value;
-}
-quint16 little16(const QByteArray &bytes, qsizetype at)
-{
-    return static_cast<quint16>(static_cast<unsigned char>(bytes[at]) |
-                                static_cast<unsigned char>(bytes[at + 1]) << 8);
-}
-
-// Every entry's sizes as the zip's central directory declares them, checked
-// before anything is inflated; false where the directory does not read.
-bool readDirectory(const QByteArray &zip, std::map<QString, ZipEntry> &entries,
-                   WorkbookProblem *problem)
-{
-    *problem = WorkbookProblem::Corrupt;
-    // The end of central directory record: its signature within the last
-    // 64 kB and 22 bytes (a comment may follow it).
-    const qsizetype from = std::max<qsizetype>(0, zip.size() - 65557);
-    const qsizetype end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
-    if (end < from || end + 22 > zip.size())
-        return false;
-    const quint16 count = little16(zip, end + 10);
-    qsizetype at = little32(zip, end + 16);
-    for (quint16 e = 0; e < count; ++e) {
-        if (at + 46 > zip.size() || little32(zip, at) != 0x02014b50)
-            return false;
-        ZipEntry entry;
-        entry.method = little16(zip, at + 10);
-        entry.compressed = little32(zip, at + 20);
-        entry.inflated = little32(zip, at + 24);
-        entry.localHeader = little32(zip, at + 42);
-        const quint16 nameLength = little16(zip, at + 28);
-        if (at + 46 + nameLength > zip.size())
-            return false;
-        if (tooLarge(entry.inflated, entry.compressed)) {
-            *problem = WorkbookProblem::TooLarge;
-            return false;
-        }
-        entries[QString::fromUtf8(zip.constData() + at + 46, nameLength)] = entry;
-        at += 46 + nameLength + little16(zip, at + 30) + little16(zip, at + 32);
-    }
-    return !entries.empty();
-}
-
-// An entry's bytes, inflated in pieces and stopped as soon as they pass the
-// limits, whatever size the zip declares: a zip that lies about its sizes
-// inflates no further than one that does not.
-std::optional<QByteArray> inflateEntry(const QByteArray &zip, const ZipEntry &entry,
-                                       WorkbookProblem *problem)
-{
-    *problem = WorkbookProblem::Corrupt;
-    const qint64 header = entry.localHeader;
-    if (header + 30 > zip.size() || little32(zip, header) != 0x04034b50)
-        return std::nullopt;
-    const qint64 data = header + 30 + little16(zip, header + 26) + little16(zip, header + 28);
-    if (data + entry.compressed > zip.size())
-        return std::nullopt;
-    const auto *input = reinterpret_cast<const Bytef *>(zip.constData() + data);
-    if (entry.method == 0) // stored
-        return QByteArray(reinterpret_cast<const char *>(input), entry.compressed);
-    if (entry.method != 8) // deflated is the only other a workbook uses
-        return std::nullopt;
-    z_stream stream{};
-    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
-        return std::nullopt;
-    stream.next_in = const_cast<Bytef *>(input);
-    stream.avail_in = static_cast<uInt>(entry.compressed);
-    QByteArray out;
-    constexpr qsizetype piece = 1 << 16;
-    int status = Z_OK;
-    while (status == Z_OK) {
-        if (tooLarge(out.size(), entry.compressed)) {
-            inflateEnd(&stream);
-            *problem = WorkbookProblem::TooLarge;
-            return std::nullopt;
-        }
-        const qsizetype before = out.size();
-        out.resize(before + piece);
-        stream.next_out = reinterpret_cast<Bytef *>(out.data() + before);
-        stream.avail_out = static_cast<uInt>(piece);
-        status = inflate(&stream, Z_NO_FLUSH);
-        out.resize(before + piece - static_cast<qsizetype>(stream.avail_out));
-    }
-    inflateEnd(&stream);
-    if (status != Z_STREAM_END || tooLarge(out.size(), entry.compressed))
-        return std::nullopt;
-    return out;
-}
 
 // A reader that refuses any document type declaration: no entity is ever
 // declared, so none is expanded.
@@ -207,26 +98,6 @@ std::string shortestNumber(const QString &stored)
     return {digits, written.ptr};
 }
 
-// A text cell holding a number with a decimal comma, "15,5": a workbook has
-// no separator to confuse it with, so it reads as 15.5.
-std::string plainText(const QString &text)
-{
-    std::string utf8 = text.toStdString();
-    const auto comma = utf8.find(',');
-    if (comma == std::string::npos || comma == 0 || comma + 1 == utf8.size() ||
-        utf8.find(',', comma + 1) != std::string::npos)
-        return utf8;
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    const std::size_t start = utf8[0] == '-' ? 1 : 0;
-    for (std::size_t c = start; c < utf8.size(); ++c)
-        if (c != comma && !digit(utf8[c]))
-            return utf8;
-    if (comma == start)
-        return utf8;
-    utf8[comma] = '.';
-    return utf8;
-}
-
 // The rows of a sheet as read: cells by column, holes empty.
 class SheetRows
 {
@@ -256,6 +127,7 @@ public:
         SheetText sheet;
         int line = 1;
         for (std::size_t r = 0; r < m_rows.size(); ++r) {
+            sheet.rowLines.push_back(line);
             if (r < m_withoutValue.size() && m_withoutValue[r])
                 sheet.linesWithoutValues.push_back(line);
             for (std::size_t c = 0; c < m_width; ++c) {
@@ -317,6 +189,23 @@ QString plainTextOf(SafeXml &xml, QStringView element)
 
 } // namespace
 
+std::string cellText(std::string utf8)
+{
+    const auto comma = utf8.find(',');
+    if (comma == std::string::npos || comma == 0 || comma + 1 == utf8.size() ||
+        utf8.find(',', comma + 1) != std::string::npos)
+        return utf8;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const std::size_t start = utf8[0] == '-' ? 1 : 0;
+    for (std::size_t c = start; c < utf8.size(); ++c)
+        if (c != comma && !digit(utf8[c]))
+            return utf8;
+    if (comma == start)
+        return utf8;
+    utf8[comma] = '.';
+    return utf8;
+}
+
 QString problemText(WorkbookProblem problem, const QStringList &sheets)
 {
     switch (problem) {
@@ -353,7 +242,7 @@ std::optional<WorkbookSchedule> readWorkbookSchedule(const QByteArray &bytes, co
                                                      QString *error)
 {
     WorkbookProblem problem = WorkbookProblem::Corrupt;
-    const auto book = Workbook::open(bytes, &problem);
+    const std::shared_ptr<const Workbook> book = Workbook::open(bytes, &problem);
     if (!book) {
         *error = problemText(problem);
         return std::nullopt;
@@ -372,6 +261,9 @@ std::optional<WorkbookSchedule> readWorkbookSchedule(const QByteArray &bytes, co
     schedule.text = "\xEF\xBB\xBF" + std::move(read->csv);
     schedule.linesWithoutValues = std::move(read->linesWithoutValues);
     schedule.sheet = book->sheetNames().value(*index);
+    schedule.sheetIndex = *index;
+    schedule.rowLines = std::move(read->rowLines);
+    schedule.book = book;
     return schedule;
 }
 
@@ -404,7 +296,7 @@ std::unique_ptr<Workbook> Workbook::open(const QByteArray &bytes, WorkbookProble
     }
     std::unique_ptr<Workbook> book(new Workbook);
     book->m_bytes = bytes;
-    if (!readDirectory(bytes, book->m_entries, problem) || !book->readParts(problem) ||
+    if (!zip::readDirectory(bytes, book->m_entries, problem) || !book->readParts(problem) ||
         (book->m_broken && (*problem = *book->m_broken, true)))
         return nullptr;
     return book;
@@ -416,7 +308,7 @@ std::optional<QByteArray> Workbook::entry(const QString &name, WorkbookProblem *
     if (found == m_entries.end())
         return std::nullopt;
     WorkbookProblem why = WorkbookProblem::Corrupt;
-    auto data = inflateEntry(m_bytes, found->second, &why);
+    auto data = zip::inflateEntry(m_bytes, found->second, &why);
     if (!data || data->size() != found->second.inflated) {
         m_broken = data ? WorkbookProblem::Corrupt : why;
         *problem = *m_broken;
@@ -487,6 +379,28 @@ bool Workbook::readParts(WorkbookProblem *problem)
     return true;
 }
 
+QString Workbook::suffix() const
+{
+    return m_openDocument ? QStringLiteral("ods") : QStringLiteral("xlsx");
+}
+
+std::optional<QByteArray> Workbook::withAnswers(int sheet, const SheetAnswers &answers,
+                                                WorkbookProblem *problem) const
+{
+    const QString part = m_openDocument ? QStringLiteral("content.xml") : m_sheetParts.value(sheet);
+    *problem = WorkbookProblem::Corrupt;
+    const auto xml = entry(part, problem);
+    if (!xml)
+        return std::nullopt;
+    const auto written =
+        answers.rewrite(std::string_view(xml->constData(), static_cast<std::size_t>(xml->size())),
+                        m_openDocument ? sheet : 0);
+    *problem = WorkbookProblem::Corrupt;
+    if (!written)
+        return std::nullopt;
+    return zip::withEntryReplaced(m_bytes, part, QByteArray::fromStdString(*written));
+}
+
 std::optional<int> Workbook::sheetNamed(const QString &nameOrNumber) const
 {
     if (nameOrNumber.isEmpty())
@@ -544,12 +458,13 @@ std::optional<SheetText> Workbook::readSheet(int sheet, WorkbookProblem *problem
                 std::string text;
                 if (type == QLatin1String("s")) {
                     const auto index = value.toULongLong();
-                    text = index < m_shared.size() ? plainText(m_shared[index]) : std::string();
+                    text = index < m_shared.size() ? cellText(m_shared[index].toStdString())
+                                                   : std::string();
                 } else if (type == QLatin1String("b")) {
                     text = value.trimmed() == QLatin1String("1") ? "TRUE" : "FALSE";
                 } else if (type == QLatin1String("inlineStr") || type == QLatin1String("str") ||
                            type == QLatin1String("e")) {
-                    text = plainText(value);
+                    text = cellText(value.toStdString());
                 } else if (hasValue) {
                     text = shortestNumber(value);
                 }
@@ -638,7 +553,7 @@ std::optional<SheetText> Workbook::readSheet(int sheet, WorkbookProblem *problem
             } else if (!value.isEmpty()) {
                 text = value.toStdString();
             } else {
-                text = plainText(shown);
+                text = cellText(shown.toStdString());
             }
             const qint64 copies = text.empty() ? repeat : std::min<qint64>(repeat, 1024);
             if (text.empty()) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "WorkbookProblem.h"
+#include "Zip.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -19,30 +22,8 @@
 // as the limits allow.
 namespace workbook {
 
-// A zip's entry as its central directory gives it.
-struct ZipEntry
-{
-    int method = 0; // 0 stored, 8 deflated
-    qint64 compressed = 0;
-    qint64 inflated = 0;
-    qint64 localHeader = 0;
-};
-
-// What can be wrong with a workbook, each a line the user reads.
-enum class WorkbookProblem
-{
-    Encrypted,     // a compound document holding an encrypted workbook
-    LegacyExcel,   // a compound document: Excel 97-2003's .xls
-    NotAWorkbook,  // a zip of something else (a .docx)
-    Corrupt,       // a zip that does not read, or a part missing
-    TooLarge,      // an entry inflating beyond 1 GB, or 100 times its size past 10 MB
-    DocumentType,  // XML with a document type declaration
-    SheetNotFound, // --sheet names no sheet (the names are given)
-};
-
-// The problem in a line, in the user's language (context "Workbook"); the
-// sheets named where one was not found.
-QString problemText(WorkbookProblem problem, const QStringList &sheets = {});
+class SheetAnswers;
+class Workbook;
 
 // A workbook's sheet as a schedule's text: UTF-8 with a byte-order mark,
 // commas and decimal points, as Excel's "CSV UTF-8" is written; the sheet
@@ -52,14 +33,23 @@ struct WorkbookSchedule
     std::string text;
     std::vector<int> linesWithoutValues;
     QString sheet;
+    // Where the answer goes back: the workbook, its sheet (0 the first),
+    // and the line of the text each of the sheet's rows starts on.
+    std::shared_ptr<const Workbook> book;
+    int sheetIndex = 0;
+    std::vector<int> rowLines;
 };
 std::optional<WorkbookSchedule> readWorkbookSchedule(const QByteArray &bytes, const QString &sheet,
                                                      QString *error);
 
+// A text cell as a schedule reads it: a number written with a decimal
+// comma ("15,5") is the number (15.5), since a workbook has no separator to
+// confuse it with.
+std::string cellText(std::string utf8);
+
 // The sheets' names of the workbook at a path; none where it is not one
 // that reads.
 QStringList sheetNamesOf(const QString &path);
-
 
 // One sheet as the schedule's text: its rows as CSV lines, every row as
 // wide as the widest; and the lines of rows holding a formula whose value
@@ -69,6 +59,7 @@ struct SheetText
 {
     std::string csv;
     std::vector<int> linesWithoutValues; // 1 the first line
+    std::vector<int> rowLines;           // the line each row starts on, in order
 };
 
 class Workbook
@@ -82,12 +73,18 @@ public:
     Workbook &operator=(const Workbook &) = delete;
 
     bool isOpenDocument() const { return m_openDocument; }
+    // The file name's suffix of the workbook's format: "xlsx" or "ods".
+    QString suffix() const;
     const QStringList &sheetNames() const { return m_sheets; }
     // The sheet a --sheet value names: a name first, else a number from 1;
     // the first without one. Nothing where none is so named.
     std::optional<int> sheetNamed(const QString &nameOrNumber) const;
     // The sheet's cells as the schedule's text, or the problem.
     std::optional<SheetText> readSheet(int sheet, WorkbookProblem *problem) const;
+    // The workbook again with the answers written into a sheet: every zip
+    // entry but the sheet's (.ods: content.xml) byte for byte.
+    std::optional<QByteArray> withAnswers(int sheet, const SheetAnswers &answers,
+                                          WorkbookProblem *problem) const;
 
 private:
     Workbook() = default;
@@ -95,7 +92,7 @@ private:
     std::optional<QByteArray> entry(const QString &name, WorkbookProblem *problem) const;
 
     QByteArray m_bytes;
-    std::map<QString, ZipEntry> m_entries;
+    std::map<QString, zip::Entry> m_entries;
     // An entry there but not readable (damaged, or inflating past the
     // limits): whatever read it fails with this.
     mutable std::optional<WorkbookProblem> m_broken;

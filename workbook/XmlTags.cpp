@@ -1,0 +1,181 @@
+#include "XmlTags.h"
+
+namespace workbook::xml {
+namespace {
+
+bool isNameEnd(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '/' || c == '>';
+}
+
+// One past a start tag's '>', quoted values (which may hold '>') skipped.
+std::size_t tagEnd(std::string_view xml, std::size_t from)
+{
+    char quote = 0;
+    for (std::size_t at = from; at < xml.size(); ++at) {
+        const char c = xml[at];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return at + 1;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Where an attribute's name starts in a tag's text, as a whole name
+// outside any value; npos without it.
+std::size_t attributeAt(std::string_view tag, std::string_view name)
+{
+    char quote = 0;
+    for (std::size_t at = 1; at + name.size() < tag.size(); ++at) {
+        const char c = tag[at];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+            continue;
+        }
+        if (c == '"' || c == '\'') {
+            quote = c;
+            continue;
+        }
+        const bool startsName =
+            tag[at - 1] == ' ' || tag[at - 1] == '\t' || tag[at - 1] == '\n' || tag[at - 1] == '\r';
+        if (!startsName || tag.substr(at, name.size()) != name)
+            continue;
+        std::size_t after = at + name.size();
+        while (after < tag.size() && (tag[after] == ' ' || tag[after] == '\t'))
+            ++after;
+        if (after < tag.size() && tag[after] == '=')
+            return at;
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
+std::optional<Tag> nextTag(std::string_view xml, std::size_t from)
+{
+    for (std::size_t at = xml.find('<', from); at != std::string_view::npos;
+         at = xml.find('<', at + 1)) {
+        const std::string_view rest = xml.substr(at);
+        std::string_view closer;
+        if (rest.starts_with("<!--"))
+            closer = "-->";
+        else if (rest.starts_with("<![CDATA["))
+            closer = "]]>";
+        else if (rest.starts_with("<?"))
+            closer = "?>";
+        else if (rest.starts_with("<!"))
+            closer = ">";
+        if (!closer.empty()) {
+            const std::size_t skip = xml.find(closer, at + 2);
+            if (skip == std::string_view::npos)
+                return std::nullopt;
+            at = skip;
+            continue;
+        }
+        Tag tag;
+        tag.begin = at;
+        tag.closing = rest.size() > 1 && rest[1] == '/';
+        std::size_t nameStart = at + (tag.closing ? 2 : 1);
+        std::size_t nameEnd = nameStart;
+        while (nameEnd < xml.size() && !isNameEnd(xml[nameEnd]))
+            ++nameEnd;
+        tag.name = xml.substr(nameStart, nameEnd - nameStart);
+        tag.end = tagEnd(xml, nameEnd);
+        if (tag.end == std::string_view::npos || tag.name.empty())
+            return std::nullopt;
+        tag.empty = !tag.closing && xml[tag.end - 2] == '/';
+        return tag;
+    }
+    return std::nullopt;
+}
+
+std::size_t elementEnd(std::string_view xml, const Tag &start)
+{
+    if (start.empty)
+        return start.end;
+    int depth = 1;
+    for (auto tag = nextTag(xml, start.end); tag; tag = nextTag(xml, tag->end)) {
+        if (tag->name != start.name)
+            continue;
+        if (tag->closing && --depth == 0)
+            return tag->end;
+        if (tag->opens())
+            ++depth;
+    }
+    return std::string_view::npos;
+}
+
+std::optional<std::string_view> attribute(std::string_view tag, std::string_view name)
+{
+    const std::size_t at = attributeAt(tag, name);
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t open = tag.find_first_of("\"'", at + name.size());
+    if (open == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t close = tag.find(tag[open], open + 1);
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    return tag.substr(open + 1, close - open - 1);
+}
+
+std::string withAttribute(std::string_view tag, std::string_view name,
+                          std::optional<std::string_view> value)
+{
+    std::string out;
+    const std::size_t at = attributeAt(tag, name);
+    if (at != std::string_view::npos) {
+        // The attribute goes, with the blank before it; put back if given.
+        const std::size_t open = tag.find_first_of("\"'", at + name.size());
+        const std::size_t close = tag.find(tag[open], open + 1);
+        out.append(tag.substr(0, at - 1));
+        if (value) {
+            out.append(tag.substr(at - 1, open + 1 - (at - 1)));
+            appendEscaped(out, *value);
+            out.append(tag.substr(close));
+        } else {
+            out.append(tag.substr(close + 1));
+        }
+        return out;
+    }
+    if (!value)
+        return std::string(tag);
+    const bool empty = tag.ends_with("/>");
+    out.append(tag.substr(0, tag.size() - (empty ? 2 : 1)));
+    out += ' ';
+    out.append(name);
+    out += "=\"";
+    appendEscaped(out, *value);
+    out += empty ? "\"/>" : "\">";
+    return out;
+}
+
+void appendEscaped(std::string &out, std::string_view text)
+{
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
+} // namespace workbook::xml
