@@ -854,10 +854,6 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <translation>remarque&#xa0;: le tableau %1 donne %2 à %3&#xa0;mm², compté tel quel&#xa0;; avec le diamètre de ses autres calibres, il serait de 35,8&#xa0;mm²</translation>
     </message>
     <message>
-        <source>%1: the answer is written as CSV or JSON text, not as a workbook: give a .csv name</source>
-        <translation>%1&#xa0;: la réponse s&apos;écrit en texte CSV ou JSON, pas en classeur&#xa0;: donnez un nom en .csv</translation>
-    </message>
-    <message>
         <source>The sheet of a workbook (.xlsx, .ods) the schedule is on: its name, or its number from 1 (the first).</source>
         <translation>La feuille d&apos;un classeur (.xlsx, .ods) qui porte le tableau de câblage&#xa0;: son nom, ou son numéro à partir de 1 (la première).</translation>
     </message>
@@ -868,6 +864,22 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     <message>
         <source>--sheet is for a workbook (.xlsx, .ods): %1 is not one</source>
         <translation>--sheet s&apos;emploie avec un classeur (.xlsx, .ods)&#xa0;: %1 n&apos;en est pas un</translation>
+    </message>
+    <message>
+        <source>%1: the answer is written as CSV or JSON text, or into the .xlsx or .ods workbook size --schedule read: give a .csv name</source>
+        <translation>%1&#xa0;: la réponse s&apos;écrit en texte CSV ou JSON, ou dans le classeur .xlsx ou .ods lu par size --schedule&#xa0;: donnez un nom en .csv</translation>
+    </message>
+    <message>
+        <source>%1 is a .%2 workbook: its answer is written into a .%2 workbook, or as CSV under a .csv name</source>
+        <translation>%1 est un classeur .%2&#xa0;: sa réponse s&apos;écrit dans un classeur .%2, ou en CSV sous un nom en .csv</translation>
+    </message>
+    <message>
+        <source>%1 is not a workbook: the answer goes into a workbook only when the schedule is read from one; give a .csv name</source>
+        <translation>%1 n&apos;est pas un classeur&#xa0;: la réponse ne va dans un classeur que si le tableau de câblage en vient&#xa0;; donnez un nom en .csv</translation>
+    </message>
+    <message>
+        <source>--format is for text answers: a workbook takes the answer in its own cells</source>
+        <translation>--format s&apos;emploie pour les réponses en texte&#xa0;: un classeur reçoit la réponse dans ses propres cellules</translation>
     </message>
 </context>
 <context>
@@ -1475,8 +1487,12 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <translation>Canalisations, article 12-910 et tableaux 6, 8 et 9&#xa0;: là où une canalisation est demandée, celle de chaque ensemble contient ses conducteurs non mis à la terre, le neutre s&apos;il est demandé et le conducteur de continuité des masses sauf si la canalisation assure elle-même la continuité, chacun avec la section imprimée au tableau 6 pour son type de fil (celui de l&apos;isolant si aucun n&apos;est donné&#xa0;: TW, RW75 ou RW90)&#xa0;; la plus petite dimension commerciale dont la section intérieure, calculée à partir du diamètre du tableau 9, est remplie au plus au pourcentage du tableau 8 (53&#xa0;% pour un conducteur, 31&#xa0;% pour deux, 40&#xa0;% pour trois ou plus), un remplissage égal à la limite étant accepté.</translation>
     </message>
     <message>
-        <source>the schedule came from a workbook, which is not written over with text: save it under a .csv name</source>
-        <translation>le tableau de câblage vient d&apos;un classeur, qui n&apos;est pas remplacé par du texte&#xa0;: enregistrez-le sous un nom en .csv</translation>
+        <source>the schedule came from a .%1 workbook: save it as .%1, or as CSV under a .csv name</source>
+        <translation>le tableau de câblage vient d&apos;un classeur .%1&#xa0;: enregistrez-le en .%1, ou en CSV sous un nom en .csv</translation>
+    </message>
+    <message>
+        <source>a CSV schedule is saved as CSV: give a .csv name</source>
+        <translation>un tableau de câblage CSV s&apos;enregistre en CSV&#xa0;: donnez un nom en .csv</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1592,14 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     <message>
         <source>Cable schedules (*.csv *.txt *.tsv *.xlsx *.ods);;All files (*)</source>
         <translation>Tableaux de câblage (*.csv *.txt *.tsv *.xlsx *.ods);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Classeurs Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>OpenDocument spreadsheets (*.ods)</source>
+        <translation>Classeurs OpenDocument (*.ods)</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "SheetAnswers.h"
 
+#include "CellReference.h"
 #include "XmlTags.h"
 
 #include <algorithm>
@@ -9,35 +10,6 @@ namespace workbook {
 namespace {
 
 using xml::Tag;
-
-// "A" for 0, "Z" for 25, "AA" for 26.
-std::string columnName(std::size_t column)
-{
-    std::string name;
-    for (std::size_t c = column + 1; c > 0; c = (c - 1) / 26)
-        name.insert(name.begin(), static_cast<char>('A' + (c - 1) % 26));
-    return name;
-}
-
-// "BC12" as its column, 0 for A; and its row, 0 for 1.
-std::size_t columnOf(std::string_view reference)
-{
-    std::size_t column = 0;
-    for (const char c : reference) {
-        if (c < 'A' || c > 'Z')
-            break;
-        column = column * 26 + static_cast<std::size_t>(c - 'A' + 1);
-    }
-    return column == 0 ? 0 : column - 1;
-}
-std::size_t rowOf(std::string_view reference)
-{
-    const std::size_t digits = reference.find_first_of("0123456789");
-    std::size_t row = 0;
-    if (digits != std::string_view::npos)
-        std::from_chars(reference.data() + digits, reference.data() + reference.size(), row);
-    return row == 0 ? 0 : row - 1;
-}
 
 std::size_t countOf(std::optional<std::string_view> text)
 {
@@ -171,19 +143,43 @@ void SheetAnswers::setAnswer(std::size_t row, std::span<const NewCell> cells)
     const std::size_t below = row - m_headingRow - 1;
     if (m_answers.size() <= below)
         m_answers.resize(below + 1);
+    // Kept packed, a cell a number flag, a length and the text, and made
+    // into XML only as the sheet is written: a hundred thousand rows' XML
+    // would be ten times the size.
+    std::string packed;
+    for (std::size_t c = 0; c < std::min(cells.size(), m_width); ++c) {
+        const std::size_t length = std::min<std::size_t>(cells[c].text.size(), 0xFFFF);
+        packed += cells[c].numeric ? 'n' : 't';
+        packed += static_cast<char>(length & 0xFF);
+        packed += static_cast<char>(length >> 8);
+        packed.append(cells[c].text, 0, length);
+    }
+    m_answers[below] = std::move(packed);
+}
+
+// A row's answer as XML: its cells, the empty ones as the format has them.
+std::string SheetAnswers::answerXml(std::size_t row, std::string_view packed) const
+{
     std::string xml;
     std::size_t empty = 0; // empty cells not yet written (.ods)
-    for (std::size_t c = 0; c < std::min(cells.size(), m_width); ++c) {
-        if (cells[c].text.empty()) {
+    std::size_t column = 0;
+    for (std::size_t at = 0; at + 3 <= packed.size(); ++column) {
+        const bool numeric = packed[at] == 'n';
+        const std::size_t length =
+            static_cast<unsigned char>(packed[at + 1]) |
+            static_cast<std::size_t>(static_cast<unsigned char>(packed[at + 2])) << 8;
+        const std::string_view text = packed.substr(at + 3, length);
+        at += 3 + length;
+        if (text.empty()) {
             ++empty;
             continue;
         }
         xml += emptyCells(empty);
         empty = 0;
-        xml += cellXml(row, m_firstColumn + c, cells[c]);
+        xml += cellXml(row, m_firstColumn + column, {std::string(text), numeric});
     }
-    xml += emptyCells(empty + (m_width - std::min(cells.size(), m_width)));
-    m_answers[below] = std::move(xml);
+    xml += emptyCells(empty + (m_width - std::min(column, m_width)));
+    return xml;
 }
 
 void SheetAnswers::setCell(std::size_t row, std::size_t column, const NewCell &cell)
@@ -268,8 +264,9 @@ std::vector<SheetAnswers::Block> SheetAnswers::blocksOf(std::size_t row,
     } else if (row > m_headingRow) {
         const std::size_t below = row - m_headingRow - 1;
         blocks.push_back({m_firstColumn, m_width,
-                          below < m_answers.size() && m_answers[below] ? *m_answers[below]
-                                                                       : emptyCells(m_width)});
+                          below < m_answers.size() && m_answers[below]
+                              ? answerXml(row, *m_answers[below])
+                              : emptyCells(m_width)});
     }
     std::sort(blocks.begin(), blocks.end(),
               [](const Block &a, const Block &b) { return a.column < b.column; });
@@ -372,9 +369,29 @@ void SheetAnswers::appendNewRow(std::string &out, std::size_t row,
     appendRow(out, empty, row, 1, headingStyle);
 }
 
+bool SheetAnswers::rewrite(std::string_view xml, int table, const Sink &write) const
+{
+    std::string out;
+    const auto flush = [&](bool always) {
+        // Written in pieces of a megabyte or so, not as a whole sheet.
+        if (always || out.size() > (std::size_t{1} << 20)) {
+            write(out);
+            out.clear();
+        }
+    };
+    const bool done = m_format == Format::Xlsx ? rewriteXlsx(xml, out, flush)
+                                               : rewriteOds(xml, table, out, flush);
+    if (done)
+        flush(true);
+    return done;
+}
+
 std::optional<std::string> SheetAnswers::rewrite(std::string_view xml, int table) const
 {
-    return m_format == Format::Xlsx ? rewriteXlsx(xml) : rewriteOds(xml, table);
+    std::string whole;
+    if (!rewrite(xml, table, [&](std::string_view piece) { whole += piece; }))
+        return std::nullopt;
+    return whole;
 }
 
 namespace {
@@ -410,7 +427,7 @@ bool holdsValueIn(std::string_view rowXml, SheetAnswers::Format format, std::siz
 
 } // namespace
 
-std::optional<std::string> SheetAnswers::rewriteXlsx(std::string_view xml) const
+bool SheetAnswers::rewriteXlsx(std::string_view xml, std::string &out, const Flush &flush) const
 {
     std::optional<Tag> dimension;
     std::optional<Tag> sheetData;
@@ -421,13 +438,11 @@ std::optional<std::string> SheetAnswers::rewriteXlsx(std::string_view xml) const
             sheetData = tag;
     }
     if (!sheetData)
-        return std::nullopt;
+        return false;
     std::size_t lastNew = m_headingRow + m_answers.size();
     if (!m_edits.empty())
         lastNew = std::max(lastNew, m_edits.rbegin()->first);
 
-    std::string out;
-    out.reserve(xml.size() + m_answers.size() * 256);
     std::size_t copied = 0;
     if (dimension) {
         // The used range, which now reaches the answer's last column.
@@ -461,7 +476,7 @@ std::optional<std::string> SheetAnswers::rewriteXlsx(std::string_view xml) const
         newRowsUntil(lastNew + 1);
         out += "</sheetData>";
         out += xml.substr(copied);
-        return out;
+        return true;
     }
     std::size_t row = 0;
     for (auto tag = xml::nextTag(xml, copied); tag;) {
@@ -469,7 +484,7 @@ std::optional<std::string> SheetAnswers::rewriteXlsx(std::string_view xml) const
             out += xml.substr(copied, tag->begin - copied);
             newRowsUntil(lastNew + 1);
             out += xml.substr(tag->begin);
-            return out;
+            return true;
         }
         if (tag->name != "row" || tag->closing) {
             tag = xml::nextTag(xml, tag->end);
@@ -477,7 +492,7 @@ std::optional<std::string> SheetAnswers::rewriteXlsx(std::string_view xml) const
         }
         const std::size_t end = xml::elementEnd(xml, *tag);
         if (end == std::string_view::npos)
-            return std::nullopt;
+            return false;
         const std::string_view rowXml = xml.substr(tag->begin, end - tag->begin);
         if (const auto number = xml::attribute(rowXml.substr(0, tag->end - tag->begin), "r"))
             row = countOf(number) - 1;
@@ -493,12 +508,14 @@ std::optional<std::string> SheetAnswers::rewriteXlsx(std::string_view xml) const
         nextNew = row + 1;
         ++row;
         copied = end;
+        flush(false);
         tag = xml::nextTag(xml, end);
     }
-    return std::nullopt;
+    return false;
 }
 
-std::optional<std::string> SheetAnswers::rewriteOds(std::string_view xml, int table) const
+bool SheetAnswers::rewriteOds(std::string_view xml, int table, std::string &out,
+                              const Flush &flush) const
 {
     std::optional<Tag> sheet;
     int tables = 0;
@@ -506,16 +523,14 @@ std::optional<std::string> SheetAnswers::rewriteOds(std::string_view xml, int ta
         if (tag->name == "table:table" && tag->opens() && tables++ == table)
             sheet = tag;
     if (!sheet)
-        return std::nullopt;
+        return false;
     const std::size_t sheetEnd = xml::elementEnd(xml, *sheet);
     if (sheetEnd == std::string_view::npos)
-        return std::nullopt;
+        return false;
     std::size_t lastNew = m_headingRow + m_answers.size();
     if (!m_edits.empty())
         lastNew = std::max(lastNew, m_edits.rbegin()->first);
 
-    std::string out;
-    out.reserve(xml.size() + m_answers.size() * 256);
     std::size_t copied = 0;
     std::size_t row = 0;
     std::string headingStyle;
@@ -534,7 +549,7 @@ std::optional<std::string> SheetAnswers::rewriteOds(std::string_view xml, int ta
         }
         const std::size_t end = xml::elementEnd(xml, *tag);
         if (end == std::string_view::npos)
-            return std::nullopt;
+            return false;
         const std::string_view rowXml = xml.substr(tag->begin, end - tag->begin);
         const std::size_t repeat =
             countOf(xml::attribute(rowXml.substr(0, tag->end - tag->begin), OdsRowRepeat));
@@ -575,10 +590,11 @@ std::optional<std::string> SheetAnswers::rewriteOds(std::string_view xml, int ta
             }
         }
         row += repeat;
+        flush(false);
         tag = xml::nextTag(xml, end);
     }
     out += xml.substr(copied);
-    return out;
+    return true;
 }
 
 } // namespace workbook

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <optional>
 #include <span>
@@ -44,8 +45,11 @@ public:
     void setCell(std::size_t row, std::size_t column, const NewCell &cell);
 
     // The sheet's part (.xlsx), or content.xml and the sheet's place among
-    // its tables (.ods), with all of it written in; nothing where the XML
-    // does not hold the sheet.
+    // its tables (.ods), with all of it written in, given to `write` in
+    // pieces; false where the XML does not hold the sheet.
+    using Sink = std::function<void(std::string_view)>;
+    bool rewrite(std::string_view xml, int table, const Sink &write) const;
+    // The same, whole.
     std::optional<std::string> rewrite(std::string_view xml, int table = 0) const;
 
 private:
@@ -56,6 +60,8 @@ private:
         std::size_t width = 0;
         std::string cells;
     };
+    using Flush = std::function<void(bool always)>;
+    std::string answerXml(std::size_t row, std::string_view packed) const;
     std::vector<Block> blocksOf(std::size_t row, std::string_view headingStyle) const;
     bool hasNew(std::size_t row) const;
     std::string cellXml(std::size_t row, std::size_t column, const NewCell &cell,
@@ -64,15 +70,15 @@ private:
     void appendRow(std::string &out, std::string_view rowXml, std::size_t row, std::size_t repeat,
                    std::string_view headingStyle) const;
     void appendNewRow(std::string &out, std::size_t row, std::string_view headingStyle) const;
-    std::optional<std::string> rewriteXlsx(std::string_view xml) const;
-    std::optional<std::string> rewriteOds(std::string_view xml, int table) const;
+    bool rewriteXlsx(std::string_view xml, std::string &out, const Flush &flush) const;
+    bool rewriteOds(std::string_view xml, int table, std::string &out, const Flush &flush) const;
 
     Format m_format;
     std::size_t m_headingRow;
     std::size_t m_firstColumn;
     std::size_t m_width;
     std::vector<std::string> m_heading;
-    std::vector<std::optional<std::string>> m_answers; // below the heading, in order
+    std::vector<std::optional<std::string>> m_answers; // below the heading, in order, packed
     std::map<std::size_t, std::map<std::size_t, NewCell>> m_edits;
 };
 

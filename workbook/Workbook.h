@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SheetReader.h"
 #include "WorkbookProblem.h"
 #include "Zip.h"
 
@@ -42,25 +43,9 @@ struct WorkbookSchedule
 std::optional<WorkbookSchedule> readWorkbookSchedule(const QByteArray &bytes, const QString &sheet,
                                                      QString *error);
 
-// A text cell as a schedule reads it: a number written with a decimal
-// comma ("15,5") is the number (15.5), since a workbook has no separator to
-// confuse it with.
-std::string cellText(std::string utf8);
-
 // The sheets' names of the workbook at a path; none where it is not one
 // that reads.
 QStringList sheetNamesOf(const QString &path);
-
-// One sheet as the schedule's text: its rows as CSV lines, every row as
-// wide as the widest; and the lines of rows holding a formula whose value
-// the file does not keep (a workbook written by a program that does not
-// calculate), each the row's problem.
-struct SheetText
-{
-    std::string csv;
-    std::vector<int> linesWithoutValues; // 1 the first line
-    std::vector<int> rowLines;           // the line each row starts on, in order
-};
 
 class Workbook
 {
@@ -98,8 +83,8 @@ private:
     mutable std::optional<WorkbookProblem> m_broken;
     bool m_openDocument = false;
     QStringList m_sheets;
-    QStringList m_sheetParts;      // .xlsx: each sheet's part; .ods: none
-    std::vector<QString> m_shared; // .xlsx: the shared strings
+    QStringList m_sheetParts;          // .xlsx: each sheet's part; .ods: none
+    std::vector<std::string> m_shared; // .xlsx: the shared strings
 };
 
 } // namespace workbook

@@ -1,5 +1,7 @@
 #include "XmlTags.h"
 
+#include <charconv>
+
 namespace workbook::xml {
 namespace {
 
@@ -176,6 +178,92 @@ void appendEscaped(std::string &out, std::string_view text)
             out += c;
         }
     }
+}
+
+void appendDecoded(std::string &out, std::string_view raw)
+{
+    for (std::size_t at = 0; at < raw.size();) {
+        const std::size_t amp = raw.find('&', at);
+        if (amp == std::string_view::npos) {
+            out.append(raw.substr(at));
+            return;
+        }
+        out.append(raw.substr(at, amp - at));
+        const std::size_t semicolon = raw.find(';', amp);
+        if (semicolon == std::string_view::npos || semicolon - amp > 10) {
+            out += '&';
+            at = amp + 1;
+            continue;
+        }
+        const std::string_view name = raw.substr(amp + 1, semicolon - amp - 1);
+        at = semicolon + 1;
+        if (name == "amp")
+            out += '&';
+        else if (name == "lt")
+            out += '<';
+        else if (name == "gt")
+            out += '>';
+        else if (name == "quot")
+            out += '"';
+        else if (name == "apos")
+            out += '\'';
+        else if (name.size() > 1 && name[0] == '#') {
+            const bool hex = name[1] == 'x' || name[1] == 'X';
+            const std::string_view digits = name.substr(hex ? 2 : 1);
+            unsigned long code = 0;
+            const auto read =
+                std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
+            if (read.ec != std::errc{} || read.ptr != digits.data() + digits.size() ||
+                code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+                out.append(raw.substr(amp, at - amp));
+                continue;
+            }
+            // The character in UTF-8.
+            if (code < 0x80) {
+                out += static_cast<char>(code);
+            } else if (code < 0x800) {
+                out += static_cast<char>(0xC0 | code >> 6);
+                out += static_cast<char>(0x80 | (code & 0x3F));
+            } else if (code < 0x10000) {
+                out += static_cast<char>(0xE0 | code >> 12);
+                out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+                out += static_cast<char>(0x80 | (code & 0x3F));
+            } else {
+                out += static_cast<char>(0xF0 | code >> 18);
+                out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+                out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+                out += static_cast<char>(0x80 | (code & 0x3F));
+            }
+        } else {
+            out.append(raw.substr(amp, at - amp)); // not an entity XML knows
+        }
+    }
+}
+
+std::string decoded(std::string_view raw)
+{
+    std::string out;
+    appendDecoded(out, raw);
+    return out;
+}
+
+bool declaresDocumentType(std::string_view xml)
+{
+    // Before the root element: the XML declaration, comments, processing
+    // instructions, and perhaps a document type.
+    for (std::size_t at = xml.find('<'); at != std::string_view::npos; at = xml.find('<', at + 1)) {
+        const std::string_view rest = xml.substr(at);
+        if (rest.starts_with("<!DOCTYPE"))
+            return true;
+        if (rest.starts_with("<!--")) {
+            at = xml.find("-->", at);
+            if (at == std::string_view::npos)
+                return false;
+        } else if (!rest.starts_with("<?")) {
+            return false; // the root element
+        }
+    }
+    return false;
 }
 
 } // namespace workbook::xml

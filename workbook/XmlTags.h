@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-// XML read as bytes, tag by tag, so that a part is written again with only
-// the elements that change rewritten and every other byte as it was. For
-// the parts a spreadsheet writes, which the reader has already checked are
-// well formed and declare no document type.
+// XML read as bytes, tag by tag: a sheet's cells read without building
+// anything but their texts, and a part written again with only the
+// elements that change rewritten and every other byte as it was. For the
+// parts a spreadsheet writes (UTF-8, no document type: one is refused).
 namespace workbook::xml {
 
 // A start, end or empty-element tag: where it stands, from its '<' to one
@@ -44,5 +44,14 @@ std::string withAttribute(std::string_view tag, std::string_view name,
 
 // Text escaped for an element's content or an attribute's value.
 void appendEscaped(std::string &out, std::string_view text);
+
+// Content or an attribute's value as it reads: the five predefined
+// entities and character references replaced (no other entity exists
+// without a document type, which is refused).
+void appendDecoded(std::string &out, std::string_view raw);
+std::string decoded(std::string_view raw);
+
+// Whether the text declares a document type before its first element.
+bool declaresDocumentType(std::string_view xml);
 
 } // namespace workbook::xml

@@ -5,8 +5,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <optional>
+#include <string_view>
 
 // The zip a workbook is: its central directory read, an entry inflated in
 // pieces that stop at a zip bomb's limits, and the zip written again with
@@ -34,10 +36,14 @@ bool readDirectory(const QByteArray &zip, std::map<QString, Entry> &entries,
 std::optional<QByteArray> inflateEntry(const QByteArray &zip, const Entry &entry,
                                        WorkbookProblem *problem);
 
-// The zip again, the entry named given `contents` (deflated), every other
-// entry's bytes as they were, in their order; nothing where the zip does
-// not read or has no such entry.
+// An entry's new contents, given piece by piece to the function it is
+// handed; false where they cannot be made.
+using Producer = std::function<bool(const std::function<void(std::string_view)> &write)>;
+
+// The zip again, the entry named given new contents (deflated as they
+// come), every other entry's bytes as they were, in their order; nothing
+// where the zip does not read, has no such entry, or the contents fail.
 std::optional<QByteArray> withEntryReplaced(const QByteArray &zip, const QString &name,
-                                            const QByteArray &contents);
+                                            const Producer &contents);
 
 } // namespace workbook::zip
