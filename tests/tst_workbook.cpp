@@ -82,6 +82,8 @@ private slots:
     void sheetsByNameOrNumber();
     void badWorkbooksAreRefused_data();
     void badWorkbooksAreRefused();
+    void sheetsOtherProgramsWrite_data();
+    void sheetsOtherProgramsWrite();
     void rowsRewrittenInPlace_data();
     void rowsRewrittenInPlace();
     void answersGoBackIntoTheWorkbook_data();
@@ -213,6 +215,82 @@ void TestWorkbook::badWorkbooksAreRefused()
     QString said;
     QVERIFY(!readWorkbookSchedule(bytes, QString(), &said));
     QCOMPARE(said, error);
+}
+
+// Sheets as other programs may write them, each in a workbook of
+// LibreOffice's with its sheet's part replaced: entities and character
+// references, cells without references, an .ods cell's note (not its
+// text), blanks, tabs and paragraphs; rows out of order, a document type
+// and a part cut short refused.
+void TestWorkbook::sheetsOtherProgramsWrite_data()
+{
+    QTest::addColumn<QString>("book");
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<QString>("expected"); // the schedule's text, or the problem
+    const QString sheet = QStringLiteral("<worksheet><sheetData>%1</sheetData></worksheet>");
+    QTest::newRow("entities")
+        << "panel.xlsx"
+        << sheet.arg("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Load &amp; "
+                     "&lt;notes&gt; &#233;&#x2014;</t></is></c></row><row r=\"2\"><c "
+                     "r=\"A2\"><v>15</v></c></row>")
+        << QStringLiteral("Load & <notes> é—\n15\n");
+    QTest::newRow("no references")
+        << "panel.xlsx"
+        << sheet.arg("<row><c t=\"inlineStr\"><is><t>a</t></is></c><c><v>2</v></c></row>"
+                     "<row><c t=\"b\"><v>1</v></c></row>")
+        << QStringLiteral("a,2\nTRUE,\n");
+    QTest::newRow("rows out of order")
+        << "panel.xlsx"
+        << sheet.arg("<row r=\"3\"><c r=\"A3\"><v>1</v></c></row><row r=\"2\"><c "
+                     "r=\"A2\"><v>2</v></c></row>")
+        << QStringLiteral("this workbook is damaged or cut short: it cannot be read");
+    QTest::newRow("cut short") << "panel.xlsx"
+                               << "<worksheet><sheetData><row r=\"1\"><c r=\"A1\"><v>1</v>"
+                               << QStringLiteral("this workbook is damaged or cut short: it "
+                                                 "cannot be read");
+    QTest::newRow("document type")
+        << "panel.xlsx"
+        << "<?xml version=\"1.0\"?><!DOCTYPE w [<!ENTITY e \"x\">]>" + sheet.arg(QString())
+        << QStringLiteral("this workbook's XML declares a document type, which no spreadsheet "
+                          "writes: it is not read");
+    const QString content =
+        QStringLiteral("<office:document-content><office:body><office:spreadsheet><table:table "
+                       "table:name=\"S\"><table:table-row>%1</table:table-row></table:table>"
+                       "</office:spreadsheet></office:body></office:document-content>");
+    QTest::newRow("ods note")
+        << "panel.ods"
+        << content.arg("<table:table-cell office:value-type=\"string\"><office:annotation>"
+                       "<text:p>a note</text:p></office:annotation><text:p>P-1</text:p>"
+                       "</table:table-cell>")
+        << QStringLiteral("P-1\n");
+    QTest::newRow("ods blanks, tabs and paragraphs")
+        << "panel.ods"
+        << content.arg("<table:table-cell office:value-type=\"string\"><text:p>a<text:s "
+                       "text:c=\"2\"/>b<text:tab/><text:span>c</text:span></text:p><text:p>d"
+                       "</text:p></table:table-cell><table:table-cell "
+                       "table:number-columns-repeated=\"2\" office:value-type=\"float\" "
+                       "office:value=\"1E-3\"/>")
+        << QStringLiteral("\"a  b\tc\nd\",0.001,0.001\n");
+}
+
+void TestWorkbook::sheetsOtherProgramsWrite()
+{
+    QFETCH(QString, book);
+    QFETCH(QString, xml);
+    QFETCH(QString, expected);
+    const QString part = book.endsWith(QLatin1String(".ods"))
+                             ? QStringLiteral("content.xml")
+                             : QStringLiteral("xl/worksheets/sheet1.xml");
+    const QByteArray text = xml.toUtf8();
+    const auto written =
+        workbook::zip::withEntryReplaced(bytesOf(qPrintable(book)), part, [&](const auto &write) {
+            write(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+            return true;
+        });
+    QVERIFY(written);
+    QString read = sheetText(*written);
+    read.remove(QChar(0xFEFF)); // the byte-order mark
+    QCOMPARE(read, expected);
 }
 
 // The sheet's XML with only the rows that change written again: the answer
