@@ -295,19 +295,20 @@ void TestWorkbook::sheetsOtherProgramsWrite()
 
 // The sheet's XML with only the rows that change written again: the answer
 // after the heading's last column in its style, an earlier answer and a
-// styled empty cell replaced, a row the file skips made for an edited cell,
-// the used range widened (.xlsx); rows and cells repeated by a count split
+// styled empty cell replaced, the row's extension list kept after its
+// cells, a row the file skips made for an edited cell, the used range
+// widened (.xlsx); rows and cells repeated by a count split
 // where the answer goes, the others left together (.ods).
 void TestWorkbook::rowsRewrittenInPlace_data()
 {
     QTest::addColumn<bool>("openDocument");
     QTest::addColumn<QString>("xml");
     QTest::addColumn<QString>("expected");
-    const QString xlsxRows =
-        QStringLiteral("<row r=\"1\" spans=\"1:3\"><c r=\"A1\" s=\"2\" t=\"s\"><v>0</v></c>"
-                       "<c r=\"B1\" s=\"2\" t=\"s\"><v>1</v></c><c r=\"C1\" s=\"5\"/></row>"
-                       "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>2</v></c><c r=\"B2\"><v>15</v></c>"
-                       "<c r=\"C2\"><v>99</v></c><c r=\"D2\" s=\"7\"/></row>");
+    const QString xlsxRows = QStringLiteral(
+        "<row r=\"1\" spans=\"1:3\"><c r=\"A1\" s=\"2\" t=\"s\"><v>0</v></c>"
+        "<c r=\"B1\" s=\"2\" t=\"s\"><v>1</v></c><c r=\"C1\" s=\"5\"/></row>"
+        "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>2</v></c><c r=\"B2\"><v>15</v></c>"
+        "<c r=\"C2\"><v>99</v></c><c r=\"D2\" s=\"7\"/><extLst><ext/></extLst></row>");
     QTest::newRow("xlsx")
         << false
         << "<worksheet><dimension ref=\"A1:C2\"/><sheetData>" + xlsxRows +
@@ -318,7 +319,7 @@ void TestWorkbook::rowsRewrittenInPlace_data()
            "<c r=\"C1\" s=\"2\" t=\"inlineStr\"><is><t>size</t></is></c>"
            "<c r=\"D1\" s=\"2\" t=\"inlineStr\"><is><t>problem &amp; more</t></is></c></row>"
            "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>2</v></c><c r=\"B2\"><v>15</v></c>"
-           "<c r=\"C2\" t=\"inlineStr\"><is><t>12 AWG</t></is></c></row>"
+           "<c r=\"C2\" t=\"inlineStr\"><is><t>12 AWG</t></is></c><extLst><ext/></extLst></row>"
            "<row r=\"4\"><c r=\"B4\"><v>20.5</v></c></row>"
            "</sheetData><pageMargins/></worksheet>";
     const QString cell =

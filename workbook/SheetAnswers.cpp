@@ -31,6 +31,7 @@ struct CellAt
     std::size_t column = 0;
     std::size_t count = 1;
     bool holdsValue = false;
+    bool isCell = true; // else another element among them (an extLst), kept where it is
 };
 
 // A row element's cells, and where its end tag starts (its size when it
@@ -39,7 +40,6 @@ struct RowCells
 {
     Tag start;
     std::vector<CellAt> cells;
-    std::vector<std::pair<std::size_t, std::size_t>> others; // other elements, after the cells
     std::size_t endTag = 0;
 };
 
@@ -74,7 +74,9 @@ std::optional<RowCells> cellsOf(std::string_view rowXml, SheetAnswers::Format fo
         if (end == std::string_view::npos)
             return std::nullopt;
         if (!isCell(format, tag->name)) {
-            row.others.emplace_back(tag->begin, end);
+            CellAt other{*tag, end, column, 0, false};
+            other.isCell = false;
+            row.cells.push_back(other);
         } else {
             const std::string_view text = rowXml.substr(tag->begin, tag->end - tag->begin);
             CellAt cell{*tag, end, column, 1, !tag->empty};
@@ -310,7 +312,29 @@ void SheetAnswers::appendRow(std::string &out, std::string_view rowXml, std::siz
     std::size_t coveredTo = 0; // the columns a written block covers end here
     std::size_t column = 0;    // the columns the cells so far cover end here
     std::size_t copied = read->start.end;
-    for (const CellAt &cell : read->cells) {
+    const auto restOfBlocks = [&] {
+        for (; next < blocks.size(); ++next) {
+            const std::size_t from = std::max(column, coveredTo);
+            if (blocks[next].column > from)
+                out += emptyCells(blocks[next].column - from);
+            out += blocks[next].cells;
+            column = coveredTo = blocks[next].column + blocks[next].width;
+        }
+    };
+    const auto lastCell = std::find_if(read->cells.rbegin(), read->cells.rend(),
+                                       [](const CellAt &cell) { return cell.isCell; });
+    const std::size_t cellsEnd =
+        static_cast<std::size_t>(read->cells.rend() - lastCell); // past the last cell
+    for (std::size_t item = 0; item < read->cells.size(); ++item) {
+        const CellAt &cell = read->cells[item];
+        if (!cell.isCell) {
+            // Another element: where it is, after the new cells if no cell follows it.
+            if (item >= cellsEnd)
+                restOfBlocks();
+            out += rowXml.substr(copied, cell.end - copied);
+            copied = cell.end;
+            continue;
+        }
         out += rowXml.substr(copied, cell.start.begin - copied); // blanks between cells
         copied = cell.end;
         const std::size_t end = cell.column + cell.count;
@@ -339,18 +363,7 @@ void SheetAnswers::appendRow(std::string &out, std::string_view rowXml, std::siz
         }
         column = std::max(column, end);
     }
-    for (; next < blocks.size(); ++next) {
-        const std::size_t from = std::max(column, coveredTo);
-        if (blocks[next].column > from)
-            out += emptyCells(blocks[next].column - from);
-        out += blocks[next].cells;
-        column = coveredTo = blocks[next].column + blocks[next].width;
-    }
-    for (const auto &[begin, end] : read->others) {
-        out += rowXml.substr(copied, begin - copied);
-        out += rowXml.substr(begin, end - begin);
-        copied = end;
-    }
+    restOfBlocks();
     if (read->start.empty) {
         out += "</";
         out += read->start.name;
@@ -408,7 +421,7 @@ std::string headingStyleOf(std::string_view rowXml, SheetAnswers::Format format,
         format == SheetAnswers::Format::Xlsx ? std::string_view("s") : "table:style-name";
     std::string style;
     for (const CellAt &cell : read->cells)
-        if (cell.column < firstColumn && cell.holdsValue)
+        if (cell.isCell && cell.column < firstColumn && cell.holdsValue)
             if (const auto given = xml::attribute(
                     rowXml.substr(cell.start.begin, cell.start.end - cell.start.begin), name))
                 style = *given;
@@ -421,7 +434,8 @@ bool holdsValueIn(std::string_view rowXml, SheetAnswers::Format format, std::siz
 {
     const auto read = cellsOf(rowXml, format);
     return read && std::any_of(read->cells.begin(), read->cells.end(), [&](const CellAt &cell) {
-               return cell.holdsValue && cell.column < to && cell.column + cell.count > from;
+               return cell.isCell && cell.holdsValue && cell.column < to &&
+                      cell.column + cell.count > from;
            });
 }
 

@@ -160,10 +160,16 @@ std::optional<std::string> plainTextOf(std::string_view xml, const Tag &start, s
     return std::nullopt;
 }
 
+// A part that declares a document type (no entity is ever expanded), or
+// that is not well formed, is not read.
 bool refused(std::string_view xml, WorkbookProblem *problem)
 {
     if (xml::declaresDocumentType(xml)) {
         *problem = WorkbookProblem::DocumentType;
+        return true;
+    }
+    if (!xml::wellFormed(xml)) {
+        *problem = WorkbookProblem::Corrupt;
         return true;
     }
     return false;

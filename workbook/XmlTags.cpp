@@ -1,6 +1,7 @@
 #include "XmlTags.h"
 
 #include <charconv>
+#include <vector>
 
 namespace workbook::xml {
 namespace {
@@ -245,6 +246,27 @@ std::string decoded(std::string_view raw)
     std::string out;
     appendDecoded(out, raw);
     return out;
+}
+
+bool wellFormed(std::string_view xml)
+{
+    std::vector<std::string_view> open;
+    bool root = false;
+    std::size_t after = 0;
+    for (auto tag = nextTag(xml, 0); tag; tag = nextTag(xml, tag->end)) {
+        after = tag->end;
+        if (tag->closing) {
+            if (open.empty() || open.back() != tag->name)
+                return false;
+            open.pop_back();
+        } else if (!tag->empty) {
+            if (open.empty() && root)
+                return false; // a second root
+            open.push_back(tag->name);
+        }
+        root = true;
+    }
+    return root && open.empty() && xml.find('<', after) == std::string_view::npos;
 }
 
 bool declaresDocumentType(std::string_view xml)

@@ -51,6 +51,10 @@ void appendEscaped(std::string &out, std::string_view text);
 void appendDecoded(std::string &out, std::string_view raw);
 std::string decoded(std::string_view raw);
 
+// Whether every element the text opens is closed, in order, and nothing is
+// cut short: the tag scanner reads only what is well formed so far.
+bool wellFormed(std::string_view xml);
+
 // Whether the text declares a document type before its first element.
 bool declaresDocumentType(std::string_view xml);
 
