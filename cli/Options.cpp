@@ -43,7 +43,8 @@ constexpr OptionEntry Entries[] = {
      QT_TRANSLATE_NOOP("CommandLine",
                        "Write the answer to FILE rather than to standard output, whole or not at "
                        "all: through a temporary file renamed at the end (FILE may be the "
-                       "schedule itself).")},
+                       "schedule itself). A schedule read from a workbook goes back into a "
+                       ".xlsx or .ods FILE of its format.")},
 };
 
 // A condition's option is named as its schedule column, a hyphen for the

@@ -442,10 +442,6 @@
         <translation>Le séparateur du tableau de câblage&#xa0;: , ou ; ou tab (celui de l&apos;en-tête&#xa0;: le plus fréquent des trois). Un tableau séparé par des points-virgules ou des tabulations peut écrire les décimales avec une virgule.</translation>
     </message>
     <message>
-        <source>Write the answer to FILE rather than to standard output, whole or not at all: through a temporary file renamed at the end (FILE may be the schedule itself).</source>
-        <translation>Écrit la réponse dans FICHIER plutôt que sur la sortie standard, en entier ou pas du tout&#xa0;: par un fichier temporaire renommé à la fin (FICHIER peut être le tableau de câblage lui-même).</translation>
-    </message>
-    <message>
         <source>--separator is for size --schedule</source>
         <translation>--separator s&apos;emploie avec size --schedule</translation>
     </message>
@@ -880,6 +876,10 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
     <message>
         <source>--format is for text answers: a workbook takes the answer in its own cells</source>
         <translation>--format s&apos;emploie pour les réponses en texte&#xa0;: un classeur reçoit la réponse dans ses propres cellules</translation>
+    </message>
+    <message>
+        <source>Write the answer to FILE rather than to standard output, whole or not at all: through a temporary file renamed at the end (FILE may be the schedule itself). A schedule read from a workbook goes back into a .xlsx or .ods FILE of its format.</source>
+        <translation>Écrit la réponse dans FICHIER plutôt que sur la sortie standard, en entier ou pas du tout&#xa0;: par un fichier temporaire renommé à la fin (FICHIER peut être le tableau de câblage lui-même). Un tableau de câblage lu dans un classeur y retourne si FICHIER est un .xlsx ou un .ods de son format.</translation>
     </message>
 </context>
 <context>
