@@ -48,7 +48,15 @@ private:
     };
     static Result runProgram(const QStringList &arguments, const QByteArray &input = {},
                              const QStringList &environment = {});
+    // A file of the test's, written whole.
+    static bool writeFile(const QString &path, const QByteArray &bytes);
 };
+
+bool TestCommandLine::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 TestCommandLine::Result TestCommandLine::runProgram(const QStringList &arguments,
                                                     const QByteArray &input,
@@ -493,10 +501,7 @@ void TestCommandLine::workbooksAreSchedules()
                             "a .xlsx workbook, or as CSV under a .csv name\n")
                  .arg(folder));
     const QString text = folderOut.filePath(QStringLiteral("panel.csv"));
-    QFile csvFile(text);
-    QVERIFY(csvFile.open(QIODevice::WriteOnly));
-    csvFile.write("Circuit,Load\nP-1,15\n");
-    csvFile.close();
+    QVERIFY(writeFile(text, "Circuit,Load\nP-1,15\n"));
     const Result fromCsv = runProgram({"size", "--schedule", text, "--output", ods});
     QCOMPARE(fromCsv.status, 2);
     QVERIFY2(
@@ -856,10 +861,8 @@ void TestCommandLine::outputFileIsWholeOrNotAtAll()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("circuits.csv"));
+    QVERIFY(writeFile(path, "circuit,load\nA,20\n"));
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("circuit,load\nA,20\n");
-    file.close();
     const Result inPlace = runProgram({"size", "--schedule", path, "--output", path});
     QCOMPARE(inPlace.status, 0);
     QCOMPARE(inPlace.out, QString());

@@ -428,6 +428,14 @@ std::string headingStyleOf(std::string_view rowXml, SheetAnswers::Format format,
     return style;
 }
 
+// The whole element a start tag opens; empty where it is never closed.
+std::string_view elementOf(std::string_view xml, const Tag &start)
+{
+    const std::size_t end = xml::elementEnd(xml, start);
+    return end == std::string_view::npos ? std::string_view()
+                                         : xml.substr(start.begin, end - start.begin);
+}
+
 // Whether a row has a cell holding something among the columns given.
 bool holdsValueIn(std::string_view rowXml, SheetAnswers::Format format, std::size_t from,
                   std::size_t to)
@@ -504,10 +512,10 @@ bool SheetAnswers::rewriteXlsx(std::string_view xml, std::string &out, const Flu
             tag = xml::nextTag(xml, tag->end);
             continue;
         }
-        const std::size_t end = xml::elementEnd(xml, *tag);
-        if (end == std::string_view::npos)
+        const std::string_view rowXml = elementOf(xml, *tag);
+        if (rowXml.empty())
             return false;
-        const std::string_view rowXml = xml.substr(tag->begin, end - tag->begin);
+        const std::size_t end = tag->begin + rowXml.size();
         if (const auto number = xml::attribute(rowXml.substr(0, tag->end - tag->begin), "r"))
             row = countOf(number) - 1;
         out += xml.substr(copied, tag->begin - copied);
@@ -561,10 +569,10 @@ bool SheetAnswers::rewriteOds(std::string_view xml, int table, std::string &out,
             tag = xml::nextTag(xml, tag->end);
             continue;
         }
-        const std::size_t end = xml::elementEnd(xml, *tag);
-        if (end == std::string_view::npos)
+        const std::string_view rowXml = elementOf(xml, *tag);
+        if (rowXml.empty())
             return false;
-        const std::string_view rowXml = xml.substr(tag->begin, end - tag->begin);
+        const std::size_t end = tag->begin + rowXml.size();
         const std::size_t repeat =
             countOf(xml::attribute(rowXml.substr(0, tag->end - tag->begin), OdsRowRepeat));
         out += xml.substr(copied, tag->begin - copied);
