@@ -205,8 +205,8 @@ std::string SheetAnswers::cellXml(std::size_t row, std::size_t column, const New
         } else {
             // An inline string: the workbook's shared strings stay as they were.
             const bool blankAtEdge = cell.text.front() == ' ' || cell.text.back() == ' ';
-            out += blankAtEdge ? " t=\"inlineStr\"><is><t xml:space=\"preserve\">"
-                               : " t=\"inlineStr\"><is><t>";
+            out += blankAtEdge ? R"( t="inlineStr"><is><t xml:space="preserve">)"
+                               : R"( t="inlineStr"><is><t>)";
             xml::appendEscaped(out, cell.text);
             out += "</t></is></c>";
         }
@@ -221,7 +221,7 @@ std::string SheetAnswers::cellXml(std::size_t row, std::size_t column, const New
         out += '"';
     }
     if (cell.numeric)
-        out += " office:value-type=\"float\" office:value=\"" + cell.text + "\">";
+        out += R"( office:value-type="float" office:value=")" + cell.text + "\">";
     else
         out += " office:value-type=\"string\">";
     appendParagraphs(out, cell.text);
