@@ -546,9 +546,6 @@ bool SheetAnswers::rewriteOds(std::string_view xml, int table, std::string &out,
             sheet = tag;
     if (!sheet)
         return false;
-    const std::size_t sheetEnd = xml::elementEnd(xml, *sheet);
-    if (sheetEnd == std::string_view::npos)
-        return false;
     std::size_t lastNew = m_headingRow + m_answers.size();
     if (!m_edits.empty())
         lastNew = std::max(lastNew, m_edits.rbegin()->first);
@@ -556,16 +553,21 @@ bool SheetAnswers::rewriteOds(std::string_view xml, int table, std::string &out,
     std::size_t copied = 0;
     std::size_t row = 0;
     std::string headingStyle;
-    for (auto tag = xml::nextTag(xml, sheet->end); tag && tag->begin < sheetEnd;) {
+    int depth = 1; // tables within the sheet's (in a cell) end before it does
+    for (auto tag = xml::nextTag(xml, sheet->end); tag;) {
+        if (tag->name == "table:table")
+            depth += tag->opens() ? 1 : tag->closing ? -1 : 0;
+        if (depth == 0) {
+            // The sheet's end: rows that have something new and none in the file.
+            out += xml.substr(copied, tag->begin - copied);
+            copied = tag->begin;
+            for (; row <= lastNew; ++row)
+                if (hasNew(row))
+                    appendNewRow(out, row, headingStyle);
+            out += xml.substr(copied);
+            return true;
+        }
         if (tag->name != "table:table-row" || tag->closing) {
-            if (tag->closing && tag->end == sheetEnd) {
-                // Rows that have something new and none in the file.
-                out += xml.substr(copied, tag->begin - copied);
-                copied = tag->begin;
-                for (; row <= lastNew; ++row)
-                    if (hasNew(row))
-                        appendNewRow(out, row, headingStyle);
-            }
             tag = xml::nextTag(xml, tag->end);
             continue;
         }
@@ -582,7 +584,8 @@ bool SheetAnswers::rewriteOds(std::string_view xml, int table, std::string &out,
         // Rows repeated by a count are split where one of them has
         // something new; the others stay together, their answer's columns
         // emptied where they held an earlier answer.
-        const bool clears = row + repeat > m_headingRow + 1 &&
+        // (A single row that has something new is written again anyway.)
+        const bool clears = row + repeat > m_headingRow + 1 && !(repeat == 1 && hasNew(row)) &&
                             holdsValueIn(rowXml, m_format, m_firstColumn, m_firstColumn + m_width);
         const bool anyNew = row <= lastNew;
         if (!anyNew && !clears) {
@@ -615,8 +618,7 @@ bool SheetAnswers::rewriteOds(std::string_view xml, int table, std::string &out,
         flush(false);
         tag = xml::nextTag(xml, end);
     }
-    out += xml.substr(copied);
-    return true;
+    return false; // the sheet never ends
 }
 
 } // namespace workbook

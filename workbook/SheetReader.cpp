@@ -331,12 +331,24 @@ std::optional<SheetText> readXlsxSheet(std::string_view xml, const std::vector<s
 std::optional<std::vector<std::string>> readOdsSheetNames(std::string_view content,
                                                           WorkbookProblem *problem)
 {
-    const auto tables = readElements(content, "table:table", {"table:name"}, problem);
-    if (!tables)
+    // Only the tables' start tags, found by their text: content.xml holds
+    // every cell of every sheet, which is checked as a sheet is read.
+    if (xml::declaresDocumentType(content)) {
+        *problem = WorkbookProblem::DocumentType;
         return std::nullopt;
+    }
     std::vector<std::string> names;
-    for (const auto &table : *tables)
-        names.push_back(table.front());
+    constexpr std::string_view table = "<table:table";
+    for (std::size_t at = content.find(table); at != std::string_view::npos;
+         at = content.find(table, at + table.size())) {
+        const auto tag = xml::nextTag(content, at);
+        if (!tag) {
+            *problem = WorkbookProblem::Corrupt;
+            return std::nullopt;
+        }
+        if (tag->name == "table:table" && !tag->closing)
+            names.push_back(attributeText(*tag, content, "table:name"));
+    }
     return names;
 }
 

@@ -30,29 +30,26 @@ std::size_t tagEnd(std::string_view xml, std::size_t from)
 }
 
 // Where an attribute's name starts in a tag's text, as a whole name
-// outside any value; npos without it.
+// outside any value; npos without it. Found by its text, then checked: most
+// tags lack most of the attributes asked for.
 std::size_t attributeAt(std::string_view tag, std::string_view name)
 {
-    char quote = 0;
-    for (std::size_t at = 1; at + name.size() < tag.size(); ++at) {
-        const char c = tag[at];
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-            continue;
-        }
-        if (c == '"' || c == '\'') {
-            quote = c;
-            continue;
-        }
-        const bool startsName =
-            tag[at - 1] == ' ' || tag[at - 1] == '\t' || tag[at - 1] == '\n' || tag[at - 1] == '\r';
-        if (!startsName || tag.substr(at, name.size()) != name)
+    for (std::size_t at = tag.find(name, 1); at != std::string_view::npos;
+         at = tag.find(name, at + 1)) {
+        const char before = tag[at - 1];
+        if (before != ' ' && before != '\t' && before != '\n' && before != '\r')
             continue;
         std::size_t after = at + name.size();
         while (after < tag.size() && (tag[after] == ' ' || tag[after] == '\t'))
             ++after;
-        if (after < tag.size() && tag[after] == '=')
+        if (after >= tag.size() || tag[after] != '=')
+            continue;
+        // Outside a value: the quotes before it are closed.
+        char quote = 0;
+        for (std::size_t c = 0; c < at; ++c)
+            if (quote ? tag[c] == quote : (tag[c] == '"' || tag[c] == '\''))
+                quote = quote ? 0 : tag[c];
+        if (!quote)
             return at;
     }
     return std::string_view::npos;
