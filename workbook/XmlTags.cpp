@@ -46,10 +46,13 @@ std::size_t attributeAt(std::string_view tag, std::string_view name)
             continue;
         // Outside a value: the quotes before it are closed.
         char quote = 0;
-        for (std::size_t c = 0; c < at; ++c)
-            if (quote ? tag[c] == quote : (tag[c] == '"' || tag[c] == '\''))
-                quote = quote ? 0 : tag[c];
-        if (!quote)
+        for (std::size_t c = 0; c < at; ++c) {
+            if (quote != 0 && tag[c] == quote)
+                quote = 0;
+            else if (quote == 0 && (tag[c] == '"' || tag[c] == '\''))
+                quote = tag[c];
+        }
+        if (quote == 0)
             return at;
     }
     return std::string_view::npos;
