@@ -18,9 +18,9 @@
 // (.xlsx, Excel's) or an OpenDocument spreadsheet (.ods, LibreOffice's),
 // known by its first bytes whatever its name. One sheet is read as the
 // spreadsheet shows its cells, and given as the schedule's text (CSV,
-// UTF-8), so that every schedule rule applies to it as to a CSV file.
-// Qt Core and zlib: the zip is read here, each entry inflated only as far
-// as the limits allow.
+// UTF-8), so that every schedule rule applies to it as to a CSV file; the
+// answer goes back into the same sheet (WorkbookAnswers). Qt Core and zlib
+// (Zip): each entry inflated only as far as the limits allow.
 namespace workbook {
 
 class SheetAnswers;
