@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -38,6 +39,15 @@ private slots:
 
 void TestFrench::initTestCase()
 {
+#ifdef Q_OS_WIN
+    // Under Wine the user's number format is kept in the prefix's registry,
+    // which a Wine process of another locale (a test before this one, or a
+    // process it leaves running) may write back while this test runs: the
+    // decimal comma was then now a comma, now a point. Here it comes from
+    // the French-Canadian locale itself, as a French-Canadian Windows gives
+    // it; on Linux, from the desktop's locale as CTest sets it.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::Canada));
+#endif
     installTranslations(*qApp);
 }
 
