@@ -43,7 +43,7 @@ void TestFrench::initTestCase()
     // Under Wine the user's number format is kept in the prefix's registry,
     // which a Wine process of another locale (a test before this one, or a
     // process it leaves running) may write back while this test runs: the
-    // decimal comma was then now a comma, now a point. Here it comes from
+    // decimal mark was then now a comma, now a point. Here it comes from
     // the French-Canadian locale itself, as a French-Canadian Windows gives
     // it; on Linux, from the desktop's locale as CTest sets it.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::Canada));
