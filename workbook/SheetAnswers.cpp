@@ -399,6 +399,16 @@ bool SheetAnswers::rewrite(std::string_view xml, int table, const Sink &write) c
     return done;
 }
 
+// The rows from `from` up to `to` that have something new, each made as a
+// row the file does not have.
+void SheetAnswers::appendNewRows(std::string &out, std::size_t from, std::size_t to,
+                                 std::string_view headingStyle) const
+{
+    for (std::size_t row = from; row < to; ++row)
+        if (hasNew(row))
+            appendNewRow(out, row, headingStyle);
+}
+
 std::optional<std::string> SheetAnswers::rewrite(std::string_view xml, int table) const
 {
     std::string whole;
@@ -488,9 +498,7 @@ bool SheetAnswers::rewriteXlsx(std::string_view xml, std::string &out, const Flu
     std::size_t nextNew = 0; // rows before it are written
     std::string headingStyle;
     const auto newRowsUntil = [&](std::size_t until) {
-        for (; nextNew < until && nextNew <= lastNew; ++nextNew)
-            if (hasNew(nextNew))
-                appendNewRow(out, nextNew, headingStyle);
+        appendNewRows(out, nextNew, std::min(until, lastNew + 1), headingStyle);
         nextNew = std::max(nextNew, until);
     };
     if (sheetData->empty) {
@@ -560,11 +568,8 @@ bool SheetAnswers::rewriteOds(std::string_view xml, int table, std::string &out,
         if (depth == 0) {
             // The sheet's end: rows that have something new and none in the file.
             out += xml.substr(copied, tag->begin - copied);
-            copied = tag->begin;
-            for (; row <= lastNew; ++row)
-                if (hasNew(row))
-                    appendNewRow(out, row, headingStyle);
-            out += xml.substr(copied);
+            appendNewRows(out, row, lastNew + 1, headingStyle);
+            out += xml.substr(tag->begin);
             return true;
         }
         if (tag->name != "table:table-row" || tag->closing) {

@@ -70,6 +70,8 @@ private:
     void appendRow(std::string &out, std::string_view rowXml, std::size_t row, std::size_t repeat,
                    std::string_view headingStyle) const;
     void appendNewRow(std::string &out, std::size_t row, std::string_view headingStyle) const;
+    void appendNewRows(std::string &out, std::size_t from, std::size_t to,
+                       std::string_view headingStyle) const;
     bool rewriteXlsx(std::string_view xml, std::string &out, const Flush &flush) const;
     bool rewriteOds(std::string_view xml, int table, std::string &out, const Flush &flush) const;
 
