@@ -118,6 +118,7 @@ private slots:
     void rowsRewrittenInPlace();
     void answersGoBackIntoTheWorkbook_data();
     void answersGoBackIntoTheWorkbook();
+    void answersPastRepeatedRows();
     void spreadsheetReadsTheAnswerBack_data();
     void spreadsheetReadsTheAnswerBack();
     void editedCellsAndFormatsOnSave();
@@ -274,6 +275,45 @@ void TestWorkbook::sheetsOtherProgramsWrite_data()
         << sheet.arg("<row r=\"3\"><c r=\"A3\"><v>1</v></c></row><row r=\"2\"><c "
                      "r=\"A2\"><v>2</v></c></row>")
         << QStringLiteral("this workbook is damaged or cut short: it cannot be read");
+    // Row numbers and references a spreadsheet never writes: refused, as
+    // the writer could not tell which row or column they stand for.
+    const QString damaged =
+        QStringLiteral("this workbook is damaged or cut short: it cannot be read");
+    const QString tooLarge =
+        QStringLiteral("this sheet holds more than a schedule can (beyond 1,048,576 rows, 16,384 "
+                       "columns or 256 MB of text): it is not read");
+    const QString oneCell = QStringLiteral("<row r=\"%1\"><c r=\"%2\"><v>1</v></c></row>");
+    for (const auto &[row, cell] : std::initializer_list<std::pair<const char *, const char *>>{
+             {"", "A1"},
+             {"2x", "A2"},
+             {"0", "A1"},
+             {"1048577", "A1048577"},
+             {"1", "A0"},
+             {"1", "a1"},
+             {"1", "1"},
+             {"1", "XFE1"},
+             {"1", "AAAA1"}})
+        QTest::newRow(qPrintable(QStringLiteral("row \"%1\", cell \"%2\"").arg(row, cell)))
+            << "panel.xlsx" << sheet.arg(oneCell.arg(row, cell)) << damaged;
+    // Tags the reader and the writer could take differently.
+    for (const char *rows : {
+             "<row r=\"1\"><c r=\"A1\"><v>1</v></c><row></row r=\"2\"></row>",
+             "<row r=\"1\" r=\"2\"><c r=\"A1\"><v>1</v></c></row>",
+             "<row r=\"1\"spans=\"1:1\"><c r=\"A1\"><v>1</v></c></row>",
+             "<row r=1><c r=\"A1\"><v>1</v></c></row>",
+             "<row r=\"1\"><c r=\"A1\"><v>1</v></c><row r=\"2\"/></row>",
+         })
+        QTest::newRow(rows) << "panel.xlsx" << sheet.arg(rows) << damaged;
+    QTest::newRow("the last row")
+        << "panel.xlsx" << sheet.arg(oneCell.arg("1048576", "B1048576"))
+        << QStringLiteral(",\n").repeated(1048575) + ",1\n";
+    QTest::newRow("the last column") << "panel.xlsx" << sheet.arg(oneCell.arg("1", "XFD1"))
+                                     << QStringLiteral(",").repeated(16383) + "1\n";
+    // Two cells a million rows and sixteen thousand columns apart: 17 GB of
+    // commas, refused before any is made.
+    QTest::newRow("a sheet of empty cells")
+        << "panel.xlsx"
+        << sheet.arg(oneCell.arg("1", "XFD1") + oneCell.arg("1048576", "A1048576")) << tooLarge;
     QTest::newRow("cut short") << "panel.xlsx"
                                << "<worksheet><sheetData><row r=\"1\"><c r=\"A1\"><v>1</v>"
                                << QStringLiteral("this workbook is damaged or cut short: it "
@@ -301,6 +341,39 @@ void TestWorkbook::sheetsOtherProgramsWrite_data()
                        "table:number-columns-repeated=\"2\" office:value-type=\"float\" "
                        "office:value=\"1E-3\"/>")
         << QStringLiteral("\"a  b\tc\nd\",0.001,0.001\n");
+    // Repeated rows and cells stand for every one they repeat, as the
+    // writer counts them: a row after them is the row it is.
+    const QString content2 = QStringLiteral(
+        "<office:document-content><office:body><office:spreadsheet><table:table "
+        "table:name=\"S\">%1</table:table></office:spreadsheet></office:body>"
+        "</office:document-content>");
+    const QString textCell =
+        QStringLiteral("<table:table-cell %1 office:value-type=\"string\"><text:p>%2</text:p>"
+                       "</table:table-cell>");
+    QTest::newRow("ods rows and cells repeated past a thousand")
+        << "panel.ods"
+        << content2.arg("<table:table-row table:number-rows-repeated=\"1500\">" +
+                        textCell.arg("table:number-columns-repeated=\"1100\"", "x") +
+                        "</table:table-row><table:table-row>" + textCell.arg(QString(), "y") +
+                        "</table:table-row>")
+        << (QStringLiteral("x,").repeated(1099) + "x\n").repeated(1500) + "y" +
+               QStringLiteral(",").repeated(1099) + "\n";
+    QTest::newRow("ods a row within a row")
+        << "panel.ods"
+        << content2.arg("<table:table-row>" + textCell.arg(QString(), "x") +
+                        "<table:table-row/></table:table-row>")
+        << damaged;
+    QTest::newRow("ods cells repeated into billions")
+        << "panel.ods"
+        << content2.arg("<table:table-row table:number-rows-repeated=\"1048576\">" +
+                        textCell.arg("table:number-columns-repeated=\"16384\"", "x") +
+                        "</table:table-row>")
+        << tooLarge;
+    QTest::newRow("ods a row past the last")
+        << "panel.ods"
+        << content2.arg("<table:table-row table:number-rows-repeated=\"1048576\"/>"
+                        "<table:table-row>" + textCell.arg(QString(), "y") + "</table:table-row>")
+        << tooLarge;
 }
 
 void TestWorkbook::sheetsOtherProgramsWrite()
@@ -470,6 +543,38 @@ void TestWorkbook::answersGoBackIntoTheWorkbook()
 
 // LibreOffice opens the written workbook: each answer in its column,
 // numbers as numbers, texts as texts.
+// A row a spreadsheet repeats a thousand times and more (a template's
+// filled-down row), then a circuit: each takes its own answer, and the
+// circuit after them is sized on its own row.
+void TestWorkbook::answersPastRepeatedRows()
+{
+    const QString cell = QStringLiteral("<table:table-cell office:value-type=\"%1\" "
+                                        "office:value=\"%2\"><text:p>%2</text:p>"
+                                        "</table:table-cell>");
+    const auto row = [&](const QString &circuit, int load, const QString &repeat = {}) {
+        return "<table:table-row " + repeat + ">" + cell.arg("string", circuit) +
+               cell.arg("float").arg(load) + "</table:table-row>";
+    };
+    const QByteArray content =
+        ("<office:document-content><office:body><office:spreadsheet><table:table "
+         "table:name=\"S\"><table:table-row>" +
+         cell.arg("string", "Circuit") + cell.arg("string", "Load") + "</table:table-row>" +
+         row("P", 10, "table:number-rows-repeated=\"1100\"") + row("Q", 40) +
+         "</table:table></office:spreadsheet></office:body></office:document-content>")
+            .toUtf8();
+    const auto book = workbook::zip::withEntryReplaced(
+        bytesOf("panel.ods"), QStringLiteral("content.xml"), [&](const auto &write) {
+            write(std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+            return true;
+        });
+    QVERIFY(book);
+    const QStringList read = sheetText(sizedWorkbook(*book)).split(QLatin1Char('\n'));
+    QCOMPARE(read.size(), 1 + 1100 + 1 + 1); // and the empty line after the last
+    QVERIFY2(read[1].startsWith(QLatin1String("P,10,14 AWG,")), qPrintable(read[1]));
+    QCOMPARE(read.count(read[1]), 1100);
+    QVERIFY2(read[1101].startsWith(QLatin1String("Q,40,6 AWG,")), qPrintable(read[1101]));
+}
+
 void TestWorkbook::spreadsheetReadsTheAnswerBack_data()
 {
     QTest::addColumn<QString>("file");

@@ -2090,5 +2090,9 @@ autres sont traitées)&#xa0;; 2 entrée invalide.</translation>
         <source>no sheet is named so: its sheets are %1</source>
         <translation>aucune feuille ne porte ce nom&#xa0;: ses feuilles sont %1</translation>
     </message>
+    <message>
+        <source>this sheet holds more than a schedule can (beyond 1,048,576 rows, 16,384 columns or 256 MB of text): it is not read</source>
+        <translation>cette feuille contient plus que ne peut en tenir un tableau de câblage (au-delà de 1&#xa0;048&#xa0;576 lignes, 16&#xa0;384 colonnes ou 256&#xa0;Mo de texte)&#xa0;: elle n&apos;est pas lue</translation>
+    </message>
 </context>
 </TS>

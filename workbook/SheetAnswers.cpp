@@ -81,8 +81,12 @@ std::optional<RowCells> cellsOf(std::string_view rowXml, SheetAnswers::Format fo
             const std::string_view text = rowXml.substr(tag->begin, tag->end - tag->begin);
             CellAt cell{*tag, end, column, 1, !tag->empty};
             if (format == SheetAnswers::Format::Xlsx) {
-                if (const auto reference = xml::attribute(text, "r"))
-                    cell.column = columnOf(*reference);
+                if (const auto reference = xml::attribute(text, "r")) {
+                    const auto given = referenceColumn(*reference);
+                    if (!given)
+                        return std::nullopt;
+                    cell.column = *given;
+                }
             } else {
                 cell.count = countOf(xml::attribute(text, OdsColumnRepeat));
                 cell.holdsValue =
@@ -524,8 +528,12 @@ bool SheetAnswers::rewriteXlsx(std::string_view xml, std::string &out, const Flu
         if (rowXml.empty())
             return false;
         const std::size_t end = tag->begin + rowXml.size();
-        if (const auto number = xml::attribute(rowXml.substr(0, tag->end - tag->begin), "r"))
-            row = countOf(number) - 1;
+        if (const auto number = xml::attribute(rowXml.substr(0, tag->end - tag->begin), "r")) {
+            const auto given = rowNumber(*number);
+            if (!given)
+                return false; // not a sheet the reader reads
+            row = *given;
+        }
         out += xml.substr(copied, tag->begin - copied);
         newRowsUntil(row);
         if (row == m_headingRow)

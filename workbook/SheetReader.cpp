@@ -30,29 +30,38 @@ std::string shortestNumber(std::string_view stored)
     return {digits, written.ptr};
 }
 
+// The most text a sheet makes for the schedule: a million circuits make
+// some 30 to 100 MB; more is a sheet no schedule is, or a few repeated
+// cells standing for billions.
+constexpr std::size_t MostSheetText = std::size_t{256} << 20;
+
 // The rows of a sheet as they are read, in order, as CSV: a row's cells
 // where they stand (holes empty), every row padded to the widest at the end.
 class SheetRows
 {
 public:
     // Starts row `row` (0 the first), the rows skipped before it empty;
-    // false where it does not come after the last (a sheet out of order).
+    // false where it does not come after the last (a sheet out of order)
+    // or is past the sheet's last.
     bool startRow(std::size_t row)
     {
         finishRow();
-        if (row < m_rows.size())
+        m_tooLarge = m_tooLarge || row >= MostRows;
+        if (row < m_rows.size() || m_tooLarge)
             return false;
         while (m_rows.size() < row)
             m_rows.push_back({m_csv.size(), 0, 0, false});
         m_open = true;
         return true;
     }
-    // A cell of the row started; false where it does not come after the last.
+    // A cell of the row started; false where it does not come after the
+    // last, or where the sheet's text would grow too large.
     bool setCell(std::size_t column, std::string_view text)
     {
         if (text.empty())
             return true;
-        if (column < m_cells)
+        m_tooLarge = m_tooLarge || column >= MostColumns;
+        if (column < m_cells || !fits(column - m_cells + text.size()))
             return false;
         m_csv.append(column - m_cells + (m_cells > 0 ? 1 : 0), ',');
         ampacity::sizing::appendCsvField(m_csv, text, ',');
@@ -62,10 +71,24 @@ public:
         return true;
     }
     void markWithoutValue() { m_withoutValue = true; }
+    // Whether `more` bytes of text still fit; once one does not, the sheet
+    // is too large for good.
+    bool fits(std::size_t more)
+    {
+        m_tooLarge = m_tooLarge || more > MostSheetText - std::min(m_csv.size(), MostSheetText);
+        return !m_tooLarge;
+    }
+    bool tooLarge() const { return m_tooLarge; }
 
-    SheetText text()
+    // The sheet's text; nullopt where it is too large, padded.
+    std::optional<SheetText> text()
     {
         finishRow();
+        if (m_tooLarge || (m_width + 1) > MostSheetText / std::max<std::size_t>(m_rows.size(), 1) ||
+            !fits(m_rows.size() * (m_width + 1))) {
+            m_tooLarge = true;
+            return std::nullopt;
+        }
         SheetText sheet;
         sheet.csv.reserve(m_csv.size() + m_rows.size() * (m_width + 1));
         int line = 1;
@@ -109,11 +132,33 @@ private:
     int m_lines = 0;
     bool m_withoutValue = false;
     bool m_open = false;
+    bool m_tooLarge = false;
 };
+
+// Why reading stopped: the sheet too large, or else damaged.
+std::nullopt_t stopped(const SheetRows &rows, WorkbookProblem *problem)
+{
+    *problem = rows.tooLarge() ? WorkbookProblem::SheetTooLarge : WorkbookProblem::Corrupt;
+    return std::nullopt;
+}
+
+// The sheet read to its end.
+std::optional<SheetText> finished(SheetRows &rows, WorkbookProblem *problem)
+{
+    auto text = rows.text();
+    if (!text)
+        return stopped(rows, problem);
+    return text;
+}
+
+std::string_view tagText(std::string_view xml, const Tag &tag)
+{
+    return xml.substr(tag.begin, tag.end - tag.begin);
+}
 
 std::string attributeText(const Tag &tag, std::string_view xml, std::string_view name)
 {
-    const auto raw = xml::attribute(xml.substr(tag.begin, tag.end - tag.begin), name);
+    const auto raw = xml::attribute(tagText(xml, tag), name);
     return raw ? xml::decoded(*raw) : std::string();
 }
 
@@ -255,26 +300,37 @@ std::optional<SheetText> readXlsxSheet(std::string_view xml, const std::vector<s
         return std::nullopt;
     SheetRows rows;
     if (tag->empty)
-        return rows.text();
+        return finished(rows, problem);
     std::size_t row = 0;    // from 1; 0 before the first
     std::size_t column = 0; // from 1; 0 before a row's first
+    bool inRow = false;
     for (tag = xml::nextTag(xml, tag->end); tag; tag = xml::nextTag(xml, tag->end)) {
         if (tag->closing && tag->name == "sheetData")
-            return rows.text();
-        if (tag->name == "row" && !tag->closing) {
-            const std::string number = attributeText(*tag, xml, "r");
-            std::size_t given = 0;
-            std::from_chars(number.data(), number.data() + number.size(), given);
-            row = number.empty() ? row + 1 : given;
+            return finished(rows, problem);
+        if (tag->name == "row" && tag->closing) {
+            inRow = false;
+            continue;
+        }
+        if (tag->name == "row") {
+            // Numbered as a spreadsheet numbers it, or the one after the
+            // last; never within another row, where the writer would take
+            // both for one.
+            const auto number = xml::attribute(tagText(xml, *tag), "r");
+            const auto given = number ? rowNumber(*number) : std::optional(row);
+            if (inRow || !given || !rows.startRow(*given))
+                return stopped(rows, problem);
+            inRow = !tag->empty;
+            row = *given + 1;
             column = 0;
-            if (row == 0 || !rows.startRow(row - 1))
-                return std::nullopt;
             continue;
         }
         if (tag->name != "c" || tag->closing)
             continue;
-        const std::string reference = attributeText(*tag, xml, "r");
-        column = reference.empty() ? column + 1 : columnOf(reference) + 1;
+        const auto reference = xml::attribute(tagText(xml, *tag), "r");
+        const auto at = reference ? referenceColumn(*reference) : std::optional(column);
+        if (!at || *at >= MostColumns)
+            return std::nullopt;
+        column = *at + 1;
         const std::string type = attributeText(*tag, xml, "t");
         bool formula = false;
         bool hasValue = false;
@@ -323,7 +379,7 @@ std::optional<SheetText> readXlsxSheet(std::string_view xml, const std::vector<s
             text = shortestNumber(value);
         }
         if (!rows.setCell(column - 1, text))
-            return std::nullopt;
+            return stopped(rows, problem);
     }
     return std::nullopt;
 }
@@ -416,35 +472,46 @@ std::optional<SheetText> readOdsSheet(std::string_view content, int sheet, Workb
     SheetRows rows;
     std::size_t row = 0;
     int depth = 1; // tables within the sheet's (in a cell) end before it does
-    std::vector<std::string> cells;
+    // A row's cells that hold something: the column of each, how many
+    // columns it is repeated across, and its text.
+    struct Held
+    {
+        std::size_t column;
+        std::size_t repeat;
+        std::string text;
+    };
+    std::vector<Held> cells;
     for (tag = xml::nextTag(content, tag->end); tag; tag = xml::nextTag(content, tag->end)) {
         if (tag->name == "table:table") {
             depth += tag->opens() ? 1 : tag->closing ? -1 : 0;
             if (depth == 0)
-                return rows.text();
+                return finished(rows, problem);
             continue;
         }
         if (tag->name != "table:table-row" || tag->closing)
             continue;
-        // Rows and cells repeated by a count stand for that many; the empty
-        // ones at the end of a sheet (a million of them) make nothing.
+        // Rows and cells repeated by a count stand for that many, counted
+        // exactly as the writer counts them; the empty ones (a million of
+        // them at the end of a sheet) make nothing.
         const std::size_t rowRepeat = *countOf(content, *tag, "table:number-rows-repeated");
         cells.clear();
+        std::size_t column = 0;
+        std::size_t rowText = 0; // the bytes one copy of the row makes, about
         bool withoutValue = false;
         if (!tag->empty) {
             const Tag rowTag = *tag;
             for (tag = xml::nextTag(content, rowTag.end);
                  tag && !(tag->closing && tag->name == rowTag.name);
                  tag = xml::nextTag(content, tag->end)) {
+                if (tag->name == rowTag.name)
+                    return std::nullopt; // a row within a row
                 const bool covered = tag->name == "table:covered-table-cell";
                 if ((tag->name != "table:table-cell" && !covered) || tag->closing)
                     continue;
                 const std::size_t repeat = *countOf(content, *tag, "table:number-columns-repeated");
                 const std::string type = attributeText(*tag, content, "office:value-type");
                 const bool formula =
-                    xml::attribute(content.substr(tag->begin, tag->end - tag->begin),
-                                   "table:formula")
-                        .has_value();
+                    xml::attribute(tagText(content, *tag), "table:formula").has_value();
                 std::size_t end = 0;
                 auto shown = shownText(content, *tag, &end);
                 if (!shown)
@@ -466,27 +533,32 @@ std::optional<SheetText> readOdsSheet(std::string_view content, int sheet, Workb
                 } else {
                     text = cellText(std::move(*shown));
                 }
-                const std::size_t copies = text.empty() ? std::min<std::size_t>(repeat, 1 << 14)
-                                                        : std::min<std::size_t>(repeat, 1024);
-                cells.insert(cells.end(), copies, text);
+                if (!text.empty()) {
+                    if (column >= MostColumns || repeat > MostColumns - column ||
+                        !rows.fits(rowText += repeat * (text.size() + 3)))
+                        return stopped(rows, problem);
+                    cells.push_back({column, repeat, std::move(text)});
+                }
+                column += std::min(repeat, MostColumns);
                 tag->end = end;
             }
             if (!tag)
                 return std::nullopt;
         }
-        const bool empty =
-            !withoutValue && std::all_of(cells.begin(), cells.end(),
-                                         [](const std::string &cell) { return cell.empty(); });
-        if (empty) {
-            row += std::min<std::size_t>(rowRepeat, 1 << 20);
+        if (cells.empty() && !withoutValue) {
+            row += std::min(rowRepeat, MostRows);
             continue;
         }
-        for (std::size_t copy = 0; copy < std::min<std::size_t>(rowRepeat, 1024); ++copy) {
-            rows.startRow(row++);
+        if (rowRepeat > MostRows || !rows.fits(rowRepeat * (rowText + column + 1)))
+            return stopped(rows, problem);
+        for (std::size_t copy = 0; copy < rowRepeat; ++copy) {
+            if (!rows.startRow(row++))
+                return stopped(rows, problem);
             if (withoutValue)
                 rows.markWithoutValue();
-            for (std::size_t c = 0; c < cells.size(); ++c)
-                rows.setCell(c, cells[c]);
+            for (const Held &cell : cells)
+                for (std::size_t c = 0; c < cell.repeat; ++c)
+                    rows.setCell(cell.column + c, cell.text);
         }
     }
     return std::nullopt;

@@ -40,6 +40,10 @@ QString problemText(WorkbookProblem problem, const QStringList &sheets)
     case WorkbookProblem::Corrupt:
         return QCoreApplication::translate(
             "Workbook", "this workbook is damaged or cut short: it cannot be read");
+    case WorkbookProblem::SheetTooLarge:
+        return QCoreApplication::translate(
+            "Workbook", "this sheet holds more than a schedule can (beyond 1,048,576 rows, "
+                        "16,384 columns or 256 MB of text): it is not read");
     case WorkbookProblem::TooLarge:
         return QCoreApplication::translate(
             "Workbook", "this workbook holds a part that would inflate beyond what a schedule "

@@ -13,6 +13,7 @@ enum class WorkbookProblem
     NotAWorkbook,  // a zip of something else (a .docx)
     Corrupt,       // a zip that does not read, or a part missing
     TooLarge,      // an entry inflating beyond 1 GB, or 100 times its size past 10 MB
+    SheetTooLarge, // a sheet past 1,048,576 rows, 16,384 columns or 256 MB of text
     DocumentType,  // XML with a document type declaration
     SheetNotFound, // --sheet names no sheet (the names are given)
 };

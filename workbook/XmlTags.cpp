@@ -1,5 +1,6 @@
 #include "XmlTags.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -56,6 +57,54 @@ std::size_t attributeAt(std::string_view tag, std::string_view name)
             return at;
     }
     return std::string_view::npos;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// What follows a tag's name up to its '>' (or "/>"), as XML has it: in an
+// end tag, blanks only; in a start tag, attributes each set apart by a
+// blank, a name, '=' and a quoted value with no '<', no name twice. The
+// reader and the writer find attributes by their text, so a tag that is
+// not so could read one way and be written another.
+bool attributesWellFormed(std::string_view text, bool closing)
+{
+    std::vector<std::string_view> names;
+    for (std::size_t at = 0;;) {
+        const std::size_t blank = at;
+        while (at < text.size() && isBlank(text[at]))
+            ++at;
+        if (at == text.size())
+            return true;
+        if (at == blank || closing)
+            return false;
+        const std::size_t name = at;
+        while (at < text.size() && !isBlank(text[at]) && text[at] != '=' && text[at] != '"' &&
+               text[at] != '\'')
+            ++at;
+        if (at == name)
+            return false;
+        const std::string_view attribute = text.substr(name, at - name);
+        if (std::find(names.begin(), names.end(), attribute) != names.end())
+            return false;
+        names.push_back(attribute);
+        while (at < text.size() && isBlank(text[at]))
+            ++at;
+        if (at == text.size() || text[at] != '=')
+            return false;
+        ++at;
+        while (at < text.size() && isBlank(text[at]))
+            ++at;
+        if (at == text.size() || (text[at] != '"' && text[at] != '\''))
+            return false;
+        const std::size_t close = text.find(text[at], at + 1);
+        if (close == std::string_view::npos ||
+            text.substr(at + 1, close - at - 1).find('<') != std::string_view::npos)
+            return false;
+        at = close + 1;
+    }
 }
 
 } // namespace
@@ -255,6 +304,10 @@ bool wellFormed(std::string_view xml)
     std::size_t after = 0;
     for (auto tag = nextTag(xml, 0); tag; tag = nextTag(xml, tag->end)) {
         after = tag->end;
+        const std::size_t nameEnd = tag->begin + (tag->closing ? 2 : 1) + tag->name.size();
+        const std::size_t textEnd = tag->end - (tag->empty ? 2 : 1);
+        if (!attributesWellFormed(xml.substr(nameEnd, textEnd - nameEnd), tag->closing))
+            return false;
         if (tag->closing) {
             if (open.empty() || open.back() != tag->name)
                 return false;

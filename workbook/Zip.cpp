@@ -161,7 +161,10 @@ bool readDirectory(const QByteArray &zip, std::map<QString, Entry> &entries,
             *problem = WorkbookProblem::TooLarge;
             return false;
         }
-        entries[record.name] = entry;
+        // A name twice is no zip a program writes, and the reader and the
+        // writer could take different ones.
+        if (!entries.emplace(record.name, entry).second)
+            return false;
     }
     return !entries.empty();
 }

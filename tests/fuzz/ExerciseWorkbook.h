@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -33,8 +34,12 @@ inline void exerciseWorkbook(std::string_view bytes)
     if (!schedule.rows.empty() && !schedule.columns.empty())
         answers.setCell(schedule.rows.front().line, 0, "edited");
     const auto written = answers.bytes(&error);
-    if (written && !workbook::readWorkbookSchedule(*written, sheet->sheet, &error))
-        std::abort(); // the program's own workbook does not read
+    if (written && !workbook::readWorkbookSchedule(*written, sheet->sheet, &error)) {
+        // The program's own workbook does not read: say why, then stop.
+        std::fputs(error.toLocal8Bit().constData(), stderr);
+        std::fputc('\n', stderr);
+        std::abort();
+    }
 }
 
 } // namespace fuzzing
