@@ -1,6 +1,7 @@
 #include "XmlTags.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <vector>
 
@@ -71,7 +72,10 @@ bool isBlank(char c)
 // not so could read one way and be written another.
 bool attributesWellFormed(std::string_view text, bool closing)
 {
-    std::vector<std::string_view> names;
+    // Most tags have a few attributes: their names kept without the heap.
+    std::array<std::string_view, 8> few;
+    std::vector<std::string_view> more;
+    std::size_t count = 0;
     for (std::size_t at = 0;;) {
         const std::size_t blank = at;
         while (at < text.size() && isBlank(text[at]))
@@ -87,9 +91,15 @@ bool attributesWellFormed(std::string_view text, bool closing)
         if (at == name)
             return false;
         const std::string_view attribute = text.substr(name, at - name);
-        if (std::find(names.begin(), names.end(), attribute) != names.end())
+        const auto kept = few.begin() + static_cast<std::ptrdiff_t>(std::min(count, few.size()));
+        if (std::find(few.begin(), kept, attribute) != kept ||
+            std::find(more.begin(), more.end(), attribute) != more.end())
             return false;
-        names.push_back(attribute);
+        if (count < few.size())
+            few[count] = attribute;
+        else
+            more.push_back(attribute);
+        ++count;
         while (at < text.size() && isBlank(text[at]))
             ++at;
         if (at == text.size() || text[at] != '=')
