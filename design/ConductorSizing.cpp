@@ -1,10 +1,12 @@
 #include "ConductorSizing.h"
 
+#include "Ampacity.h"
 #include "AmpacityTables.h"
 #include "Bonding.h"
 #include "ContinuousLoad.h"
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
+#include "MotorCircuit.h"
 #include "ParallelSets.h"
 #include "Protection.h"
 #include "Terminations.h"
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 #include <tuple>
 #include <vector>
 
@@ -77,7 +80,7 @@ const ShownResults &shownFor(const Conditions &c, const AmpacityColumn &column, 
 }
 
 // One conductor's allowable ampacity under the conditions.
-struct Candidate
+struct ConductorRating
 {
     Amperes corrected = 0;     // the insulation column's cell times the factors
     int terminationRating = 0; // °C, 0 for none
@@ -85,42 +88,41 @@ struct Candidate
     Amperes usable = 0;
 };
 
+// A rule a conductor must meet, and what governs where it moved the
+// conductor up.
+struct Requirement
+{
+    Governing governs;
+    CandidateRule met;
+};
+
 // The requirements a conductor meets, in the order the Code's rules apply
 // them to it; the voltage drop comes last, checked on the rows that meet
 // all of these. The last one whose first row moved the answer up governs.
-enum Requirement
-{
-    CarriesTheLoad,     // the insulation column, corrected
-    WithinTerminations, // Rule 4-006's cap
-    TakesItsShare,      // Rule 8-104's share of a continuous load, or a motor's 125 % (28-106)
-    Protected,          // Rule 14-104 and Table 13 for the breaker
-    RequirementCount
+constexpr Requirement CircuitRequirements[] = {
+    {Governing::Ampacity, carriesTheLoad},               // Rule 4-004
+    {Governing::Termination, withinTerminations},        // Rule 4-006
+    {Governing::ContinuousLoad, carriesContinuousShare}, // Rule 8-104
+    {Governing::Protection, protectedByDevice},          // Rule 14-104, Table 13
 };
-
-// What governs when a requirement moved the conductor up.
-Governing governingOf(Requirement requirement, bool motor)
-{
-    switch (requirement) {
-    case WithinTerminations:
-        return Governing::Termination;
-    case TakesItsShare:
-        return motor ? Governing::Motor : Governing::ContinuousLoad;
-    case Protected:
-        return Governing::Protection;
-    case CarriesTheLoad:
-    case RequirementCount:
-        break;
-    }
-    return Governing::Ampacity;
-}
+// A motor's branch circuit: its conductors carry 125 % of its full-load
+// current (Rule 28-106), and neither Rule 8-104 nor Table 13 applies
+// (14-104(1)(c)): its overload relay protects them.
+constexpr Requirement MotorRequirements[] = {
+    {Governing::Ampacity, carriesTheLoad},
+    {Governing::Termination, withinTerminations},
+    {Governing::Motor, carriesMotorShare},
+};
+constexpr std::size_t MostRequirements = std::size(CircuitRequirements);
 
 // The conductor found for a number of sets, and the first rows that met the
 // requirements taken one more at a time, to tell which moved the answer up.
 struct Search
 {
     std::optional<std::size_t> chosen;
-    // The first row that meets each requirement and every one before it.
-    std::optional<std::size_t> firstBy[RequirementCount];
+    // The first row that meets each requirement of the list and every one
+    // before it.
+    std::array<std::optional<std::size_t>, MostRequirements> firstBy;
     // Where none is chosen: the last set usable, its continuous share, the
     // largest breaker met, and the least drop among those that pass the rest.
     Amperes lastSetUsable = 0;
@@ -138,6 +140,7 @@ struct CircuitSearch
     Amperes breaker; // given or chosen; 0 for none
     bool motor;      // Section 28: 125 % of the load, Table 29 rather than Table 13
     int motorDevice; // a motor's largest device, whole amperes
+    std::span<const Requirement> requirements;
     const AmpacityColumn &column;
     std::int64_t factors;
     std::size_t firstRow;
@@ -145,9 +148,9 @@ struct CircuitSearch
     int percent; // continuous share, 0 when not continuous
     const std::optional<AmpacityColumn> (&capColumns)[3];
 
-    Candidate candidate(std::size_t row) const
+    ConductorRating rating(std::size_t row) const
     {
-        Candidate result;
+        ConductorRating result;
         result.corrected = column.amperes[row] * factors;
         result.usable = result.corrected;
         // A motor's terminations are read by the conductor's size, as with
@@ -209,21 +212,19 @@ struct CircuitSearch
             // no requirement: nothing more is worked out for it.
             if (Amperes{column.amperes[row]} * factors * sets < load)
                 continue;
-            const Candidate here = candidate(row);
-            const Amperes setUsable = here.usable * sets;
-            const int mostBreaker = checksBreaker ? maxBreaker(row, setUsable, sets) : 0;
-            // Rule 8-104's share, or Rule 28-106's 125 % for a motor,
-            // whose conductors its overload relay protects, not its device.
-            const bool met[RequirementCount] = {
-                true,
-                setUsable >= load,
-                motor ? setUsable * 100 >= load * MotorConductorPercent
-                      : percent == 0 || setUsable * percent >= load * 100,
-                !checksBreaker || Amperes{mostBreaker} * OneAmpere >= breaker,
-            };
+            const ConductorRating here = rating(row);
+            CandidateConductor candidate;
+            candidate.load = load;
+            candidate.setCorrected = here.corrected * sets;
+            candidate.setUsable = here.usable * sets;
+            candidate.continuousPercent = percent;
+            if (checksBreaker) {
+                candidate.device = breaker;
+                candidate.largestDevice = maxBreaker(row, candidate.setUsable, sets);
+            }
             bool all = true;
-            for (int k = 0; k < RequirementCount; ++k) {
-                all = all && met[k];
+            for (std::size_t k = 0; k < requirements.size() && all; ++k) {
+                all = requirements[k].met(candidate);
                 if (all && !found.firstBy[k])
                     found.firstBy[k] = row;
             }
@@ -250,7 +251,7 @@ struct CircuitSearch
                 continue;
             if (beyond(row, firstRow, largestRow))
                 break;
-            found.lastSetUsable = candidate(row).usable * sets;
+            found.lastSetUsable = rating(row).usable * sets;
             if (checksBreaker)
                 found.mostBreaker =
                     std::max(found.mostBreaker, maxBreaker(row, found.lastSetUsable, sets));
@@ -264,13 +265,17 @@ struct CircuitSearch
         Problem problem;
         problem.value = scaledText(load, 4);
         problem.sets = sets;
-        if (!search.firstBy[TakesItsShare]) {
+        // The first requirement no conductor met, with all before it.
+        std::size_t unmet = 0;
+        while (unmet < requirements.size() && search.firstBy[unmet])
+            ++unmet;
+        if (unmet < requirements.size() && requirements[unmet].governs != Governing::Protection) {
             problem.kind = Problem::Kind::NoConductorCarries;
             problem.limit = search.lastSetUsable;
             problem.motor = motor;
             if (percent > 0)
                 problem.third = search.lastSetUsable * percent / 100;
-        } else if (!search.firstBy[Protected]) {
+        } else if (unmet < requirements.size()) {
             problem.kind = Problem::Kind::NotProtected;
             problem.limit = breaker;
             problem.third = search.mostBreaker;
@@ -342,6 +347,8 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
                                 std::get<Amperes>(breaker),
                                 c.motor.isMotor,
                                 c.motor.isMotor ? largestMotorDevice(load, c) : 0,
+                                c.motor.isMotor ? std::span<const Requirement>(MotorRequirements)
+                                                : CircuitRequirements,
                                 *column,
                                 factorHundredths(ambientFactor) * factorHundredths(countFactor),
                                 copperListRow(c.materialCode),
@@ -397,7 +404,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
 
     const std::size_t row = *search.chosen;
     const std::size_t firstRow = circuit.firstRow;
-    const Candidate here = circuit.candidate(row);
+    const ConductorRating here = circuit.rating(row);
     Sizing sizing;
     sizing.wireSizeRow = static_cast<int>(row);
     sizing.sizeText = WireSizeTexts[row + firstRow];
@@ -427,15 +434,16 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     // past every requirement's first; else the last requirement whose first
     // row is past the one before it.
     const auto &by = search.firstBy;
-    const std::size_t allMet = *by[RequirementCount - 1];
+    const std::size_t last = circuit.requirements.size() - 1;
+    const std::size_t allMet = *by[last];
     if (row > allMet) {
         sizing.governedBy = Governing::VoltageDrop;
         sizing.ampacityRow = static_cast<int>(allMet);
         sizing.ampacitySizeText = WireSizeTexts[allMet + firstRow];
     } else {
-        for (int k = RequirementCount - 1; k > 0; --k) {
+        for (std::size_t k = last; k > 0; --k) {
             if (*by[k] > *by[k - 1]) {
-                sizing.governedBy = governingOf(static_cast<Requirement>(k), circuit.motor);
+                sizing.governedBy = circuit.requirements[k].governs;
                 break;
             }
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CandidateConductor.h"
 #include "Conditions.h"
 
 // Canadian Electrical Code, Part I, 2024, Rule 8-104: a continuous load may
@@ -15,5 +16,13 @@ int continuousPercent(int tableNumber, int devicePercent);
 // Whether a device of `rating` carries the load: all of it, or a
 // continuous load at the device's per cent of its rating.
 bool deviceCarries(Amperes rating, Amperes load, bool continuous, int devicePercent);
+
+// Whether the candidate carries a continuous load within its share of its
+// usable ampacity (any load, where it is not continuous).
+inline bool carriesContinuousShare(const CandidateConductor &candidate)
+{
+    return candidate.continuousPercent == 0 ||
+           candidate.setUsable * candidate.continuousPercent >= candidate.load * 100;
+}
 
 } // namespace ampacity::sizing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CandidateConductor.h"
 #include "Conditions.h"
 #include "MotorTables.h"
 #include "Problem.h"
@@ -45,6 +46,13 @@ motorFullLoadCurrent(const LoadText &load, const Conditions &conditions, std::st
 
 // Rule 28-106(1): a motor's conductors carry 125 % of its full-load current.
 inline constexpr int MotorConductorPercent = 125;
+
+// Whether the candidate carries 125 % of the motor's full-load current;
+// its overload relay protects it, not its branch-circuit device.
+inline bool carriesMotorShare(const CandidateConductor &candidate)
+{
+    return candidate.setUsable * 100 >= candidate.load * MotorConductorPercent;
+}
 
 // Rule 28-200 and Table 29: the largest rating of the device protecting the
 // branch circuit, whole amperes: the full-load current times the table's

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CandidateConductor.h"
 #include "Conditions.h"
 #include "Problem.h"
 
@@ -32,5 +33,12 @@ int largestDevice(std::int16_t materialCode, std::size_t copperListRow, Amperes 
 // conductor is known, or Table 29's largest. BreakerTooSmall or
 // NoBreakerRating otherwise.
 std::variant<Amperes, Problem> circuitBreaker(const Conditions &conditions, Amperes load);
+
+// Whether the candidate may be protected by the circuit's device: Table 13
+// (within 14-104(2)) allows it on the sets; any candidate, with none.
+inline bool protectedByDevice(const CandidateConductor &candidate)
+{
+    return candidate.device == 0 || Amperes{candidate.largestDevice} * OneAmpere >= candidate.device;
+}
 
 } // namespace ampacity::sizing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CandidateConductor.h"
 #include "Conditions.h"
 
 #include <cstddef>
@@ -15,5 +16,12 @@ namespace ampacity::sizing {
 // known (none, or a motor's, sized for starting), the conductor's own size
 // decides: 60 °C for No. 1 AWG and smaller.
 int terminationRating(TerminationRule rule, Amperes device, std::size_t copperListRow);
+
+// Whether the candidate's sets, each capped at its terminations' column,
+// carry the load.
+inline bool withinTerminations(const CandidateConductor &candidate)
+{
+    return candidate.setUsable >= candidate.load;
+}
 
 } // namespace ampacity::sizing
