@@ -1,6 +1,6 @@
 #include "ConductorSizing.h"
 
-#include "Ampacity.h"
+#include "AllowableAmpacity.h"
 #include "AmpacityTables.h"
 #include "Bonding.h"
 #include "ContinuousLoad.h"

@@ -2,9 +2,14 @@
 // voltage drop (Rule 8-102 with Table D3), and every tie on the safe side.
 // The published cases are worked as the Code's examples work them.
 
+#include "AllowableAmpacity.h"
 #include "AmpacityTables.h"
 #include "Check.h"
 #include "ConductorSizing.h"
+#include "ContinuousLoad.h"
+#include "MotorCircuit.h"
+#include "Protection.h"
+#include "Terminations.h"
 #include "TableOnly.h"
 #include "VoltageDropTable.h"
 
@@ -316,8 +321,43 @@ void designValuesAreRead()
 
 } // namespace
 
+// Each rule a candidate conductor must meet, at its limit and a
+// ten-thousandth of an ampere short of it: a tie meets the rule (the
+// conductor carries exactly what it must), anything less does not.
+void candidateRulesMeetTheirLimits()
+{
+    struct Case
+    {
+        const char *rule;
+        CandidateRule met;
+        CandidateConductor atLimit;
+    };
+    constexpr Amperes A = OneAmpere;
+    const Case cases[] = {
+        {"4-004: the corrected cells carry the load", carriesTheLoad, {100 * A, 100 * A, 0, 0, 0, 0}},
+        {"4-006: within the terminations", withinTerminations, {100 * A, 0, 100 * A, 0, 0, 0}},
+        {"8-104: 80 % of a continuous load", carriesContinuousShare, {80 * A, 0, 100 * A, 80, 0, 0}},
+        {"8-104: 70 % in free air", carriesContinuousShare, {70 * A, 0, 100 * A, 70, 0, 0}},
+        {"28-106: 125 % of a motor's current", carriesMotorShare, {80 * A, 0, 100 * A, 0, 0, 0}},
+        {"14-104: the device within Table 13's", protectedByDevice, {0, 0, 0, 0, 100 * A, 100}},
+    };
+    for (const Case &c : cases) {
+        check::that(c.met(c.atLimit), std::string(c.rule) + ", at its limit");
+        CandidateConductor short1 = c.atLimit;
+        if (c.met == protectedByDevice)
+            short1.device += 1; // the device a ten-thousandth larger than allowed
+        else
+            short1.load += 1;
+        check::that(!c.met(short1), std::string(c.rule) + ", past its limit");
+    }
+    // Not continuous, or no device to check: nothing is asked.
+    check::that(carriesContinuousShare({1000 * A, 0, 1 * A, 0, 0, 0}), "8-104, not continuous");
+    check::that(protectedByDevice({0, 0, 0, 0, 0, 0}), "14-104, no device");
+}
+
 int main()
 {
+    candidateRulesMeetTheirLimits();
     tableD3MatchesTheReference();
     publishedCasesComeOutExactly();
     terminationsFollowTheRule();
