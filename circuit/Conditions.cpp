@@ -608,94 +608,203 @@ std::variant<int, Problem> readWireSize(std::string_view text, std::int16_t mate
     return makeProblem(Problem::Kind::UnknownSize, trimmed(text));
 }
 
+std::string_view ConditionReading::text(std::string_view ConditionTexts::*field) const
+{
+    if (!trimmed(texts.*field).empty())
+        return texts.*field;
+    return trimmed(defaults.*field).empty() ? DefaultConditionTexts.*field : defaults.*field;
+}
+
+namespace readers {
+namespace {
+
+// A reading into its field, or its problem.
+template <typename Value, typename Field>
+std::optional<Problem> take(std::variant<Value, Problem> reading, Field &into)
+{
+    if (auto *problem = std::get_if<Problem>(&reading))
+        return std::move(*problem);
+    into = std::get<Value>(std::move(reading));
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Problem> material(std::string_view text, ConditionReading &reading)
+{
+    return take(readMaterial(text), reading.conditions.materialCode);
+}
+std::optional<Problem> installation(std::string_view text, ConditionReading &reading)
+{
+    reading.conditions.cable = sameWord(text, "cable");
+    return take(readInstallation(text), reading.conditions.installationCode);
+}
+// A wire type given sets the insulation's rating, unless one is given: a
+// lower one is the wire sized on a cooler column, a higher one wrong. The
+// wire type is read here for that, ahead of its own row.
+std::optional<Problem> insulation(std::string_view text, ConditionReading &reading)
+{
+    Conditions &c = reading.conditions;
+    if (auto problem = take(readWireType(reading.text(&ConditionTexts::wire)), reading.wireType))
+        return problem;
+    const WireTypeGiven &wireType = reading.wireType;
+    const int typeRating =
+        wireType.type >= 0 ? table19WireTypes()[static_cast<std::size_t>(wireType.type)].rating : 0;
+    const bool given = !trimmed(text).empty();
+    if (auto problem = take(given ? readInsulation(text)
+                                  : readInsulation(typeRating > 0 ? std::to_string(typeRating)
+                                                                  : "60"),
+                            c.insulationCode))
+        return problem;
+    if (typeRating > 0 && insulation::ratingOf(c.insulationCode) > typeRating)
+        return makeProblem(Problem::Kind::InsulationAboveWire,
+                           table19WireTypes()[static_cast<std::size_t>(wireType.type)].name,
+                           typeRating, insulation::ratingOf(c.insulationCode));
+    return std::nullopt;
+}
+std::optional<Problem> ambient(std::string_view text, ConditionReading &reading)
+{
+    return take(readAmbient(text, reading.conditions.insulationCode, reading.texts.decimalComma),
+                reading.conditions.ambientStep);
+}
+std::optional<Problem> conductors(std::string_view text, ConditionReading &reading)
+{
+    return take(readConductors(text, reading.conditions.installationCode),
+                reading.conditions.countStep);
+}
+std::optional<Problem> terminations(std::string_view text, ConditionReading &reading)
+{
+    return take(readTerminations(text), reading.conditions.terminations);
+}
+std::optional<Problem> breaker(std::string_view text, ConditionReading &reading)
+{
+    return take(readBreaker(text, reading.texts.decimalComma), reading.conditions.breaker);
+}
+std::optional<Problem> length(std::string_view text, ConditionReading &reading)
+{
+    return take(readLength(text, reading.conditions.run, reading.texts.decimalComma),
+                reading.conditions.run);
+}
+std::optional<Problem> voltage(std::string_view text, ConditionReading &reading)
+{
+    if (trimmed(text).empty())
+        return std::nullopt;
+    return take(readVoltage(text, reading.texts.decimalComma), reading.conditions.run.voltage);
+}
+std::optional<Problem> system(std::string_view text, ConditionReading &reading)
+{
+    return take(readSystem(text), reading.conditions.run.system);
+}
+std::optional<Problem> powerFactor(std::string_view text, ConditionReading &reading)
+{
+    return take(readPowerFactor(text, reading.texts.decimalComma),
+                reading.conditions.run.powerFactor);
+}
+std::optional<Problem> maxDrop(std::string_view text, ConditionReading &reading)
+{
+    return take(readMaxDrop(text, reading.texts.decimalComma), reading.conditions.run.maxDrop);
+}
+std::optional<Problem> continuous(std::string_view text, ConditionReading &reading)
+{
+    return take(readContinuous(text), reading.conditions.continuous);
+}
+std::optional<Problem> deviceRating(std::string_view text, ConditionReading &reading)
+{
+    return take(readDeviceRating(text), reading.conditions.devicePercent);
+}
+std::optional<Problem> sets(std::string_view text, ConditionReading &reading)
+{
+    return take(readSets(text), reading.conditions.sets);
+}
+std::optional<Problem> largest(std::string_view text, ConditionReading &reading)
+{
+    return take(readLargest(text), reading.conditions.largestRow);
+}
+std::optional<Problem> bondMaterial(std::string_view text, ConditionReading &reading)
+{
+    return take(readBondMaterial(text), reading.conditions.bondMaterial);
+}
+std::optional<Problem> motor(std::string_view text, ConditionReading &reading)
+{
+    return take(readMotor(text), reading.conditions.motor.isMotor);
+}
+std::optional<Problem> fla(std::string_view text, ConditionReading &reading)
+{
+    return take(readNameplate(text, reading.texts.decimalComma),
+                reading.conditions.motor.nameplate);
+}
+std::optional<Problem> protection(std::string_view text, ConditionReading &reading)
+{
+    return take(readMotorDevice(text), reading.conditions.motor.device);
+}
+std::optional<Problem> starting(std::string_view text, ConditionReading &reading)
+{
+    return take(readStarting(text), reading.conditions.motor.starting);
+}
+std::optional<Problem> motorType(std::string_view text, ConditionReading &reading)
+{
+    return take(readMotorType(text), reading.conditions.motor.type);
+}
+std::optional<Problem> serviceFactor(std::string_view text, ConditionReading &reading)
+{
+    return take(readServiceFactor(text, reading.texts.decimalComma),
+                reading.conditions.motor.serviceFactor);
+}
+std::optional<Problem> raceway(std::string_view text, ConditionReading &reading)
+{
+    return take(readRaceway(text), reading.conditions.raceway.raceway);
+}
+std::optional<Problem> wire(std::string_view, ConditionReading &)
+{
+    return std::nullopt; // read with the insulation
+}
+std::optional<Problem> wireVoltage(std::string_view text, ConditionReading &reading)
+{
+    return take(readWireVoltage(text), reading.conditions.raceway.wireVoltage);
+}
+std::optional<Problem> jacketed(std::string_view text, ConditionReading &reading)
+{
+    return take(readYesNo(text, "jacketed"), reading.conditions.raceway.jacketed);
+}
+std::optional<Problem> solid(std::string_view text, ConditionReading &reading)
+{
+    return take(readYesNo(text, "solid"), reading.solid);
+}
+std::optional<Problem> neutral(std::string_view text, ConditionReading &reading)
+{
+    return take(readYesNo(text, "neutral"), reading.conditions.raceway.neutral);
+}
+std::optional<Problem> bondInRaceway(std::string_view text, ConditionReading &reading)
+{
+    return take(readYesNo(text, "bond_in_raceway"), reading.conditions.raceway.bondInRaceway);
+}
+
+} // namespace readers
+
 std::variant<Conditions, Problem> readConditions(const ConditionTexts &texts,
                                                  const ConditionTexts &defaults)
 {
-    // An empty text takes the caller's default, an empty default the start-up value.
-    const auto orDefault = [&](std::string_view ConditionTexts::*field) {
-        if (!trimmed(texts.*field).empty())
-            return texts.*field;
-        return trimmed(defaults.*field).empty() ? DefaultConditionTexts.*field : defaults.*field;
-    };
-    // Each reading in the order of the fields; the first problem is the answer.
-    std::optional<Problem> first;
-    const auto take = [&first](auto reading, auto &into) {
-        if (first)
-            return;
-        if (const auto *p = std::get_if<Problem>(&reading))
-            first = *p;
-        else
-            into = std::get<std::remove_reference_t<decltype(into)>>(reading);
-    };
-    const bool comma = texts.decimalComma;
-    Conditions c;
-    take(readMaterial(orDefault(&ConditionTexts::material)), c.materialCode);
-    take(readInstallation(orDefault(&ConditionTexts::installation)), c.installationCode);
-    c.cable = sameWord(orDefault(&ConditionTexts::installation), "cable");
-    // A wire type given sets the insulation's rating, unless one is given:
-    // a lower one is the wire sized on a cooler column, a higher one wrong.
-    WireTypeGiven wireType;
-    take(readWireType(orDefault(&ConditionTexts::wire)), wireType);
-    const int typeRating =
-        wireType.type >= 0 ? table19WireTypes()[static_cast<std::size_t>(wireType.type)].rating : 0;
-    const std::string_view insulationText = orDefault(&ConditionTexts::insulation);
-    if (trimmed(insulationText).empty())
-        take(readInsulation(typeRating > 0 ? std::to_string(typeRating) : "60"), c.insulationCode);
-    else
-        take(readInsulation(insulationText), c.insulationCode);
-    if (!first && typeRating > 0 && insulation::ratingOf(c.insulationCode) > typeRating) {
-        first = makeProblem(Problem::Kind::InsulationAboveWire,
-                            table19WireTypes()[static_cast<std::size_t>(wireType.type)].name,
-                            typeRating, insulation::ratingOf(c.insulationCode));
-    }
-    if (!first)
-        take(readAmbient(orDefault(&ConditionTexts::ambient), c.insulationCode, comma),
-             c.ambientStep);
-    if (!first)
-        take(readConductors(orDefault(&ConditionTexts::conductors), c.installationCode),
-             c.countStep);
-    take(readTerminations(orDefault(&ConditionTexts::terminations)), c.terminations);
-    take(readBreaker(orDefault(&ConditionTexts::breaker), comma), c.breaker);
-    take(readLength(orDefault(&ConditionTexts::length), c.run, comma), c.run);
-    const std::string_view voltage = orDefault(&ConditionTexts::voltage);
-    if (!trimmed(voltage).empty())
-        take(readVoltage(voltage, comma), c.run.voltage);
-    take(readSystem(orDefault(&ConditionTexts::system)), c.run.system);
-    take(readPowerFactor(orDefault(&ConditionTexts::powerFactor), comma), c.run.powerFactor);
-    take(readMaxDrop(orDefault(&ConditionTexts::maxDrop), comma), c.run.maxDrop);
-    take(readContinuous(orDefault(&ConditionTexts::continuous)), c.continuous);
-    take(readDeviceRating(orDefault(&ConditionTexts::deviceRating)), c.devicePercent);
-    take(readSets(orDefault(&ConditionTexts::sets)), c.sets);
-    take(readLargest(orDefault(&ConditionTexts::largest)), c.largestRow);
-    take(readBondMaterial(orDefault(&ConditionTexts::bondMaterial)), c.bondMaterial);
-    take(readMotor(orDefault(&ConditionTexts::motor)), c.motor.isMotor);
-    take(readNameplate(orDefault(&ConditionTexts::fla), comma), c.motor.nameplate);
-    take(readMotorDevice(orDefault(&ConditionTexts::protection)), c.motor.device);
-    take(readStarting(orDefault(&ConditionTexts::starting)), c.motor.starting);
-    take(readMotorType(orDefault(&ConditionTexts::motorType)), c.motor.type);
-    take(readServiceFactor(orDefault(&ConditionTexts::serviceFactor), comma),
-         c.motor.serviceFactor);
-    // Rule 12-910: the raceway, and the wire its conductors are counted as:
-    // the type given, or the insulation's (TW, RW75, RW90).
-    bool solid = false;
-    take(readRaceway(orDefault(&ConditionTexts::raceway)), c.raceway.raceway);
-    take(readWireVoltage(orDefault(&ConditionTexts::wireVoltage)), c.raceway.wireVoltage);
-    take(readYesNo(orDefault(&ConditionTexts::jacketed), "jacketed"), c.raceway.jacketed);
-    take(readYesNo(orDefault(&ConditionTexts::solid), "solid"), solid);
-    take(readYesNo(orDefault(&ConditionTexts::neutral), "neutral"), c.raceway.neutral);
-    take(readYesNo(orDefault(&ConditionTexts::bondInRaceway), "bond_in_raceway"),
-         c.raceway.bondInRaceway);
+    ConditionReading reading{texts, defaults};
+    for (const ConditionField &field : ConditionFields)
+        if (auto problem = field.read(reading.text(field.text), reading))
+            return *std::move(problem);
+    // Then what the rows read together. Rule 12-910: the raceway, and the
+    // wire its conductors are counted as: the type given, or the
+    // insulation's (TW, RW75, RW90).
+    Conditions &c = reading.conditions;
+    WireTypeGiven &wireType = reading.wireType;
     c.raceway.wireGiven = wireType.type >= 0;
-    if (!first && (c.raceway.wireGiven || c.raceway.raceway >= 0)) {
+    if (c.raceway.wireGiven || c.raceway.raceway >= 0) {
         if (!c.raceway.wireGiven)
             wireType.type = wireTypeFor(insulation::ratingOf(c.insulationCode));
-        take(wireIn(wireType, c.raceway.wireVoltage, c.raceway.jacketed, solid), c.raceway.wire);
+        if (auto problem = readers::take(
+                wireIn(wireType, c.raceway.wireVoltage, c.raceway.jacketed, reading.solid),
+                c.raceway.wire))
+            return *std::move(problem);
     }
-    if (!first && c.run.length > 0 && c.run.voltage == 0)
-        first =
-            makeProblem(Problem::Kind::LengthWithoutVoltage, orDefault(&ConditionTexts::length));
-    if (first)
-        return *first;
+    if (c.run.length > 0 && c.run.voltage == 0)
+        return makeProblem(Problem::Kind::LengthWithoutVoltage,
+                           reading.text(&ConditionTexts::length));
     return c;
 }
 

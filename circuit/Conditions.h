@@ -380,7 +380,58 @@ inline constexpr ConditionChoice NoYes[] = {{"no", TORVANE_TEXT("Schedule", "No"
 // label in the schedule window and the report (context "Schedule"); its
 // start-up value; the option's value in --help and its description (context
 // "CommandLine"); and the values the window offers for it, none for a
-// number. A new condition is one more row, and a reader in readConditions.
+// number; and its reader. A new condition is one more row.
+// A circuit's conditions as they are read, one row after another: each
+// row's reader takes its text (the default's where it is empty) into
+// `conditions`, or gives the problem with it.
+struct ConditionReading
+{
+    const ConditionTexts &texts;
+    const ConditionTexts &defaults;
+    Conditions conditions{};
+    WireTypeGiven wireType{}; // read with the insulation, which it may rate
+    bool solid = false;       // the wire's class, with the raceway's
+    // A field's text, or the default's where it is empty, or the start-up
+    // value where that is empty too.
+    std::string_view text(std::string_view ConditionTexts::*field) const;
+};
+using ConditionReader = std::optional<Problem> (*)(std::string_view text,
+                                                   ConditionReading &reading);
+
+// Each condition's reader, named for its field, in its row below.
+namespace readers {
+std::optional<Problem> material(std::string_view text, ConditionReading &reading);
+std::optional<Problem> installation(std::string_view text, ConditionReading &reading);
+std::optional<Problem> insulation(std::string_view text, ConditionReading &reading);
+std::optional<Problem> ambient(std::string_view text, ConditionReading &reading);
+std::optional<Problem> conductors(std::string_view text, ConditionReading &reading);
+std::optional<Problem> terminations(std::string_view text, ConditionReading &reading);
+std::optional<Problem> breaker(std::string_view text, ConditionReading &reading);
+std::optional<Problem> length(std::string_view text, ConditionReading &reading);
+std::optional<Problem> voltage(std::string_view text, ConditionReading &reading);
+std::optional<Problem> system(std::string_view text, ConditionReading &reading);
+std::optional<Problem> powerFactor(std::string_view text, ConditionReading &reading);
+std::optional<Problem> maxDrop(std::string_view text, ConditionReading &reading);
+std::optional<Problem> continuous(std::string_view text, ConditionReading &reading);
+std::optional<Problem> deviceRating(std::string_view text, ConditionReading &reading);
+std::optional<Problem> sets(std::string_view text, ConditionReading &reading);
+std::optional<Problem> largest(std::string_view text, ConditionReading &reading);
+std::optional<Problem> bondMaterial(std::string_view text, ConditionReading &reading);
+std::optional<Problem> motor(std::string_view text, ConditionReading &reading);
+std::optional<Problem> fla(std::string_view text, ConditionReading &reading);
+std::optional<Problem> protection(std::string_view text, ConditionReading &reading);
+std::optional<Problem> starting(std::string_view text, ConditionReading &reading);
+std::optional<Problem> motorType(std::string_view text, ConditionReading &reading);
+std::optional<Problem> serviceFactor(std::string_view text, ConditionReading &reading);
+std::optional<Problem> raceway(std::string_view text, ConditionReading &reading);
+std::optional<Problem> wire(std::string_view text, ConditionReading &reading);
+std::optional<Problem> wireVoltage(std::string_view text, ConditionReading &reading);
+std::optional<Problem> jacketed(std::string_view text, ConditionReading &reading);
+std::optional<Problem> solid(std::string_view text, ConditionReading &reading);
+std::optional<Problem> neutral(std::string_view text, ConditionReading &reading);
+std::optional<Problem> bondInRaceway(std::string_view text, ConditionReading &reading);
+} // namespace readers
+
 struct ConditionField
 {
     std::string_view ConditionTexts::*text;
@@ -392,6 +443,7 @@ struct ConditionField
     const char *valueName;
     const char *description;
     std::span<const ConditionChoice> choices;
+    ConditionReader read;
 };
 inline constexpr ConditionField ConditionFields[] = {
     {&ConditionTexts::material,
@@ -402,7 +454,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "cu",
      "cu|al",
      TORVANE_TEXT("CommandLine", "Conductor material: cu or al (cu)."),
-     choices::Materials},
+     choices::Materials,
+     readers::material},
     {&ConditionTexts::installation,
      "installation",
      {"pose", "modedepose"},
@@ -413,7 +466,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "raceway (in a raceway, Tables 2 and 4), cable (as raceway; Table D3's cable "
                   "column) or free-air (Tables 1 and 3) (raceway)."),
-     choices::Installations},
+     choices::Installations,
+     readers::installation},
     {&ConditionTexts::insulation,
      "insulation",
      {"isolant", "isolation"},
@@ -424,7 +478,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "Insulation temperature rating, °C: 60, 75 or 90 (60, or the rating of "
                   "--wire)."),
-     choices::Insulations},
+     choices::Insulations,
+     readers::insulation},
     {&ConditionTexts::ambient,
      "ambient",
      {"ambiante", "temperatureambiante", "ambienttemperature", "temperature"},
@@ -435,7 +490,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "Ambient temperature, °C (30). Between two rows of Table 5A the hotter row "
                   "applies; at or below 30 °C, none."),
-     {}},
+     {},
+     readers::ambient},
     {&ConditionTexts::conductors,
      "conductors",
      {"conducteurs", "nombredeconducteurs"},
@@ -446,7 +502,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "Current-carrying conductors run together (1): the groups of Table 5C in a "
                   "raceway or cable, 1 to 4 of Table 5B in free air."),
-     {}},
+     {},
+     readers::conductors},
     {&ConditionTexts::terminations,
      "terminations",
      {"terminaisons", "bornes"},
@@ -458,7 +515,8 @@ inline constexpr ConditionField ConditionFields[] = {
                   "Temperature rating of the terminations, Rule 4-006: auto (60 °C up to a "
                   "100 A breaker, given or chosen, or with --breaker none up to No. 1 AWG; "
                   "75 °C above), 60, 75, 90 or none (the table alone) (auto)."),
-     choices::Terminations},
+     choices::Terminations,
+     readers::terminations},
     {&ConditionTexts::breaker,
      "breaker",
      {"disjoncteur"},
@@ -472,7 +530,8 @@ inline constexpr ConditionField ConditionFields[] = {
                   "without it the smallest standard rating that carries the load is chosen; "
                   "none for a circuit whose protection another Rule decides (motors, "
                   "heating). It decides auto terminations."),
-     {}},
+     {},
+     readers::breaker},
     {&ConditionTexts::length,
      "length",
      {"longueur"},
@@ -483,7 +542,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "One-way length of the run, metres (or feet: 150ft), to check the voltage "
                   "drop (Rule 8-102, Table D3)."),
-     {}},
+     {},
+     readers::length},
     {&ConditionTexts::voltage,
      "voltage",
      {"tension"},
@@ -493,7 +553,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "V",
      TORVANE_TEXT("CommandLine",
                   "Nominal voltage, line to line in three-phase; needed with --length."),
-     {}},
+     {},
+     readers::voltage},
     {&ConditionTexts::system,
      "system",
      {"systeme"},
@@ -502,7 +563,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "1ph",
      "1ph|3ph|dc",
      TORVANE_TEXT("CommandLine", "1ph, 3ph or dc (1ph)."),
-     choices::Systems},
+     choices::Systems,
+     readers::system},
     {&ConditionTexts::powerFactor,
      "power_factor",
      {"facteurdepuissance", "pf", "fp"},
@@ -511,7 +573,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "1",
      "1|0.9|0.8",
      TORVANE_TEXT("CommandLine", "1, 0.9 or 0.8, the columns of Table D3 (1)."),
-     choices::PowerFactors},
+     choices::PowerFactors,
+     readers::powerFactor},
     {&ConditionTexts::maxDrop,
      "max_drop",
      {"chutemax", "chutemaximale", "chutedetensionmax"},
@@ -521,7 +584,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "PCT",
      TORVANE_TEXT("CommandLine",
                   "Voltage drop allowed, per cent (3; 5 from the supply to the point of use)."),
-     {}},
+     {},
+     readers::maxDrop},
     {&ConditionTexts::continuous,
      "continuous",
      {"continu", "chargecontinue"},
@@ -532,7 +596,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "Whether the load is continuous, Rule 8-104: yes (a load is, unless shown "
                   "not to run more than 1 h in any 2 h) or no (yes)."),
-     choices::YesNo},
+     choices::YesNo,
+     readers::continuous},
     {&ConditionTexts::deviceRating,
      "device_rating",
      {"calibredudispositif", "dispositif"},
@@ -543,7 +608,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "The breaker's marking for continuous loads, per cent: 80, or 100 for a "
                   "device marked so (80)."),
-     choices::DeviceRatings},
+     choices::DeviceRatings,
+     readers::deviceRating},
     {&ConditionTexts::sets,
      "sets",
      {"ensembles", "parallelsets", "ensemblesenparallele"},
@@ -555,7 +621,8 @@ inline constexpr ConditionField ConditionFields[] = {
                   "Conductors in parallel, Rule 12-108: the number of sets, 1 to 10, each in "
                   "its own raceway or cable, 1/0 AWG and larger; auto for the fewest sets of "
                   "a conductor up to --largest (1)."),
-     choices::SetCounts},
+     choices::SetCounts,
+     readers::sets},
     {&ConditionTexts::largest,
      "largest",
      {"calibremax", "calibremaximal"},
@@ -564,7 +631,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "500",
      "SIZE",
      TORVANE_TEXT("CommandLine", "The largest conductor --sets auto may use (500 kcmil)."),
-     {}},
+     {},
+     readers::largest},
     {&ConditionTexts::bondMaterial,
      "bond_material",
      {"materiaudeliaison", "bondingmaterial"},
@@ -575,7 +643,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "The bonding conductor's material, Rule 10-616 and Table 16: cu or al (the "
                   "circuit conductors')."),
-     choices::BondMaterials},
+     choices::BondMaterials,
+     readers::bondMaterial},
     {&ConditionTexts::motor,
      "motor",
      {"moteur"},
@@ -587,7 +656,8 @@ inline constexpr ConditionField ConditionFields[] = {
                   "Whether a load in amperes is a motor's full-load current, sized by "
                   "Section 28 rather than as a continuous load (no). A load in horsepower "
                   "(10hp, 1-1/2hp, 3/4hp) is a motor."),
-     choices::YesNo},
+     choices::YesNo,
+     readers::motor},
     {&ConditionTexts::fla,
      "fla",
      {"courantdeplaque", "nameplatecurrent", "fullloadcurrent"},
@@ -599,7 +669,8 @@ inline constexpr ConditionField ConditionFields[] = {
                   "A motor's nameplate full-load current, amperes, for a load in "
                   "horsepower; without it the current comes from Table 44 (three-phase) or "
                   "Table 45 (single-phase) at --voltage (Rule 28-106)."),
-     {}},
+     {},
+     readers::fla},
     {&ConditionTexts::protection,
      "protection",
      {"dispositifdeprotection"},
@@ -610,7 +681,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "The device protecting a motor's branch circuit, Rule 28-200 and Table 29: "
                   "breaker (inverse time), fuse or time-delay-fuse (breaker)."),
-     choices::MotorDevices},
+     choices::MotorDevices,
+     readers::protection},
     {&ConditionTexts::starting,
      "starting",
      {"demarrage"},
@@ -619,7 +691,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "full-voltage",
      "full-voltage|resistor|reactor|autotransformer|star-delta",
      TORVANE_TEXT("CommandLine", "How a motor is started, for Table 29 (full-voltage)."),
-     choices::Startings},
+     choices::Startings,
+     readers::starting},
     {&ConditionTexts::motorType,
      "motor_type",
      {"typedemoteur"},
@@ -631,7 +704,8 @@ inline constexpr ConditionField ConditionFields[] = {
                   "The kind of motor, for Tables 44 and 29; a synchronous motor's current "
                   "is Table 44's unity power factor current times 1.1 at --power-factor 0.9 "
                   "and 1.25 at 0.8 (induction)."),
-     choices::MotorTypes},
+     choices::MotorTypes,
+     readers::motorType},
     {&ConditionTexts::serviceFactor,
      "service_factor",
      {"facteurdeservice"},
@@ -642,7 +716,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "A motor's service factor: the overload relay is set at most 125 % of the "
                   "full-load current at 1.15 or more, 115 % below (Rule 28-306) (1)."),
-     {}},
+     {},
+     readers::serviceFactor},
     {&ConditionTexts::raceway,
      "raceway",
      {"canalisation", "typedecanalisation", "conduit"},
@@ -654,7 +729,8 @@ inline constexpr ConditionField ConditionFields[] = {
                   "The raceway each set of conductors runs in, Rule 12-910 and Tables 6, 8 and "
                   "9: its smallest trade size is given. emt, rmc, rigid-pvc, fmc, lfmc, lfnc, "
                   "ent, rtrc-ips, rtrc-id, hdpe-sch40... (none)."),
-     choices::Raceways},
+     choices::Raceways,
+     readers::raceway},
     {&ConditionTexts::wire,
      "wire",
      {"typedefil", "isolantdufil", "wiretype"},
@@ -667,7 +743,8 @@ inline constexpr ConditionField ConditionFields[] = {
                   "RW75, R90, RPV90, RWU90, RPVU90, TWU, TWU75, TW, TW75, TWN75 or T90; it "
                   "sets the insulation's rating unless --insulation is given (TW at 60 °C, "
                   "RW75 at 75 °C, RW90 at 90 °C)."),
-     choices::WireTypes},
+     choices::WireTypes,
+     readers::wire},
     {&ConditionTexts::wireVoltage,
      "wire_voltage",
      {"tensiondufil", "classedetension"},
@@ -677,7 +754,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "600|1000|2000",
      TORVANE_TEXT("CommandLine",
                   "The wire's voltage class in Table 6 (the lowest the type comes in)."),
-     choices::WireVoltages},
+     choices::WireVoltages,
+     readers::wireVoltage},
     {&ConditionTexts::jacketed,
      "jacketed",
      {"sousgaine", "gaine"},
@@ -686,7 +764,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "no",
      "yes|no",
      TORVANE_TEXT("CommandLine", "Whether the wire is jacketed, for Table 6 (no)."),
-     choices::NoYes},
+     choices::NoYes,
+     readers::jacketed},
     {&ConditionTexts::solid,
      "solid",
      {"massif", "conducteurmassif"},
@@ -696,7 +775,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "",
      TORVANE_TEXT("CommandLine",
                   "Solid conductors, 14 to 10 AWG, Table 6's solid rows (stranded)."),
-     choices::NoYes},
+     choices::NoYes,
+     readers::solid},
     {&ConditionTexts::neutral,
      "neutral",
      {"neutre"},
@@ -706,7 +786,8 @@ inline constexpr ConditionField ConditionFields[] = {
      "yes|no",
      TORVANE_TEXT("CommandLine",
                   "Whether the raceway holds a neutral of the circuit's size and type (no)."),
-     choices::NoYes},
+     choices::NoYes,
+     readers::neutral},
     {&ConditionTexts::bondInRaceway,
      "bond_in_raceway",
      {"liaisondanslacanalisation", "bondinraceway"},
@@ -717,7 +798,8 @@ inline constexpr ConditionField ConditionFields[] = {
      TORVANE_TEXT("CommandLine",
                   "Whether the raceway holds the bonding conductor, insulated, of the same "
                   "type: no for a raceway that is itself the bonding path (yes)."),
-     choices::YesNo},
+     choices::YesNo,
+     readers::bondInRaceway},
 };
 
 // The start-up values of every condition, from the rows above: the window's
@@ -734,9 +816,9 @@ inline constexpr ConditionTexts DefaultConditionTexts = [] {
     return texts;
 }();
 
-// Reads each text, taking the default's where the text is empty (and the
-// start-up value where that is empty too); the first problem met, in the
-// order of the fields, is the answer then.
+// Reads each text by its row's reader, in the rows' order, taking the
+// default's where the text is empty (and the start-up value where that is
+// empty too); the first problem met is the answer then.
 std::variant<Conditions, Problem>
 readConditions(const ConditionTexts &texts, const ConditionTexts &defaults = DefaultConditionTexts);
 
