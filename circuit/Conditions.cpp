@@ -596,23 +596,26 @@ std::variant<int, Problem> readWireSize(std::string_view text, std::int16_t mate
             break;
         }
     }
+    // The list's own texts without their unit ("14", "1/0", "250"), made
+    // once: a schedule reads its largest size for the sets on every row.
+    struct Listed
+    {
+        std::string_view number;
+        bool kcmil;
+    };
+    static const auto listed = [] {
+        std::array<Listed, WireSizeTexts.size()> list{};
+        for (std::size_t row = 0; row < WireSizeTexts.size(); ++row) {
+            const std::string_view text = trimmed(WireSizeTexts[row]);
+            list[row] = {text.substr(0, text.find(' ')), text.ends_with("MCM")};
+        }
+        return list;
+    }();
     const std::size_t firstRow = copperListRow(materialCode);
-    for (std::size_t row = firstRow; row < WireSizeTexts.size(); ++row) {
-        // The list's own text without its unit: "14", "1/0", "250".
-        const std::string_view listed = trimmed(WireSizeTexts[row]);
-        const std::string_view number = listed.substr(0, listed.find(' '));
-        const bool listedKcmil = listed.ends_with("MCM");
-        if (number == lower && (!kcmil || listedKcmil))
+    for (std::size_t row = firstRow; row < listed.size(); ++row)
+        if (listed[row].number == lower && (!kcmil || listed[row].kcmil))
             return static_cast<int>(row - firstRow);
-    }
     return makeProblem(Problem::Kind::UnknownSize, trimmed(text));
-}
-
-std::string_view ConditionReading::text(std::string_view ConditionTexts::*field) const
-{
-    if (!trimmed(texts.*field).empty())
-        return texts.*field;
-    return trimmed(defaults.*field).empty() ? DefaultConditionTexts.*field : defaults.*field;
 }
 
 namespace readers {

@@ -816,6 +816,13 @@ inline constexpr ConditionTexts DefaultConditionTexts = [] {
     return texts;
 }();
 
+inline std::string_view ConditionReading::text(std::string_view ConditionTexts::*field) const
+{
+    if (!trimmed(texts.*field).empty())
+        return texts.*field;
+    return trimmed(defaults.*field).empty() ? DefaultConditionTexts.*field : defaults.*field;
+}
+
 // Reads each text by its row's reader, in the rows' order, taking the
 // default's where the text is empty (and the start-up value where that is
 // empty too); the first problem met is the answer then.
