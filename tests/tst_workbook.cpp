@@ -112,6 +112,7 @@ private slots:
     void sheetsByNameOrNumber();
     void badWorkbooksAreRefused_data();
     void badWorkbooksAreRefused();
+    void aPartNamedTwiceIsRefused();
     void sheetsOtherProgramsWrite_data();
     void sheetsOtherProgramsWrite();
     void rowsRewrittenInPlace_data();
@@ -246,6 +247,19 @@ void TestWorkbook::badWorkbooksAreRefused()
     QString said;
     QVERIFY(!readWorkbookSchedule(bytes, QString(), &said));
     QCOMPARE(said, error);
+}
+
+// A zip naming a part twice (the second sheet renamed as the first, in its
+// local header and in the directory): which one is the sheet? Refused, so
+// that the answer never goes into the other.
+void TestWorkbook::aPartNamedTwiceIsRefused()
+{
+    QByteArray twice = bytesOf("panel.xlsx");
+    QCOMPARE(twice.count("xl/worksheets/sheet2.xml"), 2);
+    twice.replace("xl/worksheets/sheet2.xml", "xl/worksheets/sheet1.xml");
+    QString said;
+    QVERIFY(!readWorkbookSchedule(twice, QString(), &said));
+    QCOMPARE(said, QStringLiteral("this workbook is damaged or cut short: it cannot be read"));
 }
 
 // Sheets as other programs may write them, each in a workbook of
