@@ -312,6 +312,7 @@ void TestWorkbook::sheetsOtherProgramsWrite_data()
     // Tags the reader and the writer could take differently.
     for (const char *rows : {
              "<row r=\"1\"><c r=\"A1\"><v>1</v></c><row></row r=\"2\"></row>",
+             "<row r=\"1\"><c r=\"A1\"><v>1</v></c r=\"A1\"></row>",
              "<row r=\"1\" r=\"2\"><c r=\"A1\"><v>1</v></c></row>",
              "<row r=\"1\"spans=\"1:1\"><c r=\"A1\"><v>1</v></c></row>",
              "<row r=1><c r=\"A1\"><v>1</v></c></row>",
