@@ -114,6 +114,7 @@ constexpr Requirement MotorRequirements[] = {
     {Governing::Motor, carriesMotorShare},
 };
 constexpr std::size_t MostRequirements = std::size(CircuitRequirements);
+static_assert(std::size(MotorRequirements) <= MostRequirements);
 
 // The conductor found for a number of sets, and the first rows that met the
 // requirements taken one more at a time, to tell which moved the answer up.

@@ -62,6 +62,17 @@ inline std::optional<std::size_t> referenceColumn(std::string_view reference)
     return column <= MostColumns ? std::optional(column - 1) : std::nullopt;
 }
 
+// An .ods element's repeat count (number-rows-repeated and the like): 1
+// without one, or where it does not read. The reader and the writer both
+// count repeats by it.
+inline std::size_t repeatCount(std::optional<std::string_view> text)
+{
+    std::size_t count = 1;
+    if (text)
+        std::from_chars(text->data(), text->data() + text->size(), count);
+    return std::max<std::size_t>(count, 1);
+}
+
 inline std::size_t rowOf(std::string_view reference)
 {
     const std::size_t digits = reference.find_first_of("0123456789");

@@ -11,14 +11,6 @@ namespace {
 
 using xml::Tag;
 
-std::size_t countOf(std::optional<std::string_view> text)
-{
-    std::size_t count = 1;
-    if (text)
-        std::from_chars(text->data(), text->data() + text->size(), count);
-    return std::max<std::size_t>(count, 1);
-}
-
 constexpr std::string_view OdsRowRepeat = "table:number-rows-repeated";
 constexpr std::string_view OdsColumnRepeat = "table:number-columns-repeated";
 
@@ -88,7 +80,7 @@ std::optional<RowCells> cellsOf(std::string_view rowXml, SheetAnswers::Format fo
                     cell.column = *given;
                 }
             } else {
-                cell.count = countOf(xml::attribute(text, OdsColumnRepeat));
+                cell.count = repeatCount(xml::attribute(text, OdsColumnRepeat));
                 cell.holdsValue =
                     cell.holdsValue || xml::attribute(text, "office:value-type").has_value();
             }
@@ -589,7 +581,7 @@ bool SheetAnswers::rewriteOds(std::string_view xml, int table, std::string &out,
             return false;
         const std::size_t end = tag->begin + rowXml.size();
         const std::size_t repeat =
-            countOf(xml::attribute(rowXml.substr(0, tag->end - tag->begin), OdsRowRepeat));
+            repeatCount(xml::attribute(rowXml.substr(0, tag->end - tag->begin), OdsRowRepeat));
         out += xml.substr(copied, tag->begin - copied);
         copied = end;
         if (row <= m_headingRow && m_headingRow < row + repeat)

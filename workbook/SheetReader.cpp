@@ -220,13 +220,9 @@ bool refused(std::string_view xml, WorkbookProblem *problem)
     return false;
 }
 
-std::optional<std::size_t> countOf(std::string_view xml, const Tag &tag, std::string_view name)
+std::size_t countOf(std::string_view xml, const Tag &tag, std::string_view name)
 {
-    const auto raw = xml::attribute(xml.substr(tag.begin, tag.end - tag.begin), name);
-    std::size_t count = 1;
-    if (raw)
-        std::from_chars(raw->data(), raw->data() + raw->size(), count);
-    return std::max<std::size_t>(count, 1);
+    return repeatCount(xml::attribute(tagText(xml, tag), name));
 }
 
 } // namespace
@@ -444,7 +440,7 @@ std::optional<std::string> shownText(std::string_view xml, const Tag &cell, std:
         } else if (tag->name == "text:line-break") {
             shown += '\n';
         } else if (tag->name == "text:s" && !tag->closing) {
-            std::size_t count = *countOf(xml, *tag, "text:c");
+            std::size_t count = countOf(xml, *tag, "text:c");
             shown.append(std::min<std::size_t>(count, 1024), ' ');
         } else if (tag->name == "text:tab" && !tag->closing) {
             shown += '\t';
@@ -493,7 +489,7 @@ std::optional<SheetText> readOdsSheet(std::string_view content, int sheet, Workb
         // Rows and cells repeated by a count stand for that many, counted
         // exactly as the writer counts them; the empty ones (a million of
         // them at the end of a sheet) make nothing.
-        const std::size_t rowRepeat = *countOf(content, *tag, "table:number-rows-repeated");
+        const std::size_t rowRepeat = countOf(content, *tag, "table:number-rows-repeated");
         cells.clear();
         std::size_t column = 0;
         std::size_t rowText = 0; // the bytes one copy of the row makes, about
@@ -508,7 +504,7 @@ std::optional<SheetText> readOdsSheet(std::string_view content, int sheet, Workb
                 const bool covered = tag->name == "table:covered-table-cell";
                 if ((tag->name != "table:table-cell" && !covered) || tag->closing)
                     continue;
-                const std::size_t repeat = *countOf(content, *tag, "table:number-columns-repeated");
+                const std::size_t repeat = countOf(content, *tag, "table:number-columns-repeated");
                 const std::string type = attributeText(*tag, content, "office:value-type");
                 const bool formula =
                     xml::attribute(tagText(content, *tag), "table:formula").has_value();
@@ -534,8 +530,10 @@ std::optional<SheetText> readOdsSheet(std::string_view content, int sheet, Workb
                     text = cellText(std::move(*shown));
                 }
                 if (!text.empty()) {
-                    if (column >= MostColumns || repeat > MostColumns - column ||
-                        !rows.fits(rowText += repeat * (text.size() + 3)))
+                    if (column >= MostColumns || repeat > MostColumns - column)
+                        return stopped(rows, problem);
+                    rowText += repeat * (text.size() + 3); // each copy, quoted
+                    if (!rows.fits(rowText))
                         return stopped(rows, problem);
                     cells.push_back({column, repeat, std::move(text)});
                 }
