@@ -188,5 +188,6 @@ void ScheduleFile::setCell(int row, int column, std::string text)
         m_edits[{edited.line, column}] = text;
     }
     edited.cells.at(static_cast<std::size_t>(column)) = std::move(text);
+    edited.inFileText = false;
     resizeRow(m_schedule, edited, defaults(), &m_conditions);
 }

@@ -203,6 +203,7 @@ void resizeRow(const Schedule &layout, ScheduleRow &row, const ConditionTexts &d
 {
     row.sizing.reset();
     row.problem.reset();
+    row.inFileText = false; // its cells may have been edited
     row.cells.resize(layout.columns.size());
     if (!row.quoted.empty())
         row.quoted.resize(layout.columns.size());

@@ -32,6 +32,7 @@ std::optional<Record> CsvReader::next()
         partial.record.line = m_line;
         partial.record.cells.reserve(m_lastCells);
         partial.line = m_line;
+        partial.start = m_pos;
     }
     const std::string_view text = m_text;
     std::size_t pos = m_pos;
@@ -39,7 +40,8 @@ std::optional<Record> CsvReader::next()
     std::string &field = partial.field;
     int &line = partial.line;
     const auto wait = [&] {
-        m_pos = pos; // everything before is in the partial record
+        partial.verbatim = false; // its start may be dropped with what was read
+        m_pos = pos;              // everything before is in the partial record
         return std::nullopt;
     };
     // A cell ends: its text, and whether it came in quotes.
@@ -57,6 +59,9 @@ std::optional<Record> CsvReader::next()
         if (!record.quoted.empty())
             record.quoted.resize(record.cells.size());
         record.lineEnd = lineEnd;
+        record.verbatim = partial.verbatim && !record.malformed;
+        if (record.verbatim)
+            record.text = text.substr(partial.start, pos - lineEnd.size() - partial.start);
         m_lastCells = record.cells.size();
         m_pos = pos;
         m_line = line;
@@ -127,10 +132,16 @@ std::optional<Record> CsvReader::next()
             return finish(crlf ? "\r\n" : c == '\r' ? "\r" : "\n");
         }
         // The rest of an unquoted field at once, up to a separator or a line end.
+        // A quote in it, or a blank at either end, is written back quoted.
+        bool quoteInside = c == '"';
         std::size_t end = pos + 1;
         while (end < text.size() && text[end] != m_separator && text[end] != '\n' &&
-               text[end] != '\r')
+               text[end] != '\r') {
+            quoteInside = quoteInside || text[end] == '"';
             ++end;
+        }
+        if (quoteInside || (!partial.fieldStarted && c == ' ') || text[end - 1] == ' ')
+            partial.verbatim = false;
         field.append(text.data() + pos, end - pos);
         partial.fieldStarted = true;
         pos = end;

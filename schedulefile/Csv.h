@@ -23,6 +23,11 @@ struct Record
     std::vector<bool> quoted;
     std::optional<Problem> malformed;
     std::string_view lineEnd; // "\r\n", "\n" or "\r"; empty at the end of the text
+    // The record's own bytes, its line end left out, where writing its cells
+    // again (appendCsvField, with their quotes) gives these bytes exactly:
+    // valid until more text is appended. Otherwise `verbatim` is false.
+    bool verbatim = false;
+    std::string_view text;
 };
 
 // Reads the records of a text given piece by piece, each as soon as the text
@@ -63,6 +68,11 @@ private:
         bool inQuote = false;
         int openedOn = 0; // the line a quoted field opened on
         int line = 0;     // the line the reading is on
+        std::size_t start = 0; // where the record begins in the text
+        // No cell so far would be written otherwise than the text has it:
+        // unquoted cells without a quote or blanks at either end, and the
+        // record within one piece of the text.
+        bool verbatim = true;
     };
 
     std::string m_text;

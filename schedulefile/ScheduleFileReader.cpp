@@ -201,6 +201,11 @@ void ScheduleFileReader::takeRow(Record record, ScheduleFileRow &row)
         !record.malformed && std::all_of(record.cells.begin(), record.cells.end(),
                                          [](const std::string &cell) { return cell.empty(); });
     const std::size_t cells = record.cells.size();
+    // Its own text, where the cells are written back as they came: not where
+    // the answer of a schedule sized before goes, nor a row of other cells.
+    row.inFileText = record.verbatim && cells == m_carried && cells == m_headerCells;
+    if (row.inFileText)
+        row.fileText.assign(record.text);
     row.cells = std::move(record.cells);
     row.cells.resize(m_carried); // the answer columns of a schedule sized before go
     row.quoted = std::move(record.quoted);

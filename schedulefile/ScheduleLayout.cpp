@@ -45,6 +45,10 @@ std::string scheduleHeaderCsv(const ScheduleLayout &layout)
 
 void appendCarriedCsv(std::string &csv, const ScheduleLayout &layout, const ScheduleFileRow &row)
 {
+    if (row.inFileText) {
+        csv += row.fileText;
+        return;
+    }
     for (std::size_t c = 0; c < layout.columns.size(); ++c) {
         if (c > 0)
             csv += layout.separator;

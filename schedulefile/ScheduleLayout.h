@@ -25,6 +25,11 @@ struct ScheduleFileRow
     std::vector<bool> quoted;       // those the file gave in quotes, written so again; empty: none
     bool blank = false;             // every cell empty: kept as a blank row, not designed
     std::optional<Problem> problem; // why the row has no answer
+    // The cells as the file wrote them, while `cells` are the file's own:
+    // written back as they are (a million rows copied, not written again
+    // cell by cell). Whoever changes a cell sets `inFileText` false.
+    std::string fileText;
+    bool inFileText = false;
 };
 
 // No input column: where the schedule's layout says so for every input.

@@ -286,6 +286,34 @@ void quotedCellsGoOutQuoted()
                 "an edited cell keeps its quotes");
 }
 
+// A row whose cells are unchanged is written back as the file had it, in
+// one copy: the same bytes as writing its cells one by one, whatever the
+// file did (blanks at a cell's ends, a quote in an unquoted cell, quoted
+// line breaks, a row cut short or too long, the answer of an earlier run).
+void unchangedRowsGoBackAsTheyCame()
+{
+    const std::string inputs[] = {
+        "circuit,load,notes\nP-1,20, leading\nP-2,30,trailing \nP-3,40,3/4\" conduit\n",
+        "circuit,load,notes\r\n\"P-1\",20,\"a \"\"b\"\" \r\nc\"\r\n,,\r\nP-3,15,\"\"\r\n",
+        "circuit;load;notes\nP-1;20,5;x\nP-2;30\nP-3;40;y;z\n\"P-4\"x;10;\n",
+        "circuit\tload\nP-1\t20\n P-2 \t30\n\"P-3\n",
+        "circuit,load,size,table,table_ampacity,corrected_ampacity,ambient_factor,count_factor,"
+        "tables,problem\nP-1,20,12 AWG,2,25,25,1,1,,\n",
+        "load\n20\n\n30",
+    };
+    for (const std::string &input : inputs) {
+        Schedule schedule = sizeSchedule(input, tableonly::Defaults);
+        const std::string copied = scheduleCsv(schedule);
+        for (ScheduleRow &row : schedule.rows)
+            row.inFileText = false;
+        check::equal(copied, scheduleCsv(schedule), "written back as it came: " + input);
+    }
+    // The rows' own text is used, not the cells written again.
+    const Schedule plain = sizeSchedule("circuit,load\nP-1,20\nP-2,30\n", tableonly::Defaults);
+    check::that(plain.rows.size() == 2 && plain.rows[0].inFileText && plain.rows[1].inFileText,
+                "plain rows keep their text");
+}
+
 // A title and a blank row above the headings, as many schedules have: the
 // heading row is the first that names a load column, within the first ten;
 // the rows above it go out as they came, in their place.
@@ -563,6 +591,7 @@ int main()
     controlCharactersStayInTheirCells();
     carriageReturnsAreQuoted();
     quotedCellsGoOutQuoted();
+    unchangedRowsGoBackAsTheyCame();
     titleRowsAboveTheHeadings();
     unitsInTheHeadings();
     designColumnsInFrench();
