@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <utility>
 
 namespace ampacity {
@@ -128,8 +129,9 @@ void appendScaledText(std::string &text, std::int64_t value, int decimals,
                       std::string_view decimalSeparator)
 {
     // The digits, at least one more than the decimals, then the fraction's
-    // trailing zeros taken off and the point put in.
-    char digits[32];
+    // trailing zeros taken off and the point put in; made on the stack and
+    // added at once, as a schedule writes a few million of them.
+    char digits[24];
     const std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     if (magnitude == 0) {
@@ -143,25 +145,28 @@ void appendScaledText(std::string &text, std::int64_t value, int decimals,
         --count;
         --fraction;
     }
+    if (decimalSeparator.size() > 4)
+        decimalSeparator = decimalSeparator.substr(0, 4);
+    char out[64];
+    std::size_t length = 0;
+    if (value < 0)
+        out[length++] = '-';
     // Zeros the digits lack before the fraction: 5 at 4 decimals is 0.0005.
     const std::size_t leading = count <= fraction ? fraction + 1 - count : 0;
-    if (value < 0)
-        text += '-';
-    const std::size_t whole = leading > 0 ? 1 : count - fraction;
-    if (leading > 0) {
-        text += '0';
-    } else {
-        text.append(digits, whole);
+    const std::size_t whole = leading > 0 ? 0 : count - fraction;
+    if (leading > 0)
+        out[length++] = '0';
+    std::memcpy(out + length, digits, whole);
+    length += whole;
+    if (fraction > 0) {
+        std::memcpy(out + length, decimalSeparator.data(), decimalSeparator.size());
+        length += decimalSeparator.size();
+        for (std::size_t zero = 1; zero < leading; ++zero)
+            out[length++] = '0';
+        std::memcpy(out + length, digits + whole, count - whole);
+        length += count - whole;
     }
-    if (fraction == 0)
-        return;
-    text.append(decimalSeparator);
-    if (leading > 0) {
-        text.append(leading - 1, '0');
-        text.append(digits, count);
-    } else {
-        text.append(digits + whole, fraction);
-    }
+    text.append(out, length);
 }
 
 std::string scaledText(std::int64_t value, int decimals, std::string_view decimalSeparator)

@@ -142,6 +142,12 @@ std::optional<Record> CsvReader::next()
         }
         if (quoteInside || (!partial.fieldStarted && c == ' ') || text[end - 1] == ' ')
             partial.verbatim = false;
+        if (!partial.fieldStarted && end < text.size() && text[end] == m_separator) {
+            // A whole cell and its separator: made in its place at once.
+            record.cells.emplace_back(text.data() + pos, end - pos);
+            pos = end + 1;
+            continue;
+        }
         field.append(text.data() + pos, end - pos);
         partial.fieldStarted = true;
         pos = end;
