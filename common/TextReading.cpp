@@ -145,9 +145,9 @@ void appendScaledText(std::string &text, std::int64_t value, int decimals,
         --count;
         --fraction;
     }
-    if (decimalSeparator.size() > 4)
-        decimalSeparator = decimalSeparator.substr(0, 4);
-    char out[64];
+    char out[64]; // a sign, 20 digits, 18 zeros and a separator of up to 24 bytes
+    if (decimalSeparator.size() > 24)
+        decimalSeparator = "."; // no locale's mark is so long
     std::size_t length = 0;
     if (value < 0)
         out[length++] = '-';

@@ -230,7 +230,8 @@ void appendAnswerCsv(std::string &csv, const ScheduleLayout &layout,
         first = false;
         if (c == ProblemColumn) {
             if (problem)
-                appendCsvField(csv, (problemWords ? problemWords : describe)(*problem, decimalSeparator),
+                appendCsvField(csv,
+                               (problemWords ? problemWords : describe)(*problem, decimalSeparator),
                                layout.separator);
         } else if (sizing) {
             AnswerColumns[c].write(csv, *sizing, decimalSeparator);

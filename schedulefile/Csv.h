@@ -66,8 +66,8 @@ private:
         bool fieldStarted = false;
         bool fieldQuoted = false;
         bool inQuote = false;
-        int openedOn = 0; // the line a quoted field opened on
-        int line = 0;     // the line the reading is on
+        int openedOn = 0;      // the line a quoted field opened on
+        int line = 0;          // the line the reading is on
         std::size_t start = 0; // where the record begins in the text
         // No cell so far would be written otherwise than the text has it:
         // unquoted cells without a quote or blanks at either end, and the

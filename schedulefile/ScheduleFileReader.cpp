@@ -286,5 +286,4 @@ ScheduleFileReader::Status ScheduleFileReader::next(ScheduleFileRow &row)
     }
 }
 
-
 } // namespace ampacity::sizing

@@ -8,11 +8,13 @@
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
 #include "ReachableStates.h"
+#include "TextReading.h"
 
 #include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -180,6 +182,43 @@ void everyReachableStateRoundsToTheShownPrecision()
 
 } // namespace
 
+// Exact amounts written as the schedules and the command line write them:
+// the fraction's trailing zeros dropped, the zeros it lacks put in, a sign,
+// the decimal mark given.
+void scaledNumbersAsWritten()
+{
+    struct Case
+    {
+        std::int64_t value;
+        int decimals;
+        std::string_view separator;
+        std::string_view text;
+    };
+    const Case cases[] = {
+        {0, 4, ".", "0"},
+        {5, 4, ".", "0.0005"},
+        {-5, 4, ".", "-0.0005"},
+        {1234500, 4, ".", "123.45"},
+        {100, 2, ".", "1"},
+        {-100, 2, ".", "-1"},
+        {120, 0, ".", "120"},
+        {155000, 4, ",", "15,5"},
+        {1000, 4, ",", "0,1"},
+        {987654321, 2, ".", "9876543.21"},
+        {7, 2, "\xD9\xAB",
+         "0\xD9\xAB"
+         "07"},
+        {7, 2, " dec ", "0 dec 07"},
+        {INT64_MIN, 2, ".", "-92233720368547758.08"},
+    };
+    for (const Case &c : cases) {
+        std::string text = "x";
+        ampacity::appendScaledText(text, c.value, c.decimals, c.separator);
+        check::equal(text, "x" + std::string(c.text),
+                     "scaled " + std::to_string(c.value) + " at " + std::to_string(c.decimals));
+    }
+}
+
 int main()
 {
     // A Qt program calls setlocale(LC_ALL, ""); on a French-Canadian desktop
@@ -194,5 +233,6 @@ int main()
     conditionButtons();
     correctedAmpacity();
     everyReachableStateRoundsToTheShownPrecision();
+    scaledNumbersAsWritten();
     return check::summary();
 }
