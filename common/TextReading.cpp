@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <utility>
 
 namespace ampacity {
@@ -128,43 +127,35 @@ std::optional<std::int64_t> scaledValue(const Decimal &number, int decimals, Rou
 void appendScaledText(std::string &text, std::int64_t value, int decimals,
                       std::string_view decimalSeparator)
 {
-    // The digits, at least one more than the decimals, then the fraction's
-    // trailing zeros taken off and the point put in; made on the stack and
-    // added at once, as a schedule writes a few million of them.
-    char digits[24];
+    // The whole part, then the fraction without its trailing zeros, made on
+    // the stack and added at once, as a schedule writes millions of them.
+    constexpr int mostDecimals = 18;
+    std::uint64_t unit = 1;
+    auto fraction = std::clamp(decimals, 0, mostDecimals);
+    for (int d = 0; d < fraction; ++d)
+        unit *= 10;
     const std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    if (magnitude == 0) {
-        text += '0';
-        return;
-    }
-    char *end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
-    auto count = static_cast<std::size_t>(end - digits);
-    auto fraction = static_cast<std::size_t>(std::clamp(decimals, 0, 18));
-    while (fraction > 0 && digits[count - 1] == '0') {
-        --count;
+    std::uint64_t fractionDigits = magnitude % unit;
+    while (fraction > 0 && fractionDigits % 10 == 0) {
+        fractionDigits /= 10;
         --fraction;
     }
-    char out[64]; // a sign, 20 digits, 18 zeros and a separator of up to 24 bytes
     if (decimalSeparator.size() > 24)
         decimalSeparator = "."; // no locale's mark is so long
+    char out[64]; // a sign, 20 digits, a separator of up to 24 bytes, 18 decimals
     std::size_t length = 0;
     if (value < 0)
         out[length++] = '-';
-    // Zeros the digits lack before the fraction: 5 at 4 decimals is 0.0005.
-    const std::size_t leading = count <= fraction ? fraction + 1 - count : 0;
-    const std::size_t whole = leading > 0 ? 0 : count - fraction;
-    if (leading > 0)
-        out[length++] = '0';
-    std::memcpy(out + length, digits, whole);
-    length += whole;
+    length = static_cast<std::size_t>(
+        std::to_chars(out + length, out + sizeof out, magnitude / unit).ptr - out);
     if (fraction > 0) {
-        std::memcpy(out + length, decimalSeparator.data(), decimalSeparator.size());
-        length += decimalSeparator.size();
-        for (std::size_t zero = 1; zero < leading; ++zero)
-            out[length++] = '0';
-        std::memcpy(out + length, digits + whole, count - whole);
-        length += count - whole;
+        for (const char c : decimalSeparator)
+            out[length++] = c;
+        // Its digits from the last, the zeros it lacks in front (0.0005).
+        for (auto d = static_cast<std::size_t>(fraction); d-- > 0; fractionDigits /= 10)
+            out[length + d] = static_cast<char>('0' + fractionDigits % 10);
+        length += static_cast<std::size_t>(fraction);
     }
     text.append(out, length);
 }

@@ -3,6 +3,7 @@
 #include "AllowableAmpacity.h"
 #include "AmpacityTables.h"
 #include "Bonding.h"
+#include "ChosenConductor.h"
 #include "ContinuousLoad.h"
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
@@ -114,6 +115,22 @@ constexpr Requirement MotorRequirements[] = {
     {Governing::Motor, carriesMotorShare},
 };
 constexpr std::size_t MostRequirements = std::size(CircuitRequirements);
+
+// The rules that derive a result from the conductor chosen, in the order
+// each needs the one before: the largest device allowed, the bonding
+// conductor (which the device may size), each set's raceway (which holds the
+// bonding conductor). A motor's branch circuit takes Table 29's device in
+// Table 13's place, and sets its overload relay.
+constexpr ResultRule CircuitResults[] = {
+    largestDeviceOnSets, // Rule 14-104, Table 13
+    bondingOfSets,       // Rule 10-616, Table 16
+    racewayOfSets,       // Rule 12-910, Tables 6, 8 and 9
+};
+constexpr ResultRule MotorResults[] = {
+    largestDeviceForMotor, // Rule 28-200, Table 29
+    bondingOfSets, racewayOfSets,
+    overloadRelay, // Rule 28-306
+};
 static_assert(std::size(MotorRequirements) <= MostRequirements);
 
 // The conductor found for a number of sets, and the first rows that met the
@@ -140,7 +157,6 @@ struct CircuitSearch
     Amperes load;
     Amperes breaker; // given or chosen; 0 for none
     bool motor;      // Section 28: 125 % of the load, Table 29 rather than Table 13
-    int motorDevice; // a motor's largest device, whole amperes
     std::span<const Requirement> requirements;
     const AmpacityColumn &column;
     std::int64_t factors;
@@ -173,8 +189,6 @@ struct CircuitSearch
     // conductors' limits of Rule 14-104(2).
     int maxBreaker(std::size_t row, Amperes setUsable, int sets) const
     {
-        if (motor)
-            return motorDevice;
         return largestDevice(c.materialCode, row + firstRow, setUsable, sets);
     }
 
@@ -343,21 +357,19 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     const std::optional<AmpacityColumn> capColumns[] = {capColumn(insulation::Rated60C),
                                                         capColumn(insulation::Rated75C),
                                                         capColumn(insulation::Rated90C)};
-    const CircuitSearch circuit{c,
-                                load,
-                                std::get<Amperes>(breaker),
-                                c.motor.isMotor,
-                                c.motor.isMotor ? largestMotorDevice(load, c) : 0,
-                                c.motor.isMotor ? std::span<const Requirement>(MotorRequirements)
-                                                : CircuitRequirements,
-                                *column,
-                                factorHundredths(ambientFactor) * factorHundredths(countFactor),
-                                copperListRow(c.materialCode),
-                                insulationRating,
-                                c.continuous && !c.motor.isMotor
-                                    ? continuousPercent(column->tableNumber, c.devicePercent)
-                                    : 0,
-                                capColumns};
+    const CircuitSearch circuit{
+        c,
+        load,
+        std::get<Amperes>(breaker),
+        c.motor.isMotor,
+        c.motor.isMotor ? std::span<const Requirement>(MotorRequirements) : CircuitRequirements,
+        *column,
+        factorHundredths(ambientFactor) * factorHundredths(countFactor),
+        copperListRow(c.materialCode),
+        insulationRating,
+        c.continuous && !c.motor.isMotor ? continuousPercent(column->tableNumber, c.devicePercent)
+                                         : 0,
+        capColumns};
 
     // The fewest sets, up to the largest size allowed, that meet every
     // requirement; from 1 for --sets auto, from 2 for a suggestion.
@@ -428,7 +440,6 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     sizing.continuousPercent = circuit.percent;
     sizing.breaker = circuit.breaker;
     sizing.breakerChosen = circuit.breaker > 0 && c.breaker == 0;
-    sizing.maxBreaker = circuit.maxBreaker(row, here.usable * sets, sets);
 
     // The last requirement that moved the conductor up names what governs.
     // Read from the list: the voltage drop, checked last, where the row is
@@ -453,24 +464,27 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         sizing.drop = circuit.dropOf(row, sets);
     sizing.run = c.run;
 
-    // Rule 10-616 and Table 16.
-    sizing.bondingMaterial = c.bondMaterial < 0 ? c.materialCode : c.bondMaterial;
-    const BondingBasis basis{circuit.breaker, here.usable,
-                             sizing.governedBy == Governing::VoltageDrop, sets};
-    const auto bonding =
-        circuitBonding(sizing.bondingMaterial, c.materialCode, row + firstRow, basis);
-    if (!bonding)
-        return makeProblem(Problem::Kind::BondBeyondTable16, scaledText(load, 4),
-                           bondingAmperes(basis));
-    sizing.bondingText = bonding->text;
-
-    // Rule 12-910: each set's raceway, with its bonding conductor.
-    sizing.raceway = circuitRaceway(c, sizing.sizeText, sizing.bondingText);
-
+    ChosenConductor chosen;
+    chosen.conditions = &c;
+    chosen.load = load;
+    chosen.copperListRow = row + firstRow;
+    chosen.sizeText = sizing.sizeText;
+    chosen.sets = sets;
+    chosen.usable = here.usable;
+    chosen.device = circuit.breaker;
+    chosen.dropGoverns = sizing.governedBy == Governing::VoltageDrop;
+    for (const ResultRule derive : circuit.motor ? std::span<const ResultRule>(MotorResults)
+                                                 : std::span<const ResultRule>(CircuitResults))
+        if (auto problem = derive(chosen))
+            return std::move(*problem);
+    sizing.maxBreaker = chosen.largestDevice;
+    sizing.bondingMaterial = chosen.bondingMaterial;
+    sizing.bondingText = chosen.bondingText;
+    sizing.raceway = chosen.raceway;
     if (circuit.motor) {
         sizing.motor = true;
         sizing.motorDevice = c.motor.device;
-        sizing.overloadMax = largestOverload(load, c.motor.serviceFactor);
+        sizing.overloadMax = chosen.overloadMax;
     }
     return sizing;
 }

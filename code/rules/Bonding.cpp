@@ -1,5 +1,8 @@
 #include "Bonding.h"
 
+#include "ChosenConductor.h"
+#include "TextReading.h"
+
 namespace ampacity::sizing {
 
 Amperes bondingAmperes(const BondingBasis &basis)
@@ -18,6 +21,20 @@ std::optional<BondingSize> circuitBonding(std::int16_t bondMaterial, std::int16_
     if (bondMaterial == circuitMaterial && bonding->order > conductor.order)
         bonding = conductor;
     return bonding;
+}
+
+std::optional<Problem> bondingOfSets(ChosenConductor &chosen)
+{
+    const Conditions &c = *chosen.conditions;
+    chosen.bondingMaterial = c.bondMaterial < 0 ? c.materialCode : c.bondMaterial;
+    const BondingBasis basis{chosen.device, chosen.usable, chosen.dropGoverns, chosen.sets};
+    const auto bonding =
+        circuitBonding(chosen.bondingMaterial, c.materialCode, chosen.copperListRow, basis);
+    if (!bonding)
+        return makeProblem(Problem::Kind::BondBeyondTable16, scaledText(chosen.load, 4),
+                           bondingAmperes(basis));
+    chosen.bondingText = bonding->text;
+    return std::nullopt;
 }
 
 } // namespace ampacity::sizing

@@ -2,6 +2,7 @@
 
 #include "BondingTable.h"
 #include "Conditions.h"
+#include "Problem.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,12 +21,18 @@ namespace ampacity::sizing {
 // Nothing above Table 16's last row.
 struct BondingBasis
 {
-    Amperes device = 0;     // the rating protecting the circuit; 0: none
-    Amperes setUsable = 0;  // the ampacity of one set
+    Amperes device = 0;    // the rating protecting the circuit; 0: none
+    Amperes setUsable = 0; // the ampacity of one set
     bool dropGoverns = false;
     int sets = 1;
 };
 Amperes bondingAmperes(const BondingBasis &basis);
+
+struct ChosenConductor;
+
+// The step that derives the chosen conductor's bonding conductor, of the
+// metal asked for or the circuit's own; BondBeyondTable16 past the table.
+std::optional<Problem> bondingOfSets(ChosenConductor &chosen);
 std::optional<BondingSize> circuitBonding(std::int16_t bondMaterial, std::int16_t circuitMaterial,
                                           std::size_t copperListRow, const BondingBasis &basis);
 

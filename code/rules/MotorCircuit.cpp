@@ -1,5 +1,6 @@
 #include "MotorCircuit.h"
 
+#include "ChosenConductor.h"
 #include "Table13.h"
 
 namespace ampacity::sizing {
@@ -235,6 +236,18 @@ Amperes largestOverload(Amperes fullLoad, int serviceFactorHundredths)
 {
     const int percent = serviceFactorHundredths >= 115 ? 125 : 115;
     return fullLoad * percent / 100;
+}
+
+std::optional<Problem> largestDeviceForMotor(ChosenConductor &chosen)
+{
+    chosen.largestDevice = largestMotorDevice(chosen.load, *chosen.conditions);
+    return std::nullopt;
+}
+
+std::optional<Problem> overloadRelay(ChosenConductor &chosen)
+{
+    chosen.overloadMax = largestOverload(chosen.load, chosen.conditions->motor.serviceFactor);
+    return std::nullopt;
 }
 
 } // namespace ampacity::sizing

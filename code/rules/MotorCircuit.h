@@ -72,4 +72,12 @@ std::optional<Problem> motorDeviceProblem(Amperes fullLoad, Amperes device, int 
 // rounded down to a ten-thousandth.
 Amperes largestOverload(Amperes fullLoad, int serviceFactorHundredths);
 
+struct ChosenConductor;
+
+// The steps a motor's branch circuit derives from its conductor: Table 29's
+// largest device (Rule 28-200), in place of Table 13's; the overload relay's
+// largest setting (Rule 28-306).
+std::optional<Problem> largestDeviceForMotor(ChosenConductor &chosen);
+std::optional<Problem> overloadRelay(ChosenConductor &chosen);
+
 } // namespace ampacity::sizing

@@ -1,5 +1,6 @@
 #include "Protection.h"
 
+#include "ChosenConductor.h"
 #include "ConditionCodes.h"
 #include "ContinuousLoad.h"
 #include "MotorCircuit.h"
@@ -67,6 +68,13 @@ std::variant<Amperes, Problem> circuitBreaker(const Conditions &c, Amperes load)
     if (smallest != ratings.end())
         return Amperes{*smallest} * OneAmpere;
     return makeProblem(Problem::Kind::NoBreakerRating, scaledText(load, 4));
+}
+
+std::optional<Problem> largestDeviceOnSets(ChosenConductor &chosen)
+{
+    chosen.largestDevice = largestDevice(chosen.conditions->materialCode, chosen.copperListRow,
+                                         chosen.usable * chosen.sets, chosen.sets);
+    return std::nullopt;
 }
 
 } // namespace ampacity::sizing

@@ -34,11 +34,19 @@ int largestDevice(std::int16_t materialCode, std::size_t copperListRow, Amperes 
 // NoBreakerRating otherwise.
 std::variant<Amperes, Problem> circuitBreaker(const Conditions &conditions, Amperes load);
 
+struct ChosenConductor;
+
+// The step that derives the largest device Table 13 allows on the chosen
+// conductor's sets (within 14-104(2)), for the answer and the bonding
+// conductor.
+std::optional<Problem> largestDeviceOnSets(ChosenConductor &chosen);
+
 // Whether the candidate may be protected by the circuit's device: Table 13
 // (within 14-104(2)) allows it on the sets; any candidate, with none.
 inline bool protectedByDevice(const CandidateConductor &candidate)
 {
-    return candidate.device == 0 || Amperes{candidate.largestDevice} * OneAmpere >= candidate.device;
+    return candidate.device == 0 ||
+           Amperes{candidate.largestDevice} * OneAmpere >= candidate.device;
 }
 
 } // namespace ampacity::sizing

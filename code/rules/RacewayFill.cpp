@@ -2,6 +2,7 @@
 
 #include "RacewayFill.h"
 
+#include "ChosenConductor.h"
 #include "ConditionCodes.h"
 
 #include <cmath>
@@ -184,6 +185,12 @@ std::optional<Problem> racewayProblem(const CircuitRaceway &raceway)
     problem.device = fill.allowedPercent;
     problem.listText = std::to_string(largest.designator);
     return problem;
+}
+
+std::optional<Problem> racewayOfSets(ChosenConductor &chosen)
+{
+    chosen.raceway = circuitRaceway(*chosen.conditions, chosen.sizeText, chosen.bondingText);
+    return std::nullopt;
 }
 
 } // namespace ampacity::sizing

@@ -74,6 +74,13 @@ struct CircuitRaceway
 };
 CircuitRaceway circuitRaceway(const Conditions &conditions, std::string_view conductorSize,
                               std::string_view bondSize);
+struct ChosenConductor;
+
+// The step that derives each set's raceway for the chosen conductor and its
+// bonding conductor, where one is asked for. A raceway no trade size holds
+// is not a reason to have no answer: racewayProblem says so beside it.
+std::optional<Problem> racewayOfSets(ChosenConductor &chosen);
+
 // The trade size found (tradeSize >= 0), and its fill in hundredths of a
 // per cent, to the nearest.
 const TradeSize &tradeSizeOf(const CircuitRaceway &raceway);

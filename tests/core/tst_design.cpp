@@ -4,13 +4,16 @@
 
 #include "AllowableAmpacity.h"
 #include "AmpacityTables.h"
+#include "Bonding.h"
 #include "Check.h"
+#include "ChosenConductor.h"
 #include "ConductorSizing.h"
 #include "ContinuousLoad.h"
 #include "MotorCircuit.h"
 #include "Protection.h"
-#include "Terminations.h"
+#include "RacewayFill.h"
 #include "TableOnly.h"
+#include "Terminations.h"
 #include "VoltageDropTable.h"
 
 #include <fstream>
@@ -334,9 +337,13 @@ void candidateRulesMeetTheirLimits()
     };
     constexpr Amperes A = OneAmpere;
     const Case cases[] = {
-        {"4-004: the corrected cells carry the load", carriesTheLoad, {100 * A, 100 * A, 0, 0, 0, 0}},
+        {"4-004: the corrected cells carry the load",
+         carriesTheLoad,
+         {100 * A, 100 * A, 0, 0, 0, 0}},
         {"4-006: within the terminations", withinTerminations, {100 * A, 0, 100 * A, 0, 0, 0}},
-        {"8-104: 80 % of a continuous load", carriesContinuousShare, {80 * A, 0, 100 * A, 80, 0, 0}},
+        {"8-104: 80 % of a continuous load",
+         carriesContinuousShare,
+         {80 * A, 0, 100 * A, 80, 0, 0}},
         {"8-104: 70 % in free air", carriesContinuousShare, {70 * A, 0, 100 * A, 70, 0, 0}},
         {"28-106: 125 % of a motor's current", carriesMotorShare, {80 * A, 0, 100 * A, 0, 0, 0}},
         {"14-104: the device within Table 13's", protectedByDevice, {0, 0, 0, 0, 100 * A, 100}},
@@ -355,9 +362,75 @@ void candidateRulesMeetTheirLimits()
     check::that(protectedByDevice({0, 0, 0, 0, 0, 0}), "14-104, no device");
 }
 
+// The rules that derive a result from the conductor chosen, each a step
+// that reads what the steps before it found: 3 AWG copper carrying 100 A
+// on a 100 A breaker, in EMT.
+void resultRulesDeriveFromTheChosenConductor()
+{
+    constexpr Amperes A = OneAmpere;
+    ConditionTexts texts = tableonly::Defaults;
+    texts.raceway = "emt";
+    const auto read = readConditions(texts, tableonly::Defaults);
+    if (!check::that(std::holds_alternative<Conditions>(read), "EMT read"))
+        return;
+    const Conditions &c = std::get<Conditions>(read);
+    ChosenConductor chosen;
+    chosen.conditions = &c;
+    chosen.load = 90 * A;
+    chosen.copperListRow = 6; // 3 AWG
+    chosen.sizeText = WireSizeTexts[6];
+    chosen.usable = 100 * A;
+    chosen.device = 100 * A;
+
+    // Before the bonding conductor is known, the raceway holds none.
+    ChosenConductor early = chosen;
+    racewayOfSets(early);
+    check::that(early.raceway.raceway >= 0 && early.raceway.bondSize < 0,
+                "a raceway worked out before the bonding conductor holds none");
+
+    for (const ResultRule derive : {largestDeviceOnSets, bondingOfSets, racewayOfSets})
+        check::that(!derive(chosen), "each step derives its result");
+    check::equal(chosen.largestDevice, 100, "14-104: Table 13's 100 A on 100 A");
+    check::equal(std::string(trimmed(chosen.bondingText)), std::string("8 AWG"),
+                 "10-616: Table 16's copper for 100 A");
+    check::that(chosen.bondingMaterial == c.materialCode, "the bond of the circuit's metal");
+    check::that(chosen.raceway.tradeSize >= 0 && chosen.raceway.bondSize >= 0,
+                "12-910: the raceway holds the bonding conductor derived before it");
+
+    // 14 AWG copper is held to 15 A whatever it carries (14-104(2)).
+    ChosenConductor small = chosen;
+    small.copperListRow = 0;
+    small.usable = 25 * A;
+    largestDeviceOnSets(small);
+    check::equal(small.largestDevice, 15, "14-104(2): 15 A on 14 AWG copper");
+
+    // Past Table 16's last row there is no bonding conductor to give.
+    ChosenConductor huge = chosen;
+    huge.device = 7000 * A;
+    const auto beyond = bondingOfSets(huge);
+    check::that(beyond && beyond->kind == Problem::Kind::BondBeyondTable16,
+                "10-616: a device past Table 16's 6000 A");
+
+    // Rule 28-306: 125 % with a service factor of 1.15, 115 % without.
+    ConditionTexts motorTexts = tableonly::Defaults;
+    const auto motorRead = readConditions(motorTexts, tableonly::Defaults);
+    Conditions motor = std::get<Conditions>(motorRead);
+    ChosenConductor relay;
+    relay.conditions = &motor;
+    relay.load = 10 * A;
+    for (const auto &[serviceFactor, most] : {std::pair{115, 125'000}, std::pair{100, 115'000}}) {
+        motor.motor.serviceFactor = serviceFactor;
+        overloadRelay(relay);
+        check::equal(relay.overloadMax, Amperes{most},
+                     "28-306: the overload relay at service factor " +
+                         std::to_string(serviceFactor));
+    }
+}
+
 int main()
 {
     candidateRulesMeetTheirLimits();
+    resultRulesDeriveFromTheChosenConductor();
     tableD3MatchesTheReference();
     publishedCasesComeOutExactly();
     terminationsFollowTheRule();
