@@ -385,11 +385,11 @@ std::variant<int, Problem> readSets(std::string_view text)
     return static_cast<int>(*count);
 }
 
-std::variant<std::size_t, Problem> readLargest(std::string_view text)
+std::variant<ConductorSize, Problem> readLargest(std::string_view text)
 {
-    const auto row = readWireSize(text, material::Copper);
-    if (const auto *listRow = std::get_if<int>(&row))
-        return static_cast<std::size_t>(*listRow);
+    const auto size = readWireSize(text, material::Copper);
+    if (const auto *copper = std::get_if<WireSize>(&size))
+        return copper->size;
     return makeProblem(Problem::Kind::UnknownLargest, trimmed(text));
 }
 
@@ -583,7 +583,7 @@ std::variant<std::int64_t, Problem> readMaxDrop(std::string_view text, bool deci
     return makeProblem(Problem::Kind::MaxDropNotPercent, trimmed(text));
 }
 
-std::variant<int, Problem> readWireSize(std::string_view text, std::int16_t materialCode)
+std::variant<WireSize, Problem> readWireSize(std::string_view text, std::int16_t materialCode)
 {
     std::string lower = folded(trimmed(text));
     if (!lower.empty() && lower.front() == '#')
@@ -611,10 +611,10 @@ std::variant<int, Problem> readWireSize(std::string_view text, std::int16_t mate
         }
         return list;
     }();
-    const std::size_t firstRow = copperListRow(materialCode);
+    const std::size_t firstRow = WireSize::firstRowOf(materialCode);
     for (std::size_t row = firstRow; row < listed.size(); ++row)
         if (listed[row].number == lower && (!kcmil || listed[row].kcmil))
-            return static_cast<int>(row - firstRow);
+            return WireSize{materialCode, ListedSizes[row]};
     return makeProblem(Problem::Kind::UnknownSize, trimmed(text));
 }
 
@@ -654,10 +654,10 @@ std::optional<Problem> insulation(std::string_view text, ConditionReading &readi
     const int typeRating =
         wireType.type >= 0 ? table19WireTypes()[static_cast<std::size_t>(wireType.type)].rating : 0;
     const bool given = !trimmed(text).empty();
-    if (auto problem = take(given ? readInsulation(text)
-                                  : readInsulation(typeRating > 0 ? std::to_string(typeRating)
-                                                                  : "60"),
-                            c.insulationCode))
+    if (auto problem =
+            take(given ? readInsulation(text)
+                       : readInsulation(typeRating > 0 ? std::to_string(typeRating) : "60"),
+                 c.insulationCode))
         return problem;
     if (typeRating > 0 && insulation::ratingOf(c.insulationCode) > typeRating)
         return makeProblem(Problem::Kind::InsulationAboveWire,
@@ -721,7 +721,7 @@ std::optional<Problem> sets(std::string_view text, ConditionReading &reading)
 }
 std::optional<Problem> largest(std::string_view text, ConditionReading &reading)
 {
-    return take(readLargest(text), reading.conditions.largestRow);
+    return take(readLargest(text), reading.conditions.largest);
 }
 std::optional<Problem> bondMaterial(std::string_view text, ConditionReading &reading)
 {

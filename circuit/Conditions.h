@@ -1,10 +1,12 @@
 #pragma once
 
+#include "Amperes.h"
 #include "ConditionCodes.h"
 #include "Problem.h"
 #include "RacewayChoice.h"
 #include "TextReading.h"
 #include "Texts.h"
+#include "WireSize.h"
 
 #include <array>
 #include <cstdint>
@@ -18,13 +20,6 @@
 // run, continuous load, parallel sets, bonding), and their readers from the
 // user's texts.
 namespace ampacity::sizing {
-
-// Amperes in ten-thousandths. Every allowable ampacity is a table cell times
-// two factors of two decimals each, so it is a whole number of
-// ten-thousandths of an ampere; a load is read rounded up to them, exactly
-// for any decimal text, so 35.035 is carried by 35.035 A and 35.0351 is not.
-using Amperes = std::int64_t;
-inline constexpr Amperes OneAmpere = 10000;
 
 // The breaker of a circuit whose protection another Rule decides (motors,
 // heating: Rule 14-104(1)(c)): none is chosen and none is checked.
@@ -111,8 +106,8 @@ struct RacewayRun
     int raceway = -1; // table9(); -1: no raceway asked for
     Wire wire;        // the type the conductors are counted as, given or by the insulation
     bool wireGiven = false;
-    int wireVoltage = 0;   // the class asked for: 600, 1000, 2000; 0 the type's lowest
-    bool jacketed = false; // ...jacketed or not
+    int wireVoltage = 0;       // the class asked for: 600, 1000, 2000; 0 the type's lowest
+    bool jacketed = false;     // ...jacketed or not
     bool neutral = false;      // a neutral of the circuit's size and type
     bool bondInRaceway = true; // the bonding conductor, insulated, of the same type
 };
@@ -134,8 +129,8 @@ struct Conditions
     // marking, 80 % unless it is marked for 100 %.
     bool continuous = true;
     int devicePercent = 80;
-    int sets = 1;                   // parallel sets, Rule 12-108; 0: the fewest that do
-    std::size_t largestRow = 17;    // --sets auto: the largest conductor, copper list row
+    int sets = 1; // parallel sets, Rule 12-108; 0: the fewest that do
+    ConductorSize largest = ConductorSize::Kcmil500; // --sets auto: the largest conductor
     std::int16_t bondMaterial = -1; // the bonding conductor's material; -1: the circuit's
     Motor motor;
     RacewayRun raceway;
@@ -205,8 +200,8 @@ std::variant<bool, Problem> readContinuous(std::string_view text);
 std::variant<int, Problem> readDeviceRating(std::string_view text);
 // 1 to 10, or auto: 0.
 std::variant<int, Problem> readSets(std::string_view text);
-// A size of the copper list, as readWireSize reads it: its row.
-std::variant<std::size_t, Problem> readLargest(std::string_view text);
+// A size of the copper list, as readWireSize reads it.
+std::variant<ConductorSize, Problem> readLargest(std::string_view text);
 // cu or al, or empty for the circuit's own: -1.
 std::variant<std::int16_t, Problem> readBondMaterial(std::string_view text);
 // Section 28: yes or no (oui, non); a nameplate current in amperes, or
@@ -234,8 +229,8 @@ std::variant<PowerFactor, Problem> readPowerFactor(std::string_view text,
 // hundredths, rounded down
 std::variant<std::int64_t, Problem> readMaxDrop(std::string_view text, bool decimalComma = false);
 // A size as the list writes it or in short: "3", "#3", "3 AWG", "1/0",
-// "250", "250 kcmil", "250 MCM". Gives the row of the material's list.
-std::variant<int, Problem> readWireSize(std::string_view text, std::int16_t materialCode);
+// "250", "250 kcmil", "250 MCM": a size of the material's list.
+std::variant<WireSize, Problem> readWireSize(std::string_view text, std::int16_t materialCode);
 
 // The user's texts for one circuit's conditions; empty ones take the defaults.
 struct ConditionTexts

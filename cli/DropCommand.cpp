@@ -73,15 +73,14 @@ int DropCommand::run()
         complain(problemLine(problem, m_run.decimalSeparator()));
         return BadInput;
     }
-    const auto row = readWireSize(toUtf8(positional[1]), c.materialCode);
-    if (const auto *problem = std::get_if<Problem>(&row)) {
+    const auto size = readWireSize(toUtf8(positional[1]), c.materialCode);
+    if (const auto *problem = std::get_if<Problem>(&size)) {
         complain(problemLine(*problem, m_run.decimalSeparator()));
         return BadInput;
     }
-    const int wireSizeRow = std::get<int>(row);
-    const std::string_view sizeText =
-        wireSizeText(c.materialCode, static_cast<std::size_t>(wireSizeRow));
-    if (c.sets > 1 && !mayRunInParallel(c.materialCode, wireSizeRow)) {
+    const WireSize conductor = std::get<WireSize>(size);
+    const std::string_view sizeText = wireSizeText(conductor.size);
+    if (c.sets > 1 && !mayRunInParallel(conductor)) {
         complain(tr("%1 is not run in parallel: Rule 12-108 allows 1/0 AWG and larger")
                      .arg(AnswerTexts::sizeName(sizeText)));
         return BadInput;
@@ -90,10 +89,8 @@ int DropCommand::run()
     const Amperes total = std::get<Amperes>(amperes);
     const Amperes load = (total + c.sets - 1) / c.sets;
     const bool withLength = c.run.length > 0;
-    const auto drop =
-        voltageDrop(c.materialCode, c.installationCode, c.cable, wireSizeRow, load, c.run);
-    const auto longest =
-        longestRun(c.materialCode, c.installationCode, c.cable, wireSizeRow, load, c.run);
+    const auto drop = voltageDrop(conductor, c.installationCode, c.cable, load, c.run);
+    const auto longest = longestRun(conductor, c.installationCode, c.cable, load, c.run);
     if (!longest) {
         Problem problem;
         problem.kind = Problem::Kind::SizeNotInTableD3;

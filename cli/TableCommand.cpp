@@ -20,9 +20,9 @@ int TableCommand::run()
     const Options &options = m_run.options();
     const QStringList positional = m_run.positional();
     // The sizing options, the schedule's first, as one list.
-    std::vector<const QCommandLineOption *> sizingOptions{
-        &options.schedule(), &options.current(), &options.separator(), &options.tradeSize(),
-        &options.sheet()};
+    std::vector<const QCommandLineOption *> sizingOptions{&options.schedule(), &options.current(),
+                                                          &options.separator(),
+                                                          &options.tradeSize(), &options.sheet()};
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
         sizingOptions.push_back(&options.condition(field));
     for (const QCommandLineOption *sizingOnly : sizingOptions) {
@@ -64,7 +64,9 @@ int TableCommand::run()
         QStringList sizes;
         auto sizeWidth = tr("Wire size").size();
         for (std::size_t row = 0; row < rows; ++row) {
-            sizes << qtbridge::translatedWireSize(wireSizeText(materialCode, row)).trimmed();
+            sizes << qtbridge::translatedWireSize(
+                         wireSizeText(WireSize::atRow(materialCode, row).size))
+                         .trimmed();
             sizeWidth = std::max(sizeWidth, sizes.last().size());
         }
         constexpr int ampacityWidth = 9;
@@ -88,7 +90,8 @@ int TableCommand::run()
         const bool csv = *chosen == Format::Csv;
         for (std::size_t row = 0; row < rows; ++row) {
             std::vector<Field> record{
-                {"size", std::string(trimmed(wireSizeText(materialCode, row)))}};
+                {"size",
+                 std::string(trimmed(wireSizeText(WireSize::atRow(materialCode, row).size)))}};
             for (int c = 0; c < 3; ++c)
                 record.push_back({ratingNames[c], std::to_string(columns[c]->amperes[row]),
                                   Field::Kind::Number});

@@ -160,7 +160,6 @@ struct CircuitSearch
     std::span<const Requirement> requirements;
     const AmpacityColumn &column;
     std::int64_t factors;
-    std::size_t firstRow;
     int insulationRating;
     int percent; // continuous share, 0 when not continuous
     const std::optional<AmpacityColumn> (&capColumns)[3];
@@ -173,7 +172,7 @@ struct CircuitSearch
         // A motor's terminations are read by the conductor's size, as with
         // no device known: its device is sized for the starting current.
         result.terminationRating = terminationRating(
-            c.terminations, breaker > 0 && !motor ? breaker : Amperes{0}, row + firstRow);
+            c.terminations, breaker > 0 && !motor ? breaker : Amperes{0}, sizeAt(row).size);
         // The termination column caps the conductor only where it is the cooler.
         if (result.terminationRating > 0 && result.terminationRating < insulationRating) {
             const auto &capColumn = capColumns[(result.terminationRating - 60) / 15];
@@ -189,30 +188,31 @@ struct CircuitSearch
     // conductors' limits of Rule 14-104(2).
     int maxBreaker(std::size_t row, Amperes setUsable, int sets) const
     {
-        return largestDevice(c.materialCode, row + firstRow, setUsable, sets);
+        return largestDevice(sizeAt(row), setUsable, sets);
     }
 
     Amperes perConductor(int sets) const { return sizing::perConductor(load, sets); }
 
     std::optional<Drop> dropOf(std::size_t row, int sets) const
     {
-        return voltageDrop(c.materialCode, c.installationCode, c.cable, static_cast<int>(row),
-                           perConductor(sets), c.run);
+        return voltageDrop(sizeAt(row), c.installationCode, c.cable, perConductor(sets), c.run);
     }
 
     // Whether a row may be one of `sets`, up to the largest allowed; and
     // whether it is past the largest, where the search stops.
     bool eligible(std::size_t row, int sets) const
     {
-        return sets == 1 || mayRunInParallel(c.materialCode, static_cast<int>(row));
+        return sets == 1 || mayRunInParallel(sizeAt(row));
     }
-    static bool beyond(std::size_t row, std::size_t first, std::optional<std::size_t> largestRow)
+    bool beyond(std::size_t row, std::optional<ConductorSize> largest) const
     {
-        return largestRow && row + first > *largestRow;
+        return largest && sizeAt(row).size > *largest;
     }
+    // The conductor of a row of the material's list.
+    WireSize sizeAt(std::size_t row) const { return WireSize::atRow(c.materialCode, row); }
 
     // The list's order is the rule, not a search for the first large enough.
-    Search run(int sets, std::optional<std::size_t> largestRow) const
+    Search run(int sets, std::optional<ConductorSize> largest) const
     {
         Search found;
         const std::size_t rows = column.amperes.size();
@@ -221,7 +221,7 @@ struct CircuitSearch
         for (std::size_t row = 0; row < rows && !found.chosen; ++row) {
             if (!eligible(row, sets))
                 continue;
-            if (beyond(row, firstRow, largestRow))
+            if (beyond(row, largest))
                 break;
             // A conductor whose corrected cell does not carry the load meets
             // no requirement: nothing more is worked out for it.
@@ -264,7 +264,7 @@ struct CircuitSearch
         for (std::size_t row = 0; row < rows; ++row) {
             if (!eligible(row, sets))
                 continue;
-            if (beyond(row, firstRow, largestRow))
+            if (beyond(row, largest))
                 break;
             found.lastSetUsable = rating(row).usable * sets;
             if (checksBreaker)
@@ -298,7 +298,7 @@ struct CircuitSearch
             problem.kind = Problem::Kind::DropAboveLimit;
             problem.limit = search.leastDrop->percent;
             problem.other = c.run.maxDrop;
-            problem.sizeText = WireSizeTexts[*search.leastDropRow + firstRow];
+            problem.sizeText = wireSizeText(sizeAt(*search.leastDropRow).size);
         } else {
             problem.kind = Problem::Kind::DropNotListed;
         }
@@ -365,7 +365,6 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         c.motor.isMotor ? std::span<const Requirement>(MotorRequirements) : CircuitRequirements,
         *column,
         factorHundredths(ambientFactor) * factorHundredths(countFactor),
-        copperListRow(c.materialCode),
         insulationRating,
         c.continuous && !c.motor.isMotor ? continuousPercent(column->tableNumber, c.devicePercent)
                                          : 0,
@@ -377,14 +376,14 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         // Fewer sets than the largest conductor's corrected cell needs to
         // carry the load meet nothing: start from there.
         std::size_t largest = column->amperes.size() - 1;
-        while (largest > 0 && CircuitSearch::beyond(largest, circuit.firstRow, c.largestRow))
+        while (largest > 0 && circuit.beyond(largest, c.largest))
             --largest;
         const Amperes most = Amperes{column->amperes[largest]} * circuit.factors;
         if (most > 0)
             from =
                 static_cast<int>(std::clamp<Amperes>((load + most - 1) / most, from, MostSets + 1));
         for (int sets = from; sets <= MostSets; ++sets) {
-            Search search = circuit.run(sets, c.largestRow);
+            Search search = circuit.run(sets, c.largest);
             if (search.chosen)
                 return {sets, search};
         }
@@ -397,7 +396,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         if (sets == 0) {
             Problem none = makeProblem(Problem::Kind::NoSetsCarry, scaledText(load, 4));
             none.sets = MostSets;
-            none.sizeText = WireSizeTexts[c.largestRow];
+            none.sizeText = wireSizeText(c.largest);
             return none;
         }
     } else {
@@ -408,7 +407,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
                 const auto [suggested, parallel] = fewestSets(2);
                 if (suggested > 0) {
                     none.suggestedSets = suggested;
-                    none.suggestedSize = WireSizeTexts[*parallel.chosen + circuit.firstRow];
+                    none.suggestedSize = wireSizeText(circuit.sizeAt(*parallel.chosen).size);
                 }
             }
             return none;
@@ -416,11 +415,9 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     }
 
     const std::size_t row = *search.chosen;
-    const std::size_t firstRow = circuit.firstRow;
     const ConductorRating here = circuit.rating(row);
     Sizing sizing;
-    sizing.wireSizeRow = static_cast<int>(row);
-    sizing.sizeText = WireSizeTexts[row + firstRow];
+    sizing.conductor = WireSize::atRow(c.materialCode, row);
     sizing.tableNumber = column->tableNumber;
     sizing.tableTitle = column->title;
     sizing.tableAmpacity = column->amperes[row];
@@ -450,8 +447,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     const std::size_t allMet = *by[last];
     if (row > allMet) {
         sizing.governedBy = Governing::VoltageDrop;
-        sizing.ampacityRow = static_cast<int>(allMet);
-        sizing.ampacitySizeText = WireSizeTexts[allMet + firstRow];
+        sizing.sizeForAmpacity = WireSize::atRow(c.materialCode, allMet);
     } else {
         for (std::size_t k = last; k > 0; --k) {
             if (*by[k] > *by[k - 1]) {
@@ -467,8 +463,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     ChosenConductor chosen;
     chosen.conditions = &c;
     chosen.load = load;
-    chosen.copperListRow = row + firstRow;
-    chosen.sizeText = sizing.sizeText;
+    chosen.size = sizing.conductor;
     chosen.sets = sets;
     chosen.usable = here.usable;
     chosen.device = circuit.breaker;
@@ -478,8 +473,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         if (auto problem = derive(chosen))
             return std::move(*problem);
     sizing.maxBreaker = chosen.largestDevice;
-    sizing.bondingMaterial = chosen.bondingMaterial;
-    sizing.bondingText = chosen.bondingText;
+    sizing.bonding = *chosen.bonding; // bondingOfSets gives one or a problem
     sizing.raceway = chosen.raceway;
     if (circuit.motor) {
         sizing.motor = true;

@@ -39,8 +39,7 @@ std::string_view governingName(Governing governing);
 // it and what decided it.
 struct Sizing
 {
-    int wireSizeRow = 0;         // row in the material's wire-size list
-    std::string_view sizeText;   // the list's text, e.g. "   4/0 AWG"
+    WireSize conductor;          // its metal and size (wireSizeText: "   4/0 AWG")
     int tableNumber = 0;         // 1 to 4
     std::string_view tableTitle; // "2024 CEC Ampacity Table 2"
     std::int16_t tableAmpacity = 0;
@@ -54,20 +53,18 @@ struct Sizing
     std::int16_t terminationAmpacity = 0; // the termination column's cell, where it caps
     Amperes usable = 0;                   // the lesser of the corrected and the cap
     Governing governedBy = Governing::Ampacity;
-    int ampacityRow = -1;              // voltage drop governs: what ampacity alone gives
-    std::string_view ampacitySizeText; // ...and its list text
-    std::optional<Drop> drop;          // with a run
-    Run run;                           // the run it was worked out over
-    Amperes load = 0;                  // the load it was sized for
-    bool loadFromPower = false;        // ...worked out from a power (kW, kVA...)
-    int sets = 1;                      // parallel sets of this conductor
-    Amperes perConductor = 0;          // the load each conductor carries, rounded up
-    int continuousPercent = 0;         // Rule 8-104's share of the ampacity; 0: not continuous
-    Amperes breaker = 0;               // the rating protecting the circuit; 0: none
-    bool breakerChosen = false;        // the program chose it
-    int maxBreaker = 0;                // the largest Rule 14-104 allows on the set, amperes
-    std::string_view bondingText;      // the bonding conductor, the list's style
-    std::int16_t bondingMaterial = 0;  // its material
+    std::optional<WireSize> sizeForAmpacity; // voltage drop governs: what ampacity alone gives
+    std::optional<Drop> drop;                // with a run
+    Run run;                                 // the run it was worked out over
+    Amperes load = 0;                        // the load it was sized for
+    bool loadFromPower = false;              // ...worked out from a power (kW, kVA...)
+    int sets = 1;                            // parallel sets of this conductor
+    Amperes perConductor = 0;                // the load each conductor carries, rounded up
+    int continuousPercent = 0;  // Rule 8-104's share of the ampacity; 0: not continuous
+    Amperes breaker = 0;        // the rating protecting the circuit; 0: none
+    bool breakerChosen = false; // the program chose it
+    int maxBreaker = 0;         // the largest Rule 14-104 allows on the set, amperes
+    WireSize bonding;           // the bonding conductor (Rule 10-616)
     // A motor's branch circuit (Section 28): the load is its full-load
     // current, the breaker its branch-circuit device (Table 29).
     bool motor = false;

@@ -1,5 +1,6 @@
 #include "AnswerColumns.h"
 
+#include "AmpacityTables.h"
 #include "Csv.h"
 #include "TextReading.h"
 
@@ -39,7 +40,9 @@ constexpr AnswerColumn AnswerColumns[] = {
              amperes(out, s.load, d);
      }},
     {"size", false, true,
-     [](std::string &out, const Sizing &s, Separator) { out += trimmed(s.sizeText); },
+     [](std::string &out, const Sizing &s, Separator) {
+         out += trimmed(wireSizeText(s.conductor.size));
+     },
      TORVANE_TEXT("Schedule", "Size"), 0},
     {"table", true, true,
      [](std::string &out, const Sizing &s, Separator) { whole(out, s.tableNumber); }},
@@ -79,7 +82,10 @@ constexpr AnswerColumn AnswerColumns[] = {
      [](std::string &out, const Sizing &s, Separator) { out += governingName(s.governedBy); },
      TORVANE_TEXT("Schedule", "Governed by"), 5},
     {"size_for_ampacity", false, true,
-     [](std::string &out, const Sizing &s, Separator) { out += trimmed(s.ampacitySizeText); }},
+     [](std::string &out, const Sizing &s, Separator) {
+         if (s.sizeForAmpacity)
+             out += trimmed(wireSizeText(s.sizeForAmpacity->size));
+     }},
     {"breaker_rating", true, true,
      [](std::string &out, const Sizing &s, Separator d) {
          if (s.breaker > 0)
@@ -94,11 +100,13 @@ constexpr AnswerColumn AnswerColumns[] = {
      [](std::string &out, const Sizing &s, Separator) { whole(out, s.sets); },
      TORVANE_TEXT("Schedule", "Sets"), 1},
     {"bonding", false, true,
-     [](std::string &out, const Sizing &s, Separator) { out += trimmed(s.bondingText); },
+     [](std::string &out, const Sizing &s, Separator) {
+         out += trimmed(wireSizeText(s.bonding.size));
+     },
      TORVANE_TEXT("Schedule", "Bonding"), 3},
     {"bonding_material", false, true,
      [](std::string &out, const Sizing &s, Separator) {
-         out += s.bondingMaterial == material::Copper ? "cu" : "al";
+         out += s.bonding.material == material::Copper ? "cu" : "al";
      }},
     // A motor's branch circuit only (Section 28).
     {"motor_current", true, true,

@@ -37,10 +37,11 @@ Heading readHeading(std::string_view header)
     const std::string text = folded(header);
     if (const auto open = text.find_first_of("(["); open != std::string::npos) {
         const auto close = text.find_first_of(")]", open);
-        heading.unit = columnKey(text.substr(
-            open + 1, close == std::string::npos ? std::string::npos : close - open - 1));
+        const std::string_view inside = std::string_view(text).substr(
+            open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+        heading.unit = columnKey(inside);
         if (heading.unit.empty() && text.find('%', open) != std::string::npos)
-            heading.unit = "%";
+            heading.unit.assign(1, '%');
         return heading;
     }
     if (heading.column)

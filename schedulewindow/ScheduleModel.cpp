@@ -14,19 +14,6 @@ using namespace ampacity::sizing;
 using qtbridge::toQString;
 using qtbridge::toUtf8;
 
-namespace {
-
-// Where a size stands among all sizes, copper's list having every one:
-// 12 AWG aluminum sorts with 12 AWG copper.
-int sizeOrder(std::string_view sizeText)
-{
-    const auto found =
-        std::find(ampacity::WireSizeTexts.begin(), ampacity::WireSizeTexts.end(), sizeText);
-    return static_cast<int>(found - ampacity::WireSizeTexts.begin());
-}
-
-} // namespace
-
 ScheduleModel::ScheduleModel(std::unique_ptr<ScheduleFile> file, QObject *parent)
     : QAbstractTableModel(parent), m_file(std::move(file)),
       m_decimalSeparator(toUtf8(QLocale().decimalPoint()))
@@ -86,9 +73,10 @@ QVariant ScheduleModel::answerData(const ScheduleRow &row, int column, int role)
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return {};
     case SortRole:
-        // Sizes in the list's order, amperes and per cents as numbers.
+        // Sizes in their order (12 AWG aluminum with 12 AWG copper, 700 kcmil
+        // between 600 and 750), amperes and per cents as numbers.
         if (row.sizing && column == SizeColumn)
-            return sizeOrder(row.sizing->sizeText);
+            return static_cast<int>(row.sizing->conductor.size);
         if (row.sizing && column == UsableColumn)
             return static_cast<qlonglong>(row.sizing->usable);
         if (row.sizing && column == SetsColumn)
@@ -96,7 +84,7 @@ QVariant ScheduleModel::answerData(const ScheduleRow &row, int column, int role)
         if (row.sizing && column == BreakerColumn)
             return static_cast<qlonglong>(row.sizing->breaker);
         if (row.sizing && column == BondingColumn)
-            return sizeOrder(row.sizing->bondingText);
+            return static_cast<int>(row.sizing->bonding.size);
         if (row.sizing && row.sizing->motor && column == MotorColumn)
             return static_cast<qlonglong>(row.sizing->load);
         if (row.sizing && row.sizing->drop && column == DropColumn)

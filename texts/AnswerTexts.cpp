@@ -1,5 +1,6 @@
 #include "AnswerTexts.h"
 
+#include "AmpacityTables.h"
 #include "CorrectedAmpacity.h"
 #include "QtText.h"
 #include "ScheduleTexts.h"
@@ -87,9 +88,10 @@ QString AnswerTexts::sizingLine(const Sizing &sizing) const
     const QString tables = sizing.correctionTables.empty()
                                ? tr("no correction applied")
                                : qtbridge::translatedCaption(sizing.correctionCaption);
-    const QString size =
-        sizing.sets > 1 ? tr("%1 × %2").arg(QString::number(sizing.sets), sizeName(sizing.sizeText))
-                        : sizeName(sizing.sizeText);
+    const QString size = sizing.sets > 1
+                             ? tr("%1 × %2").arg(QString::number(sizing.sets),
+                                                 sizeName(wireSizeText(sizing.conductor.size)))
+                             : sizeName(wireSizeText(sizing.conductor.size));
     QString line =
         tr("%1, %2 A from Table %3, %4, %5")
             .arg(size, QString::number(sizing.tableAmpacity), QString::number(sizing.tableNumber),
@@ -138,9 +140,9 @@ QString AnswerTexts::sizingLine(const Sizing &sizing) const
     else
         line += tr("; %1 A breaker (at most %2 A on this conductor)")
                     .arg(number(sizing.breaker, 4), QString::number(sizing.maxBreaker));
-    line += (sizing.bondingMaterial == material::Copper ? tr("; bonding %1 copper")
-                                                        : tr("; bonding %1 aluminum"))
-                .arg(sizeName(sizing.bondingText));
+    line += (sizing.bonding.material == material::Copper ? tr("; bonding %1 copper")
+                                                         : tr("; bonding %1 aluminum"))
+                .arg(sizeName(wireSizeText(sizing.bonding.size)));
     if (const CircuitRaceway &raceway = sizing.raceway; raceway.tradeSize >= 0)
         line += (sizing.sets > 1 ? tr("; each set in %1 %2, %3 % full with %4 %5 conductors "
                                       "(Rule 12-910)")
@@ -159,8 +161,10 @@ QString AnswerTexts::sizingLine(const Sizing &sizing) const
         line += tr("; governed by the breaker's protection (Rule 14-104)");
         break;
     case Governing::VoltageDrop:
-        line += tr("; governed by voltage drop (ampacity alone: %1)")
-                    .arg(sizeName(sizing.ampacitySizeText));
+        line +=
+            tr("; governed by voltage drop (ampacity alone: %1)")
+                .arg(sizeName(sizing.sizeForAmpacity ? wireSizeText(sizing.sizeForAmpacity->size)
+                                                     : std::string_view()));
         break;
     case Governing::Motor:
         line += tr("; governed by the motor's full-load current");

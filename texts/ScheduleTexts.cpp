@@ -48,9 +48,10 @@ QString conditionValueText(std::size_t field, std::string_view value)
         return QCoreApplication::translate("Schedule", "not given");
     // A size with its unit, as the list names it: "500" is 500 kcmil.
     if (ConditionFields[field].text == &ConditionTexts::largest)
-        if (const auto row = ampacity::sizing::readLargest(given);
-            std::holds_alternative<std::size_t>(row))
-            return qtbridge::translatedWireSize(ampacity::WireSizeTexts[std::get<std::size_t>(row)])
+        if (const auto size = ampacity::sizing::readLargest(given);
+            std::holds_alternative<ampacity::ConductorSize>(size))
+            return qtbridge::translatedWireSize(
+                       ampacity::wireSizeText(std::get<ampacity::ConductorSize>(size)))
                 .trimmed();
     return toQString(given);
 }
@@ -190,13 +191,13 @@ QString answerText(const ScheduleRow &row, int column, std::string_view decimalS
     if (!row.sizing)
         return {};
     const Sizing &sizing = *row.sizing;
-    const auto amperes = [&](ampacity::sizing::Amperes value) {
+    const auto amperes = [&](ampacity::Amperes value) {
         return QCoreApplication::translate("Schedule", "%1 A")
             .arg(toQString(ampacity::scaledText(value, 4, decimalSeparator)));
     };
     switch (column) {
     case SizeAnswer:
-        return qtbridge::translatedWireSize(sizing.sizeText).trimmed();
+        return qtbridge::translatedWireSize(wireSizeText(sizing.conductor.size)).trimmed();
     case SetsAnswer:
         return QString::number(sizing.sets);
     case BreakerAnswer:
@@ -207,10 +208,10 @@ QString answerText(const ScheduleRow &row, int column, std::string_view decimalS
                                           .arg(amperes(sizing.breaker))
                                     : amperes(sizing.breaker);
     case BondingAnswer:
-        return (sizing.bondingMaterial == ampacity::material::Copper
+        return (sizing.bonding.material == ampacity::material::Copper
                     ? QCoreApplication::translate("Schedule", "%1 Cu")
                     : QCoreApplication::translate("Schedule", "%1 Al"))
-            .arg(qtbridge::translatedWireSize(sizing.bondingText).trimmed());
+            .arg(qtbridge::translatedWireSize(wireSizeText(sizing.bonding.size)).trimmed());
     case RacewayAnswer:
         return racewayText(sizing.raceway, decimalSeparator);
     case GovernedAnswer:

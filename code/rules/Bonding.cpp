@@ -11,14 +11,11 @@ Amperes bondingAmperes(const BondingBasis &basis)
     return byAmpacity ? basis.setUsable * basis.sets : basis.device;
 }
 
-std::optional<BondingSize> circuitBonding(std::int16_t bondMaterial, std::int16_t circuitMaterial,
-                                          std::size_t copperListRow, const BondingBasis &basis)
+std::optional<WireSize> circuitBonding(std::int16_t bondMaterial, WireSize conductor,
+                                       const BondingBasis &basis)
 {
     auto bonding = bondingConductor(bondMaterial, bondingAmperes(basis), basis.sets);
-    if (!bonding)
-        return std::nullopt;
-    const BondingSize conductor = listedSize(copperListRow);
-    if (bondMaterial == circuitMaterial && bonding->order > conductor.order)
+    if (bonding && bonding->material == conductor.material && bonding->size > conductor.size)
         bonding = conductor;
     return bonding;
 }
@@ -26,14 +23,13 @@ std::optional<BondingSize> circuitBonding(std::int16_t bondMaterial, std::int16_
 std::optional<Problem> bondingOfSets(ChosenConductor &chosen)
 {
     const Conditions &c = *chosen.conditions;
-    chosen.bondingMaterial = c.bondMaterial < 0 ? c.materialCode : c.bondMaterial;
+    const std::int16_t material = c.bondMaterial < 0 ? c.materialCode : c.bondMaterial;
     const BondingBasis basis{chosen.device, chosen.usable, chosen.dropGoverns, chosen.sets};
-    const auto bonding =
-        circuitBonding(chosen.bondingMaterial, c.materialCode, chosen.copperListRow, basis);
+    const auto bonding = circuitBonding(material, chosen.size, basis);
     if (!bonding)
         return makeProblem(Problem::Kind::BondBeyondTable16, scaledText(chosen.load, 4),
                            bondingAmperes(basis));
-    chosen.bondingText = bonding->text;
+    chosen.bonding = *bonding;
     return std::nullopt;
 }
 

@@ -12,8 +12,8 @@
 // bonding conductor of a circuit.
 namespace ampacity::sizing {
 
-// The bonding conductor of the material for a circuit whose conductors
-// (their copper-list row, their material) run in `sets`: by the device's
+// The bonding conductor of the material for a circuit whose conductors run
+// in `sets`: by the device's
 // rating; by the set's ampacity where the conductors were made larger for
 // the voltage drop (10-616(3)(b)) or no device is known; one in each
 // raceway or cable of parallel sets, for its share (10-616(4)); never
@@ -33,7 +33,7 @@ struct ChosenConductor;
 // The step that derives the chosen conductor's bonding conductor, of the
 // metal asked for or the circuit's own; BondBeyondTable16 past the table.
 std::optional<Problem> bondingOfSets(ChosenConductor &chosen);
-std::optional<BondingSize> circuitBonding(std::int16_t bondMaterial, std::int16_t circuitMaterial,
-                                          std::size_t copperListRow, const BondingBasis &basis);
+std::optional<WireSize> circuitBonding(std::int16_t bondMaterial, WireSize conductor,
+                                       const BondingBasis &basis);
 
 } // namespace ampacity::sizing

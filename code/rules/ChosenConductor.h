@@ -3,11 +3,11 @@
 #include "Conditions.h"
 #include "Problem.h"
 #include "RacewayFill.h"
+#include "WireSize.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 // The conductor a circuit's requirements chose, and what the rules that
 // derive a result from it work out. Each such rule is a step of one shape,
@@ -22,20 +22,18 @@ struct ChosenConductor
 {
     // The conductor as the requirements chose it.
     const Conditions *conditions = nullptr;
-    Amperes load = 0;              // the circuit's load; a motor's full-load current
-    std::size_t copperListRow = 0; // its size, by its row in the copper list
-    std::string_view sizeText;     // ...as the wire-size list writes it
-    int sets = 1;                  // conductors in parallel, each of this size
-    Amperes usable = 0;            // what one carries within its terminations (Rule 4-006)
-    Amperes device = 0;            // the device protecting the circuit; 0: none
-    bool dropGoverns = false;      // made larger for the voltage drop
+    Amperes load = 0;         // the circuit's load; a motor's full-load current
+    WireSize size;            // its metal and size
+    int sets = 1;             // conductors in parallel, each of this size
+    Amperes usable = 0;       // what one carries within its terminations (Rule 4-006)
+    Amperes device = 0;       // the device protecting the circuit; 0: none
+    bool dropGoverns = false; // made larger for the voltage drop
 
     // What the steps derive, in the list's order.
-    int largestDevice = 0;            // the largest device allowed, whole amperes
-    std::int16_t bondingMaterial = 0; // the bonding conductor's metal
-    std::string_view bondingText;     // ...and its size (Rule 10-616)
-    CircuitRaceway raceway;           // each set's raceway (Rule 12-910)
-    Amperes overloadMax = 0;          // a motor's overload relay (Rule 28-306)
+    int largestDevice = 0;           // the largest device allowed, whole amperes
+    std::optional<WireSize> bonding; // the bonding conductor (Rule 10-616)
+    CircuitRaceway raceway;          // each set's raceway (Rule 12-910)
+    Amperes overloadMax = 0;         // a motor's overload relay (Rule 28-306)
 };
 
 using ResultRule = std::optional<Problem> (*)(ChosenConductor &);

@@ -1,20 +1,16 @@
 #include "ParallelSets.h"
 
-#include "AmpacityTables.h"
-
 namespace ampacity::sizing {
 namespace {
 
-// No conductor smaller than 1/0 AWG is run in parallel: row 9 of the
-// copper list.
-constexpr std::size_t SmallestParallelRow = 9;
+// No conductor smaller than 1/0 AWG is run in parallel.
+constexpr ConductorSize SmallestInParallel = ConductorSize::Awg1_0;
 
 } // namespace
 
-bool mayRunInParallel(std::int16_t materialCode, int wireSizeRow)
+bool mayRunInParallel(WireSize conductor)
 {
-    return copperListRow(materialCode, static_cast<std::size_t>(wireSizeRow)) >=
-           SmallestParallelRow;
+    return conductor.size >= SmallestInParallel;
 }
 
 } // namespace ampacity::sizing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Conditions.h"
+#include "WireSize.h"
 
 #include <cstdint>
 
@@ -12,9 +13,8 @@ namespace ampacity::sizing {
 // Ten sets is already a switchboard's bus: the most the program looks for.
 inline constexpr int MostSets = 10;
 
-// Whether a conductor of the material's list (its row) may be one of
-// parallel sets: 1/0 AWG and larger.
-bool mayRunInParallel(std::int16_t materialCode, int wireSizeRow);
+// Whether a conductor may be one of parallel sets: 1/0 AWG and larger.
+bool mayRunInParallel(WireSize conductor);
 
 // The load each conductor of `sets` carries, rounded up to a
 // ten-thousandth of an ampere: the safe side.

@@ -12,33 +12,28 @@
 namespace ampacity::sizing {
 namespace {
 
-// Rows of the copper wire-size list: 14, 12 and 10 AWG.
-constexpr std::size_t Row14Awg = 0;
-constexpr std::size_t Row12Awg = 1;
-constexpr std::size_t Row10Awg = 2;
-
 } // namespace
 
-std::optional<int> smallConductorLimit(std::int16_t materialCode, std::size_t copperListRow)
+std::optional<int> smallConductorLimit(WireSize conductor)
 {
-    const bool copper = materialCode == material::Copper;
-    switch (copperListRow) {
-    case Row14Awg:
+    const bool copper = conductor.material == material::Copper;
+    switch (conductor.size) {
+    case ConductorSize::Awg14:
         return copper ? std::optional<int>(15) : std::nullopt;
-    case Row12Awg:
+    case ConductorSize::Awg12:
         return copper ? 20 : 15;
-    case Row10Awg:
+    case ConductorSize::Awg10:
         return copper ? 30 : 25;
     default:
         return std::nullopt;
     }
 }
 
-int largestDevice(std::int16_t materialCode, std::size_t copperListRow, Amperes setUsable, int sets)
+int largestDevice(WireSize conductor, Amperes setUsable, int sets)
 {
     int most = table13Rating(setUsable / OneAmpere);
     if (sets == 1)
-        if (const auto small = smallConductorLimit(materialCode, copperListRow))
+        if (const auto small = smallConductorLimit(conductor))
             most = std::min(most, *small);
     return most;
 }
@@ -72,8 +67,7 @@ std::variant<Amperes, Problem> circuitBreaker(const Conditions &c, Amperes load)
 
 std::optional<Problem> largestDeviceOnSets(ChosenConductor &chosen)
 {
-    chosen.largestDevice = largestDevice(chosen.conditions->materialCode, chosen.copperListRow,
-                                         chosen.usable * chosen.sets, chosen.sets);
+    chosen.largestDevice = largestDevice(chosen.size, chosen.usable * chosen.sets, chosen.sets);
     return std::nullopt;
 }
 

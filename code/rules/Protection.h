@@ -3,6 +3,7 @@
 #include "CandidateConductor.h"
 #include "Conditions.h"
 #include "Problem.h"
+#include "WireSize.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,16 +17,14 @@
 namespace ampacity::sizing {
 
 // Rule 14-104(2): the largest device on a small conductor (14 to 10 AWG
-// copper, 12 and 10 AWG aluminum), by its row in the copper wire-size list;
-// nothing for the others.
-std::optional<int> smallConductorLimit(std::int16_t materialCode, std::size_t copperListRow);
+// copper, 12 and 10 AWG aluminum); nothing for the others.
+std::optional<int> smallConductorLimit(WireSize conductor);
 
-// The largest device on `sets` of a conductor (its copper-list row) whose
+// The largest device on `sets` of a conductor whose
 // set carries `setUsable`: Table 13's rating for it in whole amperes
 // rounded down (the safe side: 110.4 A permits 110 A, not 125 A), within
 // the small conductors' limits for one set.
-int largestDevice(std::int16_t materialCode, std::size_t copperListRow, Amperes setUsable,
-                  int sets);
+int largestDevice(WireSize conductor, Amperes setUsable, int sets);
 
 // The circuit's breaker: none (NoBreaker), the one given where it carries
 // the load (Rule 8-104's share of a continuous load), or the smallest

@@ -108,20 +108,23 @@ int mostConductors(const TradeSize &size, AreaHundredths each)
     return 0;
 }
 
-CircuitRaceway circuitRaceway(const Conditions &c, std::string_view conductorSize,
-                              std::string_view bondSize)
+CircuitRaceway circuitRaceway(const Conditions &c, ConductorSize conductor,
+                              std::optional<ConductorSize> bond)
 {
     CircuitRaceway raceway;
     raceway.raceway = c.raceway.raceway;
     if (raceway.raceway < 0)
         return raceway;
     raceway.wire = c.raceway.wire;
-    const auto size = table6SizeOf(conductorSize);
-    const auto bond = c.raceway.bondInRaceway ? table6SizeOf(bondSize) : std::nullopt;
-    raceway.conductorSize = size ? static_cast<std::int8_t>(*size) : std::int8_t{-1};
+    // Table 6 lists every size, in their order.
+    const auto size = static_cast<std::size_t>(conductor);
+    raceway.conductorSize = static_cast<std::int8_t>(conductor);
+    if (!c.raceway.bondInRaceway)
+        bond.reset();
     raceway.bondSize = bond ? static_cast<std::int8_t>(*bond) : std::int8_t{-1};
-    const AreaHundredths each = size ? conductorArea(raceway.wire, *size) : 0;
-    const AreaHundredths bondArea = bond ? conductorArea(raceway.wire, *bond) : 0;
+    const AreaHundredths each = conductorArea(raceway.wire, size);
+    const AreaHundredths bondArea =
+        bond ? conductorArea(raceway.wire, static_cast<std::size_t>(*bond)) : 0;
     raceway.listed = each > 0 && (!c.raceway.bondInRaceway || bondArea > 0);
     if (!raceway.listed)
         return raceway;
@@ -189,7 +192,8 @@ std::optional<Problem> racewayProblem(const CircuitRaceway &raceway)
 
 std::optional<Problem> racewayOfSets(ChosenConductor &chosen)
 {
-    chosen.raceway = circuitRaceway(*chosen.conditions, chosen.sizeText, chosen.bondingText);
+    const auto bond = chosen.bonding ? std::optional(chosen.bonding->size) : std::nullopt;
+    chosen.raceway = circuitRaceway(*chosen.conditions, chosen.size.size, bond);
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "Conditions.h"
 #include "Problem.h"
 #include "RacewayTables.h"
+#include "WireSize.h"
 
 #include <cstdint>
 #include <optional>
@@ -69,11 +70,11 @@ struct CircuitRaceway
     AreaHundredths area = 0;
     Wire wire;                      // the type and the tables its conductors are counted in
     bool listed = true;             // the wire's table lists the conductors' sizes
-    std::int8_t conductorSize = -1; // Table 6 sizes
+    std::int8_t conductorSize = -1; // Table 6's sizes, ConductorSize's values
     std::int8_t bondSize = -1;      // -1: no bond in it
 };
-CircuitRaceway circuitRaceway(const Conditions &conditions, std::string_view conductorSize,
-                              std::string_view bondSize);
+CircuitRaceway circuitRaceway(const Conditions &conditions, ConductorSize conductor,
+                              std::optional<ConductorSize> bond);
 struct ChosenConductor;
 
 // The step that derives each set's raceway for the chosen conductor and its

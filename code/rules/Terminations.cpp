@@ -4,12 +4,12 @@ namespace ampacity::sizing {
 namespace {
 
 // The largest size that Rule 4-006 puts on 60 °C terminations when nothing
-// else is known: No. 1 AWG, row 8 of the copper list.
-constexpr std::size_t LargestSixtyDegreeRow = 8;
+// else is known: No. 1 AWG.
+constexpr ConductorSize LargestAtSixtyDegrees = ConductorSize::Awg1;
 
 } // namespace
 
-int terminationRating(TerminationRule rule, Amperes device, std::size_t copperListRow)
+int terminationRating(TerminationRule rule, Amperes device, ConductorSize size)
 {
     switch (rule) {
     case TerminationRule::At60C:
@@ -25,7 +25,7 @@ int terminationRating(TerminationRule rule, Amperes device, std::size_t copperLi
     }
     if (device > 0)
         return device <= 100 * OneAmpere ? 60 : 75;
-    return copperListRow <= LargestSixtyDegreeRow ? 60 : 75;
+    return size <= LargestAtSixtyDegrees ? 60 : 75;
 }
 
 } // namespace ampacity::sizing

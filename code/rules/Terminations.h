@@ -2,6 +2,7 @@
 
 #include "CandidateConductor.h"
 #include "Conditions.h"
+#include "WireSize.h"
 
 #include <cstddef>
 
@@ -10,12 +11,12 @@
 // ampacity at that column of its table.
 namespace ampacity::sizing {
 
-// The terminations' rating in °C for a conductor of the list (its row in
-// the copper list), 0 for none considered. Unmarked equipment (auto): 60 °C
+// The terminations' rating in °C for a conductor of a size, 0 for none
+// considered. Unmarked equipment (auto): 60 °C
 // for an overcurrent device of 100 A or less, 75 °C above; without a device
 // known (none, or a motor's, sized for starting), the conductor's own size
 // decides: 60 °C for No. 1 AWG and smaller.
-int terminationRating(TerminationRule rule, Amperes device, std::size_t copperListRow);
+int terminationRating(TerminationRule rule, Amperes device, ConductorSize size);
 
 // Whether the candidate's sets, each capped at its terminations' column,
 // carry the load.

@@ -98,10 +98,10 @@ struct DropTerms
     Wide bound = 0;
 };
 
-std::optional<DropTerms> dropTerms(std::int16_t materialCode, std::int16_t installationCode,
-                                   bool cable, int wireSizeRow, const Run &run)
+std::optional<DropTerms> dropTerms(WireSize conductor, std::int16_t installationCode, bool cable,
+                                   const Run &run)
 {
-    const auto k = dropK(materialCode, wireSizeRow, dropColumn(installationCode, cable, run));
+    const auto k = dropK(conductor, dropColumn(installationCode, cable, run));
     if (!k || run.voltage <= 0)
         return std::nullopt;
     return DropTerms{*k, threePhase(run), PercentHundredthsScale * run.voltage * run.maxDrop};
@@ -109,10 +109,10 @@ std::optional<DropTerms> dropTerms(std::int16_t materialCode, std::int16_t insta
 
 } // namespace
 
-std::optional<Drop> voltageDrop(std::int16_t materialCode, std::int16_t installationCode,
-                                bool cable, int wireSizeRow, Amperes current, const Run &run)
+std::optional<Drop> voltageDrop(WireSize conductor, std::int16_t installationCode, bool cable,
+                                Amperes current, const Run &run)
 {
-    const auto terms = dropTerms(materialCode, installationCode, cable, wireSizeRow, run);
+    const auto terms = dropTerms(conductor, installationCode, cable, run);
     if (!terms)
         return std::nullopt;
     const bool sqrt3 = terms->sqrt3;
@@ -125,10 +125,10 @@ std::optional<Drop> voltageDrop(std::int16_t materialCode, std::int16_t installa
     return drop;
 }
 
-std::optional<LongestRun> longestRun(std::int16_t materialCode, std::int16_t installationCode,
-                                     bool cable, int wireSizeRow, Amperes current, const Run &run)
+std::optional<LongestRun> longestRun(WireSize conductor, std::int16_t installationCode, bool cable,
+                                     Amperes current, const Run &run)
 {
-    const auto terms = dropTerms(materialCode, installationCode, cable, wireSizeRow, run);
+    const auto terms = dropTerms(conductor, installationCode, cable, run);
     if (!terms)
         return std::nullopt;
     const bool sqrt3 = terms->sqrt3;

@@ -18,11 +18,11 @@ struct Drop
     bool withinLimit = false; // exactly: at the limit passes
 };
 
-// The drop of a conductor of the list carrying `current` over the run, or
+// The drop of a conductor carrying `current` over the run, or
 // nothing where Table D3 does not list the size. `cable` and the
 // installation choose K's column at power factors below 1.
-std::optional<Drop> voltageDrop(std::int16_t materialCode, std::int16_t installationCode,
-                                bool cable, int wireSizeRow, Amperes current, const Run &run);
+std::optional<Drop> voltageDrop(WireSize conductor, std::int16_t installationCode, bool cable,
+                                Amperes current, const Run &run);
 
 // The longest one-way run whose drop stays within the run's limit, in
 // tenths of a metre and of a foot, rounded down so that the figure never
@@ -33,7 +33,7 @@ struct LongestRun
     std::int64_t metreTenths = 0;
     std::int64_t footTenths = 0;
 };
-std::optional<LongestRun> longestRun(std::int16_t materialCode, std::int16_t installationCode,
-                                     bool cable, int wireSizeRow, Amperes current, const Run &run);
+std::optional<LongestRun> longestRun(WireSize conductor, std::int16_t installationCode, bool cable,
+                                     Amperes current, const Run &run);
 
 } // namespace ampacity::sizing

@@ -157,19 +157,23 @@ const StoredColumn &storedColumn(int tableNumber, std::int16_t insulationCode)
 
 } // namespace
 
+std::string_view wireSizeText(ConductorSize size)
+{
+    if (const auto row = WireSize{material::Copper, size}.copperRow())
+        return WireSizeTexts[*row];
+    switch (size) {
+    case ConductorSize::Kcmil700:
+        return TORVANE_TEXT("Wire sizes", "   700 MCM");
+    case ConductorSize::Kcmil800:
+        return TORVANE_TEXT("Wire sizes", "   800 MCM");
+    default:
+        return {};
+    }
+}
+
 int wireSizeRowCount(std::int16_t materialCode)
 {
     return materialCode == material::Copper ? CopperRowCount : AluminumRowCount;
-}
-
-std::size_t copperListRow(std::int16_t materialCode, std::size_t row)
-{
-    return row + (materialCode == material::Copper ? 0 : 1);
-}
-
-std::string_view wireSizeText(std::int16_t materialCode, std::size_t row)
-{
-    return WireSizeTexts[copperListRow(materialCode, row)];
 }
 
 std::optional<AmpacityColumn> selectAmpacityColumn(std::int16_t materialCode,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Texts.h"
+#include "WireSize.h"
 
 #include <array>
 #include <cstdint>
@@ -50,15 +51,13 @@ inline constexpr std::array<std::string_view, CopperRowCount> WireSizeTexts = {
 // aluminum and puts back as row 0 for copper.
 inline constexpr std::string_view FirstWireSizeText = WireSizeTexts[0];
 
+// A size as the wire-size list writes it ("     14 AWG", "   250 MCM"); 700
+// and 800 kcmil, which Table 16 names and the list leaves out, in the
+// list's style; empty for 450 and 900 kcmil, which no answer names.
+std::string_view wireSizeText(ConductorSize size);
+
 // Rows of the wire-size list for a material code (0 copper, otherwise aluminum).
 int wireSizeRowCount(std::int16_t materialCode);
-
-// Where a material's list begins in the copper list, which has every size:
-// 0 for copper, 1 for aluminum (no 14 AWG).
-std::size_t copperListRow(std::int16_t materialCode, std::size_t row = 0);
-
-// The list's text of a row of the material's list: "   4/0 AWG".
-std::string_view wireSizeText(std::int16_t materialCode, std::size_t row);
 
 // One column of one table, as the ampacity list shows it.
 struct AmpacityColumn

@@ -8,10 +8,13 @@
 // sizes are 0.76 mm larger than 6A's: the printed area is kept, as printed.
 
 #include "RacewayTables.h"
+#include "WireSize.h"
 
 namespace ampacity {
 namespace {
 
+// Every size there is, in ConductorSize's order.
+static_assert(Table6SizeCount == ConductorSizeCount);
 constexpr std::string_view Sizes[Table6SizeCount] = {
     "14 AWG",     "12 AWG",     "10 AWG",     "8 AWG",      "6 AWG",     "4 AWG",
     "3 AWG",      "2 AWG",      "1 AWG",      "1/0 AWG",    "2/0 AWG",   "3/0 AWG",

@@ -64,13 +64,14 @@ constexpr DropRow AluminumK[] = {
 
 } // namespace
 
-std::optional<std::int32_t> dropK(std::int16_t materialCode, int wireSizeRow, DropColumn column)
+std::optional<std::int32_t> dropK(WireSize conductor, DropColumn column)
 {
-    const bool copper = materialCode == material::Copper;
+    const bool copper = conductor.material == material::Copper;
     const std::size_t rows = copper ? std::size(CopperK) : std::size(AluminumK);
-    if (wireSizeRow < 0 || static_cast<std::size_t>(wireSizeRow) >= rows)
+    const auto listRow = conductor.row();
+    if (!listRow || *listRow >= rows)
         return std::nullopt;
-    const DropRow &row = copper ? CopperK[wireSizeRow] : AluminumK[wireSizeRow];
+    const DropRow &row = copper ? CopperK[*listRow] : AluminumK[*listRow];
     return row[static_cast<std::size_t>(column)];
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WireSize.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -26,8 +28,8 @@ enum class DropColumn
 };
 
 // K in ten-thousandths of an ohm per kilometre (0.0417 ohm/km is 417), exact
-// as printed, for a row of the material's wire-size list (0 copper,
-// otherwise aluminum). Nothing for a row the table does not list.
-std::optional<std::int32_t> dropK(std::int16_t materialCode, int wireSizeRow, DropColumn column);
+// as printed, for a conductor (0 copper, otherwise aluminum). Nothing for a
+// size the table does not list.
+std::optional<std::int32_t> dropK(WireSize conductor, DropColumn column);
 
 } // namespace ampacity

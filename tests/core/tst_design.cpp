@@ -42,7 +42,7 @@ std::optional<Sizing> sized(std::string_view load, const ConditionTexts &texts)
 
 std::string sizeOf(const std::optional<Sizing> &sizing)
 {
-    return sizing ? std::string(trimmed(sizing->sizeText)) : "(none)";
+    return sizing ? std::string(trimmed(wireSizeText(sizing->conductor.size))) : "(none)";
 }
 
 // Every cell of the program's Table D3 against the table as transcribed in
@@ -67,12 +67,12 @@ void tableD3MatchesTheReference()
         std::getline(fields, size, '\t');
         const std::int16_t material = std::get<std::int16_t>(readMaterial(materialName));
         const auto row = readWireSize(size, material);
-        if (!check::that(std::holds_alternative<int>(row), size + " is in the list"))
+        if (!check::that(std::holds_alternative<WireSize>(row), size + " is in the list"))
             continue;
         for (DropColumn column : columns) {
             std::string value;
             std::getline(fields, value, '\t');
-            const auto k = dropK(material, std::get<int>(row), column);
+            const auto k = dropK(std::get<WireSize>(row), column);
             const auto expected = scaledValue(*readDecimal(value), 4, Rounding::Up);
             check::that(k && expected && *k == *expected,
                         materialName + " " + size + " column " +
@@ -82,8 +82,11 @@ void tableD3MatchesTheReference()
     }
     check::equal(cells, 246, "cells compared");
     // Above 1000 kcmil the table has no K.
-    check::that(!dropK(material::Copper, 21, DropColumn::AcUnity), "no K for 1250 kcmil");
-    check::that(!dropK(material::Aluminum, 20, DropColumn::AcUnity), "no K for aluminum 1250");
+    for (const std::int16_t metal : {material::Copper, material::Aluminum})
+        check::that(!dropK({metal, ConductorSize::Kcmil1250}, DropColumn::AcUnity),
+                    "no K for 1250 kcmil");
+    check::that(!dropK({material::Copper, ConductorSize::Kcmil700}, DropColumn::AcUnity),
+                "no K for a size the list leaves out");
 }
 
 // The examples a designer checks a calculator against.
@@ -96,9 +99,8 @@ void publishedCasesComeOutExactly()
     run.voltage = 600 * 100;
     run.system = SupplySystem::ThreePhase;
     run.powerFactor = PowerFactor::Lagging80;
-    const int no3 = std::get<int>(readWireSize("3", material::Copper));
-    const auto drop = voltageDrop(material::Copper, installation::RacewayOrCable, false, no3,
-                                  100 * OneAmpere, run);
+    const WireSize no3 = std::get<WireSize>(readWireSize("3", material::Copper));
+    const auto drop = voltageDrop(no3, installation::RacewayOrCable, false, 100 * OneAmpere, run);
     if (check::that(drop.has_value(), "the drop of No. 3")) {
         check::equal(drop->k, 7920, "K of No. 3 at 0.8 in raceway");
         check::equal(drop->volts, 1646, "volts, hundredths");
@@ -115,15 +117,16 @@ void publishedCasesComeOutExactly()
         check::equal(branch->drop->volts, 364, "volts");
         check::equal(branch->drop->percent, 152, "per cent");
         check::that(branch->governedBy == Governing::VoltageDrop, "governed by the drop");
-        check::equal(trimmed(branch->ampacitySizeText), "10 AWG", "size for ampacity");
+        check::equal(trimmed(wireSizeText(branch->sizeForAmpacity->size)), "10 AWG",
+                     "size for ampacity");
     }
 
     // No. 3 copper at 50 A, 480 V, 3 %: the longest run is 181.8 m
     // (181.818... rounded down), 596.5 ft.
     Run limit;
     limit.voltage = 480 * 100;
-    const auto longest = longestRun(material::Copper, installation::RacewayOrCable, false, no3,
-                                    50 * OneAmpere, limit);
+    const auto longest =
+        longestRun(no3, installation::RacewayOrCable, false, 50 * OneAmpere, limit);
     if (check::that(longest.has_value(), "the longest run of No. 3")) {
         check::equal(longest->metreTenths, 1818, "metres, tenths");
         check::equal(longest->footTenths, 5965, "feet, tenths");
@@ -254,9 +257,8 @@ void voltageDropChoosesOnLongRuns()
     // The longest run lands exactly on a tenth when the limit allows: 60.0 m.
     Run run;
     run.voltage = 12120;
-    const int no4 = std::get<int>(readWireSize("4 AWG", material::Copper));
-    const auto longest =
-        longestRun(material::Copper, installation::RacewayOrCable, false, no4, 30 * OneAmpere, run);
+    const WireSize no4 = std::get<WireSize>(readWireSize("4 AWG", material::Copper));
+    const auto longest = longestRun(no4, installation::RacewayOrCable, false, 30 * OneAmpere, run);
     check::equal(longest ? longest->metreTenths : -1, std::int64_t{600}, "exactly 60.0 m");
 
     // K's column: DC takes the dc resistance, ac at 0.9 the cable or raceway
@@ -280,8 +282,9 @@ void voltageDropChoosesOnLongRuns()
         texts.length = "100";
         texts.voltage = "600";
         const auto conditions = std::get<Conditions>(readConditions(texts));
-        const auto drop = voltageDrop(conditions.materialCode, conditions.installationCode,
-                                      conditions.cable, 7, 100 * OneAmpere, conditions.run);
+        const auto drop =
+            voltageDrop({conditions.materialCode, ConductorSize::Awg2}, conditions.installationCode,
+                        conditions.cable, 100 * OneAmpere, conditions.run);
         check::equal(drop ? drop->k : 0, c.k,
                      std::string(c.installation) + " " + c.system + " " + c.powerFactor);
     }
@@ -291,8 +294,8 @@ void voltageDropChoosesOnLongRuns()
     threePhase.voltage = 60000;
     threePhase.system = SupplySystem::ThreePhase;
     threePhase.powerFactor = PowerFactor::Lagging90;
-    const auto drop = voltageDrop(material::Copper, installation::RacewayOrCable, false, 7,
-                                  100 * OneAmpere, threePhase);
+    const auto drop = voltageDrop({material::Copper, ConductorSize::Awg2},
+                                  installation::RacewayOrCable, false, 100 * OneAmpere, threePhase);
     check::equal(drop ? drop->volts : 0, std::int64_t{1107}, "three-phase with √3");
 }
 
@@ -309,9 +312,8 @@ void designValuesAreRead()
     };
     for (const auto &[text, size] : sizes) {
         const auto row = readWireSize(text, material::Copper);
-        check::that(std::holds_alternative<int>(row) &&
-                        trimmed(WireSizeTexts[static_cast<std::size_t>(std::get<int>(row))]) ==
-                            size,
+        check::that(std::holds_alternative<WireSize>(row) &&
+                        trimmed(wireSizeText(std::get<WireSize>(row).size)) == size,
                     std::string(text) + " is " + size);
     }
     for (const char *notInTheList : {"700", "700 kcmil", "5", "0", "3 kcmil", "", "abc"})
@@ -319,7 +321,9 @@ void designValuesAreRead()
                     std::string(notInTheList) + " is not a size of the list");
     check::that(std::holds_alternative<Problem>(readWireSize("14", material::Aluminum)),
                 "no 14 AWG aluminum");
-    check::equal(std::get<int>(readWireSize("12", material::Aluminum)), 0, "aluminum from 12 AWG");
+    const auto aluminum12 = std::get<WireSize>(readWireSize("12", material::Aluminum));
+    check::that(aluminum12.row() == std::size_t{0} && aluminum12.size == ConductorSize::Awg12,
+                "aluminum from 12 AWG, its list's first row");
 }
 
 } // namespace
@@ -377,8 +381,7 @@ void resultRulesDeriveFromTheChosenConductor()
     ChosenConductor chosen;
     chosen.conditions = &c;
     chosen.load = 90 * A;
-    chosen.copperListRow = 6; // 3 AWG
-    chosen.sizeText = WireSizeTexts[6];
+    chosen.size = {material::Copper, ConductorSize::Awg3};
     chosen.usable = 100 * A;
     chosen.device = 100 * A;
 
@@ -391,15 +394,14 @@ void resultRulesDeriveFromTheChosenConductor()
     for (const ResultRule derive : {largestDeviceOnSets, bondingOfSets, racewayOfSets})
         check::that(!derive(chosen), "each step derives its result");
     check::equal(chosen.largestDevice, 100, "14-104: Table 13's 100 A on 100 A");
-    check::equal(std::string(trimmed(chosen.bondingText)), std::string("8 AWG"),
-                 "10-616: Table 16's copper for 100 A");
-    check::that(chosen.bondingMaterial == c.materialCode, "the bond of the circuit's metal");
+    check::that(chosen.bonding == WireSize{material::Copper, ConductorSize::Awg8},
+                "10-616: Table 16's 8 AWG copper for 100 A");
     check::that(chosen.raceway.tradeSize >= 0 && chosen.raceway.bondSize >= 0,
                 "12-910: the raceway holds the bonding conductor derived before it");
 
     // 14 AWG copper is held to 15 A whatever it carries (14-104(2)).
     ChosenConductor small = chosen;
-    small.copperListRow = 0;
+    small.size = {material::Copper, ConductorSize::Awg14};
     small.usable = 25 * A;
     largestDeviceOnSets(small);
     check::equal(small.largestDevice, 15, "14-104(2): 15 A on 14 AWG copper");

@@ -2,6 +2,7 @@
 // transcriptions typed apart from the program's, and the questions
 // electricians ask of them worked by hand from those transcriptions.
 
+#include "AmpacityTables.h"
 #include "Check.h"
 #include "RacewayFill.h"
 #include "ReferenceRows.h"
@@ -364,8 +365,8 @@ void circuitsTakeTheirRaceway()
         std::string("RW75"), "75 °C counted as RW75");
     const Wire rw75wire = wireOf("RW75");
     check::equal(inRw75.sizing->raceway.area,
-                 2 * areaOf(rw75wire, inRw75.sizing->sizeText) +
-                     areaOf(rw75wire, inRw75.sizing->bondingText),
+                 2 * areaOf(rw75wire, wireSizeText(inRw75.sizing->conductor.size)) +
+                     areaOf(rw75wire, wireSizeText(inRw75.sizing->bonding.size)),
                  "two conductors and the bond of Table 6A");
     // Parallel sets: each raceway holds one set. 400 A in 2 sets of 350
     // kcmil TW with a 4 AWG bond each: 2 x 324 + 62.8... 53 RMC at 37.6 %.
@@ -377,9 +378,9 @@ void circuitsTakeTheirRaceway()
     check::equal(tradeSizeOf(parallel.sizing->raceway).designator, 53, "53 RMC a set");
     check::equal(racewayFillHundredths(parallel.sizing->raceway), std::int64_t{3760}, "37.60 %");
     // A raceway never changes the conductor.
-    check::equal(parallel.sizing->sizeText,
-                 sized("400", ConditionTexts{.sets = "2"}).sizing->sizeText,
-                 "the conductor with or without a raceway");
+    check::that(parallel.sizing->conductor ==
+                    sized("400", ConditionTexts{.sets = "2"}).sizing->conductor,
+                "the conductor with or without a raceway");
 
     // The wire type sets the insulation, unless one is given; a higher one
     // than the type's is refused.

@@ -3,6 +3,7 @@
 // blank rows, and a reader that gives the same answer however the text is
 // cut into pieces.
 
+#include "AmpacityTables.h"
 #include "Check.h"
 #include "Schedule.h"
 #include "TableOnly.h"
@@ -129,7 +130,7 @@ void frenchSpreadsheetGoesBackAsItCame()
     check::equal(tabs.rows.size(), 1u, "one tab row");
     check::equal(tabs.rows.empty() || !tabs.rows[0].sizing
                      ? std::string()
-                     : std::string(trimmed(tabs.rows[0].sizing->sizeText)),
+                     : std::string(trimmed(wireSizeText(tabs.rows[0].sizing->conductor.size))),
                  std::string("12 AWG"), "sized from tabs");
     // A separator given outright wins over the header's.
     const Schedule given =
@@ -468,7 +469,8 @@ void jsonIsAlwaysValid()
 
 std::string sizeOf(const ScheduleRow &row)
 {
-    return row.sizing ? std::string(trimmed(row.sizing->sizeText)) : std::string("-");
+    return row.sizing ? std::string(trimmed(wireSizeText(row.sizing->conductor.size)))
+                      : std::string("-");
 }
 
 // What the schedule window does to a schedule: a cell edited sizes its row

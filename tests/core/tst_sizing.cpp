@@ -115,7 +115,7 @@ void agreesWithTheWindowEverywhere()
                                 const bool agrees =
                                     stepped == exact.size()
                                         ? std::holds_alternative<Problem>(answer)
-                                        : sizing && sizing->wireSizeRow == int(stepped) &&
+                                        : sizing && sizing->conductor.row() == stepped &&
                                               sizing->usable == exact[stepped] &&
                                               sizing->governedBy == Governing::Ampacity &&
                                               correctedAmpacityText(
@@ -178,7 +178,7 @@ void namesTheSizeTheTableAndTheCorrection()
         const auto *sizing = std::get_if<Sizing>(&answer);
         if (!check::that(sizing != nullptr, "load " + c.load + " is sized"))
             continue;
-        check::equal(trimmed(sizing->sizeText), c.size, "size for " + c.load);
+        check::equal(trimmed(wireSizeText(sizing->conductor.size)), c.size, "size for " + c.load);
         check::equal(sizing->tableNumber, c.table, "table for " + c.load);
         check::equal(sizing->tableAmpacity, c.tableAmpacity, "table ampacity for " + c.load);
         check::equal(

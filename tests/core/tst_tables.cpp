@@ -3,6 +3,8 @@
 #include "AmpacityTables.h"
 #include "Check.h"
 #include "ConditionCodes.h"
+#include "RacewayTables.h"
+#include "TextReading.h"
 
 #include <numeric>
 #include <string>
@@ -22,6 +24,41 @@ constexpr std::int16_t At60 = insulation::Rated60C, At75 = insulation::Rated75C,
 std::string nineUnitBlanks(std::size_t characters)
 {
     return std::string(9 - 2 * characters, ' ');
+}
+
+// One size, one identity, whichever table names it: each size's list text
+// says the same size as Table 6's, the rows of each metal's list are the
+// sizes their tables give, and a size a list leaves out has no row.
+void everyTableNamesASizeAlike()
+{
+    const auto number = [](std::string_view text) {
+        text = trimmed(text);
+        return std::string(text.substr(0, text.find(' ')));
+    };
+    for (std::size_t s = 0; s < ConductorSizeCount; ++s) {
+        const auto size = static_cast<ConductorSize>(s);
+        const std::string_view listed = wireSizeText(size);
+        const std::string table6 = std::string(table6Sizes()[s]);
+        const bool leftOut = size == ConductorSize::Kcmil450 || size == ConductorSize::Kcmil900;
+        check::that(leftOut ? listed.empty() : number(listed) == number(table6),
+                    "the list and Table 6 say the same size: " + table6);
+        check::that(
+            WireSize{Cu, size}.copperRow().has_value() ==
+                !(leftOut || size == ConductorSize::Kcmil700 || size == ConductorSize::Kcmil800),
+            "in the list or left out: " + table6);
+    }
+    // Each metal's list runs to 2000 kcmil, copper's from 14 AWG, aluminum's
+    // from 12 AWG, a row per size.
+    for (const std::int16_t metal : {Cu, Al}) {
+        const auto rows = static_cast<std::size_t>(wireSizeRowCount(metal));
+        check::that(WireSize::atRow(metal, rows - 1).size == ConductorSize::Kcmil2000,
+                    "each list ends at 2000 kcmil");
+        for (std::size_t row = 0; row < rows; ++row)
+            check::that(WireSize::atRow(metal, row).row() == row, "a row's size has that row");
+    }
+    check::that(WireSize::atRow(Cu, 0).size == ConductorSize::Awg14, "copper from 14 AWG");
+    check::that(!WireSize{Al, ConductorSize::Awg14}.row(), "no 14 AWG aluminum");
+    check::that(WireSize{Al, ConductorSize::Awg12}.row() == std::size_t{0}, "aluminum from 12 AWG");
 }
 
 } // namespace
@@ -84,5 +121,6 @@ int main()
     for (const auto &codes : outside)
         check::that(!selectAmpacityColumn(codes[0], codes[1], codes[2]),
                     "codes outside the tables");
+    everyTableNamesASizeAlike();
     return check::summary();
 }
