@@ -7,6 +7,12 @@ namespace ampacity::sizing {
 
 CsvReader::CsvReader(std::string_view text) : m_text(text), m_closed(true) {}
 
+void CsvReader::setSeparator(char separator)
+{
+    m_separator = separator;
+    m_stops = stopsFor(separator);
+}
+
 void CsvReader::append(std::string_view text)
 {
     // What was read is dropped once it is most of the buffer, so that the
@@ -20,19 +26,38 @@ void CsvReader::append(std::string_view text)
 
 std::optional<Record> CsvReader::next()
 {
+    Record record;
+    if (next(record))
+        return record;
+    return std::nullopt;
+}
+
+bool CsvReader::next(Record &out)
+{
     if (m_pos >= m_text.size() && !(m_partial.active && m_closed))
-        return std::nullopt;
+        return false;
     // A record the text ended within goes on from where it stopped, its
     // cells and field so far kept: a field that spans many pieces is never
     // scanned again from its start.
     Partial &partial = m_partial;
     if (!partial.active) {
-        partial = Partial{};
+        // Begun afresh, in the room the record before last had.
+        Record &fresh = partial.record;
+        fresh.cells.clear();
+        fresh.quoted.clear();
+        fresh.malformed.reset();
+        fresh.lineEnd = {};
+        fresh.verbatim = false;
+        fresh.text = {};
+        fresh.line = m_line;
+        fresh.cells.reserve(m_lastCells);
+        partial.field.clear();
+        partial.fieldStarted = partial.fieldQuoted = partial.inQuote = false;
+        partial.openedOn = 0;
         partial.active = true;
-        partial.record.line = m_line;
-        partial.record.cells.reserve(m_lastCells);
         partial.line = m_line;
         partial.start = m_pos;
+        partial.verbatim = true;
     }
     const std::string_view text = m_text;
     std::size_t pos = m_pos;
@@ -42,7 +67,7 @@ std::optional<Record> CsvReader::next()
     const auto wait = [&] {
         partial.verbatim = false; // its start may be dropped with what was read
         m_pos = pos;              // everything before is in the partial record
-        return std::nullopt;
+        return false;
     };
     // A cell ends: its text, and whether it came in quotes.
     const auto endCell = [&] {
@@ -66,7 +91,15 @@ std::optional<Record> CsvReader::next()
         m_pos = pos;
         m_line = line;
         partial.active = false;
-        return std::optional<Record>(std::move(record));
+        // The record goes out; the room `out` had is the next one's.
+        out.line = record.line;
+        out.cells.swap(record.cells);
+        out.quoted.swap(record.quoted);
+        out.malformed = std::move(record.malformed);
+        out.lineEnd = record.lineEnd;
+        out.verbatim = record.verbatim;
+        out.text = record.text;
+        return true;
     };
     while (pos < text.size() || partial.inQuote) {
         if (partial.inQuote) {
@@ -135,10 +168,13 @@ std::optional<Record> CsvReader::next()
         // A quote in it, or a blank at either end, is written back quoted.
         bool quoteInside = c == '"';
         std::size_t end = pos + 1;
-        while (end < text.size() && text[end] != m_separator && text[end] != '\n' &&
-               text[end] != '\r') {
-            quoteInside = quoteInside || text[end] == '"';
-            ++end;
+        for (; end < text.size(); ++end) {
+            const char at = text[end];
+            if (!m_stops[static_cast<unsigned char>(at)])
+                continue;
+            if (at != '"')
+                break;
+            quoteInside = true;
         }
         if (quoteInside || (!partial.fieldStarted && c == ' ') || text[end - 1] == ' ')
             partial.verbatim = false;

@@ -194,7 +194,7 @@ void ScheduleFileReader::appendTitleRow(const Record &record)
     text += record.lineEnd.empty() ? std::string_view("\n") : record.lineEnd;
 }
 
-void ScheduleFileReader::takeRow(Record record, ScheduleFileRow &row)
+void ScheduleFileReader::takeRow(Record &record, ScheduleFileRow &row)
 {
     row.line = record.line;
     row.blank =
@@ -206,9 +206,9 @@ void ScheduleFileReader::takeRow(Record record, ScheduleFileRow &row)
     row.inFileText = record.verbatim && cells == m_carried && cells == m_headerCells;
     if (row.inFileText)
         row.fileText.assign(record.text);
-    row.cells = std::move(record.cells);
-    row.cells.resize(m_carried); // the answer columns of a schedule sized before go
-    row.quoted = std::move(record.quoted);
+    row.cells.swap(record.cells); // the row's room is the next record's
+    row.cells.resize(m_carried);  // the answer columns of a schedule sized before go
+    row.quoted.swap(record.quoted);
     if (!row.quoted.empty())
         row.quoted.resize(m_carried);
     row.problem.reset();
@@ -259,8 +259,7 @@ ScheduleFileReader::Status ScheduleFileReader::next(ScheduleFileRow &row)
         }
         if (m_done)
             continue;
-        auto record = m_csv.next();
-        if (!record) {
+        if (!m_csv.next(m_record)) {
             if (!m_csv.atEnd())
                 return Status::NeedMore;
             m_done = true;
@@ -272,11 +271,11 @@ ScheduleFileReader::Status ScheduleFileReader::next(ScheduleFileRow &row)
             continue;
         }
         if (m_decimalDecided) {
-            takeRow(std::move(*record), row);
+            takeRow(m_record, row);
             return Status::Row;
         }
         ScheduleFileRow waiting;
-        takeRow(std::move(*record), waiting);
+        takeRow(m_record, waiting);
         decideDecimalMark(waiting);
         m_waiting.push_back(std::move(waiting));
         if (!m_decimalDecided && m_waiting.size() >= mostWaiting) {

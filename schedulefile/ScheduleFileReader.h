@@ -45,7 +45,7 @@ public:
 private:
     bool readHeader();
     void appendTitleRow(const Record &record);
-    void takeRow(Record record, ScheduleFileRow &row);
+    void takeRow(Record &record, ScheduleFileRow &row);
     void decideDecimalMark(const ScheduleFileRow &row);
 
     AnswerHeadings m_answer;
@@ -63,6 +63,7 @@ private:
     bool m_decimalDecided = false;
     std::deque<ScheduleFileRow> m_waiting; // rows read before the decimal mark is known
     std::vector<int> m_withoutValues;
+    Record m_record; // the last read, its room kept for the next
 };
 
 } // namespace ampacity::sizing

@@ -63,6 +63,16 @@ inline constexpr std::array<ConductorSize, ListedSizeCount> ListedSizes = [] {
     return listed;
 }();
 
+// Each size's row in the copper list, -1 for those it leaves out: looked up,
+// not searched, as every designed row asks for a few.
+inline constexpr std::array<std::int8_t, ConductorSizeCount> CopperRows = [] {
+    std::array<std::int8_t, ConductorSizeCount> rows{};
+    rows.fill(-1);
+    for (std::size_t row = 0; row < ListedSizeCount; ++row)
+        rows[static_cast<std::size_t>(ListedSizes[row])] = static_cast<std::int8_t>(row);
+    return rows;
+}();
+
 // A conductor of a metal (0 copper, otherwise aluminum) and a size.
 struct WireSize
 {
@@ -79,10 +89,8 @@ struct WireSize
     // limits; nothing for a size the list leaves out.
     constexpr std::optional<std::size_t> copperRow() const
     {
-        for (std::size_t row = 0; row < ListedSizeCount; ++row)
-            if (ListedSizes[row] == size)
-                return row;
-        return std::nullopt;
+        const int row = CopperRows[static_cast<std::size_t>(size)];
+        return row < 0 ? std::nullopt : std::optional<std::size_t>(row);
     }
     // Its row in its own metal's list; nothing for a size the list leaves out.
     constexpr std::optional<std::size_t> row() const
