@@ -63,13 +63,14 @@ inline constexpr std::array<ConductorSize, ListedSizeCount> ListedSizes = [] {
     return listed;
 }();
 
-// Each size's row in the copper list, -1 for those it leaves out: looked up,
-// not searched, as every designed row asks for a few.
-inline constexpr std::array<std::int8_t, ConductorSizeCount> CopperRows = [] {
-    std::array<std::int8_t, ConductorSizeCount> rows{};
-    rows.fill(-1);
+// Each size's row in the copper list, NotListed for those it leaves out:
+// looked up, not searched, as every designed row asks for a few.
+inline constexpr std::uint8_t NotListed = 0xFF;
+inline constexpr std::array<std::uint8_t, ConductorSizeCount> CopperRows = [] {
+    std::array<std::uint8_t, ConductorSizeCount> rows{};
+    rows.fill(NotListed);
     for (std::size_t row = 0; row < ListedSizeCount; ++row)
-        rows[static_cast<std::size_t>(ListedSizes[row])] = static_cast<std::int8_t>(row);
+        rows[static_cast<std::size_t>(ListedSizes[row])] = static_cast<std::uint8_t>(row);
     return rows;
 }();
 
@@ -89,8 +90,8 @@ struct WireSize
     // limits; nothing for a size the list leaves out.
     constexpr std::optional<std::size_t> copperRow() const
     {
-        const int row = CopperRows[static_cast<std::size_t>(size)];
-        return row < 0 ? std::nullopt : std::optional<std::size_t>(row);
+        const std::uint8_t row = CopperRows[static_cast<std::size_t>(size)];
+        return row == NotListed ? std::nullopt : std::optional<std::size_t>(row);
     }
     // Its row in its own metal's list; nothing for a size the list leaves out.
     constexpr std::optional<std::size_t> row() const
