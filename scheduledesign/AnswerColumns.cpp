@@ -206,7 +206,7 @@ AnswerHeadings answerHeadings()
                     all.push_back(versionColumns(version, withLoadAmperes));
         return all;
     }();
-    return {names, AnswerColumns[LoadAmperesColumn].name, earlier};
+    return {names, LoadAmperesColumn, earlier};
 }
 
 std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,

@@ -1,8 +1,6 @@
 #include "Schedule.h"
 
-#include "CorrectedAmpacity.h"
 #include "Fields.h"
-#include "TextEncoding.h"
 
 #include <algorithm>
 #include <cstring>

@@ -32,8 +32,7 @@ std::size_t ownAnswerColumns(const std::vector<std::string> &names,
 ScheduleFileReader::ScheduleFileReader(AnswerHeadings answer, std::optional<char> separator)
     : m_answer(answer), m_separatorGiven(separator)
 {
-    const auto powerOnly = std::find(answer.names.begin(), answer.names.end(), answer.onlyForPower);
-    m_layout.onlyForPower = static_cast<std::size_t>(powerOnly - answer.names.begin());
+    m_layout.onlyForPower = answer.onlyForPower;
 }
 
 void ScheduleFileReader::append(std::string_view utf8)

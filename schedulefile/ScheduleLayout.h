@@ -44,13 +44,14 @@ inline constexpr std::array<int, InputColumnCount> NoInputColumns = [] {
 inline constexpr std::string_view DistinctAnswerPrefix = "torvane_";
 
 // The columns the answer adds, as far as the file is concerned: their names
-// in order, the one written only where the load column gives a power, and
+// in order, the one written only where the load column gives a power (its
+// place among them), and
 // the sets of them that schedules sized before end with (replaced by the
 // answer when the schedule is sized again), the most columns first.
 struct AnswerHeadings
 {
     std::span<const std::string_view> names;
-    std::string_view onlyForPower;
+    std::size_t onlyForPower = 0;
     std::span<const std::vector<std::string_view>> earlier;
 };
 

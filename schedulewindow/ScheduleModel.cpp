@@ -1,14 +1,11 @@
 #include "ScheduleModel.h"
 
-#include "AmpacityTables.h"
 #include "QtText.h"
 #include "ScheduleTexts.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QStyle>
-
-#include <algorithm>
 
 using namespace ampacity::sizing;
 using qtbridge::toQString;
