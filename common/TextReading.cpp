@@ -1,6 +1,7 @@
 #include "TextReading.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <utility>
 
@@ -124,40 +125,77 @@ std::optional<std::int64_t> scaledValue(const Decimal &number, int decimals, Rou
     return value;
 }
 
-void appendScaledText(std::string &text, std::int64_t value, int decimals,
+namespace {
+
+// 10^0 to 10^18, the units a scaled number may count in.
+constexpr auto PowersOfTen = [] {
+    std::array<std::uint64_t, 19> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t &each : powers) {
+        each = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// Writes the scaled text at `out`, which has room for ScaledTextRoom bytes,
+// and gives its end: the whole part, then the fraction without its trailing
+// zeros.
+char *writeScaledText(char *out, std::int64_t value, int decimals,
                       std::string_view decimalSeparator)
 {
-    // The whole part, then the fraction without its trailing zeros, made on
-    // the stack and added at once, as a schedule writes millions of them.
-    constexpr int mostDecimals = 18;
-    std::uint64_t unit = 1;
-    auto fraction = std::clamp(decimals, 0, mostDecimals);
-    for (int d = 0; d < fraction; ++d)
-        unit *= 10;
+    auto fraction = std::clamp(decimals, 0, static_cast<int>(PowersOfTen.size()) - 1);
+    const std::uint64_t unit = PowersOfTen[static_cast<std::size_t>(fraction)];
     const std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     std::uint64_t fractionDigits = magnitude % unit;
+    if (fractionDigits == 0)
+        fraction = 0;
     while (fraction > 0 && fractionDigits % 10 == 0) {
         fractionDigits /= 10;
         --fraction;
     }
     if (decimalSeparator.size() > 24)
         decimalSeparator = "."; // no locale's mark is so long
-    char out[64]; // a sign, 20 digits, a separator of up to 24 bytes, 18 decimals
-    std::size_t length = 0;
     if (value < 0)
-        out[length++] = '-';
-    length = static_cast<std::size_t>(
-        std::to_chars(out + length, out + sizeof out, magnitude / unit).ptr - out);
+        *out++ = '-';
+    out = std::to_chars(out, out + 20, magnitude / unit).ptr;
     if (fraction > 0) {
-        for (const char c : decimalSeparator)
-            out[length++] = c;
+        if (decimalSeparator.size() == 1)
+            *out++ = decimalSeparator.front();
+        else
+            out = std::copy(decimalSeparator.begin(), decimalSeparator.end(), out);
         // Its digits from the last, the zeros it lacks in front (0.0005).
         for (auto d = static_cast<std::size_t>(fraction); d-- > 0; fractionDigits /= 10)
-            out[length + d] = static_cast<char>('0' + fractionDigits % 10);
-        length += static_cast<std::size_t>(fraction);
+            out[d] = static_cast<char>('0' + fractionDigits % 10);
+        out += fraction;
     }
-    text.append(out, length);
+    return out;
+}
+
+// A sign, 20 digits, a separator of up to 24 bytes, 18 decimals.
+constexpr std::size_t ScaledTextRoom = 64;
+
+} // namespace
+
+void appendScaledText(std::string &text, std::int64_t value, int decimals,
+                      std::string_view decimalSeparator)
+{
+    TextBuffer buffer(text);
+    appendScaledText(buffer, value, decimals, decimalSeparator);
+}
+
+void appendScaledText(TextBuffer &text, std::int64_t value, int decimals,
+                      std::string_view decimalSeparator)
+{
+    text.commit(writeScaledText(text.room(ScaledTextRoom), value, decimals, decimalSeparator));
+}
+
+void appendWhole(TextBuffer &text, std::int64_t value)
+{
+    // A sign and 19 digits.
+    char *at = text.room(20);
+    text.commit(std::to_chars(at, at + 20, value).ptr);
 }
 
 std::string scaledText(std::int64_t value, int decimals, std::string_view decimalSeparator)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextBuffer.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -80,5 +82,9 @@ std::string scaledText(std::int64_t value, int decimals, std::string_view decima
 // The same, added to the end of `text`.
 void appendScaledText(std::string &text, std::int64_t value, int decimals,
                       std::string_view decimalSeparator = ".");
+void appendScaledText(TextBuffer &text, std::int64_t value, int decimals,
+                      std::string_view decimalSeparator = ".");
+// A whole number, added to the end of `text`.
+void appendWhole(TextBuffer &text, std::int64_t value);
 
 } // namespace ampacity

@@ -17,6 +17,15 @@ struct FactorStep
     float factor = 1.0f;
 };
 
+// A factor as a whole number of hundredths: every factor of Tables 5A, 5B
+// and 5C has two decimals, so that it multiplies exactly. The float nearest
+// a two-decimal factor is within a millionth of it: adding a half and
+// cutting off rounds it to the hundredth it stands for.
+inline std::int64_t factorHundredths(float factor)
+{
+    return static_cast<std::int64_t>(static_cast<double>(factor) * 100.0 + 0.5);
+}
+
 // The step after the one whose factor is in force. The factor alone tells the
 // step: within one cycle no factor occurs twice and only step 0 is 1. After
 // the last step, or for a factor the cycle does not hold, comes step 0 again.

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <span>
 #include <tuple>
 #include <vector>
@@ -38,27 +37,26 @@ std::string_view correctionTables(float ambientFactor, float countFactor,
     return "";
 }
 
-// Every factor of Tables 5A, 5B and 5C has two decimals: as a whole number
-// of hundredths it multiplies exactly.
-std::int64_t factorHundredths(float factor)
-{
-    return std::lround(static_cast<double>(factor) * 100.0);
-}
-
 // The corrected ampacity the window shows for every conductor of one set of
-// conditions, worked out once through the window's own road (the list's
-// text, read back, corrected and rounded) and kept for the text line.
+// conditions, worked out through the window's own road (the list's text,
+// read back, corrected and rounded) the first time an answer names the
+// conductor, and kept for the text line; less than 0 until then.
 struct ShownResults
 {
-    bool computed = false;
-    std::array<float, CopperRowCount> corrected{};
+    std::array<float, CopperRowCount> corrected = notWorkedOut();
+    static constexpr std::array<float, CopperRowCount> notWorkedOut()
+    {
+        std::array<float, CopperRowCount> none{};
+        none.fill(-1.0f);
+        return none;
+    }
 };
 
 constexpr std::size_t AmbientStepsAtMost = 11;
 constexpr std::size_t CountStepsAtMost = 5;
 
-const ShownResults &shownFor(const Conditions &c, const AmpacityColumn &column, float ambientFactor,
-                             float countFactor)
+float shownFor(const Conditions &c, const AmpacityColumn &column, std::size_t row,
+               float ambientFactor, float countFactor)
 {
     // 2 materials x 2 installations x 3 ratings x 11 ambient rows x 5 groups.
     constexpr std::size_t conditionCount = std::size_t{12} * AmbientStepsAtMost * CountStepsAtMost;
@@ -70,14 +68,10 @@ const ShownResults &shownFor(const Conditions &c, const AmpacityColumn &column, 
           static_cast<std::size_t>(c.ambientStep)) *
          CountStepsAtMost) +
         static_cast<std::size_t>(c.countStep);
-    ShownResults &results = cache[index];
-    if (!results.computed) {
-        for (std::size_t row = 0; row < column.texts.size(); ++row)
-            results.corrected[row] =
-                correctAmpacity(column.texts[row], ambientFactor, countFactor).correctedAmp;
-        results.computed = true;
-    }
-    return results;
+    float &shown = cache[index].corrected[row];
+    if (shown < 0)
+        shown = correctAmpacity(column.texts[row], ambientFactor, countFactor).correctedAmp;
+    return shown;
 }
 
 // One conductor's allowable ampacity under the conditions.
@@ -218,15 +212,18 @@ struct CircuitSearch
         const std::size_t rows = column.amperes.size();
         // The largest breaker matters only where one is to be protected.
         const bool checksBreaker = !motor && breaker > 0;
-        for (std::size_t row = 0; row < rows && !found.chosen; ++row) {
+        // A conductor whose corrected cell does not carry the load meets no
+        // requirement: nothing is worked out for it. Every column ascends
+        // with the size, so the first that carries it is found by halving.
+        const auto carrying = std::partition_point(
+            column.amperes.begin(), column.amperes.end(),
+            [&](std::int16_t cell) { return Amperes{cell} * factors * sets < load; });
+        for (auto row = static_cast<std::size_t>(carrying - column.amperes.begin());
+             row < rows && !found.chosen; ++row) {
             if (!eligible(row, sets))
                 continue;
             if (beyond(row, largest))
                 break;
-            // A conductor whose corrected cell does not carry the load meets
-            // no requirement: nothing more is worked out for it.
-            if (Amperes{column.amperes[row]} * factors * sets < load)
-                continue;
             const ConductorRating here = rating(row);
             CandidateConductor candidate;
             candidate.load = load;
@@ -423,7 +420,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     sizing.tableAmpacity = column->amperes[row];
     sizing.ambientFactor = ambientFactor;
     sizing.countFactor = countFactor;
-    sizing.correctedAmp = shownFor(c, *column, ambientFactor, countFactor).corrected[row];
+    sizing.correctedAmp = shownFor(c, *column, row, ambientFactor, countFactor);
     sizing.correctionCaption =
         correctionFrameCaption(ambientFactor, countFactor, c.installationCode).value_or("");
     sizing.correctionTables = correctionTables(ambientFactor, countFactor, c.installationCode);

@@ -2,31 +2,28 @@
 
 #include "AmpacityTables.h"
 #include "Csv.h"
+#include "FactorCycle.h"
 #include "TextReading.h"
-
-#include <charconv>
-#include <cmath>
 
 namespace ampacity::sizing {
 namespace {
 
 // The answer's cells are written straight into the output, with no string
 // of their own: a schedule has a million rows and twenty-odd cells a row.
-void amperes(std::string &out, Amperes value, std::string_view separator)
+void amperes(TextBuffer &out, Amperes value, std::string_view separator)
 {
     appendScaledText(out, value, 4, separator);
 }
 
-void whole(std::string &out, std::int64_t value)
+void whole(TextBuffer &out, std::int64_t value)
 {
-    char digits[24];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    appendWhole(out, value);
 }
 
 // A factor of Tables 5A to 5C: two decimals exactly.
-void factor(std::string &out, float value, std::string_view separator)
+void factor(TextBuffer &out, float value, std::string_view separator)
 {
-    appendScaledText(out, std::lround(static_cast<double>(value) * 100.0), 2, separator);
+    appendScaledText(out, factorHundredths(value), 2, separator);
 }
 
 using Separator = std::string_view;
@@ -35,113 +32,109 @@ using Separator = std::string_view;
 constexpr AnswerColumn AnswerColumns[] = {
     // Only where the load column gives a power: the amperes it draws.
     {"load_amperes", true, true,
-     [](std::string &out, const Sizing &s, Separator d) {
+     [](TextBuffer &out, const Sizing &s, Separator d) {
          if (s.loadFromPower)
              amperes(out, s.load, d);
      }},
     {"size", false, true,
-     [](std::string &out, const Sizing &s, Separator) {
-         out += trimmed(wireSizeText(s.conductor.size));
-     },
+     [](TextBuffer &out, const Sizing &s, Separator) { out.add(wireSizeName(s.conductor.size)); },
      TORVANE_TEXT("Schedule", "Size"), 0},
     {"table", true, true,
-     [](std::string &out, const Sizing &s, Separator) { whole(out, s.tableNumber); }},
+     [](TextBuffer &out, const Sizing &s, Separator) { whole(out, s.tableNumber); }},
     {"table_ampacity", true, true,
-     [](std::string &out, const Sizing &s, Separator) { whole(out, s.tableAmpacity); }},
+     [](TextBuffer &out, const Sizing &s, Separator) { whole(out, s.tableAmpacity); }},
     {"corrected_ampacity", true, true,
-     [](std::string &out, const Sizing &s, Separator d) { amperes(out, s.corrected, d); }},
+     [](TextBuffer &out, const Sizing &s, Separator d) { amperes(out, s.corrected, d); }},
     {"ambient_factor", true, true,
-     [](std::string &out, const Sizing &s, Separator d) { factor(out, s.ambientFactor, d); }},
+     [](TextBuffer &out, const Sizing &s, Separator d) { factor(out, s.ambientFactor, d); }},
     {"count_factor", true, true,
-     [](std::string &out, const Sizing &s, Separator d) { factor(out, s.countFactor, d); }},
+     [](TextBuffer &out, const Sizing &s, Separator d) { factor(out, s.countFactor, d); }},
     // Empty as an answer: no correction applied.
     {"tables", false, false,
-     [](std::string &out, const Sizing &s, Separator) { out += s.correctionTables; }},
+     [](TextBuffer &out, const Sizing &s, Separator) { out.add(s.correctionTables); }},
     {"terminations", false, true,
-     [](std::string &out, const Sizing &s, Separator) {
+     [](TextBuffer &out, const Sizing &s, Separator) {
          if (s.terminationRating > 0)
              whole(out, s.terminationRating);
          else
-             out += "none";
+             out.add("none");
      }},
     {"usable_ampacity", true, true,
-     [](std::string &out, const Sizing &s, Separator d) { amperes(out, s.usable, d); },
+     [](TextBuffer &out, const Sizing &s, Separator d) { amperes(out, s.usable, d); },
      TORVANE_TEXT("Schedule", "Usable ampacity"), 6},
     {"drop_volts", true, true,
-     [](std::string &out, const Sizing &s, Separator d) {
+     [](TextBuffer &out, const Sizing &s, Separator d) {
          if (s.drop)
              appendScaledText(out, s.drop->volts, 2, d);
      }},
     {"drop_percent", true, true,
-     [](std::string &out, const Sizing &s, Separator d) {
+     [](TextBuffer &out, const Sizing &s, Separator d) {
          if (s.drop)
              appendScaledText(out, s.drop->percent, 2, d);
      },
      TORVANE_TEXT("Schedule", "Voltage drop %"), 7},
     {"governed_by", false, true,
-     [](std::string &out, const Sizing &s, Separator) { out += governingName(s.governedBy); },
+     [](TextBuffer &out, const Sizing &s, Separator) { out.add(governingName(s.governedBy)); },
      TORVANE_TEXT("Schedule", "Governed by"), 5},
     {"size_for_ampacity", false, true,
-     [](std::string &out, const Sizing &s, Separator) {
+     [](TextBuffer &out, const Sizing &s, Separator) {
          if (s.sizeForAmpacity)
-             out += trimmed(wireSizeText(s.sizeForAmpacity->size));
+             out.add(wireSizeName(s.sizeForAmpacity->size));
      }},
     {"breaker_rating", true, true,
-     [](std::string &out, const Sizing &s, Separator d) {
+     [](TextBuffer &out, const Sizing &s, Separator d) {
          if (s.breaker > 0)
              amperes(out, s.breaker, d);
      },
      TORVANE_TEXT("Schedule", "Breaker"), 2},
     {"breaker_chosen", false, true,
-     [](std::string &out, const Sizing &s, Separator) { out += s.breakerChosen ? "yes" : "no"; }},
+     [](TextBuffer &out, const Sizing &s, Separator) { out.add(s.breakerChosen ? "yes" : "no"); }},
     {"max_breaker", true, true,
-     [](std::string &out, const Sizing &s, Separator) { whole(out, s.maxBreaker); }},
+     [](TextBuffer &out, const Sizing &s, Separator) { whole(out, s.maxBreaker); }},
     {"parallel_sets", true, true,
-     [](std::string &out, const Sizing &s, Separator) { whole(out, s.sets); },
+     [](TextBuffer &out, const Sizing &s, Separator) { whole(out, s.sets); },
      TORVANE_TEXT("Schedule", "Sets"), 1},
     {"bonding", false, true,
-     [](std::string &out, const Sizing &s, Separator) {
-         out += trimmed(wireSizeText(s.bonding.size));
-     },
+     [](TextBuffer &out, const Sizing &s, Separator) { out.add(wireSizeName(s.bonding.size)); },
      TORVANE_TEXT("Schedule", "Bonding"), 3},
     {"bonding_material", false, true,
-     [](std::string &out, const Sizing &s, Separator) {
-         out += s.bonding.material == material::Copper ? "cu" : "al";
+     [](TextBuffer &out, const Sizing &s, Separator) {
+         out.add(s.bonding.material == material::Copper ? "cu" : "al");
      }},
     // A motor's branch circuit only (Section 28).
     {"motor_current", true, true,
-     [](std::string &out, const Sizing &s, Separator d) {
+     [](TextBuffer &out, const Sizing &s, Separator d) {
          if (s.motor)
              amperes(out, s.load, d);
      },
      TORVANE_TEXT("Schedule", "Motor current"), 8},
     {"motor_current_from", false, true,
-     [](std::string &out, const Sizing &s, Separator) {
+     [](TextBuffer &out, const Sizing &s, Separator) {
          if (s.motor)
-             out += motorCurrentFromName(s.motorCurrentFrom);
+             out.add(motorCurrentFromName(s.motorCurrentFrom));
      }},
     {"overload_max", true, true,
-     [](std::string &out, const Sizing &s, Separator d) {
+     [](TextBuffer &out, const Sizing &s, Separator d) {
          if (s.motor)
              amperes(out, s.overloadMax, d);
      }},
     // Rule 12-910, where a raceway is asked for: the trade size of each
     // set's raceway, its fill, and the wire type counted.
     {"raceway_size", true, true,
-     [](std::string &out, const Sizing &s, Separator) {
+     [](TextBuffer &out, const Sizing &s, Separator) {
          if (s.raceway.tradeSize >= 0)
              whole(out, tradeSizeOf(s.raceway).designator);
      },
      TORVANE_TEXT("Schedule", "Raceway"), 4},
     {"raceway_fill", true, true,
-     [](std::string &out, const Sizing &s, Separator d) {
+     [](TextBuffer &out, const Sizing &s, Separator d) {
          if (s.raceway.tradeSize >= 0)
              appendScaledText(out, racewayFillHundredths(s.raceway), 2, d);
      }},
     {"raceway_wire", false, true,
-     [](std::string &out, const Sizing &s, Separator) {
+     [](TextBuffer &out, const Sizing &s, Separator) {
          if (s.raceway.raceway >= 0)
-             out += table19WireTypes()[static_cast<std::size_t>(s.raceway.wire.type)].name;
+             out.add(table19WireTypes()[static_cast<std::size_t>(s.raceway.wire.type)].name);
      }},
     {"problem", false, true, nullptr, TORVANE_TEXT("Schedule", "Problem"), 9},
 };
@@ -215,8 +208,10 @@ std::vector<std::string> answerCells(const std::optional<Sizing> &sizing,
 {
     std::vector<std::string> cells(std::size(AnswerColumns));
     if (sizing)
-        for (std::size_t c = 0; c < ProblemColumn; ++c)
-            AnswerColumns[c].write(cells[c], *sizing, decimalSeparator);
+        for (std::size_t c = 0; c < ProblemColumn; ++c) {
+            TextBuffer cell(cells[c]);
+            AnswerColumns[c].write(cell, *sizing, decimalSeparator);
+        }
     if (problem)
         cells[ProblemColumn] = (problemWords ? problemWords : describe)(*problem, decimalSeparator);
     return cells;
@@ -229,22 +224,28 @@ void appendAnswerCsv(std::string &csv, const ScheduleLayout &layout,
     // The answer's cells hold no separator, quote or line end but the
     // problem's sentence, which is quoted where it must be.
     const std::string_view decimalSeparator = layout.decimalComma ? "," : ".";
+    const char separator = layout.separator;
+    TextBuffer out(csv);
+    // Each cell after a separator, but a first one with no carried cell
+    // before it; the problem's last.
     bool first = layout.columns.empty();
-    for (std::size_t c = 0; c < std::size(AnswerColumns); ++c) {
+    const Sizing *sized = sizing ? &*sizing : nullptr;
+    for (std::size_t c = 0; c < ProblemColumn; ++c) {
         if (!layout.writes(c))
             continue;
-        if (!first)
-            csv += layout.separator;
-        first = false;
-        if (c == ProblemColumn) {
-            if (problem)
-                appendCsvField(csv,
-                               (problemWords ? problemWords : describe)(*problem, decimalSeparator),
-                               layout.separator);
-        } else if (sizing) {
-            AnswerColumns[c].write(csv, *sizing, decimalSeparator);
-        }
+        if (first)
+            first = false;
+        else
+            out.add(separator);
+        if (sized)
+            AnswerColumns[c].write(out, *sized, decimalSeparator);
     }
+    if (!first)
+        out.add(separator);
+    out.flush();
+    if (problem)
+        appendCsvField(csv, (problemWords ? problemWords : describe)(*problem, decimalSeparator),
+                       layout.separator);
 }
 
 } // namespace ampacity::sizing

@@ -2,6 +2,7 @@
 
 #include "ConductorSizing.h"
 #include "ScheduleLayout.h"
+#include "TextBuffer.h"
 
 #include <optional>
 #include <span>
@@ -25,7 +26,7 @@ struct AnswerColumn
     // Writes the cell of a sized row at the end of `out`: English words,
     // exact ampacities, numbers with the decimal separator given. Null for
     // the problem column.
-    void (*write)(std::string &out, const Sizing &sizing,
+    void (*write)(TextBuffer &out, const Sizing &sizing,
                   std::string_view decimalSeparator) = nullptr;
     // The window's heading (context "Schedule") and its place among the
     // window's answer columns; -1 where the window shows it in another's cell

@@ -3,7 +3,6 @@
 #include "Fields.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 
 namespace ampacity::sizing {
@@ -36,6 +35,15 @@ void sizeMotorRow(ScheduleRow &row, const LoadText &given, const Conditions &c,
                                      row.sizing->motorDevice);
 }
 
+// The cell at `index` of a row's cells; empty where the file has no such
+// column (-1) or the row stops short of it.
+std::string_view cellAt(const std::vector<std::string> &cells, int index)
+{
+    return index < 0 || index >= static_cast<int>(cells.size())
+               ? std::string_view{}
+               : std::string_view(cells[static_cast<std::size_t>(index)]);
+}
+
 // A raceway no trade size of which holds the conductors, or a conductor
 // its wire's table does not list, is the row's problem; the conductor and
 // every other column are still given.
@@ -45,26 +53,16 @@ void addRacewayProblem(ScheduleRow &row)
         row.problem = racewayProblem(row.sizing->raceway);
 }
 
-void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
-             const std::array<int, InputColumnCount> &inputs, const ConditionTexts &defaults,
-             bool decimalComma, const ColumnUnits &units, ConditionsCache *cache = nullptr)
+// The conditions of a row from its cells, the defaults standing for the
+// columns the schedule lacks and the cells left empty.
+std::variant<Conditions, Problem> readRowConditions(const std::vector<std::string> &cells,
+                                                    const std::array<int, InputColumnCount> &inputs,
+                                                    const ConditionTexts &defaults,
+                                                    bool decimalComma, const ColumnUnits &units)
 {
-    const auto cell = [&](std::size_t column) -> std::string_view {
-        const int index = inputs[column];
-        return index < 0 || index >= static_cast<int>(cells.size())
-                   ? std::string_view{}
-                   : std::string_view(cells[static_cast<std::size_t>(index)]);
-    };
-    const auto load = readLoadText(cell(0), units.load, decimalComma);
-    if (const auto *p = std::get_if<Problem>(&load)) {
-        row.problem = *p;
-        return;
-    }
-    // Only the conditions the schedule has columns for: the others stay empty.
     ConditionTexts texts;
     for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
-        if (inputs[field + 1] >= 0)
-            texts.*ConditionFields[field].text = cell(field + 1);
+        texts.*ConditionFields[field].text = cellAt(cells, inputs[field + 1]);
     texts.decimalComma = decimalComma;
     // A length under a heading in feet, without a unit of its own, is in feet.
     std::string lengthInFeet;
@@ -74,9 +72,28 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
         lengthInFeet = std::string(trimmed(texts.length)) + " ft";
         texts.length = lengthInFeet;
     }
-    std::variant<Conditions, Problem> read;
-    const auto &conditions =
-        cache ? cache->read(texts, defaults) : (read = readConditions(texts, defaults));
+    return readConditions(texts, defaults);
+}
+
+void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
+             const std::array<int, InputColumnCount> &inputs, const ConditionTexts &defaults,
+             bool decimalComma, const ColumnUnits &units, ConditionsCache *cache = nullptr)
+{
+    const auto cell = [&](std::size_t column) { return cellAt(cells, inputs[column]); };
+    const auto load = readLoadText(cell(0), units.load, decimalComma);
+    if (const auto *p = std::get_if<Problem>(&load)) {
+        row.problem = *p;
+        return;
+    }
+    // The conditions are read once for every row with the same cells.
+    const std::variant<Conditions, Problem> *known =
+        cache ? cache->find(cells, inputs, decimalComma, units.lengthInFeet) : nullptr;
+    std::optional<std::variant<Conditions, Problem>> read;
+    if (!known) {
+        read = readRowConditions(cells, inputs, defaults, decimalComma, units);
+        known = cache ? &cache->keep(std::move(*read)) : &*read;
+    }
+    const auto &conditions = *known;
     if (const auto *p = std::get_if<Problem>(&conditions)) {
         row.problem = *p;
         return;
@@ -108,46 +125,6 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
 
 } // namespace
 
-ConditionsCache::ConditionsCache()
-{
-    for (const ConditionField &field : ConditionFields)
-        m_fields.push_back(&field);
-}
-
-void ConditionsCache::readOnly(const std::array<int, InputColumnCount> &inputs)
-{
-    m_read.clear();
-    m_fields.clear();
-    for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
-        if (inputs[field + 1] >= 0)
-            m_fields.push_back(&ConditionFields[field]);
-}
-
-const std::variant<Conditions, Problem> &ConditionsCache::read(const ConditionTexts &texts,
-                                                               const ConditionTexts &defaults)
-{
-    // The texts one after the other, each ended by a unit separator: sized
-    // once and copied in, as every row of a schedule asks.
-    std::size_t size = 1;
-    for (const ConditionField *field : m_fields)
-        size += (texts.*field->text).size() + 1;
-    m_key.resize(size);
-    char *out = m_key.data();
-    for (const ConditionField *field : m_fields) {
-        const std::string_view text = texts.*field->text;
-        if (!text.empty())
-            std::memcpy(out, text.data(), text.size());
-        out += text.size();
-        *out++ = '\x1F';
-    }
-    *out = texts.decimalComma ? '1' : '0';
-    if (const auto found = m_read.find(m_key); found != m_read.end())
-        return found->second;
-    if (m_read.size() >= 4096)
-        m_read.clear(); // a schedule of ever new conditions: no more memory than this
-    return m_read.emplace(m_key, readConditions(texts, defaults)).first->second;
-}
-
 ScheduleReader::ScheduleReader(const ConditionTexts &defaults, std::optional<char> separator)
     : m_file(answerHeadings(), separator)
 {
@@ -162,7 +139,6 @@ ScheduleReader::ScheduleReader(const ConditionTexts &defaults, std::optional<cha
 void ScheduleReader::takeLayout()
 {
     static_cast<ScheduleLayout &>(m_layout) = m_file.layout();
-    m_conditions.readOnly(m_layout.inputs);
     m_layoutTaken = true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnswerColumns.h"
+#include "ConditionsCache.h"
 #include "ConductorSizing.h"
 #include "Fields.h"
 #include "Json.h"
@@ -11,7 +12,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -35,25 +35,6 @@ struct Schedule : ScheduleLayout
     // are in another language (the column names and answers' words stay).
     ProblemWords problemWords = describe;
     std::vector<ScheduleRow> rows;
-};
-
-// The conditions of the rows read so far, by their texts: the rows of a
-// schedule share a few sets of conditions, read once each.
-class ConditionsCache
-{
-public:
-    ConditionsCache();
-    // Only the conditions a schedule has columns for (ConditionFields'
-    // order, after the load), the others' texts being always empty: the
-    // key is made of them alone.
-    void readOnly(const std::array<int, InputColumnCount> &inputs);
-    const std::variant<Conditions, Problem> &read(const ConditionTexts &texts,
-                                                  const ConditionTexts &defaults);
-
-private:
-    std::unordered_map<std::string, std::variant<Conditions, Problem>> m_read;
-    std::vector<const ConditionField *> m_fields; // those whose texts make the key
-    std::string m_key;
 };
 
 // Reads a schedule given piece by piece as UTF-8 text and sizes each row as

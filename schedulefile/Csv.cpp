@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace ampacity::sizing {
 
@@ -36,6 +37,8 @@ bool CsvReader::next(Record &out)
 {
     if (m_pos >= m_text.size() && !(m_partial.active && m_closed))
         return false;
+    if (!m_partial.active && nextOnOneLine(out))
+        return true;
     // A record the text ended within goes on from where it stopped, its
     // cells and field so far kept: a field that spans many pieces is never
     // scanned again from its start.
@@ -73,7 +76,7 @@ bool CsvReader::next(Record &out)
     const auto endCell = [&] {
         if (partial.fieldQuoted) {
             record.quoted.resize(record.cells.size() + 1);
-            record.quoted.back() = true;
+            record.quoted.back() = 1;
         }
         record.cells.push_back(std::move(field));
         field.clear();
@@ -191,6 +194,84 @@ bool CsvReader::next(Record &out)
     if (!m_closed)
         return wait();
     return finish({});
+}
+
+// A record that lies on one line of the text read so far, no quoted field
+// holding a line break, read at once: nearly every record of a schedule.
+// Any other (a line break in quotes, text after a closing quote, a line the
+// text so far ends within) is left to the reading above, from its start.
+bool CsvReader::nextOnOneLine(Record &out)
+{
+    const char *const begin = m_text.data() + m_pos;
+    const char *const end = m_text.data() + m_text.size();
+    const auto isLineEnd = [](char c) { return c == '\n' || c == '\r'; };
+    out.cells.clear();
+    out.quoted.clear();
+    bool verbatim = true;
+    const char *at = begin;
+    for (;;) {
+        if (at < end && *at == '"') {
+            // A quoted field, its doubled quotes made single.
+            std::string &cell = out.cells.emplace_back();
+            const char *from = at + 1;
+            for (;;) {
+                const auto *quote = static_cast<const char *>(
+                    std::memchr(from, '"', static_cast<std::size_t>(end - from)));
+                // Not closed in the text so far, or closed by the text's last
+                // byte (a doubled quote may follow), or a line break inside.
+                if (quote == nullptr || quote + 1 == end || std::any_of(from, quote, isLineEnd))
+                    return false;
+                cell.append(from, quote);
+                if (quote[1] != '"') {
+                    at = quote + 1;
+                    break;
+                }
+                cell.push_back('"');
+                from = quote + 2;
+            }
+            out.quoted.resize(out.cells.size());
+            out.quoted.back() = 1;
+            if (*at != m_separator && !isLineEnd(*at))
+                return false; // text after the closing quote
+        } else {
+            // An unquoted field up to a separator or a line end; a quote in
+            // it, or a blank at either end, is written back quoted.
+            const char *stop = at;
+            for (; stop < end; ++stop) {
+                if (!m_stops[static_cast<unsigned char>(*stop)])
+                    continue;
+                if (*stop != '"')
+                    break;
+                verbatim = false;
+            }
+            if (stop == end)
+                return false;
+            if (stop > at && (*at == ' ' || stop[-1] == ' '))
+                verbatim = false;
+            out.cells.emplace_back(at, stop);
+            at = stop;
+        }
+        if (*at == m_separator) {
+            ++at;
+            continue;
+        }
+        break;
+    }
+    // At the line end; "\r\n" may be cut in two at the text's end.
+    if (*at == '\r' && at + 1 == end)
+        return false;
+    const std::string_view lineEnd = *at == '\n' ? "\n" : at[1] == '\n' ? "\r\n" : "\r";
+    if (!out.quoted.empty())
+        out.quoted.resize(out.cells.size());
+    out.line = m_line;
+    out.malformed.reset();
+    out.lineEnd = lineEnd;
+    out.verbatim = verbatim;
+    out.text = std::string_view(begin, static_cast<std::size_t>(at - begin));
+    m_pos = static_cast<std::size_t>(at - m_text.data()) + lineEnd.size();
+    ++m_line;
+    m_lastCells = out.cells.size();
+    return true;
 }
 
 std::optional<char> detectSeparator(std::string_view text, bool closed, SeparatorScan &scan)

@@ -18,9 +18,9 @@ struct Record
 {
     int line = 0; // where it starts, the first line being 1
     std::vector<std::string> cells;
-    // The cells the text gave in quotes, which a spreadsheet reads as text
-    // ("01", "3/4", "1E3"): empty when none was.
-    std::vector<bool> quoted;
+    // 1 for each cell the text gave in quotes, which a spreadsheet reads as
+    // text ("01", "3/4", "1E3"): empty when none was.
+    std::vector<char> quoted;
     std::optional<Problem> malformed;
     std::string_view lineEnd; // "\r\n", "\n" or "\r"; empty at the end of the text
     // The record's own bytes, its line end left out, where writing its cells
@@ -60,6 +60,8 @@ public:
     std::string_view unread() const { return std::string_view(m_text).substr(m_pos); }
 
 private:
+    bool nextOnOneLine(Record &record);
+
     // A record the text so far ends within, and where its reading stopped.
     struct Partial
     {

@@ -22,7 +22,7 @@ struct ScheduleFileRow
 {
     int line = 0;                   // where the row starts in the file, the header being line 1
     std::vector<std::string> cells; // the input's cells, one per carried column
-    std::vector<bool> quoted;       // those the file gave in quotes, written so again; empty: none
+    std::vector<char> quoted;       // 1 for those given in quotes, written so again; empty: none
     bool blank = false;             // every cell empty: kept as a blank row, not designed
     std::optional<Problem> problem; // why the row has no answer
     // The cells as the file wrote them, while `cells` are the file's own:
@@ -61,7 +61,7 @@ struct AnswerHeadings
 struct ScheduleLayout
 {
     std::vector<std::string> columns; // carried through, in the input's order
-    std::vector<bool> columnsQuoted;  // their names the file gave in quotes; empty: none
+    std::vector<char> columnsQuoted;  // 1 for their names given in quotes; empty: none
     std::string titleText;            // the rows above the heading row, as they came
     int headingLine = 1;              // the line the heading row starts on
     ColumnUnits units;                // of the load and length columns

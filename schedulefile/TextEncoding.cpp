@@ -262,6 +262,11 @@ void ScheduleDecoder::decode(std::string_view bytes, std::string &utf8)
 {
     if (!m_decoder)
         start(utf8);
+    // Checked to its end and found valid UTF-8: it goes through as it is.
+    if (needsCheck() && m_check.valid()) {
+        utf8.append(bytes);
+        return;
+    }
     const std::size_t skipped = std::min(m_markLeft, bytes.size());
     m_markLeft -= skipped;
     m_decoder->decode(bytes.substr(skipped), utf8);

@@ -1,8 +1,10 @@
 #include "AmpacityTables.h"
 
 #include "ConditionCodes.h"
+#include "TextReading.h"
 #include "Texts.h"
 
+#include <array>
 #include <charconv>
 #include <vector>
 
@@ -169,6 +171,19 @@ std::string_view wireSizeText(ConductorSize size)
     default:
         return {};
     }
+}
+
+std::string_view wireSizeName(ConductorSize size)
+{
+    // Trimmed once: a schedule names two sizes a row.
+    static const auto names = [] {
+        std::array<std::string_view, ConductorSizeCount> all;
+        for (std::size_t s = 0; s < all.size(); ++s)
+            all[s] = trimmed(wireSizeText(static_cast<ConductorSize>(s)));
+        return all;
+    }();
+    const auto index = static_cast<std::size_t>(size);
+    return index < names.size() ? names[index] : std::string_view{};
 }
 
 int wireSizeRowCount(std::int16_t materialCode)

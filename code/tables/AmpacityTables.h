@@ -55,6 +55,8 @@ inline constexpr std::string_view FirstWireSizeText = WireSizeTexts[0];
 // and 800 kcmil, which Table 16 names and the list leaves out, in the
 // list's style; empty for 450 and 900 kcmil, which no answer names.
 std::string_view wireSizeText(ConductorSize size);
+// The same without the list's padding, as answers write it: "14 AWG".
+std::string_view wireSizeName(ConductorSize size);
 
 // Rows of the wire-size list for a material code (0 copper, otherwise aluminum).
 int wireSizeRowCount(std::int16_t materialCode);

@@ -69,7 +69,7 @@ void tablesMatchTheReferences()
         for (const int column : {1, 2}) {
             const std::int16_t material = column == 1 ? material::Copper : material::Aluminum;
             const auto bonding = bondingConductor(material, limit);
-            check::equal(bonding ? std::string(trimmed(wireSizeText(bonding->size))) : "(none)",
+            check::equal(bonding ? std::string(wireSizeName(bonding->size)) : "(none)",
                          listWords(row[static_cast<std::size_t>(column)]),
                          "Table 16 at " + row[0] + " A, column " + std::to_string(column));
             const auto above = bondingConductor(material, limit + 1);
@@ -77,13 +77,13 @@ void tablesMatchTheReferences()
                 r + 1 < table16Rows.size()
                     ? listWords(table16Rows[r + 1][static_cast<std::size_t>(column)])
                     : "(none)";
-            check::equal(above ? std::string(trimmed(wireSizeText(above->size))) : "(none)", next,
+            check::equal(above ? std::string(wireSizeName(above->size)) : "(none)", next,
                          "Table 16 just above " + row[0] + " A");
         }
     }
     // Shared by parallel sets: each raceway's bonding conductor takes its share.
     const auto shared = bondingConductor(material::Copper, 600 * OneAmpere, 2);
-    check::equal(shared ? std::string(trimmed(wireSizeText(shared->size))) : "",
+    check::equal(shared ? std::string(wireSizeName(shared->size)) : "",
                  std::string("4 AWG"), "600 A in two raceways bonds as 300 A");
 }
 
@@ -207,13 +207,13 @@ void circuitsAreDesignedWhole()
                              (design.problem ? ": " + describe(*design.problem) : "")))
             continue;
         const Sizing &s = *design.sizing;
-        check::equal(trimmed(wireSizeText(s.conductor.size)), c.size, what + ": size");
+        check::equal(wireSizeName(s.conductor.size), c.size, what + ": size");
         check::equal(governingName(s.governedBy), governingName(c.governing),
                      what + ": governed by");
         check::equal(s.breaker, c.breaker * OneAmpere, what + ": breaker");
         check::equal(s.breakerChosen, c.chosen, what + ": breaker chosen");
         check::equal(s.maxBreaker, c.maxBreaker, what + ": largest breaker");
-        check::equal(trimmed(wireSizeText(s.bonding.size)), c.bonding, what + ": bonding");
+        check::equal(wireSizeName(s.bonding.size), c.bonding, what + ": bonding");
         check::equal(s.sets, c.sets, what + ": sets");
         if (c.usable > 0)
             check::equal(s.usable, c.usable, what + ": usable ampacity");
@@ -279,13 +279,13 @@ void continuousLoadsAtTheirLimit()
 {
     // 8 AWG at 60 °C, 40 A: 32 A is 80 % of it.
     const ConditionTexts noBreaker{.breaker = "none"};
-    check::equal(trimmed(wireSizeText(designed("32", noBreaker).sizing->conductor.size)), "8 AWG",
+    check::equal(wireSizeName(designed("32", noBreaker).sizing->conductor.size), "8 AWG",
                  "32 A on 40 A");
-    check::equal(trimmed(wireSizeText(designed("32.01", noBreaker).sizing->conductor.size)),
+    check::equal(wireSizeName(designed("32.01", noBreaker).sizing->conductor.size),
                  "6 AWG", "32.01 A on 40 A");
     ConditionTexts full = noBreaker;
     full.deviceRating = "100";
-    check::equal(trimmed(wireSizeText(designed("40", full).sizing->conductor.size)), "8 AWG",
+    check::equal(wireSizeName(designed("40", full).sizing->conductor.size), "8 AWG",
                  "40 A at 100 %");
     // The breaker: a continuous 48 A is too much for 50 A at 80 % (40 A).
     const Design tooSmall = designed("48", {.breaker = "50"});
@@ -309,7 +309,7 @@ void parallelSets()
 {
     // 200 A in two sets: 1 AWG (110 A) would do, but is never paralleled.
     const Design two = designed("200", {.breaker = "none", .continuous = "no", .sets = "2"});
-    check::equal(two.sizing ? std::string(trimmed(wireSizeText(two.sizing->conductor.size))) : "",
+    check::equal(two.sizing ? std::string(wireSizeName(two.sizing->conductor.size)) : "",
                  std::string("1/0 AWG"), "1 AWG never paralleled");
     if (two.sizing)
         check::equal(two.sizing->perConductor, 100 * OneAmpere, "each carries half");
@@ -321,11 +321,11 @@ void parallelSets()
                                   .sets = "auto"};
     const Design one = designed("380", autoSets);
     check::that(one.sizing && one.sizing->sets == 1 &&
-                    trimmed(wireSizeText(one.sizing->conductor.size)) == "500 MCM",
+                    wireSizeName(one.sizing->conductor.size) == "500 MCM",
                 "one set of 500 kcmil at 380 A");
     const Design more = designed("380.0001", autoSets);
     check::that(more.sizing && more.sizing->sets == 2 &&
-                    trimmed(wireSizeText(more.sizing->conductor.size)) == "3/0 AWG",
+                    wireSizeName(more.sizing->conductor.size) == "3/0 AWG",
                 "two sets of 3/0 AWG above 380 A");
     ConditionTexts larger = autoSets;
     larger.largest = "600";
@@ -395,14 +395,14 @@ void terminationsGoBySizeInEitherMetal()
         "110", {.material = "al", .insulation = "90", .breaker = "none", .continuous = "no"});
     check::that(aluminum.sizing.has_value(), "110 A aluminum sized");
     if (aluminum.sizing) {
-        check::equal(std::string(trimmed(wireSizeText(aluminum.sizing->conductor.size))),
+        check::equal(std::string(wireSizeName(aluminum.sizing->conductor.size)),
                      std::string("1/0 AWG"), "110 A aluminum, auto terminations");
         check::equal(aluminum.sizing->terminationRating, 75, "1/0 AWG aluminum at 75 °C");
     }
     const Design copper =
         designed("110", {.insulation = "90", .breaker = "none", .continuous = "no"});
     // Copper's No. 1 AWG stays at 60 °C, where it carries 110 A.
-    check::equal(copper.sizing ? std::string(trimmed(wireSizeText(copper.sizing->conductor.size)))
+    check::equal(copper.sizing ? std::string(wireSizeName(copper.sizing->conductor.size))
                                : "",
                  std::string("1 AWG"), "110 A copper, auto terminations");
     check::equal(copper.sizing ? copper.sizing->terminationRating : 0, 60, "1 AWG copper at 60 °C");
@@ -426,8 +426,8 @@ void sizeForAmpacityIsInTheCircuitsMetal()
                 continue;
             check::that(long_.sizing->governedBy == Governing::VoltageDrop,
                         std::string(metal) + " " + load + " A: the drop governs");
-            check::equal(std::string(trimmed(wireSizeText(long_.sizing->sizeForAmpacity->size))),
-                         std::string(trimmed(wireSizeText(short_.sizing->conductor.size))),
+            check::equal(std::string(wireSizeName(long_.sizing->sizeForAmpacity->size)),
+                         std::string(wireSizeName(short_.sizing->conductor.size)),
                          std::string(metal) + " " + load + " A: the size for ampacity");
         }
     }

@@ -42,7 +42,7 @@ std::optional<Sizing> sized(std::string_view load, const ConditionTexts &texts)
 
 std::string sizeOf(const std::optional<Sizing> &sizing)
 {
-    return sizing ? std::string(trimmed(wireSizeText(sizing->conductor.size))) : "(none)";
+    return sizing ? std::string(wireSizeName(sizing->conductor.size)) : "(none)";
 }
 
 // Every cell of the program's Table D3 against the table as transcribed in
@@ -117,7 +117,7 @@ void publishedCasesComeOutExactly()
         check::equal(branch->drop->volts, 364, "volts");
         check::equal(branch->drop->percent, 152, "per cent");
         check::that(branch->governedBy == Governing::VoltageDrop, "governed by the drop");
-        check::equal(trimmed(wireSizeText(branch->sizeForAmpacity->size)), "10 AWG",
+        check::equal(wireSizeName(branch->sizeForAmpacity->size), "10 AWG",
                      "size for ampacity");
     }
 
@@ -313,7 +313,7 @@ void designValuesAreRead()
     for (const auto &[text, size] : sizes) {
         const auto row = readWireSize(text, material::Copper);
         check::that(std::holds_alternative<WireSize>(row) &&
-                        trimmed(wireSizeText(std::get<WireSize>(row).size)) == size,
+                        wireSizeName(std::get<WireSize>(row).size) == size,
                     std::string(text) + " is " + size);
     }
     for (const char *notInTheList : {"700", "700 kcmil", "5", "0", "3 kcmil", "", "abc"})

@@ -220,11 +220,11 @@ void motorsAreSizedBySection28()
         check::that(s.motor, std::string(c.what) + ": a motor");
         check::equal(amperes(s.load), std::string(c.current), std::string(c.what) + ": current");
         check::that(s.motorCurrentFrom == c.from, std::string(c.what) + ": where from");
-        check::equal(std::string(trimmed(wireSizeText(s.conductor.size))), std::string(c.size),
+        check::equal(std::string(wireSizeName(s.conductor.size)), std::string(c.size),
                      std::string(c.what) + ": size");
         check::equal(s.breaker, Amperes{c.device} * OneAmpere, std::string(c.what) + ": device");
         check::equal(s.maxBreaker, c.maxDevice, std::string(c.what) + ": largest device");
-        check::equal(std::string(trimmed(wireSizeText(s.bonding.size))), std::string(c.bonding),
+        check::equal(std::string(wireSizeName(s.bonding.size)), std::string(c.bonding),
                      std::string(c.what) + ": bonding");
         check::equal(amperes(s.overloadMax), std::string(c.overload),
                      std::string(c.what) + ": overload");

@@ -130,7 +130,7 @@ void frenchSpreadsheetGoesBackAsItCame()
     check::equal(tabs.rows.size(), 1u, "one tab row");
     check::equal(tabs.rows.empty() || !tabs.rows[0].sizing
                      ? std::string()
-                     : std::string(trimmed(wireSizeText(tabs.rows[0].sizing->conductor.size))),
+                     : std::string(wireSizeName(tabs.rows[0].sizing->conductor.size)),
                  std::string("12 AWG"), "sized from tabs");
     // A separator given outright wins over the header's.
     const Schedule given =
@@ -469,7 +469,7 @@ void jsonIsAlwaysValid()
 
 std::string sizeOf(const ScheduleRow &row)
 {
-    return row.sizing ? std::string(trimmed(wireSizeText(row.sizing->conductor.size)))
+    return row.sizing ? std::string(wireSizeName(row.sizing->conductor.size))
                       : std::string("-");
 }
 

@@ -178,7 +178,7 @@ void namesTheSizeTheTableAndTheCorrection()
         const auto *sizing = std::get_if<Sizing>(&answer);
         if (!check::that(sizing != nullptr, "load " + c.load + " is sized"))
             continue;
-        check::equal(trimmed(wireSizeText(sizing->conductor.size)), c.size, "size for " + c.load);
+        check::equal(wireSizeName(sizing->conductor.size), c.size, "size for " + c.load);
         check::equal(sizing->tableNumber, c.table, "table for " + c.load);
         check::equal(sizing->tableAmpacity, c.tableAmpacity, "table ampacity for " + c.load);
         check::equal(

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace ampacity {
+
+// Text made a few bytes at a time, as a schedule's answer is (a million rows
+// of twenty-odd short cells), gathered on the stack and added to its string
+// in one piece when the room runs out or the buffer goes: one append a row
+// rather than one a cell.
+class TextBuffer
+{
+public:
+    // The most a writer may ask room for at once.
+    static constexpr std::size_t Capacity = 512;
+
+    explicit TextBuffer(std::string &out) : m_out(out) {}
+    TextBuffer(const TextBuffer &) = delete;
+    TextBuffer &operator=(const TextBuffer &) = delete;
+    ~TextBuffer() { flush(); }
+
+    // Where `size` more bytes (at most Capacity) may be written; commit()
+    // says where they ended.
+    char *room(std::size_t size)
+    {
+        if (size > static_cast<std::size_t>(m_end - m_at))
+            flush();
+        return m_at;
+    }
+    void commit(char *end) { m_at = end; }
+
+    void add(char c) { *room(1) = c, ++m_at; }
+    void add(std::string_view text)
+    {
+        if (text.size() > Capacity) {
+            flush();
+            m_out.append(text);
+            return;
+        }
+        char *at = room(text.size());
+        std::memcpy(at, text.data(), text.size());
+        m_at = at + text.size();
+    }
+
+    // What is gathered so far goes into the string.
+    void flush()
+    {
+        m_out.append(m_buffer, static_cast<std::size_t>(m_at - m_buffer));
+        m_at = m_buffer;
+    }
+
+private:
+    std::string &m_out;
+    char m_buffer[Capacity];
+    char *m_at = m_buffer;
+    char *const m_end = m_buffer + Capacity;
+};
+
+} // namespace ampacity
