@@ -112,14 +112,18 @@ std::optional<Value> named(std::string_view text,
 std::variant<Amperes, Problem> readLoad(std::string_view text, bool decimalComma)
 {
     const auto number = readDecimal(text, decimalComma);
-    if (!number || number->negative || (isZero(number->whole) && isZero(number->fraction)))
+    if (!number || number->negative)
         return makeProblem(Problem::Kind::LoadNotPositive, trimmed(text));
     // Whole amperes far beyond the largest conductor stay far beyond it.
     constexpr std::int64_t beyondEveryTable = std::int64_t{1} << 40;
     const auto whole = wholeValue(number->whole);
     if (!whole || *whole > beyondEveryTable)
         return beyondEveryTable * OneAmpere;
-    return *scaledValue(*number, 4, Rounding::Up);
+    // Rounded up, only zeros make no ten-thousandth.
+    const auto value = scaledValue(*number, 4, Rounding::Up);
+    if (!value || *value == 0)
+        return makeProblem(Problem::Kind::LoadNotPositive, trimmed(text));
+    return *value;
 }
 
 std::optional<LoadUnit> loadUnitNamed(std::string_view word)

@@ -144,33 +144,32 @@ constexpr auto PowersOfTen = [] {
 char *writeScaledText(char *out, std::int64_t value, int decimals,
                       std::string_view decimalSeparator)
 {
-    auto fraction = std::clamp(decimals, 0, static_cast<int>(PowersOfTen.size()) - 1);
-    const std::uint64_t unit = PowersOfTen[static_cast<std::size_t>(fraction)];
+    const auto kept = static_cast<std::size_t>(
+        std::clamp(decimals, 0, static_cast<int>(PowersOfTen.size()) - 1));
+    const std::uint64_t unit = PowersOfTen[kept];
     const std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    std::uint64_t fractionDigits = magnitude % unit;
-    if (fractionDigits == 0)
-        fraction = 0;
-    while (fraction > 0 && fractionDigits % 10 == 0) {
-        fractionDigits /= 10;
-        --fraction;
-    }
-    if (decimalSeparator.size() > 24)
-        decimalSeparator = "."; // no locale's mark is so long
+    const std::uint64_t whole = magnitude / unit;
+    std::uint64_t fraction = magnitude - whole * unit;
     if (value < 0)
         *out++ = '-';
-    out = std::to_chars(out, out + 20, magnitude / unit).ptr;
-    if (fraction > 0) {
-        if (decimalSeparator.size() == 1)
-            *out++ = decimalSeparator.front();
-        else
-            out = std::copy(decimalSeparator.begin(), decimalSeparator.end(), out);
-        // Its digits from the last, the zeros it lacks in front (0.0005).
-        for (auto d = static_cast<std::size_t>(fraction); d-- > 0; fractionDigits /= 10)
-            out[d] = static_cast<char>('0' + fractionDigits % 10);
-        out += fraction;
+    out = std::to_chars(out, out + 20, whole).ptr;
+    if (fraction == 0)
+        return out;
+    std::size_t digits = kept;
+    for (; fraction % 10 == 0; fraction /= 10)
+        --digits;
+    if (decimalSeparator.size() == 1) {
+        *out++ = decimalSeparator.front();
+    } else {
+        if (decimalSeparator.size() > 24)
+            decimalSeparator = "."; // no locale's mark is so long
+        out = std::copy(decimalSeparator.begin(), decimalSeparator.end(), out);
     }
-    return out;
+    // Its digits from the last, the zeros it lacks in front (0.0005).
+    for (std::size_t d = digits; d-- > 0; fraction /= 10)
+        out[d] = static_cast<char>('0' + fraction % 10);
+    return out + digits;
 }
 
 // A sign, 20 digits, a separator of up to 24 bytes, 18 decimals.
@@ -193,8 +192,14 @@ void appendScaledText(TextBuffer &text, std::int64_t value, int decimals,
 
 void appendWhole(TextBuffer &text, std::int64_t value)
 {
-    // A sign and 19 digits.
+    // A sign and 19 digits; one digit, as a table's number or a count of
+    // sets, at once.
     char *at = text.room(20);
+    if (value >= 0 && value <= 9) {
+        *at = static_cast<char>('0' + value);
+        text.commit(at + 1);
+        return;
+    }
     text.commit(std::to_chars(at, at + 20, value).ptr);
 }
 

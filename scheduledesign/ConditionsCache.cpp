@@ -2,7 +2,7 @@
 
 #include "Fields.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace ampacity::sizing {
 namespace {
@@ -29,39 +29,37 @@ ConditionsCache::find(const std::vector<std::string> &cells,
                 m_columns.push_back(static_cast<std::size_t>(inputs[field + 1]));
     }
     // The condition cells one after the other, each after its length, then
-    // the decimal mark and length unit: sized once and copied in, as every
-    // row of a schedule asks.
-    std::size_t size = 1;
-    for (const std::size_t column : m_columns) {
-        const std::size_t length = column < cells.size() ? cells[column].size() : 0;
-        if (length > LongestKept) {
-            m_key.clear();
-            return nullptr;
-        }
-        size += 1 + length;
-    }
-    m_key.resize(size);
-    char *out = m_key.data();
+    // the decimal mark and length unit, copied into room made once for the
+    // longest key, as every row of a schedule asks.
+    m_key.resize(m_columns.size() * (1 + LongestKept) + 1);
+    char *const start = m_key.data();
+    char *out = start;
+    m_keyLength = 0;
+    const std::string *const row = cells.data();
+    const std::size_t rowCells = cells.size();
     for (const std::size_t column : m_columns) {
         const std::string_view text =
-            column < cells.size() ? std::string_view(cells[column]) : std::string_view();
+            column < rowCells ? std::string_view(row[column]) : std::string_view();
+        if (text.size() > LongestKept)
+            return nullptr;
         *out++ = static_cast<char>(text.size());
-        std::memcpy(out, text.data(), text.size());
-        out += text.size();
+        out = std::copy(text.begin(), text.end(), out);
     }
-    *out = static_cast<char>((decimalComma ? 1 : 0) | (lengthInFeet ? 2 : 0));
-    const auto found = m_read.find(m_key);
+    *out++ = static_cast<char>((decimalComma ? 1 : 0) | (lengthInFeet ? 2 : 0));
+    m_keyLength = static_cast<std::size_t>(out - start);
+    const auto found = m_read.find(std::string_view(start, m_keyLength));
     return found == m_read.end() ? nullptr : &found->second;
 }
 
 const std::variant<Conditions, Problem> &
 ConditionsCache::keep(std::variant<Conditions, Problem> conditions)
 {
-    if (m_key.empty()) // a row with a condition cell too long to be kept
+    if (m_keyLength == 0) // a row with a condition cell too long to be kept
         return m_unkept.emplace(std::move(conditions));
     if (m_read.size() >= 4096)
         m_read.clear(); // a schedule of ever new conditions: no more memory than this
-    return m_read.insert_or_assign(m_key, std::move(conditions)).first->second;
+    return m_read.insert_or_assign(m_key.substr(0, m_keyLength), std::move(conditions))
+        .first->second;
 }
 
 } // namespace ampacity::sizing

@@ -205,14 +205,26 @@ bool CsvReader::nextOnOneLine(Record &out)
     const char *const begin = m_text.data() + m_pos;
     const char *const end = m_text.data() + m_text.size();
     const auto isLineEnd = [](char c) { return c == '\n' || c == '\r'; };
-    out.cells.clear();
     out.quoted.clear();
+    // Each cell into the room of the record before last's, where it had one.
+    std::size_t count = 0;
+    std::string *room = out.cells.data();
+    std::size_t roomCount = out.cells.size();
+    const auto nextCell = [&]() -> std::string & {
+        if (count == roomCount) {
+            out.cells.emplace_back();
+            room = out.cells.data();
+            roomCount = out.cells.size();
+        }
+        return room[count++];
+    };
     bool verbatim = true;
     const char *at = begin;
     for (;;) {
         if (at < end && *at == '"') {
             // A quoted field, its doubled quotes made single.
-            std::string &cell = out.cells.emplace_back();
+            std::string &cell = nextCell();
+            cell.clear();
             const char *from = at + 1;
             for (;;) {
                 const auto *quote = static_cast<const char *>(
@@ -229,7 +241,7 @@ bool CsvReader::nextOnOneLine(Record &out)
                 cell.push_back('"');
                 from = quote + 2;
             }
-            out.quoted.resize(out.cells.size());
+            out.quoted.resize(count);
             out.quoted.back() = 1;
             if (*at != m_separator && !isLineEnd(*at))
                 return false; // text after the closing quote
@@ -248,7 +260,7 @@ bool CsvReader::nextOnOneLine(Record &out)
                 return false;
             if (stop > at && (*at == ' ' || stop[-1] == ' '))
                 verbatim = false;
-            out.cells.emplace_back(at, stop);
+            nextCell().assign(at, stop);
             at = stop;
         }
         if (*at == m_separator) {
@@ -261,8 +273,9 @@ bool CsvReader::nextOnOneLine(Record &out)
     if (*at == '\r' && at + 1 == end)
         return false;
     const std::string_view lineEnd = *at == '\n' ? "\n" : at[1] == '\n' ? "\r\n" : "\r";
+    out.cells.resize(count);
     if (!out.quoted.empty())
-        out.quoted.resize(out.cells.size());
+        out.quoted.resize(count);
     out.line = m_line;
     out.malformed.reset();
     out.lineEnd = lineEnd;

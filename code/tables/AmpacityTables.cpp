@@ -195,14 +195,33 @@ std::optional<AmpacityColumn> selectAmpacityColumn(std::int16_t materialCode,
                                                    std::int16_t installationCode,
                                                    std::int16_t insulationCode)
 {
-    const int tableNumber = tableNumberFor(materialCode, installationCode);
-    const bool rated = insulationCode == insulation::Rated60C ||
-                       insulationCode == insulation::Rated75C ||
-                       insulationCode == insulation::Rated90C;
-    if (tableNumber == 0 || !rated)
+    // The twelve columns, each chosen once: a schedule asks for two or three
+    // a row.
+    static const auto chosen = [] {
+        std::array<std::optional<AmpacityColumn>, 12> all;
+        for (const std::int16_t metal : {material::Copper, material::Aluminum})
+            for (const std::int16_t installed :
+                 {installation::RacewayOrCable, installation::FreeAir})
+                for (const std::int16_t rated :
+                     {insulation::Rated75C, insulation::Rated90C, insulation::Rated60C}) {
+                    const int tableNumber = tableNumberFor(metal, installed);
+                    const StoredColumn &column = storedColumn(tableNumber, rated);
+                    all[static_cast<std::size_t>((metal * 2 + installed) * 3 + rated)] =
+                        AmpacityColumn{tableNumber, Titles[tableNumber - 1], column.amperes,
+                                       column.texts};
+                }
+        return all;
+    }();
+    const bool known =
+        (materialCode == material::Copper || materialCode == material::Aluminum) &&
+        (installationCode == installation::RacewayOrCable ||
+         installationCode == installation::FreeAir) &&
+        (insulationCode == insulation::Rated60C || insulationCode == insulation::Rated75C ||
+         insulationCode == insulation::Rated90C);
+    if (!known)
         return std::nullopt;
-    const StoredColumn &column = storedColumn(tableNumber, insulationCode);
-    return AmpacityColumn{tableNumber, Titles[tableNumber - 1], column.amperes, column.texts};
+    return chosen[static_cast<std::size_t>((materialCode * 2 + installationCode) * 3 +
+                                           insulationCode)];
 }
 
 } // namespace ampacity
