@@ -144,8 +144,8 @@ constexpr auto PowersOfTen = [] {
 char *writeScaledText(char *out, std::int64_t value, int decimals,
                       std::string_view decimalSeparator)
 {
-    const auto kept = static_cast<std::size_t>(
-        std::clamp(decimals, 0, static_cast<int>(PowersOfTen.size()) - 1));
+    const auto kept =
+        static_cast<std::size_t>(std::clamp(decimals, 0, static_cast<int>(PowersOfTen.size()) - 1));
     const std::uint64_t unit = PowersOfTen[kept];
     const std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);

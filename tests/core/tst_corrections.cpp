@@ -8,6 +8,7 @@
 #include "CorrectedAmpacity.h"
 #include "FactorCycle.h"
 #include "ReachableStates.h"
+#include "TextBuffer.h"
 #include "TextReading.h"
 
 #include <algorithm>
@@ -219,6 +220,35 @@ void scaledNumbersAsWritten()
     }
 }
 
+// Text gathered on the stack reaches its string whole and in order, however
+// much more than the buffer's room is written, a piece longer than the room
+// too, and what was in the string before stays.
+void bufferedTextComesOutWhole()
+{
+    std::string out = "before;";
+    std::string expected = out;
+    const std::string longPiece(ampacity::TextBuffer::Capacity * 2 + 7, 'L');
+    {
+        ampacity::TextBuffer buffer(out);
+        for (std::int64_t i = -300; i <= 300; ++i) {
+            ampacity::appendWhole(buffer, i);
+            expected += std::to_string(i);
+            buffer.add(';');
+            expected += ';';
+            ampacity::appendScaledText(buffer, i * 1250, 4, ",");
+            ampacity::appendScaledText(expected, i * 1250, 4, ",");
+            buffer.add(std::string_view("; "));
+            expected += "; ";
+            if (i == 0) {
+                buffer.add(longPiece);
+                expected += longPiece;
+            }
+        }
+    }
+    check::equal(out.size(), expected.size(), "buffered text: its length");
+    check::that(out == expected, "buffered text: its bytes");
+}
+
 int main()
 {
     // A Qt program calls setlocale(LC_ALL, ""); on a French-Canadian desktop
@@ -234,5 +264,6 @@ int main()
     correctedAmpacity();
     everyReachableStateRoundsToTheShownPrecision();
     scaledNumbersAsWritten();
+    bufferedTextComesOutWhole();
     return check::summary();
 }

@@ -5,6 +5,7 @@
 
 #include "AmpacityTables.h"
 #include "Check.h"
+#include "Csv.h"
 #include "Schedule.h"
 #include "TableOnly.h"
 #include "TextEncoding.h"
@@ -469,8 +470,7 @@ void jsonIsAlwaysValid()
 
 std::string sizeOf(const ScheduleRow &row)
 {
-    return row.sizing ? std::string(wireSizeName(row.sizing->conductor.size))
-                      : std::string("-");
+    return row.sizing ? std::string(wireSizeName(row.sizing->conductor.size)) : std::string("-");
 }
 
 // What the schedule window does to a schedule: a cell edited sizes its row
@@ -545,6 +545,99 @@ void wholeFilesDecode()
     check::that(latin.guessed, "Windows-1252 guessed");
 }
 
+// Each record the same read whole, its lines at once, as read a byte at a
+// time: its cells, those it quoted, its line, how its line ended and what
+// spoilt it.
+void recordsReadWholeOrByteByByte()
+{
+    struct Text
+    {
+        std::string_view name;
+        std::string text;
+        char separator = ',';
+    };
+    const Text texts[] = {
+        {"plain lines", "a,b,c\nd,e,f\n"},
+        {"carriage returns and line feeds", "a,b\r\nc\rd\ne,f\r\n"},
+        {"empty lines and empty cells", "\n\n,,\n,\n"},
+        {"quoted separators and doubled quotes", "a,\"b,c\",\"d\"\"e\"\"\",\"\"\n"},
+        {"a quote inside an unquoted cell", "3/4\",x\"y,z\n"},
+        {"blanks at a cell's ends", " a ,b , c\n"},
+        {"a line break in quotes", "\"two\nlines\",x\r\n\"cr\rlf\",y\n"},
+        {"text after a closing quote", "\"a\"b,c\nd,e\n"},
+        {"an unclosed quote", "a,b\n\"open,c\nd\n"},
+        {"no line end at the end", "a,b\nc,\"d\""},
+        {"a carriage return last", "a,b\r"},
+        {"semicolons", "a;\"b;c\";d,e\n", ';'},
+        {"tabs", "a\tb\t\"c\td\"\n", '\t'},
+    };
+    const auto records = [](CsvReader &reader) {
+        std::vector<Record> all;
+        Record record;
+        while (reader.next(record))
+            all.push_back(record);
+        return all;
+    };
+    for (const Text &t : texts) {
+        CsvReader whole(t.text);
+        whole.setSeparator(t.separator);
+        const std::vector<Record> atOnce = records(whole);
+        CsvReader bytes;
+        bytes.setSeparator(t.separator);
+        std::vector<Record> byteByByte;
+        for (const char c : t.text) {
+            bytes.append(std::string_view(&c, 1));
+            for (Record &record : records(bytes))
+                byteByByte.push_back(std::move(record));
+        }
+        bytes.close();
+        for (Record &record : records(bytes))
+            byteByByte.push_back(std::move(record));
+        const std::string name(t.name);
+        if (!check::equal(atOnce.size(), byteByByte.size(), name + ": records"))
+            continue;
+        for (std::size_t r = 0; r < atOnce.size(); ++r) {
+            const Record &a = atOnce[r], &b = byteByByte[r];
+            const std::string what = name + ", record " + std::to_string(r);
+            check::that(a.cells == b.cells, what + ": cells");
+            check::that(a.quoted == b.quoted, what + ": quoted cells");
+            check::equal(a.line, b.line, what + ": line");
+            check::equal(a.lineEnd, b.lineEnd, what + ": line end");
+            check::that(a.malformed.has_value() == b.malformed.has_value() &&
+                            (!a.malformed || a.malformed->kind == b.malformed->kind),
+                        what + ": spoilt alike");
+        }
+    }
+}
+
+// A row's answer is its own whatever rows came before it: rows whose
+// condition cells run together alike (a cell holding a control character, a
+// cell longer than any condition) are each read from their own cells.
+void eachRowReadFromItsOwnCells()
+{
+    const std::string header = "circuit,load,material,installation,ambient\n";
+    const std::string longCell(300, 'c');
+    const std::vector<std::string> rows = {
+        "A,10,\"x\x1Fy\",,\n",         "B,10,x,\"y\x1F\",\n",       "C,10,\"x\x01\",\"\x1Fy\",\n",
+        "D,10,x,\"\x01\x01\x1Fy\",\n", "E,10," + longCell + ",,\n", "F,10," + longCell + "u,,\n",
+        "G,10,cu,raceway,40\n",        "H,10,al,raceway,40\n",      "I,10,cu,raceway,\n",
+        "J,10,cu,raceway,40\n",
+    };
+    std::string all = header;
+    for (const std::string &row : rows)
+        all += row;
+    const Schedule together = sizeSchedule(all);
+    if (!check::equal(together.rows.size(), rows.size(), "every row read"))
+        return;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const Schedule alone = sizeSchedule(header + rows[r]);
+        std::string mine, its;
+        appendScheduleRowCsv(mine, together, together.rows[r]);
+        appendScheduleRowCsv(its, alone, alone.rows.at(0));
+        check::equal(mine, its, "row " + std::to_string(r) + " as if alone");
+    }
+}
+
 } // namespace
 
 // A schedule sized by any earlier version ends with that version's answer
@@ -601,5 +694,7 @@ int main()
     editsAndDefaultsSizeRowsAgain();
     wholeFilesDecode();
     everyVersionsAnswerIsReplaced();
+    recordsReadWholeOrByteByByte();
+    eachRowReadFromItsOwnCells();
     return check::summary();
 }
