@@ -1,5 +1,6 @@
 #include "QtBridge.h"
 
+#include <QFontDatabase>
 #include <QWidget>
 
 #include <algorithm>
@@ -46,8 +47,19 @@ QPalette withFixedText(QPalette desktop, std::initializer_list<QColor> texts)
 
 QFont arial(double points, bool bold, bool underline)
 {
+    // Where Liberation Sans stands in for a missing Arial, it is named
+    // alone: the font is the same, and Qt does not ask the system for a
+    // stand-in for Arial once for each size and weight, at start-up.
+    static const QStringList families = [] {
+        const QStringList installed = QFontDatabase::families();
+        const QString twin = QStringLiteral("Liberation Sans");
+        if (!installed.contains(QStringLiteral("Arial"), Qt::CaseInsensitive) &&
+            installed.contains(twin, Qt::CaseInsensitive))
+            return QStringList{twin};
+        return QStringList{QStringLiteral("Arial"), twin};
+    }();
     QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);

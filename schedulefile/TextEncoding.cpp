@@ -49,6 +49,26 @@ bool isScalarValue(std::uint32_t codePoint)
     return codePoint <= 0x10FFFF && (codePoint < 0xD800 || codePoint > 0xDFFF);
 }
 
+// Where the run of ASCII bytes from `pos` ends: 32 bytes to a look, then
+// 8, then one, as nearly every byte of a schedule is ASCII.
+std::size_t asciiRunEnd(std::string_view bytes, std::size_t pos)
+{
+    constexpr std::uint64_t highBits = 0x8080808080808080u;
+    const auto word = [&bytes](std::size_t at) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, bytes.data() + at, sizeof eight);
+        return eight;
+    };
+    while (pos + 32 <= bytes.size() &&
+           ((word(pos) | word(pos + 8) | word(pos + 16) | word(pos + 24)) & highBits) == 0)
+        pos += 32;
+    while (pos + 8 <= bytes.size() && (word(pos) & highBits) == 0)
+        pos += 8;
+    while (pos < bytes.size() && static_cast<unsigned char>(bytes[pos]) < 0x80)
+        ++pos;
+    return pos;
+}
+
 } // namespace
 
 ByteOrderMark byteOrderMarkOf(std::string_view first)
@@ -67,14 +87,9 @@ void Utf8Check::feed(std::string_view bytes)
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (!m_valid)
             return;
-        // ASCII, the most of any schedule, eight bytes at a time.
-        while (m_pending == 0 && i + 8 <= bytes.size()) {
-            std::uint64_t eight = 0;
-            std::memcpy(&eight, bytes.data() + i, sizeof eight);
-            if ((eight & 0x8080808080808080u) != 0)
-                break;
-            i += 8;
-        }
+        // ASCII, the most of any schedule, many bytes at a time.
+        if (m_pending == 0)
+            i = asciiRunEnd(bytes, i);
         if (i >= bytes.size())
             return;
         const auto byte = static_cast<unsigned char>(bytes[i]);
@@ -161,16 +176,8 @@ void TextDecoder::decodeUtf8(std::string_view bytes, std::string &utf8)
     while (pos < bytes.size()) {
         const auto byte = static_cast<unsigned char>(bytes[pos]);
         if (byte < 0x80) {
-            // A run of ASCII at once, eight bytes to a look where it can.
-            std::size_t end = pos;
-            constexpr std::uint64_t highBits = 0x8080808080808080u;
-            for (std::uint64_t eight = 0; end + 8 <= bytes.size(); end += 8) {
-                std::memcpy(&eight, bytes.data() + end, 8);
-                if ((eight & highBits) != 0)
-                    break;
-            }
-            while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80)
-                ++end;
+            // A run of ASCII at once.
+            const std::size_t end = asciiRunEnd(bytes, pos);
             utf8.append(bytes.data() + pos, end - pos);
             pos = end;
             continue;
@@ -262,11 +269,6 @@ void ScheduleDecoder::decode(std::string_view bytes, std::string &utf8)
 {
     if (!m_decoder)
         start(utf8);
-    // Checked to its end and found valid UTF-8: it goes through as it is.
-    if (needsCheck() && m_check.valid()) {
-        utf8.append(bytes);
-        return;
-    }
     const std::size_t skipped = std::min(m_markLeft, bytes.size());
     m_markLeft -= skipped;
     m_decoder->decode(bytes.substr(skipped), utf8);

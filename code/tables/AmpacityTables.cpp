@@ -1,7 +1,6 @@
 #include "AmpacityTables.h"
 
 #include "ConditionCodes.h"
-#include "TextReading.h"
 #include "Texts.h"
 
 #include <array>
@@ -159,7 +158,10 @@ const StoredColumn &storedColumn(int tableNumber, std::int16_t insulationCode)
 
 } // namespace
 
-std::string_view wireSizeText(ConductorSize size)
+namespace {
+
+// A size as the list writes it (see wireSizeText).
+constexpr std::string_view listText(ConductorSize size)
 {
     if (const auto row = WireSize{material::Copper, size}.copperRow())
         return WireSizeTexts[*row];
@@ -173,17 +175,30 @@ std::string_view wireSizeText(ConductorSize size)
     }
 }
 
+// Each size's text without the list's padding, made once when the program
+// is built: a schedule names two sizes a row.
+constexpr auto WireSizeNames = [] {
+    std::array<std::string_view, ConductorSizeCount> names{};
+    for (std::size_t s = 0; s < names.size(); ++s) {
+        std::string_view text = listText(static_cast<ConductorSize>(s));
+        while (!text.empty() && text.front() == ' ')
+            text.remove_prefix(1);
+        names[s] = text;
+    }
+    return names;
+}();
+
+} // namespace
+
+std::string_view wireSizeText(ConductorSize size)
+{
+    return listText(size);
+}
+
 std::string_view wireSizeName(ConductorSize size)
 {
-    // Trimmed once: a schedule names two sizes a row.
-    static const auto names = [] {
-        std::array<std::string_view, ConductorSizeCount> all;
-        for (std::size_t s = 0; s < all.size(); ++s)
-            all[s] = trimmed(wireSizeText(static_cast<ConductorSize>(s)));
-        return all;
-    }();
     const auto index = static_cast<std::size_t>(size);
-    return index < names.size() ? names[index] : std::string_view{};
+    return index < WireSizeNames.size() ? WireSizeNames[index] : std::string_view{};
 }
 
 int wireSizeRowCount(std::int16_t materialCode)
