@@ -54,14 +54,15 @@ std::variant<Amperes, Problem> circuitBreaker(const Conditions &c, Amperes load)
         tooSmall.third = c.continuous ? c.devicePercent : 0;
         return tooSmall;
     }
-    // The smallest that carries it: whether a rating carries the load only
-    // grows with the rating, so the first is found by halving.
-    const auto ratings = standardRatings();
-    const auto smallest = std::partition_point(ratings.begin(), ratings.end(), [&](int rating) {
-        return !deviceCarries(Amperes{rating} * OneAmpere, load, c.continuous, c.devicePercent);
-    });
-    if (smallest != ratings.end())
-        return Amperes{*smallest} * OneAmpere;
+    // The smallest that carries it: the whole amperes it must be rated at
+    // least, rounded up (a continuous load by its share, Rule 8-104), then
+    // one look-up.
+    if (!c.continuous || c.devicePercent > 0) {
+        const Amperes needed =
+            c.continuous ? (load * 100 + c.devicePercent - 1) / c.devicePercent : load;
+        if (const auto smallest = smallestRatingOfAtLeast((needed + OneAmpere - 1) / OneAmpere))
+            return Amperes{*smallest} * OneAmpere;
+    }
     return makeProblem(Problem::Kind::NoBreakerRating, scaledText(load, 4));
 }
 

@@ -1,6 +1,5 @@
 #include "Table13.h"
 
-
 #include <algorithm>
 #include <array>
 
@@ -20,7 +19,6 @@ constexpr std::array<int, 37> StandardRatings = {
     15,  20,  25,   30,   35,   40,   45,   50,   60,   70,   80,  90,  100,
     110, 125, 150,  175,  200,  225,  250,  300,  350,  400,  450, 500, 600,
     700, 800, 1000, 1200, 1600, 2000, 2500, 3000, 4000, 5000, 6000};
-
 
 } // namespace
 
@@ -59,6 +57,19 @@ int table13Rating(std::int64_t wholeAmperes)
 std::span<const int> standardRatings()
 {
     return StandardRatings;
+}
+
+std::optional<int> smallestRatingOfAtLeast(std::int64_t wholeAmperes)
+{
+    // Each row of Table 13 runs from one rating (exclusive) to the next, so
+    // that up to 800 A its rating is the smallest at least the amperes.
+    if (wholeAmperes <= Table13Top)
+        return table13Rating(wholeAmperes);
+    const auto above = std::find_if(StandardRatings.begin(), StandardRatings.end(),
+                                    [wholeAmperes](int rating) { return rating >= wholeAmperes; });
+    if (above == StandardRatings.end())
+        return std::nullopt;
+    return *above;
 }
 
 } // namespace ampacity

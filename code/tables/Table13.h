@@ -30,4 +30,8 @@ int table13Rating(std::int64_t wholeAmperes);
 // column (15 to 800 A), then the standard frames above it, 1000 to 6000 A.
 std::span<const int> standardRatings();
 
+// The smallest of those ratings of at least `wholeAmperes`, found by one
+// look-up up to 800 A; nothing above 6000 A.
+std::optional<int> smallestRatingOfAtLeast(std::int64_t wholeAmperes);
+
 } // namespace ampacity

@@ -215,7 +215,9 @@ void scaledNumbersAsWritten()
     for (const Case &c : cases) {
         std::string text = "x";
         ampacity::appendScaledText(text, c.value, c.decimals, c.separator);
-        check::equal(text, "x" + std::string(c.text),
+        std::string expected = "x";
+        expected += c.text;
+        check::equal(text, expected,
                      "scaled " + std::to_string(c.value) + " at " + std::to_string(c.decimals));
     }
 }

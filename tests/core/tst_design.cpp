@@ -12,6 +12,7 @@
 #include "MotorCircuit.h"
 #include "Protection.h"
 #include "RacewayFill.h"
+#include "Table13.h"
 #include "TableOnly.h"
 #include "Terminations.h"
 #include "VoltageDropTable.h"
@@ -117,8 +118,7 @@ void publishedCasesComeOutExactly()
         check::equal(branch->drop->volts, 364, "volts");
         check::equal(branch->drop->percent, 152, "per cent");
         check::that(branch->governedBy == Governing::VoltageDrop, "governed by the drop");
-        check::equal(wireSizeName(branch->sizeForAmpacity->size), "10 AWG",
-                     "size for ampacity");
+        check::equal(wireSizeName(branch->sizeForAmpacity->size), "10 AWG", "size for ampacity");
     }
 
     // No. 3 copper at 50 A, 480 V, 3 %: the longest run is 181.8 m
@@ -429,8 +429,53 @@ void resultRulesDeriveFromTheChosenConductor()
     }
 }
 
+// The breaker chosen for a load is the smallest standard rating that carries
+// it (Rule 8-104's share for a continuous load), found by one look-up: the
+// same as trying every rating in turn, for loads on and beside each rating,
+// and past the largest.
+void chosenBreakerIsTheSmallestThatCarries()
+{
+    constexpr Amperes A = OneAmpere;
+    std::vector<Amperes> loads = {1, A / 2, 7000 * A};
+    for (const int rating : standardRatings())
+        for (const Amperes near : {Amperes{-1}, Amperes{0}, Amperes{1}})
+            for (const int share : {100, 85, 80, 70})
+                loads.push_back(Amperes{rating} * A * share / 100 + near);
+    for (Amperes load = 3; load < 900 * A; load += 37 * A / 10 + 1)
+        loads.push_back(load);
+    Conditions c;
+    c.breaker = 0; // chosen
+    for (const bool continuous : {false, true})
+        for (const int percent : {80, 100}) {
+            c.continuous = continuous;
+            c.devicePercent = percent;
+            for (const Amperes load : loads) {
+                if (load <= 0)
+                    continue;
+                std::optional<int> smallest;
+                for (const int rating : standardRatings())
+                    if (!smallest && deviceCarries(Amperes{rating} * A, load, continuous, percent))
+                        smallest = rating;
+                const auto chosen = circuitBreaker(c, load);
+                const std::string what =
+                    std::to_string(load) + " ten-thousandths of an ampere" +
+                    (continuous ? ", continuous at " + std::to_string(percent) : std::string());
+                if (smallest)
+                    check::that(std::holds_alternative<Amperes>(chosen) &&
+                                    std::get<Amperes>(chosen) == Amperes{*smallest} * A,
+                                what);
+                else
+                    check::that(std::holds_alternative<Problem>(chosen) &&
+                                    std::get<Problem>(chosen).kind ==
+                                        Problem::Kind::NoBreakerRating,
+                                what + ": no rating");
+            }
+        }
+}
+
 int main()
 {
+    chosenBreakerIsTheSmallestThatCarries();
     candidateRulesMeetTheirLimits();
     resultRulesDeriveFromTheChosenConductor();
     tableD3MatchesTheReference();
