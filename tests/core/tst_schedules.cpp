@@ -611,17 +611,26 @@ void recordsReadWholeOrByteByByte()
 }
 
 // A row's answer is its own whatever rows came before it: rows whose
-// condition cells run together alike (a cell holding a control character, a
-// cell longer than any condition) are each read from their own cells.
+// condition cells run together alike ("ab" and "" against "a" and "b", a
+// cell holding a control character, a cell longer than any condition) are
+// each read from their own cells.
 void eachRowReadFromItsOwnCells()
 {
     const std::string header = "circuit,load,material,installation,ambient\n";
     const std::string longCell(300, 'c');
     const std::vector<std::string> rows = {
-        "A,10,\"x\x1Fy\",,\n",         "B,10,x,\"y\x1F\",\n",       "C,10,\"x\x01\",\"\x1Fy\",\n",
-        "D,10,x,\"\x01\x01\x1Fy\",\n", "E,10," + longCell + ",,\n", "F,10," + longCell + "u,,\n",
-        "G,10,cu,raceway,40\n",        "H,10,al,raceway,40\n",      "I,10,cu,raceway,\n",
+        "A,10,\"x\x1Fy\",,\n",
+        "B,10,x,\"y\x1F\",\n",
+        "C,10,\"x\x01\",\"\x1Fy\",\n",
+        "D,10,x,\"\x01\x01\x1Fy\",\n",
+        "E,10," + longCell + ",,\n",
+        "F,10," + longCell + "u,,\n",
+        "G,10,cu,raceway,40\n",
+        "H,10,al,raceway,40\n",
+        "I,10,cu,raceway,\n",
         "J,10,cu,raceway,40\n",
+        "K,10,ab,,\n",
+        "L,10,a,b,\n",
     };
     std::string all = header;
     for (const std::string &row : rows)
