@@ -19,11 +19,13 @@ struct FactorStep
 
 // A factor as a whole number of hundredths: every factor of Tables 5A, 5B
 // and 5C has two decimals, so that it multiplies exactly. The float nearest
-// a two-decimal factor is within a millionth of it: adding a half and
-// cutting off rounds it to the hundredth it stands for.
+// a two-decimal factor is within a millionth of it: in thousandths, cut
+// off, it is within one of ten times the hundredths, which whole-number
+// rounding then gives.
 inline std::int64_t factorHundredths(float factor)
 {
-    return static_cast<std::int64_t>(static_cast<double>(factor) * 100.0 + 0.5);
+    const auto thousandths = static_cast<std::int64_t>(static_cast<double>(factor) * 1000.0);
+    return (thousandths + 5) / 10;
 }
 
 // The step after the one whose factor is in force. The factor alone tells the

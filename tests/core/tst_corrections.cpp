@@ -251,6 +251,23 @@ void bufferedTextComesOutWhole()
     check::that(out == expected, "buffered text: its bytes");
 }
 
+// Every factor of Tables 5A, 5B and 5C as whole hundredths, as its two
+// decimals read: 0.58 is 58, never 57 for the float a little under it.
+void factorsAsHundredths()
+{
+    for (const std::int16_t code :
+         {insulation::Rated60C, insulation::Rated75C, insulation::Rated90C})
+        for (const FactorStep &step : ambientCycle(code))
+            check::equal(factorHundredths(step.factor),
+                         std::lround(static_cast<double>(step.factor) * 100.0),
+                         "Table 5A factor " + std::string(step.caption));
+    for (const std::int16_t code : {installation::RacewayOrCable, installation::FreeAir})
+        for (const FactorStep &step : conductorCountCycle(code))
+            check::equal(factorHundredths(step.factor),
+                         std::lround(static_cast<double>(step.factor) * 100.0),
+                         "Table 5B/5C factor " + std::string(step.caption));
+}
+
 int main()
 {
     // A Qt program calls setlocale(LC_ALL, ""); on a French-Canadian desktop
@@ -267,5 +284,6 @@ int main()
     everyReachableStateRoundsToTheShownPrecision();
     scaledNumbersAsWritten();
     bufferedTextComesOutWhole();
+    factorsAsHundredths();
     return check::summary();
 }
