@@ -90,8 +90,7 @@ int TableCommand::run()
         const bool csv = *chosen == Format::Csv;
         for (std::size_t row = 0; row < rows; ++row) {
             std::vector<Field> record{
-                {"size",
-                 std::string(wireSizeName(WireSize::atRow(materialCode, row).size))}};
+                {"size", std::string(wireSizeName(WireSize::atRow(materialCode, row).size))}};
             for (int c = 0; c < 3; ++c)
                 record.push_back({ratingNames[c], std::to_string(columns[c]->amperes[row]),
                                   Field::Kind::Number});

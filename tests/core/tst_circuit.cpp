@@ -83,8 +83,8 @@ void tablesMatchTheReferences()
     }
     // Shared by parallel sets: each raceway's bonding conductor takes its share.
     const auto shared = bondingConductor(material::Copper, 600 * OneAmpere, 2);
-    check::equal(shared ? std::string(wireSizeName(shared->size)) : "",
-                 std::string("4 AWG"), "600 A in two raceways bonds as 300 A");
+    check::equal(shared ? std::string(wireSizeName(shared->size)) : "", std::string("4 AWG"),
+                 "600 A in two raceways bonds as 300 A");
 }
 
 // One circuit sized as the command line sizes it, from the options' texts.
@@ -281,8 +281,8 @@ void continuousLoadsAtTheirLimit()
     const ConditionTexts noBreaker{.breaker = "none"};
     check::equal(wireSizeName(designed("32", noBreaker).sizing->conductor.size), "8 AWG",
                  "32 A on 40 A");
-    check::equal(wireSizeName(designed("32.01", noBreaker).sizing->conductor.size),
-                 "6 AWG", "32.01 A on 40 A");
+    check::equal(wireSizeName(designed("32.01", noBreaker).sizing->conductor.size), "6 AWG",
+                 "32.01 A on 40 A");
     ConditionTexts full = noBreaker;
     full.deviceRating = "100";
     check::equal(wireSizeName(designed("40", full).sizing->conductor.size), "8 AWG",
@@ -402,8 +402,7 @@ void terminationsGoBySizeInEitherMetal()
     const Design copper =
         designed("110", {.insulation = "90", .breaker = "none", .continuous = "no"});
     // Copper's No. 1 AWG stays at 60 °C, where it carries 110 A.
-    check::equal(copper.sizing ? std::string(wireSizeName(copper.sizing->conductor.size))
-                               : "",
+    check::equal(copper.sizing ? std::string(wireSizeName(copper.sizing->conductor.size)) : "",
                  std::string("1 AWG"), "110 A copper, auto terminations");
     check::equal(copper.sizing ? copper.sizing->terminationRating : 0, 60, "1 AWG copper at 60 °C");
 }
