@@ -358,18 +358,20 @@ std::string fillIn(std::string_view format, const std::vector<std::string> &argu
 {
     std::string text;
     text.reserve(format.size() + 32);
-    for (std::size_t pos = 0; pos < format.size(); ++pos) {
-        if (format[pos] == '%' && pos + 1 < format.size() && format[pos + 1] >= '1' &&
-            format[pos + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(format[pos + 1] - '1');
-            if (index < arguments.size()) {
-                text += arguments[index];
-                ++pos;
-                continue;
-            }
-        }
-        text += format[pos];
+    std::size_t copied = 0; // the format is in the text up to here
+    for (std::size_t pos = format.find('%'); pos != std::string_view::npos;
+         pos = format.find('%', pos + 1)) {
+        if (pos + 1 >= format.size() || format[pos + 1] < '1' || format[pos + 1] > '9')
+            continue;
+        const auto index = static_cast<std::size_t>(format[pos + 1] - '1');
+        if (index >= arguments.size())
+            continue;
+        text.append(format.substr(copied, pos - copied));
+        text += arguments[index];
+        copied = pos + 2;
+        ++pos; // past the digit
     }
+    text.append(format.substr(copied));
     return text;
 }
 

@@ -149,7 +149,12 @@ char *writeScaledText(char *out, std::int64_t value, int decimals,
     const std::uint64_t unit = PowersOfTen[kept];
     const std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    const std::uint64_t whole = magnitude / unit;
+    // Amperes (four decimals) and factors (two), nearly every number a
+    // schedule writes, divided by a constant: a multiplication, where a
+    // division by a variable takes tens of cycles.
+    const std::uint64_t whole = kept == 4   ? magnitude / 10000
+                                : kept == 2 ? magnitude / 100
+                                            : magnitude / unit;
     std::uint64_t fraction = magnitude - whole * unit;
     if (value < 0)
         *out++ = '-';

@@ -486,8 +486,36 @@ void unreadableSchedulesAreRefused()
 
 } // namespace
 
+// A problem's words: each %1 to %9 the argument of its number, in one pass,
+// so that an argument holding "%2" stays as it is; a percent sign that
+// names no argument stays too.
+void placeholdersFilledInOnePass()
+{
+    struct Case
+    {
+        std::string_view format;
+        std::vector<std::string> arguments;
+        std::string_view text;
+    };
+    const Case cases[] = {
+        {"a %1 b %2 c", {"x", "y"}, "a x b y c"},
+        {"%1%2", {"x", "y"}, "xy"},
+        {"%2 before %1", {"x", "y"}, "y before x"},
+        {"100%", {"x"}, "100%"},
+        {"%%1", {"x"}, "%x"},
+        {"%0 and %3", {"x", "y"}, "%0 and %3"},
+        {"%1", {"%2", "z"}, "%2"},
+        {"", {"x"}, ""},
+        {"no argument", {}, "no argument"},
+    };
+    for (const Case &c : cases)
+        check::equal(fillIn(c.format, c.arguments), std::string(c.text),
+                     "filled in: " + std::string(c.format));
+}
+
 int main()
 {
+    placeholdersFilledInOnePass();
     agreesWithTheWindowEverywhere();
     namesTheSizeTheTableAndTheCorrection();
     badValuesAreNamed();
