@@ -77,10 +77,11 @@ bool ScheduleFileReader::readHeader()
     std::optional<Record> header;
     for (;;) {
         if (!m_separatorGiven) {
-            const auto detected = detectSeparator(m_csv.unread(), m_csv.closed(), m_separatorScan);
-            if (!detected)
+            if (!m_rowSeparator)
+                m_rowSeparator = detectSeparator(m_csv.unread(), m_csv.closed(), m_separatorScan);
+            if (!m_rowSeparator)
                 return false;
-            m_csv.setSeparator(*detected);
+            m_csv.setSeparator(*m_rowSeparator);
         } else {
             m_csv.setSeparator(*m_separatorGiven);
         }
@@ -103,6 +104,7 @@ bool ScheduleFileReader::readHeader()
         appendTitleRow(*header);
         ++m_titleRows;
         m_separatorScan = SeparatorScan{};
+        m_rowSeparator.reset();
     }
     m_headerRead = true;
     m_layout.separator = m_csv.separator();

@@ -54,6 +54,11 @@ private:
     bool m_started = false;
     CsvReader m_csv;
     SeparatorScan m_separatorScan; // the header read so far for its separator
+    // The separator found for the row being read, kept until the row is:
+    // the reader may take the row's text in before the row is whole (a
+    // "\r" last, which a "\n" may follow), and the scan, counted from the
+    // text not read yet, must not run on into the rows below.
+    std::optional<char> m_rowSeparator;
     int m_titleRows = 0;           // rows above the heading row
     ScheduleLayout m_layout;
     std::size_t m_headerCells = 0;
