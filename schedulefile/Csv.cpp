@@ -206,7 +206,11 @@ bool CsvReader::nextOnOneLine(Record &out)
     const char *const end = m_text.data() + m_text.size();
     const auto isLineEnd = [](char c) { return c == '\n' || c == '\r'; };
     out.quoted.clear();
-    // Each cell into the room of the record before last's, where it had one.
+    // Each cell into the room of the record before last's, where it had one;
+    // room for as many cells as the record before had, where it had none
+    // (a row kept, as the window keeps them all, holds no more than it needs).
+    if (out.cells.empty())
+        out.cells.reserve(m_lastCells);
     std::size_t count = 0;
     std::string *room = out.cells.data();
     std::size_t roomCount = out.cells.size();
