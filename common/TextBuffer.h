@@ -32,7 +32,12 @@ public:
     }
     void commit(char *end) { m_at = end; }
 
-    void add(char c) { *room(1) = c, ++m_at; }
+    void add(char c)
+    {
+        char *at = room(1);
+        *at = c;
+        m_at = at + 1;
+    }
     void add(std::string_view text)
     {
         if (text.size() > Capacity) {

@@ -15,11 +15,6 @@ void amperes(TextBuffer &out, Amperes value, std::string_view separator)
     appendScaledText(out, value, 4, separator);
 }
 
-void whole(TextBuffer &out, std::int64_t value)
-{
-    appendWhole(out, value);
-}
-
 // A factor of Tables 5A to 5C: two decimals exactly.
 void factor(TextBuffer &out, float value, std::string_view separator)
 {
@@ -40,9 +35,9 @@ constexpr AnswerColumn AnswerColumns[] = {
      [](TextBuffer &out, const Sizing &s, Separator) { out.add(wireSizeName(s.conductor.size)); },
      TORVANE_TEXT("Schedule", "Size"), 0},
     {"table", true, true,
-     [](TextBuffer &out, const Sizing &s, Separator) { whole(out, s.tableNumber); }},
+     [](TextBuffer &out, const Sizing &s, Separator) { appendWhole(out, s.tableNumber); }},
     {"table_ampacity", true, true,
-     [](TextBuffer &out, const Sizing &s, Separator) { whole(out, s.tableAmpacity); }},
+     [](TextBuffer &out, const Sizing &s, Separator) { appendWhole(out, s.tableAmpacity); }},
     {"corrected_ampacity", true, true,
      [](TextBuffer &out, const Sizing &s, Separator d) { amperes(out, s.corrected, d); }},
     {"ambient_factor", true, true,
@@ -55,7 +50,7 @@ constexpr AnswerColumn AnswerColumns[] = {
     {"terminations", false, true,
      [](TextBuffer &out, const Sizing &s, Separator) {
          if (s.terminationRating > 0)
-             whole(out, s.terminationRating);
+             appendWhole(out, s.terminationRating);
          else
              out.add("none");
      }},
@@ -90,9 +85,9 @@ constexpr AnswerColumn AnswerColumns[] = {
     {"breaker_chosen", false, true,
      [](TextBuffer &out, const Sizing &s, Separator) { out.add(s.breakerChosen ? "yes" : "no"); }},
     {"max_breaker", true, true,
-     [](TextBuffer &out, const Sizing &s, Separator) { whole(out, s.maxBreaker); }},
+     [](TextBuffer &out, const Sizing &s, Separator) { appendWhole(out, s.maxBreaker); }},
     {"parallel_sets", true, true,
-     [](TextBuffer &out, const Sizing &s, Separator) { whole(out, s.sets); },
+     [](TextBuffer &out, const Sizing &s, Separator) { appendWhole(out, s.sets); },
      TORVANE_TEXT("Schedule", "Sets"), 1},
     {"bonding", false, true,
      [](TextBuffer &out, const Sizing &s, Separator) { out.add(wireSizeName(s.bonding.size)); },
@@ -123,7 +118,7 @@ constexpr AnswerColumn AnswerColumns[] = {
     {"raceway_size", true, true,
      [](TextBuffer &out, const Sizing &s, Separator) {
          if (s.raceway.tradeSize >= 0)
-             whole(out, tradeSizeOf(s.raceway).designator);
+             appendWhole(out, tradeSizeOf(s.raceway).designator);
      },
      TORVANE_TEXT("Schedule", "Raceway"), 4},
     {"raceway_fill", true, true,

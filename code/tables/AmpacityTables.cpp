@@ -227,13 +227,10 @@ std::optional<AmpacityColumn> selectAmpacityColumn(std::int16_t materialCode,
                 }
         return all;
     }();
-    const bool known =
-        (materialCode == material::Copper || materialCode == material::Aluminum) &&
-        (installationCode == installation::RacewayOrCable ||
-         installationCode == installation::FreeAir) &&
-        (insulationCode == insulation::Rated60C || insulationCode == insulation::Rated75C ||
-         insulationCode == insulation::Rated90C);
-    if (!known)
+    const bool rated = insulationCode == insulation::Rated60C ||
+                       insulationCode == insulation::Rated75C ||
+                       insulationCode == insulation::Rated90C;
+    if (tableNumberFor(materialCode, installationCode) == 0 || !rated)
         return std::nullopt;
     return chosen[static_cast<std::size_t>((materialCode * 2 + installationCode) * 3 +
                                            insulationCode)];
