@@ -53,7 +53,7 @@ int TableCommand::run()
     const std::int16_t ratings[] = {insulation::Rated60C, insulation::Rated75C,
                                     insulation::Rated90C};
     const char *ratingNames[] = {"60C", "75C", "90C"};
-    std::optional<AmpacityColumn> columns[3];
+    const AmpacityColumn *columns[3];
     for (int c = 0; c < 3; ++c)
         columns[c] = selectAmpacityColumn(materialCode, installationCode, ratings[c]);
     const std::size_t rows = columns[0]->texts.size();

@@ -64,4 +64,17 @@ private:
     char *const m_end = m_buffer + Capacity;
 };
 
+// The text into a string that held text of about its length before, as a
+// schedule's cells and rows are read into the room of the row before: where
+// it is no longer, only a copy and a new length, not a general replace.
+inline void copyInto(std::string &into, std::string_view text)
+{
+    if (text.size() > into.size()) {
+        into.assign(text);
+        return;
+    }
+    into.resize(text.size());
+    std::memcpy(into.data(), text.data(), text.size());
+}
+
 } // namespace ampacity

@@ -74,31 +74,36 @@ std::optional<Decimal> readDecimal(std::string_view text, bool decimalComma)
         number.negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    auto point = text.find('.');
-    if (decimalComma && point == std::string_view::npos)
-        point = text.find(',');
+    // Digits, and one point (or, where the schedule writes a decimal comma,
+    // one comma) among them: a second mark, or any other character, and the
+    // text is not a number. One pass over it.
+    std::size_t point = std::string_view::npos;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (isDigit(c))
+            continue;
+        if (point != std::string_view::npos || !(c == '.' || (decimalComma && c == ',')))
+            return std::nullopt;
+        point = pos;
+    }
     number.whole = text.substr(0, point);
     if (point != std::string_view::npos)
         number.fraction = text.substr(point + 1);
     if (number.whole.empty() && number.fraction.empty())
         return std::nullopt;
-    for (std::string_view part : {number.whole, number.fraction})
-        for (char c : part)
-            if (!isDigit(c))
-                return std::nullopt;
     return number;
 }
 
 bool isZero(std::string_view digits)
 {
-    return digits.find_first_not_of('0') == std::string_view::npos;
+    return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
 }
 
 std::optional<std::int64_t> wholeValue(std::string_view digits)
 {
-    const auto significant = digits.find_first_not_of('0');
-    if (significant == std::string_view::npos)
-        return 0;
+    std::size_t significant = 0;
+    while (significant < digits.size() && digits[significant] == '0')
+        ++significant;
     digits.remove_prefix(significant);
     if (digits.size() > 12)
         return std::nullopt;
@@ -115,8 +120,11 @@ std::optional<std::int64_t> scaledValue(const Decimal &number, int decimals, Rou
         return std::nullopt;
     std::int64_t value = *whole;
     const auto kept = static_cast<std::size_t>(decimals);
-    for (std::size_t digit = 0; digit < kept; ++digit)
-        value = value * 10 + (digit < number.fraction.size() ? number.fraction[digit] - '0' : 0);
+    const std::size_t given = std::min(kept, number.fraction.size());
+    for (std::size_t digit = 0; digit < given; ++digit)
+        value = value * 10 + (number.fraction[digit] - '0');
+    for (std::size_t digit = given; digit < kept; ++digit)
+        value *= 10;
     // Any digit past the kept ones makes the value a little more than the
     // units before it.
     if (rounding == Rounding::Up && number.fraction.size() > kept &&

@@ -156,7 +156,7 @@ struct CircuitSearch
     std::int64_t factors;
     int insulationRating;
     int percent; // continuous share, 0 when not continuous
-    const std::optional<AmpacityColumn> (&capColumns)[3];
+    const AmpacityColumn *const (&capColumns)[3];
 
     ConductorRating rating(std::size_t row) const
     {
@@ -349,11 +349,11 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
     const auto capColumn = [&](std::int16_t code) {
         return insulation::ratingOf(code) < insulationRating
                    ? selectAmpacityColumn(c.materialCode, c.installationCode, code)
-                   : std::nullopt;
+                   : nullptr;
     };
-    const std::optional<AmpacityColumn> capColumns[] = {capColumn(insulation::Rated60C),
-                                                        capColumn(insulation::Rated75C),
-                                                        capColumn(insulation::Rated90C)};
+    const AmpacityColumn *const capColumns[] = {capColumn(insulation::Rated60C),
+                                                capColumn(insulation::Rated75C),
+                                                capColumn(insulation::Rated90C)};
     const CircuitSearch circuit{
         c,
         load,

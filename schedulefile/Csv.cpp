@@ -1,5 +1,7 @@
 #include "Csv.h"
 
+#include "TextBuffer.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -264,7 +266,7 @@ bool CsvReader::nextOnOneLine(Record &out)
                 return false;
             if (stop > at && (*at == ' ' || stop[-1] == ' '))
                 verbatim = false;
-            nextCell().assign(at, stop);
+            copyInto(nextCell(), std::string_view(at, static_cast<std::size_t>(stop - at)));
             at = stop;
         }
         if (*at == m_separator) {

@@ -1,5 +1,6 @@
 #include "ScheduleFileReader.h"
 
+#include "TextBuffer.h"
 #include "TextEncoding.h"
 #include "TextReading.h"
 
@@ -206,7 +207,7 @@ void ScheduleFileReader::takeRow(Record &record, ScheduleFileRow &row)
     // the answer of a schedule sized before goes, nor a row of other cells.
     row.inFileText = record.verbatim && cells == m_carried && cells == m_headerCells;
     if (row.inFileText)
-        row.fileText.assign(record.text);
+        copyInto(row.fileText, record.text);
     row.cells.swap(record.cells); // the row's room is the next record's
     row.cells.resize(m_carried);  // the answer columns of a schedule sized before go
     row.quoted.swap(record.quoted);

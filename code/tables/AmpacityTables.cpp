@@ -206,14 +206,13 @@ int wireSizeRowCount(std::int16_t materialCode)
     return materialCode == material::Copper ? CopperRowCount : AluminumRowCount;
 }
 
-std::optional<AmpacityColumn> selectAmpacityColumn(std::int16_t materialCode,
-                                                   std::int16_t installationCode,
-                                                   std::int16_t insulationCode)
+const AmpacityColumn *selectAmpacityColumn(std::int16_t materialCode, std::int16_t installationCode,
+                                           std::int16_t insulationCode)
 {
     // The twelve columns, each chosen once: a schedule asks for two or three
     // a row.
     static const auto chosen = [] {
-        std::array<std::optional<AmpacityColumn>, 12> all;
+        std::array<AmpacityColumn, 12> all;
         for (const std::int16_t metal : {material::Copper, material::Aluminum})
             for (const std::int16_t installed :
                  {installation::RacewayOrCable, installation::FreeAir})
@@ -231,9 +230,9 @@ std::optional<AmpacityColumn> selectAmpacityColumn(std::int16_t materialCode,
                        insulationCode == insulation::Rated75C ||
                        insulationCode == insulation::Rated90C;
     if (tableNumberFor(materialCode, installationCode) == 0 || !rated)
-        return std::nullopt;
-    return chosen[static_cast<std::size_t>((materialCode * 2 + installationCode) * 3 +
-                                           insulationCode)];
+        return nullptr;
+    return &chosen[static_cast<std::size_t>((materialCode * 2 + installationCode) * 3 +
+                                            insulationCode)];
 }
 
 } // namespace ampacity

@@ -71,10 +71,10 @@ struct AmpacityColumn
 };
 
 // Picks the table by material and installation and the column by insulation
-// rating. Returns nothing for codes that select no table; the caller decides
-// what to do then (the core never ends the process).
-std::optional<AmpacityColumn> selectAmpacityColumn(std::int16_t materialCode,
-                                                   std::int16_t installationCode,
-                                                   std::int16_t insulationCode);
+// rating: one of twelve columns made once, for as long as the program runs.
+// Null for codes that select no table; the caller decides what to do then
+// (the core never ends the process).
+const AmpacityColumn *selectAmpacityColumn(std::int16_t materialCode, std::int16_t installationCode,
+                                           std::int16_t insulationCode);
 
 } // namespace ampacity

@@ -17,6 +17,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -251,6 +253,72 @@ void bufferedTextComesOutWhole()
     check::that(out == expected, "buffered text: its bytes");
 }
 
+// A plain decimal, read whole or not at all: one mark at most (a comma only
+// where the schedule writes decimal commas), digits on either side of it, a
+// sign in front; digits past the fourth decimal round a load up.
+void decimalsReadWholeOrNotAtAll()
+{
+    struct Case
+    {
+        std::string_view text;
+        bool decimalComma;
+        std::optional<std::int64_t> tenThousandths; // nothing: not a number
+        bool negative = false;
+    };
+    const Case cases[] = {
+        {"12.5", false, 125000},
+        {" 7 ", false, 70000},
+        {".5", false, 5000},
+        {"5.", false, 50000},
+        {"+20", false, 200000},
+        {"-3.25", false, 32500, true},
+        {"00012.50000", false, 125000},
+        {"0.00001", false, 1},
+        {"0.00000", false, 0},
+        {"12,5", true, 125000},
+        {"12,5", false, std::nullopt},
+        {"1.2.3", false, std::nullopt},
+        {"1,2.3", true, std::nullopt},
+        {"1.2,3", true, std::nullopt},
+        {"1,2,3", true, std::nullopt},
+        {".", false, std::nullopt},
+        {"", false, std::nullopt},
+        {"-", false, std::nullopt},
+        {"+-1", false, std::nullopt},
+        {"1e3", false, std::nullopt},
+        {"1 500", false, std::nullopt},
+        {"3A", false, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        const auto number = ampacity::readDecimal(c.text, c.decimalComma);
+        const std::string name = "\"" + std::string(c.text) + "\"";
+        if (!c.tenThousandths) {
+            check::that(!number, name + " is not a number");
+            continue;
+        }
+        if (!check::that(number.has_value(), name + " is a number"))
+            continue;
+        check::equal(number->negative, c.negative, name + ": its sign");
+        check::equal(ampacity::scaledValue(*number, 4, ampacity::Rounding::Up).value_or(-1),
+                     *c.tenThousandths, name + " in ten-thousandths");
+    }
+}
+
+// A text copied into a string that held another, shorter, as long or longer
+// (a long one out of the string's own room): the string is the text, and
+// ends where it does.
+void textCopiedIntoUsedRoom()
+{
+    const std::string texts[] = {"", "cu", "raceway", "free-air", std::string(40, 'x'), "75", ""};
+    for (const std::string &before : texts)
+        for (const std::string &text : texts) {
+            std::string into = before;
+            ampacity::copyInto(into, text);
+            check::that(into == text && std::strlen(into.c_str()) == text.size(),
+                        "copied \"" + text + "\" over \"" + before + "\"");
+        }
+}
+
 // Every factor of Tables 5A, 5B and 5C as whole hundredths, as its two
 // decimals read: 0.58 is 58, never 57 for the float a little under it.
 void factorsAsHundredths()
@@ -284,6 +352,8 @@ int main()
     everyReachableStateRoundsToTheShownPrecision();
     scaledNumbersAsWritten();
     bufferedTextComesOutWhole();
+    textCopiedIntoUsedRoom();
+    decimalsReadWholeOrNotAtAll();
     factorsAsHundredths();
     return check::summary();
 }

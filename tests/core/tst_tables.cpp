@@ -79,7 +79,7 @@ int main()
     for (const auto &[m, i, t, table, rows, sum] : columns) {
         const std::string name = "Table " + std::to_string(table) + ", code " + std::to_string(t);
         const auto column = selectAmpacityColumn(m, i, t);
-        if (!check::that(column.has_value(), name + " is selected"))
+        if (!check::that(column != nullptr, name + " is selected"))
             continue;
         check::equal(column->title, "2024 CEC Ampacity Table " + std::to_string(table), name);
         check::that(int(column->texts.size()) == rows && wireSizeRowCount(m) == rows, name);
