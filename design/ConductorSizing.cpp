@@ -324,7 +324,15 @@ std::string_view governingName(Governing governing)
     return "ampacity";
 }
 
-std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
+std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &conditions)
+{
+    Sizing sizing;
+    if (auto problem = sizeInto(sizing, load, conditions))
+        return std::move(*problem);
+    return sizing;
+}
+
+std::optional<Problem> sizeInto(Sizing &sizing, Amperes load, const Conditions &c)
 {
     const auto column = selectAmpacityColumn(c.materialCode, c.installationCode, c.insulationCode);
     const auto ambient = ambientCycle(c.insulationCode);
@@ -413,7 +421,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
 
     const std::size_t row = *search.chosen;
     const ConductorRating here = circuit.rating(row);
-    Sizing sizing;
+    sizing = Sizing{};
     sizing.conductor = WireSize::atRow(c.materialCode, row);
     sizing.tableNumber = column->tableNumber;
     sizing.tableTitle = column->title;
@@ -477,7 +485,7 @@ std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &c)
         sizing.motorDevice = c.motor.device;
         sizing.overloadMax = chosen.overloadMax;
     }
-    return sizing;
+    return std::nullopt;
 }
 
 } // namespace ampacity::sizing

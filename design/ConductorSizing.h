@@ -85,5 +85,8 @@ struct Sizing
 // problem: NoConductorCarries, BreakerTooSmall, NoBreakerRating,
 // NotProtected, DropAboveLimit, DropNotListed, NoSetsCarry, BondBeyondTable16.
 std::variant<Sizing, Problem> sizeFor(Amperes load, const Conditions &conditions);
+// The same into a sizing the caller holds, as a schedule's row does, with
+// no copy of it made: nothing, or the problem (the sizing then means nothing).
+std::optional<Problem> sizeInto(Sizing &sizing, Amperes load, const Conditions &conditions);
 
 } // namespace ampacity::sizing

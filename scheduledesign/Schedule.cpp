@@ -112,13 +112,12 @@ void sizeRow(ScheduleRow &row, const std::vector<std::string> &cells,
         row.problem = makeProblem(Problem::Kind::PowerWithoutVoltage, trimmed(cell(0)));
         return;
     }
-    auto answer = sizeFor(amperesOf(given, c.run), c);
-    if (auto *p = std::get_if<Problem>(&answer)) {
-        p->value = trimmed(cell(0));
-        row.problem = *p;
+    if (auto problem = sizeInto(row.sizing.emplace(), amperesOf(given, c.run), c)) {
+        row.sizing.reset();
+        problem->value = trimmed(cell(0));
+        row.problem = std::move(*problem);
         return;
     }
-    row.sizing = std::get<Sizing>(answer);
     row.sizing->loadFromPower = fromPower;
     addRacewayProblem(row);
 }

@@ -473,8 +473,57 @@ void chosenBreakerIsTheSmallestThatCarries()
         }
 }
 
+// A schedule sizes each row into the sizing its row already holds: nothing
+// of the row before may stay behind (a drop, the size for ampacity alone,
+// a raceway, a second set), whatever came before.
+void sizingIntoHeldRoomStartsAfresh()
+{
+    struct Circuit
+    {
+        const char *load;
+        ConditionTexts texts;
+    };
+    const Circuit circuits[] = {
+        {"30", {.length = "60", .voltage = "120"}}, // the drop governs: two sizes up
+        {"100", {.breaker = "", .continuous = "yes", .raceway = "emt"}},
+        {"30", {}},
+        {"600", {.breaker = "", .sets = "2"}},
+        {"20", {.length = "5", .voltage = "600", .system = "3ph"}},
+        {"15", {.insulation = "60"}},
+    };
+    const auto name = [](std::optional<WireSize> size) {
+        return size ? std::string(wireSizeName(size->size)) : "(none)";
+    };
+    // Forward, then backward: each shape follows every other.
+    Sizing held;
+    for (const bool backward : {false, true})
+        for (std::size_t i = 0; i < std::size(circuits); ++i) {
+            const Circuit &circuit = circuits[backward ? std::size(circuits) - 1 - i : i];
+            const auto read = readConditions(tableonly::conditions(circuit.texts));
+            const auto &conditions = std::get<Conditions>(read);
+            const Amperes load = std::get<Amperes>(readLoad(circuit.load));
+            const auto fresh = sizeFor(load, conditions);
+            const auto problem = sizeInto(held, load, conditions);
+            const std::string what = std::string(circuit.load) + " A, circuit " +
+                                     std::to_string(i) + (backward ? " backward" : "");
+            if (!check::that(!problem && std::holds_alternative<Sizing>(fresh), what + " sized"))
+                continue;
+            const Sizing &alone = std::get<Sizing>(fresh);
+            check::equal(name(held.conductor), name(alone.conductor), what + ": size");
+            check::equal(held.sets, alone.sets, what + ": sets");
+            check::equal(held.breaker, alone.breaker, what + ": breaker");
+            check::equal(held.governedBy == alone.governedBy, true, what + ": governed by");
+            check::equal(held.drop.has_value(), alone.drop.has_value(), what + ": drop");
+            check::equal(name(held.sizeForAmpacity), name(alone.sizeForAmpacity),
+                         what + ": size for ampacity");
+            check::equal(held.raceway.tradeSize, alone.raceway.tradeSize, what + ": raceway");
+            check::equal(name(held.bonding), name(alone.bonding), what + ": bonding");
+        }
+}
+
 int main()
 {
+    sizingIntoHeldRoomStartsAfresh();
     chosenBreakerIsTheSmallestThatCarries();
     candidateRulesMeetTheirLimits();
     resultRulesDeriveFromTheChosenConductor();
