@@ -1,11 +1,38 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 namespace ampacity {
+
+// Copies a few bytes, as a schedule's cells and words are (most shorter than
+// 16), without a call into the C library's general copy: two overlapping
+// loads and stores of the size class, so that a cell of 5 bytes and one of 7
+// take the same path.
+inline void copyBytes(char *to, const char *from, std::size_t size)
+{
+    const auto copyEnds = [&](auto word) {
+        constexpr std::size_t width = sizeof(word);
+        decltype(word) last;
+        std::memcpy(&word, from, width);
+        std::memcpy(&last, from + size - width, width);
+        std::memcpy(to, &word, width);
+        std::memcpy(to + size - width, &last, width);
+    };
+    if (size >= 8 && size <= 16)
+        copyEnds(std::uint64_t{});
+    else if (size >= 4 && size < 8)
+        copyEnds(std::uint32_t{});
+    else if (size > 0 && size < 4) {
+        to[0] = from[0];
+        to[size / 2] = from[size / 2];
+        to[size - 1] = from[size - 1];
+    } else if (size > 16)
+        std::memcpy(to, from, size);
+}
 
 // Text made a few bytes at a time, as a schedule's answer is (a million rows
 // of twenty-odd short cells), gathered on the stack and added to its string
@@ -46,7 +73,7 @@ public:
             return;
         }
         char *at = room(text.size());
-        std::memcpy(at, text.data(), text.size());
+        copyBytes(at, text.data(), text.size());
         m_at = at + text.size();
     }
 
@@ -74,7 +101,7 @@ inline void copyInto(std::string &into, std::string_view text)
         return;
     }
     into.resize(text.size());
-    std::memcpy(into.data(), text.data(), text.size());
+    copyBytes(into.data(), text.data(), text.size());
 }
 
 } // namespace ampacity

@@ -6,11 +6,11 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
+#include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -30,17 +30,22 @@ public:
     const std::variant<Conditions, Problem> &keep(std::variant<Conditions, Problem> conditions);
 
 private:
-    // Looked up by the key's bytes, without a string made of them.
-    struct KeyHash
+    struct Read
     {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view key) const
-        {
-            return std::hash<std::string_view>{}(key);
-        }
+        std::string key;
+        std::variant<Conditions, Problem> conditions;
     };
-    std::unordered_map<std::string, std::variant<Conditions, Problem>, KeyHash, std::equal_to<>>
-        m_read;
+    // The most sets of conditions kept: a schedule of ever new conditions
+    // takes no more memory than this.
+    static constexpr std::size_t MostKept = 4096;
+    // Where each key's conditions are in m_read (their index plus one; 0: an
+    // empty slot), by the key's hash, in an open table of twice as many
+    // slots as sets kept: a look-up is a hash of the key's words, a mask and
+    // one comparison of the key, every row of a schedule.
+    static constexpr std::size_t SlotCount = 2 * MostKept;
+    std::vector<std::uint32_t> m_slots;
+    std::deque<Read> m_read; // its conditions stay where they are as more come
+    std::size_t m_slot = 0;  // the empty slot the key looked for last found
     // The columns of the conditions read so far, and those of them the file
     // has, whose cells make the key.
     std::array<int, InputColumnCount> m_inputs{};

@@ -230,7 +230,6 @@ bool CsvReader::nextOnOneLine(Record &out)
         if (at < end && *at == '"') {
             // A quoted field, its doubled quotes made single.
             std::string &cell = nextCell();
-            cell.clear();
             const char *from = at + 1;
             for (;;) {
                 const auto *quote = static_cast<const char *>(
@@ -239,7 +238,13 @@ bool CsvReader::nextOnOneLine(Record &out)
                 // byte (a doubled quote may follow), or a line break inside.
                 if (quote == nullptr || quote + 1 == end || std::any_of(from, quote, isLineEnd))
                     return false;
-                cell.append(from, quote);
+                // Its text up to the quote: into the cell's room where it is
+                // the first piece, after the pieces before where not.
+                const std::string_view piece(from, static_cast<std::size_t>(quote - from));
+                if (from == at + 1)
+                    copyInto(cell, piece);
+                else
+                    cell.append(piece);
                 if (quote[1] != '"') {
                     at = quote + 1;
                     break;

@@ -22,6 +22,7 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 using namespace ampacity;
 
@@ -291,7 +292,8 @@ void decimalsReadWholeOrNotAtAll()
     };
     for (const Case &c : cases) {
         const auto number = ampacity::readDecimal(c.text, c.decimalComma);
-        const std::string name = "\"" + std::string(c.text) + "\"";
+        std::string name = "\"";
+        name.append(c.text).push_back('"');
         if (!c.tenThousandths) {
             check::that(!number, name + " is not a number");
             continue;
@@ -309,14 +311,33 @@ void decimalsReadWholeOrNotAtAll()
 // ends where it does.
 void textCopiedIntoUsedRoom()
 {
-    const std::string texts[] = {"", "cu", "raceway", "free-air", std::string(40, 'x'), "75", ""};
-    for (const std::string &before : texts)
+    // Every length up to past the longest copied in one piece, each byte
+    // its own, so that a byte copied to the wrong place or left out shows.
+    const std::string alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::vector<std::string> texts;
+    for (std::size_t length = 0; length <= 40; ++length)
+        texts.push_back(alphabet.substr(0, length));
+    for (const std::string &room : texts)
         for (const std::string &text : texts) {
+            const std::string before(room.size(), '#');
             std::string into = before;
             ampacity::copyInto(into, text);
             check::that(into == text && std::strlen(into.c_str()) == text.size(),
                         "copied \"" + text + "\" over \"" + before + "\"");
         }
+    // The same texts one after another into a buffer, as a row's cells are.
+    std::string gathered;
+    std::string expected;
+    {
+        ampacity::TextBuffer buffer(gathered);
+        for (std::size_t round = 0; round < 20; ++round)
+            for (const std::string &text : texts) {
+                buffer.add(std::string_view(text));
+                buffer.add(',');
+                expected += text + ',';
+            }
+    }
+    check::that(gathered == expected, "every length gathered in a buffer");
 }
 
 // Every factor of Tables 5A, 5B and 5C as whole hundredths, as its two

@@ -11,6 +11,7 @@
 #include "TextEncoding.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -657,6 +658,39 @@ void eachRowReadFromItsOwnCells()
     }
 }
 
+// A schedule of more sets of conditions than are kept (each run of a new
+// length is a set of its own), then the first sets again after they were
+// let go: every row is still read from its own cells, however the sets
+// kept so far fill the table they are found in.
+void manySetsOfConditions()
+{
+    const std::string header = "circuit,load,material,length,voltage\n";
+    std::vector<std::string> rows;
+    for (int i = 0; i < 6000; ++i) {
+        const int hundredths = 1 + i % 5000; // 0.01 m to 50.00 m, then again
+        char row[64];
+        std::snprintf(row, sizeof row, "C%d,%d,%s,%d.%02d,120\n", i, 10 + i % 40,
+                      i % 3 == 0 ? "al" : "cu", hundredths / 100, hundredths % 100);
+        rows.emplace_back(row);
+    }
+    std::string all = header;
+    for (const std::string &row : rows)
+        all += row;
+    const Schedule together = sizeSchedule(all);
+    if (!check::equal(together.rows.size(), rows.size(), "every row read"))
+        return;
+    int differing = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const Schedule alone = sizeSchedule(header + rows[r]);
+        std::string mine, its;
+        appendScheduleRowCsv(mine, together, together.rows[r]);
+        appendScheduleRowCsv(its, alone, alone.rows.at(0));
+        if (mine != its && ++differing <= 5)
+            check::equal(mine, its, "row " + std::to_string(r) + " as if alone");
+    }
+    check::equal(differing, 0, "rows answered otherwise than alone");
+}
+
 } // namespace
 
 // A schedule sized by any earlier version ends with that version's answer
@@ -697,6 +731,7 @@ void everyVersionsAnswerIsReplaced()
 
 int main()
 {
+    manySetsOfConditions();
     encodingsComeOutAsUtf8();
     frenchSpreadsheetGoesBackAsItCame();
     headerNamesInBothLanguages();
