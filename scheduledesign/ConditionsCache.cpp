@@ -16,8 +16,8 @@ namespace {
 constexpr std::size_t LongestKept = 254;
 
 // The key's hash, eight bytes at a time: the key is followed by at least
-// seven bytes of room, so that its last word is read whole and the bytes
-// past the key masked off.
+// seven bytes of room, so that its last bytes are read as a whole word and
+// the bytes past the key masked off.
 std::uint64_t hashOf(std::string_view key)
 {
     constexpr std::uint64_t odd = 0x9e3779b97f4a7c15ULL;
@@ -32,14 +32,14 @@ std::uint64_t hashOf(std::string_view key)
         std::memcpy(&word, key.data() + at, sizeof word);
         mix(word);
     }
-    const std::size_t left = key.size() - at;
-    std::uint64_t word;
-    std::memcpy(&word, key.data() + at, sizeof word);
-    if constexpr (std::endian::native == std::endian::little)
-        word = left == 0 ? 0 : word & (~std::uint64_t{0} >> (64 - 8 * left));
-    else
-        word = left == 0 ? 0 : word & (~std::uint64_t{0} << (64 - 8 * left));
-    mix(word);
+    std::uint64_t last = 0;
+    if (const std::size_t left = key.size() - at; left > 0) {
+        std::memcpy(&last, key.data() + at, sizeof last);
+        const std::uint64_t all = ~std::uint64_t{0};
+        last &= std::endian::native == std::endian::little ? all >> (64 - 8 * left)
+                                                           : all << (64 - 8 * left);
+    }
+    mix(last);
     return hash ^ (hash >> 32);
 }
 
