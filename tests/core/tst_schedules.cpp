@@ -299,6 +299,42 @@ void quotedCellsGoOutQuoted()
                 "an edited cell keeps its quotes");
 }
 
+// Quoted cells of one column, row after row, longer and shorter than the
+// one before, a doubled quote among them, read as the command line reads
+// a schedule: into the room of the rows before. Each row holds its own
+// cells, and a quoted material is the row's own.
+void quotedCellsAreEachRowsOwn()
+{
+    const std::string input = "circuit,load,material,notes\n"
+                              "A,100,\"al\",\"feeder, panel 12\"\n"
+                              "B,100,\"cu\",\"lights\"\n"
+                              "C,100,\"al\",\"\"\n"
+                              "D,100,\"cu\",\"say \"\"hi\"\", twice\"\n"
+                              "E,100,\"cu\",\"x\"\n"
+                              "F,100,al,\"a much longer note than any before it\"\n";
+    const std::vector<std::vector<std::string>> expected = {
+        {"A", "100", "al", "feeder, panel 12"},
+        {"B", "100", "cu", "lights"},
+        {"C", "100", "al", ""},
+        {"D", "100", "cu", "say \"hi\", twice"},
+        {"E", "100", "cu", "x"},
+        {"F", "100", "al", "a much longer note than any before it"},
+    };
+    ScheduleReader reader(tableonly::Defaults);
+    reader.append(input);
+    reader.close();
+    ScheduleRow row;
+    std::size_t r = 0;
+    for (; reader.next(row) == ScheduleReader::Status::Row && r < expected.size(); ++r) {
+        const std::string &name = expected[r][0];
+        check::that(row.cells == expected[r], "row " + name + "'s own cells");
+        const std::int16_t metal = expected[r][2] == "cu" ? material::Copper : material::Aluminum;
+        check::equal(row.sizing ? row.sizing->conductor.material : std::int16_t{-1}, metal,
+                     "row " + name + "'s metal");
+    }
+    check::equal(r, expected.size(), "every quoted row read");
+}
+
 // A row whose cells are unchanged is written back as the file had it, in
 // one copy: the same bytes as writing its cells one by one, whatever the
 // file did (blanks at a cell's ends, a quote in an unquoted cell, quoted
@@ -731,6 +767,7 @@ void everyVersionsAnswerIsReplaced()
 
 int main()
 {
+    quotedCellsAreEachRowsOwn();
     manySetsOfConditions();
     encodingsComeOutAsUtf8();
     frenchSpreadsheetGoesBackAsItCame();
