@@ -52,8 +52,7 @@ ConditionsCache::find(const std::vector<std::string> &cells,
 {
     // Conditions read from other columns are of no use.
     if (inputs != m_inputs || m_slots.empty()) {
-        m_read.clear();
-        m_slots.assign(SlotCount, 0);
+        forget();
         m_inputs = inputs;
         m_columns.clear();
         for (std::size_t field = 0; field < std::size(ConditionFields); ++field)
@@ -93,6 +92,12 @@ ConditionsCache::find(const std::vector<std::string> &cells,
     }
 }
 
+void ConditionsCache::forget()
+{
+    m_read.clear();
+    m_slots.assign(SlotCount, 0);
+}
+
 const std::variant<Conditions, Problem> &
 ConditionsCache::keep(std::variant<Conditions, Problem> conditions)
 {
@@ -101,8 +106,7 @@ ConditionsCache::keep(std::variant<Conditions, Problem> conditions)
     const std::string_view key(m_key.data(), m_keyLength);
     if (m_read.size() >= MostKept) {
         // Begun again, the key's slot the first its hash names.
-        m_read.clear();
-        m_slots.assign(SlotCount, 0);
+        forget();
         m_slot = hashOf(key) & (SlotCount - 1);
     }
     m_read.push_back({std::string(key), std::move(conditions)});

@@ -46,6 +46,7 @@ private:
     std::vector<std::uint32_t> m_slots;
     std::deque<Read> m_read; // its conditions stay where they are as more come
     std::size_t m_slot = 0;  // the empty slot the key looked for last found
+    void forget();           // every set kept, and its slot
     // The columns of the conditions read so far, and those of them the file
     // has, whose cells make the key.
     std::array<int, InputColumnCount> m_inputs{};

@@ -657,6 +657,28 @@ void recordsReadWholeOrByteByByte()
     }
 }
 
+// Each row of a schedule answered as it is when sized alone, under the same
+// header: the first few that are not named, and how many.
+void checkEachRowAsIfAlone(const std::string &header, const std::vector<std::string> &rows)
+{
+    std::string all = header;
+    for (const std::string &row : rows)
+        all += row;
+    const Schedule together = sizeSchedule(all);
+    if (!check::equal(together.rows.size(), rows.size(), "every row read"))
+        return;
+    int differing = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const Schedule alone = sizeSchedule(header + rows[r]);
+        std::string mine, its;
+        appendScheduleRowCsv(mine, together, together.rows[r]);
+        appendScheduleRowCsv(its, alone, alone.rows.at(0));
+        if (mine != its && ++differing <= 5)
+            check::equal(mine, its, "row " + std::to_string(r) + " as if alone");
+    }
+    check::equal(differing, 0, "rows answered otherwise than alone");
+}
+
 // A row's answer is its own whatever rows came before it: rows whose
 // condition cells run together alike ("ab" and "" against "a" and "b", a
 // cell holding a control character, a cell longer than any condition) are
@@ -679,19 +701,7 @@ void eachRowReadFromItsOwnCells()
         "K,10,ab,,\n",
         "L,10,a,b,\n",
     };
-    std::string all = header;
-    for (const std::string &row : rows)
-        all += row;
-    const Schedule together = sizeSchedule(all);
-    if (!check::equal(together.rows.size(), rows.size(), "every row read"))
-        return;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const Schedule alone = sizeSchedule(header + rows[r]);
-        std::string mine, its;
-        appendScheduleRowCsv(mine, together, together.rows[r]);
-        appendScheduleRowCsv(its, alone, alone.rows.at(0));
-        check::equal(mine, its, "row " + std::to_string(r) + " as if alone");
-    }
+    checkEachRowAsIfAlone(header, rows);
 }
 
 // A schedule of more sets of conditions than are kept (each run of a new
@@ -709,22 +719,7 @@ void manySetsOfConditions()
                       i % 3 == 0 ? "al" : "cu", hundredths / 100, hundredths % 100);
         rows.emplace_back(row);
     }
-    std::string all = header;
-    for (const std::string &row : rows)
-        all += row;
-    const Schedule together = sizeSchedule(all);
-    if (!check::equal(together.rows.size(), rows.size(), "every row read"))
-        return;
-    int differing = 0;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const Schedule alone = sizeSchedule(header + rows[r]);
-        std::string mine, its;
-        appendScheduleRowCsv(mine, together, together.rows[r]);
-        appendScheduleRowCsv(its, alone, alone.rows.at(0));
-        if (mine != its && ++differing <= 5)
-            check::equal(mine, its, "row " + std::to_string(r) + " as if alone");
-    }
-    check::equal(differing, 0, "rows answered otherwise than alone");
+    checkEachRowAsIfAlone(header, rows);
 }
 
 } // namespace
